@@ -1,0 +1,22 @@
+# Developer shortcuts; ./run.sh and ./test.sh are all a user needs.
+.PHONY: all run test bench format clean
+
+all:
+	scripts/build.sh
+
+run:
+	./run.sh
+
+test:
+	./test.sh
+
+bench:
+	scripts/setup.sh
+	BUILD_DIR=build-release BUILD_TYPE=Release scripts/build.sh
+	build-release/bench/zorvel-bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-release

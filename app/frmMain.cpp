@@ -1,0 +1,235 @@
+#include "frmMain.h"
+
+#include "ItemNumberModel.h"
+#include "LineListModel.h"
+#include "common/IntervalTimer.h"
+#include "common/designed.h"
+#include "listloader.h"
+#include "listmessages.h"
+#include "rangestepicon.h"
+#include "recentfiles.h"
+#include "version.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+
+// The designed client area in twips.
+constexpr int kClientWidth = 10740;
+constexpr int kClientHeight = 8850;
+
+QString baseCaption() {
+    return QStringLiteral("Zorvel %1.%2").arg(ZORVEL_VERSION_MAJOR).arg(ZORVEL_VERSION_MINOR);
+}
+
+// Tens of thousands of entries drop down at once only when the view need not measure each.
+void makeLongListReady(QComboBox* combo) {
+    if (auto* view = qobject_cast<QListView*>(combo->view()))
+        view->setUniformItemSizes(true);
+    combo->setMaxVisibleItems(20);
+}
+
+} // namespace
+
+frmMain::frmMain(const QString& programFolder, const QString& settingsFile, QWidget* parent)
+    : QMainWindow(parent)
+    , m_programFolder(programFolder)
+    , m_settings(settingsFile)
+    , Timer2(new IntervalTimer(this))
+    , m_itemNumbers(new ItemNumberModel(this))
+    , m_lines(new LineListModel(this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    buildTopBand(client);
+    buildMenus();
+
+    resize(twipsToPixels(kClientWidth),
+           twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildTopBand(QWidget* client) {
+    lblFrom = makeDesigned<QLabel>(client, "lblFrom", twipsRect(120, 210, 675, 255),
+                                   QStringLiteral("&From"));
+    cmbFrom = makeDesigned<QComboBox>(client, "cmbFrom", twipsRect(555, 165, 1320, 315));
+    lblTo = makeDesigned<QLabel>(client, "lblTo", twipsRect(1980, 210, 240, 270),
+                                 QStringLiteral("&To"));
+    cmbTo = makeDesigned<QComboBox>(client, "cmbTo", twipsRect(2265, 165, 1320, 315));
+    cmdPrevRange =
+        makeDesigned<QToolButton>(client, "cmdPrevRange", twipsRect(3630, 180, 240, 285));
+    cmdNextRange =
+        makeDesigned<QToolButton>(client, "cmdNextRange", twipsRect(3915, 180, 240, 285));
+    Frame1 = makeDesigned<QGroupBox>(client, "Frame1", twipsRect(4260, -30, 3120, 615),
+                                     QStringLiteral("Select"));
+    cmdAll = makeDesigned<QPushButton>(Frame1, "cmdAll", twipsRect(180, 255, 825, 285),
+                                       QStringLiteral("&All"));
+    cmdFirst5 = makeDesigned<QPushButton>(Frame1, "cmdFirst5", twipsRect(1170, 255, 825, 285),
+                                          QStringLiteral("First &5"));
+    cmdFirst10 = makeDesigned<QPushButton>(Frame1, "cmdFirst10", twipsRect(2175, 255, 825, 285),
+                                           QStringLiteral("First &10"));
+    // Start-up moves the line lists onto the places of the item lists.
+    cmbLineFrom = makeDesigned<QComboBox>(client, "cmbLineFrom", twipsRect(0, 0, 1320, 315));
+    cmbLineTo = makeDesigned<QComboBox>(client, "cmbLineTo", twipsRect(0, 0, 1320, 315));
+    ctlTabs1 = makeDesigned<QWidget>(client, "ctlTabs1", twipsRect(105, 630, 10545, 8175));
+
+    lblFrom->setBuddy(cmbFrom);
+    lblTo->setBuddy(cmbTo);
+    cmdPrevRange->setToolTip(QStringLiteral("Select Previous Range"));
+    cmdNextRange->setToolTip(QStringLiteral("Select Next Range"));
+    cmdPrevRange->setIcon(rangeStepIcon(Qt::LeftArrow));
+    cmdNextRange->setIcon(rangeStepIcon(Qt::RightArrow));
+
+    cmbFrom->setModel(m_itemNumbers);
+    cmbTo->setModel(m_itemNumbers);
+    cmbLineFrom->setModel(m_lines);
+    cmbLineTo->setModel(m_lines);
+    for (QComboBox* combo : {cmbFrom, cmbTo, cmbLineFrom, cmbLineTo})
+        makeLongListReady(combo);
+}
+
+void frmMain::buildMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileSep = mnuFile->addSeparator();
+    mnuFileSep->setObjectName(QStringLiteral("mnuFileSep"));
+    for (int k = 0; k < recentfiles::kShown; ++k) {
+        mnuFileMRUF[k] = mnuFile->addAction(QString());
+        mnuFileMRUF[k]->setObjectName(QStringLiteral("mnuFileMRUF%1").arg(k + 1));
+        connect(mnuFileMRUF[k], &QAction::triggered, this, [this, k] { mnuFileMRUF_Click(k); });
+    }
+    mnuFileSep1 = mnuFile->addSeparator();
+    mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
+    mnuFileExit = mnuFile->addAction(QStringLiteral("&Exit"));
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+}
+
+void frmMain::Form_Load() {
+    buildRecentFileMenu();
+    setWindowTitle(baseCaption());
+    reopenMostRecentList();
+    m_activeTab = m_settings.activeTab();
+    m_listerSpeed = m_settings.listerSpeed();
+    m_restartListing = m_settings.restartListing();
+    strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));
+    m_splitPercent = m_settings.splitPercent();
+    cmbLineFrom->move(cmbFrom->pos());
+    cmbLineTo->move(cmbTo->pos());
+    ShowComboFromTo();
+}
+
+void frmMain::reopenMostRecentList() {
+    const QString mostRecent = mnuFileMRUF[0]->data().toString();
+    // A recent file that vanished is skipped silently at start-up.
+    if (mostRecent.isEmpty() || !QFileInfo(mostRecent).isFile())
+        return;
+    LoadZVFFile(mostRecent);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    m_settings.setListerSpeed(m_listerSpeed);
+    m_settings.setActiveTab(m_activeTab);
+    m_settings.setFromRange(cmbFrom->currentIndex());
+    m_settings.setToRange(cmbTo->currentIndex());
+    m_settings.setRestartListing(m_restartListing);
+    m_settings.setSplitPercent(m_splitPercent);
+    m_settings.sync();
+    colItems.clear();
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+void frmMain::mnuFileMRUF_Click(int index) {
+    LoadZVFFile(mnuFileMRUF[index]->data().toString());
+}
+
+void frmMain::buildRecentFileMenu() {
+    const QStringList entries = recentfiles::menuEntries(m_settings.recentFiles());
+    bool anyShown = false;
+    for (int k = 0; k < recentfiles::kShown; ++k) {
+        const QString path = entries.value(k);
+        mnuFileMRUF[k]->setVisible(!path.isEmpty());
+        mnuFileMRUF[k]->setData(path);
+        mnuFileMRUF[k]->setText(path.isEmpty() ? QString() : recentfiles::menuCaption(k + 1, path));
+        anyShown = anyShown || !path.isEmpty();
+    }
+    mnuFileSep->setVisible(anyShown);
+}
+
+void frmMain::addToRecentFiles(const QString& path) {
+    m_settings.setRecentFiles(recentfiles::add(m_settings.recentFiles(), path));
+}
+
+void frmMain::LoadZVFFile(const QString& strZVFFile) {
+    // Everything that can fail happens before the open list is touched.
+    LoadedList list = loadList(strZVFFile, blnWordMode);
+    if (list.status == LoadedList::Missing) {
+        showNoItemSelectedMessage(this);
+        return;
+    }
+    if (list.status == LoadedList::Failed) {
+        showErrorMessage(this, list.message);
+        return;
+    }
+
+    colItems = std::move(list.items.items);
+    m_lines->setLines(std::move(list.items.lines));
+    Timer2->setEnabled(false);
+    FillRangeCombos();
+    if (blnWordMode) {
+        // Their handlers carry the line selection over to the item lists.
+        cmbLineFrom->setCurrentIndex(0);
+        cmbLineTo->setCurrentIndex(cmbLineTo->count() - 1);
+    }
+    Timer2->setEnabled(true);
+
+    strLastOpenFolder = list.folder;
+    m_settings.setLastOpenFolder(strLastOpenFolder);
+    setWindowTitle(baseCaption() + QStringLiteral(" [ ") + list.title + QStringLiteral(" ]"));
+    strListName = list.name;
+    ShowComboFromTo();
+    addToRecentFiles(strZVFFile);
+    buildRecentFileMenu();
+}
+
+void frmMain::FillRangeCombos() {
+    blnComboEvents = false;
+    m_itemNumbers->setCount(static_cast<int>(colItems.size()));
+    cmbFrom->setCurrentIndex(cmbFrom->count() > 0 ? 0 : -1);
+    cmbTo->setCurrentIndex(cmbTo->count() - 1);
+    blnComboEvents = true;
+}
+
+void frmMain::ShowComboFromTo() {
+    cmbLineFrom->setVisible(blnWordMode);
+    cmbLineTo->setVisible(blnWordMode);
+    cmbFrom->setVisible(!blnWordMode);
+    cmbTo->setVisible(!blnWordMode);
+}

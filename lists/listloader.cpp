@@ -1,0 +1,55 @@
+#include "listloader.h"
+
+#include "listfile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("listloader", text);
+}
+
+qsizetype nameStart(const QString& path) {
+    return path.lastIndexOf(u'/') + 1;
+}
+
+} // namespace
+
+QString listTitle(const QString& path) {
+    const QString fileName = path.mid(nameStart(path));
+    return fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
+}
+
+QString listName(const QString& title) {
+    return title.section(u' ', 0, 0);
+}
+
+LoadedList loadList(const QString& path, bool wordMode) {
+    LoadedList list;
+    list.path = path;
+    // A folder is no list: the Open window hands one over when a folder node is chosen.
+    if (!QFileInfo(path).isFile()) {
+        list.status = LoadedList::Missing;
+        return list;
+    }
+    listfile::Error error;
+    const QString text = listfile::readFile(path, &error);
+    if (error.isError()) {
+        list.message = listfile::describe(error, path);
+        return list;
+    }
+    list.items = buildItems(text, wordMode);
+    if (wordMode && list.items.lines.isEmpty()) {
+        list.message = tr("The list \u201C%1\u201D holds no words, so it cannot be opened in "
+                          "word mode.")
+                           .arg(path);
+        return list;
+    }
+    list.status = LoadedList::Loaded;
+    list.folder = path.left(qMax<qsizetype>(0, nameStart(path) - 1));
+    list.title = listTitle(path);
+    list.name = listName(list.title);
+    return list;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "itemlist.h"
+
+#include <QString>
+
+// Everything that loading a list file can find out before the window changes anything, so
+// that a load either replaces the open list completely or leaves it as it was.
+struct LoadedList {
+    enum Status { Loaded, Missing, Failed };
+    Status status = Failed;
+    QString message; // for Failed: what is wrong, in words for the user
+    QString path;
+    QString folder; // the path before its last separator
+    QString title;  // the file name less its last four characters
+    QString name;   // the title's first word: the list's reference name
+    ItemList items;
+};
+
+LoadedList loadList(const QString& path, bool wordMode);
+
+QString listTitle(const QString& path);
+QString listName(const QString& title);

@@ -1,0 +1,135 @@
+#include "FakeMessageBox.h"
+#include "ScratchProgram.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QTest>
+
+// Loading lists into the window: both modes, and failures that must leave the open list.
+class tst_loading : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void loadsInLineMode();
+    void loadsInWordMode();
+    void failedLoadsKeepTheOpenList_data();
+    void failedLoadsKeepTheOpenList();
+    void recentFileMenuLoads();
+
+private:
+    QComboBox* combo(const frmMain& window, const char* name) {
+        return window.findChild<QComboBox*>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<ScratchProgram> m_program;
+};
+
+void tst_loading::init() {
+    m_program = std::make_unique<ScratchProgram>();
+}
+
+void tst_loading::loadsInLineMode() {
+    const QString path = m_program->addList(QStringLiteral("Arabic/Days.zva"),
+                                            QStringLiteral("الأَحَد\r\n\r\nالإِثْنَيْن\r\n"));
+    frmMain window(m_program->folder(), m_program->settingsFile());
+    window.show();
+    window.LoadZVFFile(path);
+
+    QCOMPARE(window.items().size(), 2);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0 [ Days ]"));
+    QComboBox* from = combo(window, "cmbFrom");
+    QComboBox* to = combo(window, "cmbTo");
+    QCOMPARE(from->count(), 2);
+    QCOMPARE(from->currentIndex(), 0);
+    QCOMPARE(to->currentIndex(), 1);
+    QCOMPARE(to->currentText(), QStringLiteral("2"));
+    QVERIFY(from->isVisible());
+    QVERIFY(!combo(window, "cmbLineFrom")->isVisible());
+    QCOMPARE(m_program->setting(QStringLiteral("LastOpenFolder")),
+             m_program->folder() + QStringLiteral("/Arabic"));
+    QCOMPARE(m_program->setting(QStringLiteral("MRUF")), path + QStringLiteral("|*|"));
+    QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuFileSep"))->isVisible());
+}
+
+void tst_loading::loadsInWordMode() {
+    const QString path = m_program->addList(QStringLiteral("Proverbs.zva"),
+                                            QStringLiteral("مَنْ جَدَّ وَجَدَ\r\n\r\nالصَّبْرُ"));
+    frmMain window(m_program->folder(), m_program->settingsFile());
+    window.show();
+    window.setWordMode(true);
+    window.LoadZVFFile(path);
+
+    QCOMPARE(window.items().size(), 4);
+    QCOMPARE(window.items().last(), QStringLiteral("<< الصَّبْرُ. 3>>"));
+    QComboBox* lineFrom = combo(window, "cmbLineFrom");
+    QComboBox* lineTo = combo(window, "cmbLineTo");
+    QVERIFY(lineFrom->isVisible());
+    QVERIFY(!combo(window, "cmbFrom")->isVisible());
+    QCOMPARE(lineFrom->geometry().topLeft(), combo(window, "cmbFrom")->geometry().topLeft());
+    QCOMPARE(lineFrom->count(), 2);
+    QCOMPARE(lineFrom->itemText(1), QStringLiteral("3"));
+    QCOMPARE(lineFrom->currentIndex(), 0);
+    QCOMPARE(lineTo->currentIndex(), 1);
+    QCOMPARE(combo(window, "cmbTo")->count(), 4);
+}
+
+void tst_loading::failedLoadsKeepTheOpenList_data() {
+    QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
+    QTest::addColumn<bool>("wordMode");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("vanished file") << QByteArray() << false << "No item selected";
+    QTest::newRow("a unit out of range") << QByteArray::fromHex("41000080") << false << "Zorvel";
+    QTest::newRow("no words in word mode") << QByteArray::fromHex("2100") << true << "Zorvel";
+}
+
+void tst_loading::failedLoadsKeepTheOpenList() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, wordMode);
+    QFETCH(QString, caption);
+
+    const QString good =
+        m_program->addList(QStringLiteral("Good.zva"), QStringLiteral("a\r\nb\r\nc"));
+    const QString bad = m_program->folder() + QStringLiteral("/Bad.zva");
+    if (!content.isEmpty()) {
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    FakeMessageBox messages;
+    frmMain window(m_program->folder(), m_program->settingsFile());
+    window.LoadZVFFile(good);
+    combo(window, "cmbFrom")->setCurrentIndex(1);
+    const QString recent = m_program->setting(QStringLiteral("MRUF"));
+
+    window.setWordMode(wordMode);
+    window.LoadZVFFile(bad);
+
+    QCOMPARE(messages.captions(), QStringList{caption});
+    QCOMPARE(window.items(), (QStringList{"a", "b", "c"}));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0 [ Good ]"));
+    QCOMPARE(window.listName(), QStringLiteral("Good"));
+    QCOMPARE(combo(window, "cmbFrom")->currentIndex(), 1);
+    QCOMPARE(combo(window, "cmbTo")->count(), 3);
+    QVERIFY(combo(window, "cmbFrom")->isVisibleTo(&window));
+    QCOMPARE(m_program->setting(QStringLiteral("MRUF")), recent);
+}
+
+void tst_loading::recentFileMenuLoads() {
+    const QString first = m_program->addList(QStringLiteral("First.zva"), QStringLiteral("one"));
+    const QString second = m_program->addList(QStringLiteral("Second.zva"), QStringLiteral("two"));
+    frmMain window(m_program->folder(), m_program->settingsFile());
+    window.LoadZVFFile(first);
+    window.LoadZVFFile(second);
+    QAction* entry2 = window.findChild<QAction*>(QStringLiteral("mnuFileMRUF2"));
+    QCOMPARE(entry2->text(), QStringLiteral("&2  First.zva"));
+    entry2->trigger();
+    QCOMPARE(window.items(), QStringList{"one"});
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuFileMRUF1"))->text(),
+             QStringLiteral("&1  First.zva"));
+}
+
+QTEST_MAIN(tst_loading)
+#include "tst_loading.moc"

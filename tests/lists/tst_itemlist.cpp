@@ -1,0 +1,167 @@
+#include "itemlist.h"
+#include "listfile.h"
+#include "listloader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(QList<LineEntry>)
+
+namespace QTest {
+template <> char* toString(const LineEntry& line) {
+    return qstrdup(QByteArray(QByteArray::number(line.lineNumber) + ':' +
+                              QByteArray::number(line.firstItem) + '-' +
+                              QByteArray::number(line.lastItem))
+                       .constData());
+}
+} // namespace QTest
+
+class tst_itemlist : public QObject {
+    Q_OBJECT
+private slots:
+    void lineMode_data();
+    void lineMode();
+    void wordMode_data();
+    void wordMode();
+    void displayWords_data();
+    void displayWords();
+    void titles_data();
+    void titles();
+    void loadOutcomes();
+};
+
+void tst_itemlist::lineMode_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("items");
+
+    QTest::newRow("blank lines and the empty last line are skipped") << "a\r\n\r\nb\r\n"
+                                                                     << QStringList{"a", "b"};
+    QTest::newRow("a line of spaces is blank, a tab is not") << "   \r\n\t" << QStringList{"\t"};
+    QTest::newRow("items keep their spaces") << " a b " << QStringList{" a b "};
+    QTest::newRow("U+0000 removed, and a line of only U+0000 is blank")
+        << QStringLiteral("a") + QChar(0) + "b\r\n" + QChar(0) << QStringList{"ab"};
+    QTest::newRow("a lone LF does not break a line") << "a\nb\rc" << QStringList{"a\nb\rc"};
+    QTest::newRow("empty text has no items") << "" << QStringList{};
+}
+
+void tst_itemlist::lineMode() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, items);
+    const ItemList list = buildItems(text, false);
+    QCOMPARE(list.items, items);
+    QVERIFY(list.lines.isEmpty());
+}
+
+void tst_itemlist::wordMode_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QList<LineEntry>>("lines");
+
+    QTest::newRow("one-word lines, the blank line keeps its number")
+        << "a\r\n\r\nb\r\n"
+        << QStringList{"<< a. 1>>", "<< b. 3>>"} << QList<LineEntry>{{1, 1, 1}, {3, 2, 2}};
+    QTest::newRow("double spaces give no empty words")
+        << "first\r\nx  y z" << QStringList{"<< first. 1>>", "x. 2 >>", "y", "<< z"}
+        << QList<LineEntry>{{1, 1, 1}, {2, 2, 4}};
+    QTest::newRow("two words have no middle")
+        << "  a b  " << QStringList{"a. 1 >>", "<< b"} << QList<LineEntry>{{1, 1, 2}};
+    QTest::newRow("Arabic words with diacritics")
+        << QStringLiteral("مَنْ جَدَّ وَجَدَ")
+        << QStringList{QStringLiteral("مَنْ. 1 >>"), QStringLiteral("جَدَّ"), QStringLiteral("<< وَجَدَ")}
+        << QList<LineEntry>{{1, 1, 3}};
+    QTest::newRow("blank lines only") << " \r\n\r\n" << QStringList{} << QList<LineEntry>{};
+}
+
+void tst_itemlist::wordMode() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, items);
+    QFETCH(QList<LineEntry>, lines);
+    const ItemList list = buildItems(text, true);
+    QCOMPARE(list.items, items);
+    QCOMPARE(list.lines, lines);
+}
+
+void tst_itemlist::displayWords_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("three words") << "a b c"
+                                 << " a b c   ";
+    QTest::newRow("seven words are cut after six") << "1 2 3 4 5 6 7"
+                                                   << " 1 2 3 4 5 6...";
+    QTest::newRow("exactly six words") << "1 2 3 4 5 6"
+                                       << " 1 2 3 4 5 6   ";
+    QTest::newRow("empty words count") << "a  b"
+                                       << " a  b   ";
+    QTest::newRow("leading spaces count as words, trimmed in the comparison") << "      a b"
+                                                                              << "      ...";
+    QTest::newRow("an empty item") << ""
+                                   << "   ";
+}
+
+void tst_itemlist::displayWords() {
+    QFETCH(QString, item);
+    QFETCH(QString, label);
+    QCOMPARE(getDisplayWords(item), label);
+}
+
+void tst_itemlist::titles_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("two words") << "/lists/Week One.zva"
+                               << "Week One"
+                               << "Week";
+    QTest::newRow("one word") << "/l/Alphabet.zva"
+                              << "Alphabet"
+                              << "Alphabet";
+    QTest::newRow("Arabic name") << QStringLiteral("/l/أيام الأسبوع.zva")
+                                 << QStringLiteral("أيام الأسبوع") << QStringLiteral("أيام");
+    QTest::newRow("name shorter than an extension") << "/l/ab"
+                                                    << ""
+                                                    << "";
+}
+
+void tst_itemlist::titles() {
+    QFETCH(QString, path);
+    QFETCH(QString, title);
+    QFETCH(QString, name);
+    QCOMPARE(listTitle(path), title);
+    QCOMPARE(listName(listTitle(path)), name);
+}
+
+void tst_itemlist::loadOutcomes() {
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("Week One.zva"));
+    QVERIFY(!listfile::writeFile(good, u"a b\r\nc").isError());
+    LoadedList list = loadList(good, true);
+    QCOMPARE(list.status, LoadedList::Loaded);
+    QCOMPARE(list.folder, dir.path());
+    QCOMPARE(list.name, QStringLiteral("Week"));
+    QCOMPARE(list.items.items.size(), 3);
+
+    QCOMPARE(loadList(dir.filePath(QStringLiteral("gone.zva")), false).status, LoadedList::Missing);
+    QCOMPARE(loadList(dir.path(), false).status, LoadedList::Missing);
+
+    const QString blank = dir.filePath(QStringLiteral("blank.zva"));
+    QVERIFY(!listfile::writeFile(blank, u"  \r\n").isError());
+    QCOMPARE(loadList(blank, false).status, LoadedList::Loaded);
+    list = loadList(blank, true);
+    QCOMPARE(list.status, LoadedList::Failed);
+    QVERIFY(list.message.contains(QStringLiteral("word mode")));
+
+    const QString damaged = dir.filePath(QStringLiteral("damaged.zva"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromHex("00800080")); // -32768 twice: the second falls out of range
+    file.close();
+    list = loadList(damaged, false);
+    QCOMPARE(list.status, LoadedList::Failed);
+    QVERIFY(list.message.contains(QStringLiteral("character 1")));
+}
+
+QTEST_GUILESS_MAIN(tst_itemlist)
+#include "tst_itemlist.moc"

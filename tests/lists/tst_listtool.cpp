@@ -1,0 +1,106 @@
+#include "listfile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(ZORVEL_LIST_TOOL), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class tst_listtool : public QObject {
+    Q_OBJECT
+private slots:
+    void encodesAndDecodes();
+    void refusesWhatItCannotKeep_data();
+    void refusesWhatItCannotKeep();
+    void convertsEveryFileItCan();
+};
+
+void tst_listtool::encodesAndDecodes() {
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("days.txt"));
+    const QString list = dir.filePath(QStringLiteral("days.zva"));
+    writeBytes(text, QStringLiteral("\uFEFFالأَحَد\nالإِثْنَيْن\r\nالثُّلَاثَاء\n").toUtf8());
+
+    Run run = runTool({QStringLiteral("encode"), text, list});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    listfile::Error error;
+    QCOMPARE(listfile::readFile(list, &error), QStringLiteral("الأَحَد\r\nالإِثْنَيْن\r\nالثُّلَاثَاء\r\n"));
+
+    run = runTool({QStringLiteral("decode"), list});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QString::fromUtf8(run.out), QStringLiteral("الأَحَد\r\nالإِثْنَيْن\r\nالثُّلَاثَاء\r\n"));
+}
+
+void tst_listtool::refusesWhatItCannotKeep_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("invalid UTF-8") << QByteArray("ab\xff\xfe") << "not a valid UTF-8 text";
+    QTest::newRow("a character the reader would drop")
+        << QStringLiteral("a\nb\uFEFB").toUtf8() << "character U+fefb on line 2";
+    QTest::newRow("a character that overflows")
+        << QStringLiteral("\u7FFF").toUtf8() << "character U+7fff on line 1";
+}
+
+void tst_listtool::refusesWhatItCannotKeep() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("in.txt"));
+    const QString list = dir.filePath(QStringLiteral("out.zva"));
+    writeBytes(text, content);
+
+    const Run run = runTool({QStringLiteral("encode"), text, list});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains(reason.toUtf8()), run.err.constData());
+    QVERIFY(run.err.contains(text.toUtf8()));
+    QVERIFY(!QFile::exists(list));
+}
+
+void tst_listtool::convertsEveryFileItCan() {
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("a.zva"));
+    const QString second = dir.filePath(QStringLiteral("b.zva"));
+    const QString missing = dir.filePath(QStringLiteral("missing.zva"));
+    const QString plain = QStringLiteral("بَاء\r\nتَاء");
+    const QByteArray bytes(reinterpret_cast<const char*>(plain.utf16()), plain.size() * 2);
+    writeBytes(first, bytes);
+    writeBytes(second, bytes);
+
+    const Run run = runTool({QStringLiteral("convert"), first, missing, second});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.err.contains(missing.toUtf8()));
+    listfile::Error error;
+    QCOMPARE(listfile::readFile(first, &error), plain);
+    QCOMPARE(listfile::readFile(second, &error), plain);
+
+    QCOMPARE(runTool({QStringLiteral("decode")}).status, 1);
+}
+
+QTEST_GUILESS_MAIN(tst_listtool)
+#include "tst_listtool.moc"
