@@ -4,20 +4,19 @@
 #include "LineListModel.h"
 #include "common/IntervalTimer.h"
 #include "common/designed.h"
+#include "common/longlistcombo.h"
 #include "listloader.h"
 #include "listmessages.h"
 #include "rangestepicon.h"
 #include "recentfiles.h"
 #include "version.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -31,13 +30,6 @@ constexpr int kClientHeight = 8850;
 
 QString baseCaption() {
     return QStringLiteral("Zorvel %1.%2").arg(ZORVEL_VERSION_MAJOR).arg(ZORVEL_VERSION_MINOR);
-}
-
-// Tens of thousands of entries drop down at once only when the view need not measure each.
-void makeLongListReady(QComboBox* combo) {
-    if (auto* view = qobject_cast<QListView*>(combo->view()))
-        view->setUniformItemSizes(true);
-    combo->setMaxVisibleItems(20);
 }
 
 } // namespace
@@ -55,6 +47,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile, QWid
     setCentralWidget(client);
     buildTopBand(client);
     buildMenus();
+    connectRangeControls();
 
     resize(twipsToPixels(kClientWidth),
            twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
@@ -143,7 +136,8 @@ void frmMain::reopenMostRecentList() {
     // A recent file that vanished is skipped silently at start-up.
     if (mostRecent.isEmpty() || !QFileInfo(mostRecent).isFile())
         return;
-    LoadZVFFile(mostRecent);
+    if (LoadZVFFile(mostRecent))
+        restoreStoredRange();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -187,27 +181,22 @@ void frmMain::addToRecentFiles(const QString& path) {
     m_settings.setRecentFiles(recentfiles::add(m_settings.recentFiles(), path));
 }
 
-void frmMain::LoadZVFFile(const QString& strZVFFile) {
+bool frmMain::LoadZVFFile(const QString& strZVFFile) {
     // Everything that can fail happens before the open list is touched.
     LoadedList list = loadList(strZVFFile, blnWordMode);
     if (list.status == LoadedList::Missing) {
         showNoItemSelectedMessage(this);
-        return;
+        return false;
     }
     if (list.status == LoadedList::Failed) {
         showErrorMessage(this, list.message);
-        return;
+        return false;
     }
 
     colItems = std::move(list.items.items);
     m_lines->setLines(std::move(list.items.lines));
     Timer2->setEnabled(false);
-    FillRangeCombos();
-    if (blnWordMode) {
-        // Their handlers carry the line selection over to the item lists.
-        cmbLineFrom->setCurrentIndex(0);
-        cmbLineTo->setCurrentIndex(cmbLineTo->count() - 1);
-    }
+    FillRangeCombos(); // the whole list, which in word mode the line lists show too
     Timer2->setEnabled(true);
 
     strLastOpenFolder = list.folder;
@@ -217,19 +206,13 @@ void frmMain::LoadZVFFile(const QString& strZVFFile) {
     ShowComboFromTo();
     addToRecentFiles(strZVFFile);
     buildRecentFileMenu();
+    return true;
 }
 
-void frmMain::FillRangeCombos() {
-    blnComboEvents = false;
-    m_itemNumbers->setCount(static_cast<int>(colItems.size()));
-    cmbFrom->setCurrentIndex(cmbFrom->count() > 0 ? 0 : -1);
-    cmbTo->setCurrentIndex(cmbTo->count() - 1);
-    blnComboEvents = true;
+void frmMain::cmdRestartTest_Click() {
+    // The Tester starts again on the new range once its page exists.
 }
 
-void frmMain::ShowComboFromTo() {
-    cmbLineFrom->setVisible(blnWordMode);
-    cmbLineTo->setVisible(blnWordMode);
-    cmbFrom->setVisible(!blnWordMode);
-    cmbTo->setVisible(!blnWordMode);
+void frmMain::cmdRestartListing_Click() {
+    // The Lister starts again on the new range once its page exists.
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "PracticeRange.h"
 #include "ZorvelSettings.h"
+#include "rangestep.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -27,8 +29,8 @@ public:
     ~frmMain() override;
 
     // Loads the list file at `strZVFFile` in the current mode. A load that fails says why and
-    // leaves the open list, its range and the practice as they were.
-    void LoadZVFFile(const QString& strZVFFile);
+    // leaves the open list, its range and the practice as they were; the result tells which.
+    bool LoadZVFFile(const QString& strZVFFile);
 
     bool wordMode() const { return blnWordMode; }
     void setWordMode(bool wordMode) { blnWordMode = wordMode; }
@@ -37,6 +39,8 @@ public:
     const QString& listName() const { return strListName; }
     const QString& lastOpenFolder() const { return strLastOpenFolder; }
     const QString& programFolder() const { return m_programFolder; }
+    const PracticeRange& range() const { return colRange; }
+    int currentItem() const { return intCurItem; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,10 +56,34 @@ private:
 
     void buildRecentFileMenu();
     void addToRecentFiles(const QString& path);
-    void reopenMostRecentList();
 
+    void reopenMostRecentList();
+    void restoreStoredRange();
+
+    // Range selection.
+    void connectRangeControls();
     void FillRangeCombos();
+    void ApplyRange();
     void ShowComboFromTo();
+    void applyAndRestart();
+    void selectRange(const RangeSelection& range);
+    RangeSelection selectedRange() const;
+    void showRangeInLineLists();
+    void cmbFrom_Click();
+    void cmbTo_Click();
+    void refuseInvalidChoice(QComboBox* corrected, int index);
+    void cmbLineFrom_Click();
+    void cmbLineTo_Click();
+    void cmdAll_Click();
+    void cmdFirst5_Click();
+    void cmdFirst10_Click();
+    void selectFirstItems(int size);
+    void cmdNextRange_Click();
+    void cmdPrevRange_Click();
+
+    // The practice modes restarted by every change of range.
+    void cmdRestartTest_Click();
+    void cmdRestartListing_Click();
 
     QString m_programFolder;
     ZorvelSettings m_settings;
@@ -66,6 +94,12 @@ private:
     QString strLastOpenFolder;
     QString strListName;
     bool blnComboEvents = true;
+
+    // The current range and the overflow marks (Tag) of the From and To lists.
+    PracticeRange colRange;
+    int intCurItem = 0;
+    std::optional<int> cmbFromTag;
+    std::optional<int> cmbToTag;
 
     // Restored at start-up and stored at shutdown for the pages that show them.
     int m_activeTab = 3;

@@ -1,13 +1,16 @@
 // zorvel-bench: measures the program on big lists and prints one table, each figure beside
 // the reference it is compared with.
 
+#include "ItemNumberModel.h"
 #include "ZorvelSettings.h"
+#include "common/longlistcombo.h"
 #include "frmMain.h"
 #include "itemlist.h"
 #include "largelist.h"
 #include "listfile.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -34,9 +37,9 @@ double measure(int runs, const std::function<void()>& work) {
 void row(const QString& what, double value, const QString& reference, double referenceValue) {
     QTextStream(stdout) << QStringLiteral("| %1 | %2 ms | %3 | %4 ms | %5 |\n")
                                .arg(what)
-                               .arg(value, 0, 'f', 2)
+                               .arg(value, 0, 'f', 3)
                                .arg(reference)
-                               .arg(referenceValue, 0, 'f', 2)
+                               .arg(referenceValue, 0, 'f', 3)
                                .arg(value / referenceValue, 0, 'f', 2);
 }
 
@@ -65,9 +68,47 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
     });
 
+    // The From and To lists: one shared model against one insert per entry and list.
+    QComboBox from;
+    QComboBox to;
+    ItemNumberModel numbers;
+    from.setModel(&numbers);
+    to.setModel(&numbers);
+    makeLongListReady(&from);
+    makeLongListReady(&to);
+    const double modelFill = measure(7, [&] {
+        numbers.setCount(0);
+        numbers.setCount(kLargeListWords);
+        from.setCurrentIndex(0);
+        to.setCurrentIndex(kLargeListWords - 1);
+    });
+    const double insertFill = measure(3, [&] {
+        QComboBox plainFrom;
+        QComboBox plainTo;
+        for (int n = 1; n <= kLargeListWords; ++n) {
+            plainFrom.addItem(QString::number(n));
+            plainTo.addItem(QString::number(n));
+        }
+    });
+    from.show();
+    const auto popupTime = [&](int count) {
+        numbers.setCount(count);
+        return measure(5, [&] {
+            from.showPopup();
+            QApplication::processEvents();
+            from.hidePopup();
+        });
+    };
+    const double longPopup = popupTime(kLargeListWords);
+    const double shortPopup = popupTime(10);
+
     QTextStream(stdout) << "| Measured | Time | Reference | Time | Ratio |\n"
                         << "|---|---|---|---|---|\n";
     row(QStringLiteral("LoadZVFFile, word mode, 80,000 words, shown window"), wholeLoad,
         QStringLiteral("decode, split, build items"), modelOnly);
+    row(QStringLiteral("fill From and To, 80,000 entries each"), modelFill,
+        QStringLiteral("80,000 inserts into each"), insertFill);
+    row(QStringLiteral("open the From drop-down, 80,000 entries"), longPopup,
+        QStringLiteral("the same with 10 entries"), shortPopup);
     return 0;
 }

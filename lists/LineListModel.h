@@ -16,6 +16,9 @@ public:
     void setLines(QList<LineEntry> lines);
     const QList<LineEntry>& lines() const { return m_lines; }
 
+    // The row of the line that holds item number `item`, or -1.
+    int rowOfItem(int item) const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 

@@ -1,0 +1,181 @@
+#include "FakeMessageBox.h"
+#include "ScratchProgram.h"
+#include "frmMain.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+// Choosing the range in the whole window with the real lists and buttons.
+class tst_range : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void stepsThroughTwelveItems();
+    void refusesFromAfterTo();
+    void presetsNeedAList();
+    void lineListsChooseWordRanges();
+    void restoresTheStoredRange_data();
+    void restoresTheStoredRange();
+
+private:
+    template <typename T = QWidget> T* control(const char* name) {
+        return m_window->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString shownRange() {
+        return control<QComboBox>("cmbFrom")->currentText() + u'-' +
+               control<QComboBox>("cmbTo")->currentText();
+    }
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void openWindow() {
+        m_window = std::make_unique<frmMain>(m_program->folder(), m_program->settingsFile());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    std::unique_ptr<ScratchProgram> m_program;
+    std::unique_ptr<FakeMessageBox> m_messages;
+    std::unique_ptr<frmMain> m_window;
+    QString m_twelve;
+};
+
+void tst_range::init() {
+    m_window.reset();
+    m_messages.reset();
+    m_program = std::make_unique<ScratchProgram>();
+    m_messages = std::make_unique<FakeMessageBox>();
+    QStringList lines;
+    for (int i = 1; i <= 12; ++i)
+        lines << QStringLiteral("بند %1").arg(i);
+    m_twelve = m_program->addList(QStringLiteral("Twelve.zva"), lines.join(QStringLiteral("\r\n")));
+}
+
+void tst_range::stepsThroughTwelveItems() {
+    openWindow();
+    m_window->LoadZVFFile(m_twelve);
+    QCOMPARE(shownRange(), QStringLiteral("1-12"));
+    QVERIFY(!control("cmdAll")->isEnabled());
+    QVERIFY(!control("cmdNextRange")->isEnabled());
+
+    click("cmdFirst5");
+    QCOMPARE(shownRange(), QStringLiteral("1-5"));
+    QVERIFY(!control("cmdFirst5")->isEnabled());
+    QVERIFY(!control("cmdPrevRange")->isEnabled());
+
+    const QStringList expected{"6-10", "11-12", "6-10", "1-5"};
+    const QList<const char*> buttons{"cmdNextRange", "cmdNextRange", "cmdPrevRange",
+                                     "cmdPrevRange"};
+    for (int i = 0; i < buttons.size(); ++i) {
+        click(buttons[i]);
+        QCOMPARE(shownRange(), expected[i]);
+    }
+    QVERIFY(!control("cmdPrevRange")->isEnabled());
+    QCOMPARE(m_window->range().size(), 5);
+    QCOMPARE(m_window->range().at(1), QStringLiteral("بند 1"));
+    QCOMPARE(m_window->currentItem(), 1);
+    QVERIFY(m_messages->requests().isEmpty());
+}
+
+void tst_range::refusesFromAfterTo() {
+    openWindow();
+    m_window->LoadZVFFile(m_twelve);
+    auto* from = control<QComboBox>("cmbFrom");
+    auto* to = control<QComboBox>("cmbTo");
+    to->setFocus();
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(to, Qt::Key_Up); // To 6
+    QCOMPARE(shownRange(), QStringLiteral("1-6"));
+    click("cmdNextRange");    // 7-12
+    click("cmdPrevRange");    // 1-6
+    from->setCurrentIndex(7); // From 8, as picked in the drop-down
+
+    QCOMPARE(m_messages->requests().size(), 1);
+    const MessageBox::Request request = m_messages->requests().constFirst();
+    QCOMPARE(request.text, QStringLiteral("FROM cannot be greater than TO"));
+    QCOMPARE(request.caption, QStringLiteral("Invalid Selection"));
+    QCOMPARE(request.icon, MessageBox::Icon::Information);
+    QCOMPARE(shownRange(), QStringLiteral("6-6"));
+    // The range that was applied before the refused choice stays.
+    QCOMPARE(m_window->range().first(), 1);
+    QCOMPARE(m_window->range().size(), 6);
+}
+
+void tst_range::presetsNeedAList() {
+    openWindow();
+    for (const char* name : {"cmdAll", "cmdFirst5", "cmdFirst10", "cmdNextRange", "cmdPrevRange"})
+        click(name);
+    QCOMPARE(m_messages->captions(), QStringList(5, QStringLiteral("No Zorvel file opened")));
+
+    m_messages->clear();
+    m_window->LoadZVFFile(
+        m_program->addList(QStringLiteral("Three.zva"), QStringLiteral("a\r\nb\r\nc")));
+    QVERIFY(!control("cmdFirst5")->isEnabled());
+    QVERIFY(!control("cmdFirst10")->isEnabled());
+    QVERIFY(!control("cmdAll")->isEnabled());
+}
+
+void tst_range::lineListsChooseWordRanges() {
+    const QString path = m_program->addList(QStringLiteral("Words.zva"),
+                                            QStringLiteral("a b c\r\n\r\nd e\r\nf\r\ng h i j"));
+    openWindow();
+    m_window->setWordMode(true);
+    m_window->LoadZVFFile(path);
+    auto* lineFrom = control<QComboBox>("cmbLineFrom");
+    auto* lineTo = control<QComboBox>("cmbLineTo");
+    QCOMPARE(lineFrom->count(), 4);
+    QCOMPARE(shownRange(), QStringLiteral("1-10"));
+
+    lineFrom->setFocus();
+    QTest::keyClick(lineFrom, Qt::Key_Down); // line 3: its first word is item 4
+    QCOMPARE(lineFrom->currentText(), QStringLiteral("3"));
+    QCOMPARE(shownRange(), QStringLiteral("4-10"));
+    QCOMPARE(m_window->range().at(1), QStringLiteral("d. 3 >>"));
+
+    lineTo->setFocus();
+    QTest::keyClick(lineTo, Qt::Key_Up); // line 4 ends with item 6
+    QCOMPARE(shownRange(), QStringLiteral("4-6"));
+
+    QTest::keyClick(lineTo, Qt::Key_Up);
+    QTest::keyClick(lineTo, Qt::Key_Up); // line 1 ends before line 3 starts
+    QCOMPARE(m_messages->captions(), QStringList{QStringLiteral("Invalid Selection")});
+    QCOMPARE(shownRange(), QStringLiteral("4-4"));
+    QCOMPARE(lineTo->currentText(), QStringLiteral("3"));
+
+    // The presets move the line lists with the range.
+    click("cmdAll");
+    QCOMPARE(lineFrom->currentText(), QStringLiteral("1"));
+    QCOMPARE(lineTo->currentText(), QStringLiteral("5"));
+    click("cmdFirst5");
+    QCOMPARE(lineTo->currentText(), QStringLiteral("3"));
+}
+
+void tst_range::restoresTheStoredRange_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("range");
+
+    QTest::newRow("a stored range") << QByteArray("FromRange=2\nToRange=4") << "3-5";
+    QTest::newRow("no list in the last run") << QByteArray("FromRange=-1\nToRange=-1") << "1-12";
+    QTest::newRow("From beyond the list is ignored for From")
+        << QByteArray("FromRange=40\nToRange=4") << "1-5";
+    QTest::newRow("To beyond the list is ignored for To")
+        << QByteArray("FromRange=3\nToRange=40") << "4-12";
+    QTest::newRow("a reversed pair is not restored")
+        << QByteArray("FromRange=8\nToRange=2") << "1-12";
+    QTest::newRow("a To of -1 keeps the end of the list")
+        << QByteArray("FromRange=8\nToRange=-1") << "9-12";
+}
+
+void tst_range::restoresTheStoredRange() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, range);
+    m_program->writeSettings("[Zorvel20]\nMRUF=" + m_twelve.toUtf8() + "|*|\n" + stored + "\n");
+    openWindow();
+    QCOMPARE(shownRange(), range);
+    m_window->close();
+    QCOMPARE(m_program->setting(QStringLiteral("FromRange")),
+             QString::number(range.section(u'-', 0, 0).toInt() - 1));
+}
+
+QTEST_MAIN(tst_range)
+#include "tst_range.moc"
