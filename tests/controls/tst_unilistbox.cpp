@@ -1,0 +1,342 @@
+#include "common/PropertyBag.h"
+#include "unilistbox/NativeList.h"
+#include "unilistbox/UniListBox.h"
+#include "unilistbox/itemlayout.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QList<QRect> segmentRects(const ItemLayout& layout) {
+    QList<QRect> rects;
+    for (const ItemLayout::Segment& segment : layout.segments)
+        rects.append(segment.rect);
+    return rects;
+}
+
+// The columns of `image` within `rows` that hold a pixel close to `colour`: text is drawn
+// with antialiasing, so its edges blend into the background.
+QList<int> columnsWith(const QImage& image, const QRect& rows, QRgb colour) {
+    auto near = [colour](QRgb pixel) {
+        return qAbs(qRed(pixel) - qRed(colour)) < 100 &&
+               qAbs(qGreen(pixel) - qGreen(colour)) < 100 &&
+               qAbs(qBlue(pixel) - qBlue(colour)) < 100;
+    };
+    QList<int> columns;
+    for (int x = rows.left(); x <= rows.right(); ++x) {
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            if (near(image.pixel(x, y))) {
+                columns.append(x);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+} // namespace
+
+class tst_unilistbox : public QObject {
+    Q_OBJECT
+private slots:
+    void itemLayout_data();
+    void itemLayout();
+    void members();
+    void find_data();
+    void find();
+    void checkedAndItemCheck();
+    void columns();
+    void properties();
+    void paintsColumnsAndCheckBox();
+    void paintsArabicFromTheRight();
+    void updateModePaintsNothing();
+    void clickSelectsAndRaisesEvents();
+};
+
+void tst_unilistbox::itemLayout_data() {
+    QTest::addColumn<QRect>("item");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("checkBox");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QRect>("box");
+    QTest::addColumn<QList<QRect>>("segments");
+
+    const QRect item(10, 0, 300, 20);
+    QTest::newRow("TAB columns 50 and 30 take 51 and 31 pixels, the rest runs to the edge")
+        << item << "a\tb\tc" << false << QList<int>{50, 30} << QRect()
+        << QList<QRect>{{10, 0, 51, 20}, {61, 0, 31, 20}, {92, 0, 218, 20}};
+    QTest::newRow("widths repeat from the first column")
+        << item << "a\tb\tc\td\te" << false << QList<int>{10, 20, 30} << QRect()
+        << QList<QRect>{{10, 0, 11, 20},
+                        {21, 0, 21, 20},
+                        {42, 0, 31, 20},
+                        {73, 0, 11, 20},
+                        {84, 0, 226, 20}};
+    QTest::newRow("a column reaching the edge ends the drawing")
+        << item << "a\tb\tc" << false << QList<int>{400} << QRect()
+        << QList<QRect>{{10, 0, 300, 20}};
+    QTest::newRow("check box on a 20-pixel item: 3 below the top, text 16 further right")
+        << item << "a" << true << QList<int>{0} << QRect(12, 3, 13, 13)
+        << QList<QRect>{{26, 0, 284, 20}};
+    QTest::newRow("check box on a low item: 1 below the top")
+        << QRect(0, 40, 100, 14) << "" << true << QList<int>{0} << QRect(2, 41, 13, 13)
+        << QList<QRect>{};
+    QTest::newRow("one ASCII character is painted like any other")
+        << item << "x" << false << QList<int>{0} << QRect() << QList<QRect>{item};
+}
+
+void tst_unilistbox::itemLayout() {
+    QFETCH(QRect, item);
+    QFETCH(QString, text);
+    QFETCH(bool, checkBox);
+    QFETCH(QList<int>, widths);
+    QFETCH(QRect, box);
+    QFETCH(QList<QRect>, segments);
+    const ItemLayout layout = layoutItem(item, text, checkBox, widths);
+    QCOMPARE(layout.checkBox, box);
+    QCOMPARE(segmentRects(layout), segments);
+}
+
+void tst_unilistbox::members() {
+    UniListBox list;
+    QCOMPARE(list.NewIndex(), -1);
+    QCOMPARE(list.AddItem(QStringLiteral("b")), 0);
+    QCOMPARE(list.AddItem(QStringLiteral("c"), 7, 30), 1);
+    QCOMPARE(list.AddItem(QStringLiteral("a"), 0, 10), 0);
+    QCOMPARE(list.NewIndex(), 0);
+    QCOMPARE(list.ListCount(), 3);
+    QCOMPARE(list.List(0), QStringLiteral("a"));
+    QCOMPARE(list.ItemData(2), 30);
+    QCOMPARE(list.List(5), QString());
+    QVERIFY(!list.RemoveItem(5));
+    list.setListIndex(2);
+    QVERIFY(list.RemoveItem(0));
+    QCOMPARE(list.ListIndex(), 1); // the caret item moved up with the list
+    list.Clear();
+    QCOMPARE(list.ListCount(), 0);
+    QCOMPARE(list.ListIndex(), -1);
+}
+
+void tst_unilistbox::find_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("found");
+
+    QTest::newRow("from the top") << "ba" << -1 << 1;
+    QTest::newRow("case ignored") << "BA" << -1 << 1;
+    QTest::newRow("after the start") << "ba" << 1 << 3;
+    QTest::newRow("wraps around to the top") << "ba" << 3 << 1;
+    QTest::newRow("the start itself last") << "c" << 2 << 2;
+    QTest::newRow("none") << "z" << 0 << -1;
+    QTest::newRow("Arabic prefix") << QStringLiteral("سَ") << -1 << 4;
+}
+
+void tst_unilistbox::find() {
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, found);
+    UniListBox list;
+    for (const QString& item :
+         {QStringLiteral("apple"), QStringLiteral("banana"), QStringLiteral("cherry"),
+          QStringLiteral("Bay"), QStringLiteral("سَلَام")})
+        list.AddItem(item);
+    list.setListIndex(0);
+    QCOMPARE(list.Find(text, false, start), found);
+    QCOMPARE(list.ListIndex(), 0);
+    QCOMPARE(list.Find(text, true, start), found);
+    QCOMPARE(list.ListIndex(), found);
+
+    list.setListIndex(2);
+    QCOMPARE(list.Find(QString(), true, start), 0);
+    QCOMPARE(list.ListIndex(), 2);
+}
+
+void tst_unilistbox::checkedAndItemCheck() {
+    UniListBox list;
+    for (int i = 0; i < 5; ++i)
+        list.AddItem(QString::number(i));
+    QSignalSpy itemCheck(&list, &UniListBox::ItemCheck);
+    list.setChecked(3, true);
+    QVERIFY(list.Checked(3));
+    QCOMPARE(itemCheck.count(), 0); // a plain list checks without the event
+
+    list.setStyle(1);
+    list.setChecked(1, true);
+    list.setChecked(-1, true);
+    list.setChecked(9, true);
+    QCOMPARE(itemCheck.count(), 1);
+    QCOMPARE(itemCheck.first().first().toInt(), 1);
+    QCOMPARE(list.CheckCount(), 2);
+    list.CheckAll();
+    QCOMPARE(list.CheckCount(), 5);
+    list.CheckClear();
+    QCOMPARE(list.CheckCount(), 0);
+}
+
+void tst_unilistbox::columns() {
+    UniListBox list;
+    list.resize(100, 50);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QCOMPARE(list.Columns(), 1);
+    QCOMPARE(list.Column(0), 96); // one column takes the width inside the border
+    QCOMPARE(list.Column(5), 0);
+    list.setColumns(3);
+    QCOMPARE(list.Columns(), 3);
+    list.setColumn(1, 40);
+    list.setColumn(7, 40);
+    QCOMPARE(list.Column(1), 40);
+    list.setAutoColumn(true);
+    QCOMPARE((QList<int>{list.Column(0), list.Column(1), list.Column(2)}),
+             (QList<int>{32, 32, 32}));
+    list.setBorder(false);
+    list.resize(101, 50);
+    QCOMPARE((QList<int>{list.Column(0), list.Column(1), list.Column(2)}),
+             (QList<int>{33, 33, 35}));
+    list.SetColumns({});
+    QCOMPARE(list.Columns(), 3);
+    list.setColumns(0);
+    QCOMPARE(list.Columns(), 1);
+}
+
+void tst_unilistbox::properties() {
+    UniListBox list;
+    PropertyBag defaults;
+    list.writeProperties(defaults);
+    QCOMPARE(defaults.names(), (QStringList{"Column", "Font"}));
+
+    list.setBackColor(0x00FFDDDD);
+    list.setStyle(1);
+    list.SetColumns({50, 300});
+    list.setFont(arabicFont(20.25, true));
+    PropertyBag bag;
+    list.writeProperties(bag);
+    QCOMPARE(bag.read(QStringLiteral("column")).toString().toLatin1(),
+             QByteArray::fromHex("320000002c010000"));
+
+    UniListBox copy;
+    copy.readProperties(bag);
+    QCOMPARE(copy.BackColor(), OleColor(0x00FFDDDD));
+    QCOMPARE(copy.Style(), 1);
+    QCOMPARE(copy.Column(1), 300);
+    QCOMPARE(copy.Font().name, QStringLiteral("Traditional Arabic"));
+    QVERIFY(copy.Font().bold);
+
+    PropertyBag shortColumn;
+    shortColumn.write(QStringLiteral("Column"), QStringLiteral("ab"));
+    copy.readProperties(shortColumn);
+    QCOMPARE(copy.Columns(), 1);
+}
+
+void tst_unilistbox::paintsColumnsAndCheckBox() {
+    UniListBox list;
+    list.resize(300, 60);
+    list.setBackColor(oleColor(0, 0, 255));
+    list.setForeColor(oleColor(255, 0, 0));
+    list.SetColumns({50, 30});
+    list.setStyle(1);
+    list.AddItem(QStringLiteral("aaaaaaaaaaaaaaaa\tbbbbbbbbbbbb\tc"));
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    NativeList* inner = list.hWnd();
+    const QRect item = inner->itemRect(0);
+    const QImage image = inner->viewport()->grab().toImage();
+    const ItemLayout layout = layoutItem(item, list.List(0), true, {50, 30});
+    QCOMPARE(image.pixel(layout.checkBox.center()), qRgb(255, 255, 255));
+    // Red text of the first segment stays within its 51 pixels, the second within its 31.
+    const QList<int> first = columnsWith(image, layout.segments[0].rect, qRgb(255, 0, 0));
+    QVERIFY(!first.isEmpty());
+    QVERIFY(first.last() <= layout.segments[0].rect.right());
+    const QRect secondSpan = layout.segments[1].rect;
+    const QList<int> second = columnsWith(image, secondSpan, qRgb(255, 0, 0));
+    QVERIFY(!second.isEmpty());
+    QVERIFY(second.last() <= secondSpan.right());
+    // "c" starts right after the second column.
+    QVERIFY(!columnsWith(image, QRect(secondSpan.right() + 1, item.top(), 6, item.height()),
+                         qRgb(255, 0, 0))
+                 .isEmpty());
+}
+
+void tst_unilistbox::paintsArabicFromTheRight() {
+    UniListBox list;
+    list.resize(400, 80);
+    list.setFont(arabicFont(20.25, true));
+    list.setForeColor(oleColor(0, 0, 0));
+    list.setBackColor(oleColor(255, 255, 255));
+    list.AddItem(QStringLiteral(" 7.  قِفَا نَبْكِ"));
+    list.AddItem(QStringLiteral(" 8.  abc"));
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    NativeList* inner = list.hWnd();
+    // Shadda with a vowel and the vowels below fit in the row.
+    QVERIFY(inner->rowHeight() >= QFontMetrics(arabicFont(20.25, true).toQFont()).height());
+    const QImage image = inner->viewport()->grab().toImage();
+    auto inkColumns = [&](int row) {
+        QList<int> ink;
+        const QRect rect = inner->itemRect(row);
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    ink.append(x);
+                    break;
+                }
+        return ink;
+    };
+    const QList<int> arabic = inkColumns(0);
+    const QList<int> latin = inkColumns(1);
+    QVERIFY(!arabic.isEmpty() && !latin.isEmpty());
+    QVERIFY2(arabic.last() > inner->viewport()->width() - 12,
+             "the Arabic item starts at the right");
+    QVERIFY2(latin.first() < 12, "a Latin item starts at the left");
+}
+
+void tst_unilistbox::updateModePaintsNothing() {
+    UniListBox list;
+    list.resize(200, 60);
+    list.setBackColor(oleColor(255, 255, 255));
+    list.setForeColor(oleColor(255, 0, 0));
+    list.setUpdateMode(true);
+    list.AddItem(QStringLiteral("xxxxxxxx"));
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const QRect item = list.hWnd()->itemRect(0);
+    auto redColumns = [&] {
+        return columnsWith(list.hWnd()->viewport()->grab().toImage(), item, qRgb(255, 0, 0));
+    };
+    QVERIFY(redColumns().isEmpty());
+    list.setUpdateMode(false);
+    list.Refresh();
+    QVERIFY(!redColumns().isEmpty());
+}
+
+void tst_unilistbox::clickSelectsAndRaisesEvents() {
+    UniListBox list;
+    list.resize(200, 200);
+    list.setStyle(1);
+    for (int i = 0; i < 3; ++i)
+        list.AddItem(QStringLiteral("item %1").arg(i), -1, 100 + i);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QSignalSpy click(&list, &UniListBox::Click);
+    QSignalSpy mouseUp(&list, &UniListBox::MouseUp);
+    QSignalSpy itemCheck(&list, &UniListBox::ItemCheck);
+    QWidget* viewport = list.hWnd()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, list.hWnd()->itemRect(2).center());
+    QCOMPARE(list.ListIndex(), 2);
+    QCOMPARE(click.count(), 1);
+    QCOMPARE(mouseUp.count(), 1);
+    QCOMPARE(mouseUp.first().first().toInt(), 1);
+    QCOMPARE(itemCheck.count(), 1);
+    QVERIFY(list.Checked(2));
+
+    QTest::keyClick(list.hWnd(), Qt::Key_Up);
+    QCOMPARE(list.ListIndex(), 1);
+    QCOMPARE(click.count(), 2);
+    list.setListIndex(0); // set by code: no Click
+    QCOMPARE(click.count(), 2);
+}
+
+QTEST_MAIN(tst_unilistbox)
+#include "tst_unilistbox.moc"
