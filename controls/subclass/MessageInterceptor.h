@@ -46,6 +46,32 @@ protected:
     bool event(QEvent* event) override { return deliver(event); }
 };
 
+// The same for a scroll area, whose mouse, wheel and paint events reach its viewport: they are
+// intercepted too, as events of the scroll area itself.
+template <typename Base> class InterceptableScrollArea : public Interceptable<Base> {
+public:
+    using Interceptable<Base>::Interceptable;
+
+    bool previousProcedure(QEvent* event) override {
+        return m_inViewport ? Base::viewportEvent(event) : Base::event(event);
+    }
+
+protected:
+    bool event(QEvent* event) override { return deliverFrom(false, event); }
+    bool viewportEvent(QEvent* event) override { return deliverFrom(true, event); }
+
+private:
+    bool deliverFrom(bool viewport, QEvent* event) {
+        const bool outer = m_inViewport; // deliveries nest when a handler sends events
+        m_inViewport = viewport;
+        const bool result = this->deliver(event);
+        m_inViewport = outer;
+        return result;
+    }
+
+    bool m_inViewport = false;
+};
+
 // The dispatch of one interception: the owner before, then the window's own handling, then
 // the owner after, each stage only for the messages its table holds.
 class MessageInterceptor {

@@ -4,6 +4,7 @@
 #include "NativeList.h"
 #include "common/PropertyBag.h"
 #include "common/drawedge.h"
+#include "common/keycodes.h"
 #include "itemlayout.h"
 
 #include <QPainter>
@@ -12,17 +13,6 @@
 namespace {
 
 constexpr int kBefore = 1;
-
-// Button bits as list events report them.
-int buttonBits(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-           (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int shiftBits(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
 
 QByteArray columnBytes(const QList<int>& widths) {
     QByteArray bytes;
@@ -87,21 +77,23 @@ UniListBox::UniListBox(QWidget* parent)
             emit ItemCheck(index);
     });
     connect(m_list, &NativeList::keyDown, this,
-            [this](int key, Qt::KeyboardModifiers shift) { emit KeyDown(key, shiftBits(shift)); });
+            [this](int key, Qt::KeyboardModifiers shift) { emit KeyDown(key, shiftState(shift)); });
     connect(m_list, &NativeList::keyPress, this, &UniListBox::KeyPress);
     connect(m_list, &NativeList::keyUp, this,
-            [this](int key, Qt::KeyboardModifiers shift) { emit KeyUp(key, shiftBits(shift)); });
+            [this](int key, Qt::KeyboardModifiers shift) { emit KeyUp(key, shiftState(shift)); });
     connect(m_list, &NativeList::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at) {
-                emit MouseDown(buttonBits(button), shiftBits(shift), float(at.x()), float(at.y()));
+                emit MouseDown(buttonState(button), shiftState(shift), float(at.x()),
+                               float(at.y()));
             });
     connect(m_list, &NativeList::mouseMove, this,
             [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPointF at) {
-                emit MouseMove(buttonBits(buttons), shiftBits(shift), float(at.x()), float(at.y()));
+                emit MouseMove(buttonState(buttons), shiftState(shift), float(at.x()),
+                               float(at.y()));
             });
     connect(m_list, &NativeList::mouseUp, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at) {
-                emit MouseUp(buttonBits(button), shiftBits(shift), float(at.x()), float(at.y()));
+                emit MouseUp(buttonState(button), shiftState(shift), float(at.x()), float(at.y()));
             });
     connect(m_list, &NativeList::scrolled, this, &UniListBox::Scroll);
     setFocusProxy(m_list);
