@@ -24,15 +24,19 @@ constexpr int kMaxInt = std::numeric_limits<int>::max();
 
 } // namespace
 
-QString ZorvelSettings::defaultFilePath() {
+QString ZorvelSettings::defaultFilePath()
+{
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/corvant/Zorvel.conf");
 }
 
 ZorvelSettings::ZorvelSettings(const QString& filePath)
-    : m_store(filePath, QSettings::IniFormat) {}
+    : m_store(filePath, QSettings::IniFormat)
+{
+}
 
-QString ZorvelSettings::text(const QString& key) const {
+QString ZorvelSettings::text(const QString& key) const
+{
     const QVariant value = m_store.value(kGroup + key);
     // An INI value with an unquoted comma comes back as a list: take the text as written.
     if (value.typeId() == QMetaType::QStringList)
@@ -40,76 +44,94 @@ QString ZorvelSettings::text(const QString& key) const {
     return value.toString();
 }
 
-void ZorvelSettings::setText(const QString& key, const QString& value) {
+void ZorvelSettings::setText(const QString& key, const QString& value)
+{
     m_store.setValue(kGroup + key, value);
 }
 
-int ZorvelSettings::fromRange() const {
+int ZorvelSettings::fromRange() const
+{
     return settingsvalues::wholeNumber(text(kFromRange), kNoIndex, kMaxInt, kNoIndex);
 }
 
-int ZorvelSettings::toRange() const {
+int ZorvelSettings::toRange() const
+{
     return settingsvalues::wholeNumber(text(kToRange), kNoIndex, kMaxInt, kNoIndex);
 }
 
-int ZorvelSettings::activeTab() const {
+int ZorvelSettings::activeTab() const
+{
     return settingsvalues::wholeNumber(text(kActiveTab), 1, 3, 3);
 }
 
-int ZorvelSettings::listerSpeed() const {
+int ZorvelSettings::listerSpeed() const
+{
     return settingsvalues::wholeNumber(text(kListerSpeed), 0, 6, 3);
 }
 
-bool ZorvelSettings::restartListing() const {
+bool ZorvelSettings::restartListing() const
+{
     return settingsvalues::wholeNumber(text(kRestartListing), 0, 1, 1) == 1;
 }
 
-QString ZorvelSettings::lastOpenFolder(const QString& fallback) const {
+QString ZorvelSettings::lastOpenFolder(const QString& fallback) const
+{
     const QString folder = text(kLastOpenFolder);
     return folder.isEmpty() ? fallback : folder;
 }
 
-int ZorvelSettings::splitPercent() const {
+int ZorvelSettings::splitPercent() const
+{
     // Beyond 100 the second pane would get a negative height.
     return settingsvalues::roundedNumber(text(kSplitPercent), 0, 100, 60);
 }
 
-QString ZorvelSettings::recentFiles() const {
+QString ZorvelSettings::recentFiles() const
+{
     return text(kRecentFiles);
 }
 
-void ZorvelSettings::setFromRange(int index) {
+void ZorvelSettings::setFromRange(int index)
+{
     setText(kFromRange, QString::number(index));
 }
 
-void ZorvelSettings::setToRange(int index) {
+void ZorvelSettings::setToRange(int index)
+{
     setText(kToRange, QString::number(index));
 }
 
-void ZorvelSettings::setActiveTab(int tab) {
+void ZorvelSettings::setActiveTab(int tab)
+{
     setText(kActiveTab, QString::number(tab));
 }
 
-void ZorvelSettings::setListerSpeed(int speed) {
+void ZorvelSettings::setListerSpeed(int speed)
+{
     setText(kListerSpeed, QString::number(speed));
 }
 
-void ZorvelSettings::setRestartListing(bool restart) {
+void ZorvelSettings::setRestartListing(bool restart)
+{
     setText(kRestartListing, QString::number(restart ? 1 : 0));
 }
 
-void ZorvelSettings::setLastOpenFolder(const QString& folder) {
+void ZorvelSettings::setLastOpenFolder(const QString& folder)
+{
     setText(kLastOpenFolder, folder);
 }
 
-void ZorvelSettings::setSplitPercent(int percent) {
+void ZorvelSettings::setSplitPercent(int percent)
+{
     setText(kSplitPercent, QString::number(percent));
 }
 
-void ZorvelSettings::setRecentFiles(const QString& recentFiles) {
+void ZorvelSettings::setRecentFiles(const QString& recentFiles)
+{
     setText(kRecentFiles, recentFiles);
 }
 
-void ZorvelSettings::sync() {
+void ZorvelSettings::sync()
+{
     m_store.sync();
 }

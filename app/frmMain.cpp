@@ -2,6 +2,7 @@
 
 #include "ItemNumberModel.h"
 #include "LineListModel.h"
+#include "common/FontRecord.h"
 #include "common/IntervalTimer.h"
 #include "common/designed.h"
 #include "common/longlistcombo.h"
@@ -9,18 +10,23 @@
 #include "listmessages.h"
 #include "rangestepicon.h"
 #include "recentfiles.h"
+#include "slider/RailSlider.h"
 #include "version.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
+
+#include <chrono>
 
 namespace {
 
@@ -28,7 +34,8 @@ namespace {
 constexpr int kClientWidth = 10740;
 constexpr int kClientHeight = 8850;
 
-QString baseCaption() {
+QString baseCaption()
+{
     return QStringLiteral("Zorvel %1.%2").arg(ZORVEL_VERSION_MAJOR).arg(ZORVEL_VERSION_MINOR);
 }
 
@@ -38,16 +45,33 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile, QWid
     : QMainWindow(parent)
     , m_programFolder(programFolder)
     , m_settings(settingsFile)
+    , m_tickCount([] {
+        return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count());
+    })
+    , m_random(quint32(std::chrono::system_clock::now().time_since_epoch().count()))
+    , Timer1(new IntervalTimer(this))
     , Timer2(new IntervalTimer(this))
     , m_itemNumbers(new ItemNumberModel(this))
-    , m_lines(new LineListModel(this)) {
+    , m_lines(new LineListModel(this))
+{
     setObjectName(QStringLiteral("frmMain"));
+    setFont(sansSerifFont(false).toQFont()); // the form's designed font, for every caption
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer1->setInterval(1000);
+    Timer1->setEnabled(false);
+    connect(Timer1, &IntervalTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(Timer2, &IntervalTimer::timeout, this, &frmMain::Timer2_Timer);
     buildTopBand(client);
     buildMenus();
     connectRangeControls();
+    // The window sees key presses before its controls.
+    qApp->installEventFilter(this);
 
     resize(twipsToPixels(kClientWidth),
            twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
@@ -61,7 +85,8 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile, QWid
 
 frmMain::~frmMain() = default;
 
-void frmMain::buildTopBand(QWidget* client) {
+void frmMain::buildTopBand(QWidget* client)
+{
     lblFrom = makeDesigned<QLabel>(client, "lblFrom", twipsRect(120, 210, 675, 255),
                                    QStringLiteral("&From"));
     cmbFrom = makeDesigned<QComboBox>(client, "cmbFrom", twipsRect(555, 165, 1320, 315));
@@ -84,6 +109,11 @@ void frmMain::buildTopBand(QWidget* client) {
     cmbLineFrom = makeDesigned<QComboBox>(client, "cmbLineFrom", twipsRect(0, 0, 1320, 315));
     cmbLineTo = makeDesigned<QComboBox>(client, "cmbLineTo", twipsRect(0, 0, 1320, 315));
     ctlTabs1 = makeDesigned<QWidget>(client, "ctlTabs1", twipsRect(105, 630, 10545, 8175));
+    fra1 = makeDesigned<QWidget>(ctlTabs1, "fra1", twipsRect(45, 420, 10440, 7710));
+    fra2 = makeDesigned<QWidget>(ctlTabs1, "fra2", twipsRect(45, 420, 10440, 7710));
+    fra3 = makeDesigned<QWidget>(ctlTabs1, "fra3", twipsRect(45, 420, 10440, 7710));
+    buildListerPage(fra1);
+    buildTesterPage(fra2);
 
     lblFrom->setBuddy(cmbFrom);
     lblTo->setBuddy(cmbTo);
@@ -100,7 +130,8 @@ void frmMain::buildTopBand(QWidget* client) {
         makeLongListReady(combo);
 }
 
-void frmMain::buildMenus() {
+void frmMain::buildMenus()
+{
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFileSep = mnuFile->addSeparator();
@@ -117,13 +148,19 @@ void frmMain::buildMenus() {
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
 
-void frmMain::Form_Load() {
+void frmMain::Form_Load()
+{
+    lblTimeTaken->setText(QStringLiteral("0 sec"));
+    Timer1->setEnabled(false);
     buildRecentFileMenu();
     setWindowTitle(baseCaption());
     reopenMostRecentList();
     m_activeTab = m_settings.activeTab();
-    m_listerSpeed = m_settings.listerSpeed();
-    m_restartListing = m_settings.restartListing();
+    showPage(m_activeTab);
+    sdrListingSpeed->setValue(3);
+    sdrListingSpeed->setValue(m_settings.listerSpeed());
+    sdrListingSpeed_ValueChanged(); // an unchanged value raised no event
+    chkRestartListing->setChecked(m_settings.restartListing());
     strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));
     m_splitPercent = m_settings.splitPercent();
     cmbLineFrom->move(cmbFrom->pos());
@@ -131,7 +168,8 @@ void frmMain::Form_Load() {
     ShowComboFromTo();
 }
 
-void frmMain::reopenMostRecentList() {
+void frmMain::reopenMostRecentList()
+{
     const QString mostRecent = mnuFileMRUF[0]->data().toString();
     // A recent file that vanished is skipped silently at start-up.
     if (mostRecent.isEmpty() || !QFileInfo(mostRecent).isFile())
@@ -140,31 +178,51 @@ void frmMain::reopenMostRecentList() {
         restoreStoredRange();
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void frmMain::closeEvent(QCloseEvent* event)
+{
     Form_Unload();
     event->accept();
 }
 
-void frmMain::Form_Unload() {
-    m_settings.setListerSpeed(m_listerSpeed);
+void frmMain::Form_Unload()
+{
+    m_settings.setListerSpeed(sdrListingSpeed->Value());
     m_settings.setActiveTab(m_activeTab);
     m_settings.setFromRange(cmbFrom->currentIndex());
     m_settings.setToRange(cmbTo->currentIndex());
-    m_settings.setRestartListing(m_restartListing);
+    m_settings.setRestartListing(chkRestartListing->isChecked());
     m_settings.setSplitPercent(m_splitPercent);
     m_settings.sync();
     colItems.clear();
 }
 
-void frmMain::mnuFileExit_Click() {
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Enter presses the manual-listing button, the window's default button while it is shown.
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        key->modifiers() == Qt::NoModifier && cmdManualListing->isVisible()) {
+        cmdManualListing->click();
+        return true;
+    }
+    return Form_KeyPress(key->text());
+}
+
+void frmMain::mnuFileExit_Click()
+{
     close();
 }
 
-void frmMain::mnuFileMRUF_Click(int index) {
+void frmMain::mnuFileMRUF_Click(int index)
+{
     LoadZVFFile(mnuFileMRUF[index]->data().toString());
 }
 
-void frmMain::buildRecentFileMenu() {
+void frmMain::buildRecentFileMenu()
+{
     const QStringList entries = recentfiles::menuEntries(m_settings.recentFiles());
     bool anyShown = false;
     for (int k = 0; k < recentfiles::kShown; ++k) {
@@ -177,11 +235,13 @@ void frmMain::buildRecentFileMenu() {
     mnuFileSep->setVisible(anyShown);
 }
 
-void frmMain::addToRecentFiles(const QString& path) {
+void frmMain::addToRecentFiles(const QString& path)
+{
     m_settings.setRecentFiles(recentfiles::add(m_settings.recentFiles(), path));
 }
 
-bool frmMain::LoadZVFFile(const QString& strZVFFile) {
+bool frmMain::LoadZVFFile(const QString& strZVFFile)
+{
     // Everything that can fail happens before the open list is touched.
     LoadedList list = loadList(strZVFFile, blnWordMode);
     if (list.status == LoadedList::Missing) {
@@ -207,12 +267,4 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile) {
     addToRecentFiles(strZVFFile);
     buildRecentFileMenu();
     return true;
-}
-
-void frmMain::cmdRestartTest_Click() {
-    // The Tester starts again on the new range once its page exists.
-}
-
-void frmMain::cmdRestartListing_Click() {
-    // The Lister starts again on the new range once its page exists.
 }

@@ -8,8 +8,15 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <random>
 
 class IntervalTimer;
+class QCheckBox;
+class QLineEdit;
+class RailSlider;
+class UniListBox;
+class UniText;
 class ItemNumberModel;
 class LineListModel;
 class QAction;
@@ -42,12 +49,20 @@ public:
     const PracticeRange& range() const { return colRange; }
     int currentItem() const { return intCurItem; }
 
+    // What varies from run to run: the millisecond tick counter and the random order.
+    void setTickCounter(std::function<qint64()> tickCount) { m_tickCount = std::move(tickCount); }
+    void seedRandom(quint32 seed) { m_random.seed(seed); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildTopBand(QWidget* client);
     void buildMenus();
+    void buildListerPage(QWidget* page);
+    void buildTesterPage(QWidget* page);
+    void showPage(int tab);
 
     void Form_Load();
     void Form_Unload();
@@ -81,9 +96,24 @@ private:
     void cmdNextRange_Click();
     void cmdPrevRange_Click();
 
-    // The practice modes restarted by every change of range.
-    void cmdRestartTest_Click();
+    // The Lister.
     void cmdRestartListing_Click();
+    void cmdManualListing_Click();
+    void Timer2_Timer();
+    void sdrListingSpeed_ValueChanged();
+    void lstList_Click();
+    void lstList_DblClick();
+    void putReferenceOnClipboard();
+
+    // The Tester.
+    void cmdRestartTest_Click();
+    void ShowChoices();
+    bool IsCorrectAnswer(const QString& text) const;
+    void lstSelect_MouseUp();
+    bool Form_KeyPress(const QString& text);
+    void Timer1_Timer();
+    void showVerdict(bool right);
+    qint64 tickSeconds() const;
 
     QString m_programFolder;
     ZorvelSettings m_settings;
@@ -103,10 +133,15 @@ private:
 
     // Restored at start-up and stored at shutdown for the pages that show them.
     int m_activeTab = 3;
-    int m_listerSpeed = 3;
-    bool m_restartListing = true;
     int m_splitPercent = 60;
 
+    // The Lister lists from the first item of the range; the Tester's next item is its own.
+    int intListPos = 1;
+    qint64 lngTestStart = 0;
+    std::function<qint64()> m_tickCount;
+    std::mt19937 m_random;
+
+    IntervalTimer* Timer1 = nullptr;
     IntervalTimer* Timer2 = nullptr;
     ItemNumberModel* m_itemNumbers = nullptr;
     LineListModel* m_lines = nullptr;
@@ -124,6 +159,25 @@ private:
     QPushButton* cmdFirst5 = nullptr;
     QPushButton* cmdFirst10 = nullptr;
     QWidget* ctlTabs1 = nullptr;
+    QWidget* fra1 = nullptr;
+    QWidget* fra2 = nullptr;
+    QWidget* fra3 = nullptr;
+
+    UniListBox* lstList = nullptr;
+    UniText* txtCompleteText = nullptr;
+    QPushButton* cmdRestartListing = nullptr;
+    QCheckBox* chkRestartListing = nullptr;
+    RailSlider* sdrListingSpeed = nullptr;
+    QLabel* lblSpeed = nullptr;
+    QPushButton* cmdManualListing = nullptr;
+
+    UniListBox* lstSelected = nullptr;
+    UniListBox* lstSelect = nullptr;
+    QPushButton* cmdRestartTest = nullptr;
+    QLabel* lblCorrect = nullptr;
+    QLabel* lblWrong = nullptr;
+    QLabel* lblTimeTaken = nullptr;
+    QLineEdit* txtAnswer = nullptr;
 
     QMenu* mnuFile = nullptr;
     QAction* mnuFileSep = nullptr;

@@ -13,7 +13,8 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-void frmMain::connectRangeControls() {
+void frmMain::connectRangeControls()
+{
     connect(cmbFrom, &QComboBox::currentIndexChanged, this, &frmMain::cmbFrom_Click);
     connect(cmbTo, &QComboBox::currentIndexChanged, this, &frmMain::cmbTo_Click);
     connect(cmbLineFrom, &QComboBox::currentIndexChanged, this, &frmMain::cmbLineFrom_Click);
@@ -25,7 +26,8 @@ void frmMain::connectRangeControls() {
     connect(cmdPrevRange, &QToolButton::clicked, this, &frmMain::cmdPrevRange_Click);
 }
 
-void frmMain::FillRangeCombos() {
+void frmMain::FillRangeCombos()
+{
     blnComboEvents = false;
     cmbFromTag.reset();
     cmbToTag.reset();
@@ -35,7 +37,8 @@ void frmMain::FillRangeCombos() {
     applyAndRestart();
 }
 
-void frmMain::ApplyRange() {
+void frmMain::ApplyRange()
+{
     const int from = cmbFrom->currentIndex();
     const int to = cmbTo->currentIndex();
     colRange = PracticeRange(colItems, from + 1, to + 1);
@@ -51,25 +54,29 @@ void frmMain::ApplyRange() {
     showRangeInLineLists();
 }
 
-void frmMain::ShowComboFromTo() {
+void frmMain::ShowComboFromTo()
+{
     cmbLineFrom->setVisible(blnWordMode);
     cmbLineTo->setVisible(blnWordMode);
     cmbFrom->setVisible(!blnWordMode);
     cmbTo->setVisible(!blnWordMode);
 }
 
-void frmMain::applyAndRestart() {
+void frmMain::applyAndRestart()
+{
     blnComboEvents = true;
     ApplyRange();
     cmdRestartTest_Click();
     cmdRestartListing_Click();
 }
 
-RangeSelection frmMain::selectedRange() const {
+RangeSelection frmMain::selectedRange() const
+{
     return {cmbFrom->currentIndex(), cmbTo->currentIndex(), cmbFromTag, cmbToTag};
 }
 
-void frmMain::selectRange(const RangeSelection& range) {
+void frmMain::selectRange(const RangeSelection& range)
+{
     blnComboEvents = false;
     cmbFrom->setCurrentIndex(range.from);
     cmbTo->setCurrentIndex(range.to);
@@ -80,7 +87,8 @@ void frmMain::selectRange(const RangeSelection& range) {
 
 // In word mode the line lists are what the user sees, so they show the lines that hold the
 // first and last item of the range whichever control chose it.
-void frmMain::showRangeInLineLists() {
+void frmMain::showRangeInLineLists()
+{
     if (!blnWordMode)
         return;
     const QSignalBlocker fromBlocker(cmbLineFrom);
@@ -89,7 +97,8 @@ void frmMain::showRangeInLineLists() {
     cmbLineTo->setCurrentIndex(m_lines->rowOfItem(cmbTo->currentIndex() + 1));
 }
 
-void frmMain::cmbFrom_Click() {
+void frmMain::cmbFrom_Click()
+{
     if (!blnComboEvents)
         return;
     if (cmbFrom->currentIndex() > cmbTo->currentIndex())
@@ -98,7 +107,8 @@ void frmMain::cmbFrom_Click() {
         applyAndRestart();
 }
 
-void frmMain::cmbTo_Click() {
+void frmMain::cmbTo_Click()
+{
     if (!blnComboEvents)
         return;
     if (cmbTo->currentIndex() < cmbFrom->currentIndex())
@@ -108,7 +118,8 @@ void frmMain::cmbTo_Click() {
 }
 
 // The range and both practice modes keep what they had; only the list is put back in order.
-void frmMain::refuseInvalidChoice(QComboBox* corrected, int index) {
+void frmMain::refuseInvalidChoice(QComboBox* corrected, int index)
+{
     blnComboEvents = false;
     MessageBox::inform(this, QStringLiteral("FROM cannot be greater than TO"),
                        QStringLiteral("Invalid Selection"));
@@ -119,30 +130,36 @@ void frmMain::refuseInvalidChoice(QComboBox* corrected, int index) {
     showRangeInLineLists();
 }
 
-void frmMain::cmbLineFrom_Click() {
+void frmMain::cmbLineFrom_Click()
+{
     if (cmbLineFrom->currentIndex() >= 0)
         cmbFrom->setCurrentIndex(cmbLineFrom->currentData(LineListModel::FirstItemRole).toInt() -
                                  1);
 }
 
-void frmMain::cmbLineTo_Click() {
+void frmMain::cmbLineTo_Click()
+{
     if (cmbLineTo->currentIndex() >= 0)
         cmbTo->setCurrentIndex(cmbLineTo->currentData(LineListModel::LastItemRole).toInt() - 1);
 }
 
-void frmMain::cmdAll_Click() {
+void frmMain::cmdAll_Click()
+{
     selectFirstItems(0);
 }
 
-void frmMain::cmdFirst5_Click() {
+void frmMain::cmdFirst5_Click()
+{
     selectFirstItems(5);
 }
 
-void frmMain::cmdFirst10_Click() {
+void frmMain::cmdFirst10_Click()
+{
     selectFirstItems(10);
 }
 
-void frmMain::selectFirstItems(int size) {
+void frmMain::selectFirstItems(int size)
+{
     if (cmbFrom->count() == 0) {
         showOpenFileMessage(this);
         return;
@@ -150,7 +167,8 @@ void frmMain::selectFirstItems(int size) {
     selectRange(firstItems(selectedRange(), cmbTo->count(), size));
 }
 
-void frmMain::cmdNextRange_Click() {
+void frmMain::cmdNextRange_Click()
+{
     if (cmbFrom->count() == 0) {
         showOpenFileMessage(this);
         return;
@@ -160,7 +178,8 @@ void frmMain::cmdNextRange_Click() {
         selectRange(stepNext(range, cmbTo->count()));
 }
 
-void frmMain::cmdPrevRange_Click() {
+void frmMain::cmdPrevRange_Click()
+{
     if (cmbFrom->count() == 0) {
         showOpenFileMessage(this);
         return;
@@ -173,7 +192,8 @@ void frmMain::cmdPrevRange_Click() {
 // The stored range comes back only for the list it was stored with in mind: an index beyond
 // the refilled list is ignored, and a pair that would leave the range reversed or without an
 // end is not restored at all.
-void frmMain::restoreStoredRange() {
+void frmMain::restoreStoredRange()
+{
     const int from = m_settings.fromRange();
     if (from == -1)
         return;

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString findProgramFolder(const QString& executableFolder) {
+QString findProgramFolder(const QString& executableFolder)
+{
     const QDir folder(executableFolder);
     if (QFileInfo::exists(folder.filePath(QStringLiteral("ZV_Readme.htm"))))
         return folder.absolutePath();

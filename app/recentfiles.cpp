@@ -7,7 +7,8 @@ const QString kMarker = QStringLiteral("|*|");
 
 } // namespace
 
-QString add(const QString& stored, const QString& path) {
+QString add(const QString& stored, const QString& path)
+{
     QString result = path + kMarker;
     const QStringList entries = stored.split(kMarker);
     // An entry is compared whole: removing the text "path|*|" wherever it stands would cut
@@ -22,13 +23,15 @@ QString add(const QString& stored, const QString& path) {
     return result;
 }
 
-QStringList menuEntries(const QString& stored) {
+QStringList menuEntries(const QString& stored)
+{
     if (stored.isEmpty())
         return {};
     return stored.split(kMarker).mid(0, kShown);
 }
 
-QString menuCaption(int k, const QString& path) {
+QString menuCaption(int k, const QString& path)
+{
     return QStringLiteral("&%1  %2").arg(k).arg(path.mid(path.lastIndexOf(u'/') + 1));
 }
 

@@ -4,7 +4,8 @@
 
 namespace settingsvalues {
 
-std::optional<int> parseWholeNumber(const QString& text) {
+std::optional<int> parseWholeNumber(const QString& text)
+{
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
     if (!ok)
@@ -12,12 +13,14 @@ std::optional<int> parseWholeNumber(const QString& text) {
     return value;
 }
 
-int wholeNumber(const QString& text, int min, int max, int fallback) {
+int wholeNumber(const QString& text, int min, int max, int fallback)
+{
     const std::optional<int> value = parseWholeNumber(text);
     return value && *value >= min && *value <= max ? *value : fallback;
 }
 
-int roundedNumber(const QString& text, int min, int max, int fallback) {
+int roundedNumber(const QString& text, int min, int max, int fallback)
+{
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))

@@ -23,7 +23,8 @@
 namespace {
 
 // The median of several runs, in milliseconds.
-double measure(int runs, const std::function<void()>& work) {
+double measure(int runs, const std::function<void()>& work)
+{
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
@@ -35,7 +36,8 @@ double measure(int runs, const std::function<void()>& work) {
     return times[times.size() / 2];
 }
 
-void row(const QString& what, double value, const QString& reference, double referenceValue) {
+void row(const QString& what, double value, const QString& reference, double referenceValue)
+{
     QTextStream(stdout) << QStringLiteral("| %1 | %2 ms | %3 | %4 ms | %5 |\n")
                                .arg(what)
                                .arg(value, 0, 'f', 3)
@@ -46,7 +48,8 @@ void row(const QString& what, double value, const QString& reference, double ref
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;

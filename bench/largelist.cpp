@@ -2,7 +2,8 @@
 
 #include <random>
 
-QString generateLargeList(int lines, int words, quint32 seed) {
+QString generateLargeList(int lines, int words, quint32 seed)
+{
     static const QString consonants = QStringLiteral("بتثجحخدذرزسشصضطظعغفقكلمنهوي");
     static const QString vowels = QStringLiteral("\u064E\u064F\u0650"); // fatha, damma, kasra
     constexpr QChar kSukun(0x0652);

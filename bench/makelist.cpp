@@ -6,7 +6,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2 || args.size() > 4) {

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
-void LineListModel::setLines(QList<LineEntry> lines) {
+void LineListModel::setLines(QList<LineEntry> lines)
+{
     beginResetModel();
     m_lines = std::move(lines);
     endResetModel();
 }
 
-int LineListModel::rowOfItem(int item) const {
+int LineListModel::rowOfItem(int item) const
+{
     const auto line = std::lower_bound(
         m_lines.cbegin(), m_lines.cend(), item,
         [](const LineEntry& entry, int number) { return entry.lastItem < number; });
@@ -17,11 +19,13 @@ int LineListModel::rowOfItem(int item) const {
     return static_cast<int>(line - m_lines.cbegin());
 }
 
-int LineListModel::rowCount(const QModelIndex& parent) const {
+int LineListModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
 }
 
-QVariant LineListModel::data(const QModelIndex& index, int role) const {
+QVariant LineListModel::data(const QModelIndex& index, int role) const
+{
     if (!index.isValid() || index.row() >= m_lines.size())
         return {};
     const LineEntry& line = m_lines.at(index.row());

@@ -5,7 +5,8 @@ namespace {
 constexpr QChar kSpace = u' ';
 constexpr QStringView kLineBreak = u"\r\n";
 
-QString joined(std::initializer_list<QStringView> parts) {
+QString joined(std::initializer_list<QStringView> parts)
+{
     qsizetype size = 0;
     for (QStringView part : parts)
         size += part.size();
@@ -16,7 +17,8 @@ QString joined(std::initializer_list<QStringView> parts) {
     return text;
 }
 
-void appendWordItems(QStringView line, int lineNumber, QStringList& items) {
+void appendWordItems(QStringView line, int lineNumber, QStringList& items)
+{
     const QStringView trimmed = trimSpaces(line);
     const qsizetype lastSpace = trimmed.lastIndexOf(kSpace);
     const QString number = QString::number(lineNumber);
@@ -35,7 +37,8 @@ void appendWordItems(QStringView line, int lineNumber, QStringList& items) {
 
 } // namespace
 
-QStringView trimSpaces(QStringView text) {
+QStringView trimSpaces(QStringView text)
+{
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text[begin] == kSpace)
@@ -45,7 +48,8 @@ QStringView trimSpaces(QStringView text) {
     return text.sliced(begin, end - begin);
 }
 
-ItemList buildItems(QStringView text, bool wordMode) {
+ItemList buildItems(QStringView text, bool wordMode)
+{
     ItemList list;
     int lineNumber = 0;
     QString withoutNulls;
@@ -69,7 +73,8 @@ ItemList buildItems(QStringView text, bool wordMode) {
     return list;
 }
 
-QString getDisplayWords(QStringView item) {
+QString getDisplayWords(QStringView item)
+{
     constexpr int kShownWords = 6;
     QString label;
     int words = 0;

@@ -15,21 +15,25 @@ constexpr int kMaxUnit = 32767;
 // 1, 2, ..., 99, 0, 1, ... so a running counter avoids a division per unit.
 struct Shift {
     int value = 0;
-    int next() {
+    int next()
+    {
         value = value == 99 ? 0 : value + 1;
         return value;
     }
 };
 
-qint16 unitAt(const char* p) {
+qint16 unitAt(const char* p)
+{
     return static_cast<qint16>(static_cast<quint8>(p[0]) | (static_cast<quint8>(p[1]) << 8));
 }
 
-QString tr(const char* text) {
+QString tr(const char* text)
+{
     return QCoreApplication::translate("listfile", text);
 }
 
-QByteArray readAllChecked(QIODevice& device, Error* error) {
+QByteArray readAllChecked(QIODevice& device, Error* error)
+{
     *error = {};
     const bool sized = !device.isSequential();
     if (sized && device.size() - device.pos() > kMaxFileBytes) {
@@ -58,7 +62,8 @@ QByteArray readAllChecked(QIODevice& device, Error* error) {
 
 } // namespace
 
-QString describe(const Error& error, const QString& path) {
+QString describe(const Error& error, const QString& path)
+{
     const QString name = QStringLiteral("\u201C%1\u201D").arg(path);
     switch (error.kind) {
     case Error::None:
@@ -84,7 +89,8 @@ QString describe(const Error& error, const QString& path) {
     return {};
 }
 
-QByteArray encode(QStringView text, Error* error) {
+QByteArray encode(QStringView text, Error* error)
+{
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
     char* out = bytes.data();
     Shift shift;
@@ -102,7 +108,8 @@ QByteArray encode(QStringView text, Error* error) {
     return bytes;
 }
 
-qsizetype firstUnkeptCharacter(QStringView text) {
+qsizetype firstUnkeptCharacter(QStringView text)
+{
     Shift shift;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int unit = static_cast<qint16>(text[i].unicode());
@@ -112,7 +119,8 @@ qsizetype firstUnkeptCharacter(QStringView text) {
     return -1;
 }
 
-QString decode(QByteArrayView bytes, Error* error) {
+QString decode(QByteArrayView bytes, Error* error)
+{
     const qsizetype units = bytes.size() / 2;
     QString text(units, Qt::Uninitialized);
     QChar* out = text.data();
@@ -132,7 +140,8 @@ QString decode(QByteArrayView bytes, Error* error) {
     return text;
 }
 
-QString plainUnits(QByteArrayView bytes) {
+QString plainUnits(QByteArrayView bytes)
+{
     const qsizetype units = bytes.size() / 2;
     QString text(units, Qt::Uninitialized);
     for (qsizetype i = 0; i < units; ++i)
@@ -140,14 +149,16 @@ QString plainUnits(QByteArrayView bytes) {
     return text;
 }
 
-QString read(QIODevice& device, Error* error) {
+QString read(QIODevice& device, Error* error)
+{
     const QByteArray bytes = readAllChecked(device, error);
     if (error->isError())
         return {};
     return decode(bytes, error);
 }
 
-Error write(QIODevice& device, QStringView text) {
+Error write(QIODevice& device, QStringView text)
+{
     Error error;
     const QByteArray bytes = encode(text, &error);
     if (error.isError())
@@ -157,7 +168,8 @@ Error write(QIODevice& device, QStringView text) {
     return {};
 }
 
-QString readFile(const QString& path, Error* error) {
+QString readFile(const QString& path, Error* error)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = {Error::CannotOpen, 0, file.errorString()};
@@ -166,7 +178,8 @@ QString readFile(const QString& path, Error* error) {
     return read(file, error);
 }
 
-Error writeFile(const QString& path, QStringView text) {
+Error writeFile(const QString& path, QStringView text)
+{
     Error error;
     const QByteArray bytes = encode(text, &error);
     if (error.isError())
@@ -177,7 +190,8 @@ Error writeFile(const QString& path, QStringView text) {
     return {};
 }
 
-Error convertPlainFile(const QString& path) {
+Error convertPlainFile(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {Error::CannotOpen, 0, file.errorString()};

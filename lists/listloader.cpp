@@ -7,26 +7,31 @@
 
 namespace {
 
-QString tr(const char* text) {
+QString tr(const char* text)
+{
     return QCoreApplication::translate("listloader", text);
 }
 
-qsizetype nameStart(const QString& path) {
+qsizetype nameStart(const QString& path)
+{
     return path.lastIndexOf(u'/') + 1;
 }
 
 } // namespace
 
-QString listTitle(const QString& path) {
+QString listTitle(const QString& path)
+{
     const QString fileName = path.mid(nameStart(path));
     return fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
 }
 
-QString listName(const QString& title) {
+QString listName(const QString& title)
+{
     return title.section(u' ', 0, 0);
 }
 
-LoadedList loadList(const QString& path, bool wordMode) {
+LoadedList loadList(const QString& path, bool wordMode)
+{
     LoadedList list;
     list.path = path;
     // A folder is no list: the Open window hands one over when a folder node is chosen.

@@ -1,6 +1,7 @@
 #include "newlistdesign.h"
 
-UniTextProperties txtNewProperties() {
+UniTextProperties txtNewProperties()
+{
     UniTextProperties p;
     p.MaxLength = -1;
     p.MultiLine = true;

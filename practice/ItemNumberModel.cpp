@@ -1,16 +1,19 @@
 #include "ItemNumberModel.h"
 
-void ItemNumberModel::setCount(int count) {
+void ItemNumberModel::setCount(int count)
+{
     beginResetModel();
     m_count = qMax(0, count);
     endResetModel();
 }
 
-int ItemNumberModel::rowCount(const QModelIndex& parent) const {
+int ItemNumberModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : m_count;
 }
 
-QVariant ItemNumberModel::data(const QModelIndex& index, int role) const {
+QVariant ItemNumberModel::data(const QModelIndex& index, int role) const
+{
     if (!index.isValid() || index.row() >= m_count || role != Qt::DisplayRole)
         return {};
     return QString::number(index.row() + 1);

@@ -1,6 +1,7 @@
 #include "listerdesign.h"
 
-UniTextProperties txtCompleteTextProperties() {
+UniTextProperties txtCompleteTextProperties()
+{
     UniTextProperties p;
     p.Alignment = 1;
     p.Enabled = false;

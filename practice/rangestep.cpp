@@ -1,6 +1,7 @@
 #include "rangestep.h"
 
-RangeSelection stepNext(const RangeSelection& range, int count) {
+RangeSelection stepNext(const RangeSelection& range, int count)
+{
     if (range.to == count - 1)
         return range;
     const int base = range.fromMark.value_or(range.from);
@@ -17,7 +18,8 @@ RangeSelection stepNext(const RangeSelection& range, int count) {
     return next;
 }
 
-RangeSelection stepPrevious(const RangeSelection& range) {
+RangeSelection stepPrevious(const RangeSelection& range)
+{
     if (range.from == 0)
         return range;
     const int top = range.toMark.value_or(range.to);
@@ -34,14 +36,16 @@ RangeSelection stepPrevious(const RangeSelection& range) {
     return previous;
 }
 
-RangeSelection firstItems(const RangeSelection& range, int count, int size) {
+RangeSelection firstItems(const RangeSelection& range, int count, int size)
+{
     RangeSelection first = range;
     first.from = 0;
     first.to = size > 0 && count >= size ? size - 1 : count - 1;
     return first;
 }
 
-RangeButtons rangeButtons(int from, int to, int count) {
+RangeButtons rangeButtons(int from, int to, int count)
+{
     const bool startsAtFirst = from == 0;
     return {
         .all = !(startsAtFirst && to == count - 1),

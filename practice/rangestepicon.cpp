@@ -7,7 +7,8 @@
 
 namespace {
 
-QPixmap arrow(Qt::ArrowType direction, const QColor& colour) {
+QPixmap arrow(Qt::ArrowType direction, const QColor& colour)
+{
     constexpr int kSize = 10;
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
@@ -28,7 +29,8 @@ QPixmap arrow(Qt::ArrowType direction, const QColor& colour) {
 
 } // namespace
 
-QIcon rangeStepIcon(Qt::ArrowType direction) {
+QIcon rangeStepIcon(Qt::ArrowType direction)
+{
     const QPalette palette;
     QIcon icon;
     icon.addPixmap(arrow(direction, palette.color(QPalette::Active, QPalette::ButtonText)),

@@ -6,7 +6,8 @@
 namespace FileDialog {
 namespace {
 
-Handler& installedHandler() {
+Handler& installedHandler()
+{
     static Handler handler;
     return handler;
 }
@@ -14,7 +15,8 @@ Handler& installedHandler() {
 // The save dialog's name field holds at most this many characters.
 constexpr int kMaxNameLength = 255;
 
-QString showDialog(QWidget* parent, const Request& request) {
+QString showDialog(QWidget* parent, const Request& request)
+{
     QFileDialog dialog(parent, request.title, request.startFolder, request.filter);
     switch (request.kind) {
     case Kind::Save:
@@ -41,13 +43,15 @@ QString showDialog(QWidget* parent, const Request& request) {
 
 } // namespace
 
-QString ask(QWidget* parent, const Request& request) {
+QString ask(QWidget* parent, const Request& request)
+{
     if (const Handler& handler = installedHandler())
         return handler(parent, request);
     return showDialog(parent, request);
 }
 
-void setHandler(Handler handler) {
+void setHandler(Handler handler)
+{
     installedHandler() = std::move(handler);
 }
 

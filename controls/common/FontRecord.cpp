@@ -2,7 +2,8 @@
 
 #include <QApplication>
 
-QFont FontRecord::toQFont() const {
+QFont FontRecord::toQFont() const
+{
     QFont font;
     if (name.compare(u"Traditional Arabic", Qt::CaseInsensitive) == 0) {
         font.setFamilies({name, QStringLiteral("Amiri"), QStringLiteral("Noto Naskh Arabic")});
@@ -21,7 +22,8 @@ QFont FontRecord::toQFont() const {
     return font;
 }
 
-FontRecord FontRecord::fromQFont(const QFont& font) {
+FontRecord FontRecord::fromQFont(const QFont& font)
+{
     FontRecord record;
     record.name = font.family();
     record.size = font.pointSizeF() > 0 ? font.pointSizeF() : 8.25;
@@ -33,7 +35,8 @@ FontRecord FontRecord::fromQFont(const QFont& font) {
     return record;
 }
 
-void FontRecord::copyFrom(const FontRecord& source) {
+void FontRecord::copyFrom(const FontRecord& source)
+{
     bold = source.bold;
     charset = source.charset;
     italic = source.italic;
@@ -44,7 +47,8 @@ void FontRecord::copyFrom(const FontRecord& source) {
     weight = source.weight;
 }
 
-FontRecord arabicFont(double size, bool bold) {
+FontRecord arabicFont(double size, bool bold)
+{
     FontRecord font;
     font.name = QStringLiteral("Traditional Arabic");
     font.size = size;
@@ -54,7 +58,8 @@ FontRecord arabicFont(double size, bool bold) {
     return font;
 }
 
-FontRecord sansSerifFont(bool bold) {
+FontRecord sansSerifFont(bool bold)
+{
     FontRecord font;
     font.bold = bold;
     font.weight = bold ? 700 : 400;

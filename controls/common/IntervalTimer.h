@@ -19,6 +19,11 @@ public:
     // True while ticks are actually being delivered.
     bool isRunning() const { return m_timer.isActive(); }
 
+    // Tests drive every timer by hand: with the clock off no timer starts, and a test emits
+    // timeout() itself when Enabled and Interval say a tick is due.
+    static void setClockDriven(bool driven);
+    bool wouldTick() const { return m_enabled && m_interval > 0; }
+
 signals:
     void timeout();
 

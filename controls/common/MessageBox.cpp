@@ -5,12 +5,14 @@
 namespace MessageBox {
 namespace {
 
-Handler& installedHandler() {
+Handler& installedHandler()
+{
     static Handler handler;
     return handler;
 }
 
-QMessageBox::Icon toQt(Icon icon) {
+QMessageBox::Icon toQt(Icon icon)
+{
     switch (icon) {
     case Icon::Information:
         return QMessageBox::Information;
@@ -24,7 +26,8 @@ QMessageBox::Icon toQt(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-Answer showDialog(QWidget* parent, const Request& request) {
+Answer showDialog(QWidget* parent, const Request& request)
+{
     QMessageBox box(toQt(request.icon), request.caption, request.text, QMessageBox::NoButton,
                     parent);
     if (request.buttons == Buttons::YesNo) {
@@ -40,17 +43,20 @@ Answer showDialog(QWidget* parent, const Request& request) {
 
 } // namespace
 
-Answer show(QWidget* parent, const Request& request) {
+Answer show(QWidget* parent, const Request& request)
+{
     if (const Handler& handler = installedHandler())
         return handler(parent, request);
     return showDialog(parent, request);
 }
 
-void inform(QWidget* parent, const QString& text, const QString& caption) {
+void inform(QWidget* parent, const QString& text, const QString& caption)
+{
     show(parent, {text, caption, Icon::Information, Buttons::Ok, Answer::Ok});
 }
 
-void setHandler(Handler handler) {
+void setHandler(Handler handler)
+{
     installedHandler() = std::move(handler);
 }
 

@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QSaveFile>
 
-bool saveAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+bool saveAtomically(const QString& path, const QByteArray& bytes, QString* error)
+{
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk, a file size limit) shows in write()'s
     // result: a buffered QFileDevice loses the unwritten rest and still reports success.

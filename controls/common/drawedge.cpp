@@ -6,7 +6,8 @@
 namespace {
 
 void drawRing(QPainter& painter, const QRect& r, int sides, const QColor& topLeft,
-              const QColor& bottomRight) {
+              const QColor& bottomRight)
+{
     if (r.width() <= 0 || r.height() <= 0)
         return;
     const int left = r.left();
@@ -24,7 +25,8 @@ void drawRing(QPainter& painter, const QRect& r, int sides, const QColor& topLef
 }
 
 // The rectangle inside a ring drawn on `sides`.
-QRect inside(const QRect& r, int sides) {
+QRect inside(const QRect& r, int sides)
+{
     return r.adjusted(sides & Side::Left ? 1 : 0, sides & Side::Top ? 1 : 0,
                       sides & Side::Right ? -1 : 0, sides & Side::Bottom ? -1 : 0);
 }
@@ -32,7 +34,8 @@ QRect inside(const QRect& r, int sides) {
 } // namespace
 
 void drawEdge(QPainter& painter, const QRect& rect, int edgeKind, int sides,
-              const QPalette& palette) {
+              const QPalette& palette)
+{
     const QColor light = palette.color(QPalette::Light);
     const QColor midlight = palette.color(QPalette::Midlight);
     const QColor shadow = palette.color(QPalette::Dark);
@@ -51,7 +54,8 @@ void drawEdge(QPainter& painter, const QRect& rect, int edgeKind, int sides,
         drawRing(painter, ring, sides, darkShadow, midlight);
 }
 
-void drawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour) {
+void drawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour)
+{
     if (rect.width() <= 1 || rect.height() <= 1)
         return;
     painter.save();

@@ -1,6 +1,7 @@
 #include "keycodes.h"
 
-int virtualKeyCode(int qtKey) {
+int virtualKeyCode(int qtKey)
+{
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return qtKey; // Qt's codes for these are their ASCII capitals and digits
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
@@ -49,12 +50,14 @@ int virtualKeyCode(int qtKey) {
     }
 }
 
-int shiftState(Qt::KeyboardModifiers modifiers) {
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-int buttonState(Qt::MouseButtons buttons) {
+int buttonState(Qt::MouseButtons buttons)
+{
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
            (buttons & Qt::MiddleButton ? 4 : 0);
 }

@@ -9,7 +9,8 @@ namespace {
 class DropDownListStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
+                  QStyleHintReturn* returnData) const override
+    {
         if (hint == SH_ComboBox_Popup)
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
@@ -18,7 +19,8 @@ public:
 
 } // namespace
 
-void makeLongListReady(QComboBox* combo) {
+void makeLongListReady(QComboBox* combo)
+{
     auto* style = new DropDownListStyle;
     style->setParent(combo);
     combo->setStyle(style);

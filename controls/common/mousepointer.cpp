@@ -1,6 +1,7 @@
 #include "mousepointer.h"
 
-QCursor pointerCursor(int mousePointer, const QCursor& custom) {
+QCursor pointerCursor(int mousePointer, const QCursor& custom)
+{
     switch (mousePointer) {
     case 1:
         return Qt::ArrowCursor;

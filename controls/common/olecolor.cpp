@@ -38,7 +38,8 @@ constexpr std::array<QPalette::ColorRole, 25> kSystemRoles{
 
 } // namespace
 
-QColor resolveColor(OleColor color, const QPalette& palette) {
+QColor resolveColor(OleColor color, const QPalette& palette)
+{
     if (color & 0x80000000u) {
         const quint32 index = color & 0xFF;
         return index < kSystemRoles.size() ? palette.color(QPalette::Active, kSystemRoles[index])
@@ -47,6 +48,7 @@ QColor resolveColor(OleColor color, const QPalette& palette) {
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
-QColor resolveColor(OleColor color) {
+QColor resolveColor(OleColor color)
+{
     return resolveColor(color, QApplication::palette());
 }

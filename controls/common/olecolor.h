@@ -21,7 +21,8 @@ inline constexpr OleColor ButtonHighlight = 0x80000014;
 } // namespace SystemColor
 
 // An RGB colour as a colour value.
-constexpr OleColor oleColor(int red, int green, int blue) {
+constexpr OleColor oleColor(int red, int green, int blue)
+{
     return OleColor(red) | (OleColor(green) << 8) | (OleColor(blue) << 16);
 }
 

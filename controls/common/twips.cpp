@@ -2,20 +2,24 @@
 
 #include <cmath>
 
-int roundHalfEven(double value) {
+int roundHalfEven(double value)
+{
     // std::nearbyint follows the default rounding mode, which is to nearest, ties to even.
     return static_cast<int>(std::nearbyint(value));
 }
 
-int twipsToPixels(double twips) {
+int twipsToPixels(double twips)
+{
     return roundHalfEven(twips / kTwipsPerPixel);
 }
 
-double pixelsToTwips(int pixels) {
+double pixelsToTwips(int pixels)
+{
     return pixels * kTwipsPerPixel;
 }
 
-QRect twipsRect(double left, double top, double width, double height) {
+QRect twipsRect(double left, double top, double width, double height)
+{
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));
 }

@@ -1,13 +1,15 @@
 #include "MessageInterceptor.h"
 
-bool InterceptedWindow::deliver(QEvent* event) {
+bool InterceptedWindow::deliver(QEvent* event)
+{
     // A stage may end the interception; the running dispatch keeps its interceptor alive.
     if (const std::shared_ptr<MessageInterceptor> running = m_interceptor)
         return running->dispatch(*this, event) != 0;
     return previousProcedure(event);
 }
 
-qintptr MessageInterceptor::dispatch(InterceptedWindow& intercepted, QEvent* event) {
+qintptr MessageInterceptor::dispatch(InterceptedWindow& intercepted, QEvent* event)
+{
     qintptr result = 0;
     bool handled = false;
     QWidget* window = intercepted.window();

@@ -20,7 +20,8 @@ public:
 
     virtual QWidget* window() = 0;
     std::shared_ptr<MessageInterceptor> interceptor() const { return m_interceptor; }
-    void setInterceptor(std::shared_ptr<MessageInterceptor> interceptor) {
+    void setInterceptor(std::shared_ptr<MessageInterceptor> interceptor)
+    {
         m_interceptor = std::move(interceptor);
     }
 
@@ -52,7 +53,8 @@ template <typename Base> class InterceptableScrollArea : public Interceptable<Ba
 public:
     using Interceptable<Base>::Interceptable;
 
-    bool previousProcedure(QEvent* event) override {
+    bool previousProcedure(QEvent* event) override
+    {
         return m_inViewport ? Base::viewportEvent(event) : Base::event(event);
     }
 
@@ -61,7 +63,8 @@ protected:
     bool viewportEvent(QEvent* event) override { return deliverFrom(true, event); }
 
 private:
-    bool deliverFrom(bool viewport, QEvent* event) {
+    bool deliverFrom(bool viewport, QEvent* event)
+    {
         const bool outer = m_inViewport; // deliveries nest when a handler sends events
         m_inViewport = viewport;
         const bool result = this->deliver(event);

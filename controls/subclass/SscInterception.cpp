@@ -15,11 +15,13 @@ public:
 
 protected:
     void callBefore(bool& handled, qintptr& result, QWidget*& hWnd, int& message,
-                    QEvent*& event) override {
+                    QEvent*& event) override
+    {
         if (!ended && callback)
             callback(true, handled, result, hWnd, message, event, userValue);
     }
-    void callAfter(qintptr& result, QWidget* hWnd, int message, QEvent* event) override {
+    void callAfter(qintptr& result, QWidget* hWnd, int message, QEvent* event) override
+    {
         bool handled = false;
         if (!ended && callback)
             callback(false, handled, result, hWnd, message, event, userValue);
@@ -28,9 +30,12 @@ protected:
 
 SscInterception::SscInterception(SscOwner* control, QString controlTypeName)
     : m_control(control)
-    , m_typeName(std::move(controlTypeName)) {}
+    , m_typeName(std::move(controlTypeName))
+{
+}
 
-SscInterception::~SscInterception() {
+SscInterception::~SscInterception()
+{
     for (const std::shared_ptr<Record>& record : std::as_const(m_registry)) {
         record->ended = true;
         if (record->widget && record->window->interceptor() == record)
@@ -38,16 +43,19 @@ SscInterception::~SscInterception() {
     }
 }
 
-QString SscInterception::key(const void* hWnd) {
+QString SscInterception::key(const void* hWnd)
+{
     return QStringLiteral("h%1").arg(reinterpret_cast<quintptr>(hWnd));
 }
 
-bool SscInterception::isSubclassed(InterceptedWindow* hWnd) const {
+bool SscInterception::isSubclassed(InterceptedWindow* hWnd) const
+{
     return hWnd && m_registry.contains(key(hWnd->window()));
 }
 
 bool SscInterception::ssc_Subclass(InterceptedWindow* hWnd, qint32 UserValue, int CallbackPosition,
-                                   SscOwner* Owner, bool* Unicode) {
+                                   SscOwner* Owner, bool* Unicode)
+{
     const QString routine = QStringLiteral("ssc_Subclass");
     if (!hWnd || !hWnd->window()) {
         zReportError(routine, QStringLiteral("Invalid window handle"));
@@ -84,7 +92,8 @@ bool SscInterception::ssc_Subclass(InterceptedWindow* hWnd, qint32 UserValue, in
     return true;
 }
 
-std::shared_ptr<SscInterception::Record> SscInterception::zMap_VFunction(InterceptedWindow* hWnd) {
+std::shared_ptr<SscInterception::Record> SscInterception::zMap_VFunction(InterceptedWindow* hWnd)
+{
     const auto found = hWnd ? m_registry.constFind(key(hWnd->window())) : m_registry.cend();
     if (found == m_registry.cend()) {
         zReportError(QStringLiteral("zMap_VFunction"),
@@ -94,7 +103,8 @@ std::shared_ptr<SscInterception::Record> SscInterception::zMap_VFunction(Interce
     return *found;
 }
 
-void SscInterception::ssc_UnSubclass(InterceptedWindow* hWnd) {
+void SscInterception::ssc_UnSubclass(InterceptedWindow* hWnd)
+{
     const std::shared_ptr<Record> record = zMap_VFunction(hWnd);
     if (!record)
         return;
@@ -108,7 +118,8 @@ void SscInterception::ssc_UnSubclass(InterceptedWindow* hWnd) {
 }
 
 void SscInterception::ssc_AddMsg(InterceptedWindow* hWnd, int When,
-                                 std::initializer_list<int> messages) {
+                                 std::initializer_list<int> messages)
+{
     const std::shared_ptr<Record> record = zMap_VFunction(hWnd);
     if (!record)
         return;
@@ -124,7 +135,8 @@ void SscInterception::ssc_AddMsg(InterceptedWindow* hWnd, int When,
 }
 
 void SscInterception::ssc_DelMsg(InterceptedWindow* hWnd, int When,
-                                 std::initializer_list<int> messages) {
+                                 std::initializer_list<int> messages)
+{
     const std::shared_ptr<Record> record = zMap_VFunction(hWnd);
     if (!record)
         return;
@@ -136,7 +148,8 @@ void SscInterception::ssc_DelMsg(InterceptedWindow* hWnd, int When,
     }
 }
 
-bool SscInterception::zAddMsg(int uMsg, MessageTable& table) {
+bool SscInterception::zAddMsg(int uMsg, MessageTable& table)
+{
     if (fixed::add(table, uMsg))
         return true;
     zReportError(QStringLiteral("zAddMsg"),
@@ -146,7 +159,8 @@ bool SscInterception::zAddMsg(int uMsg, MessageTable& table) {
     return false;
 }
 
-void SscInterception::zReportError(const QString& routine, const QString& message) const {
+void SscInterception::zReportError(const QString& routine, const QString& message) const
+{
     qCritical().noquote() << m_typeName + u'.' + routine + QStringLiteral(": ") + message;
     MessageBox::show(
         nullptr, {message + u'.', QStringLiteral("Error in ") + m_typeName + u'.' + routine,

@@ -6,11 +6,13 @@ public:
 
 protected:
     void callBefore(bool& handled, qintptr& result, QWidget*& window, int& message,
-                    QEvent*& event) override {
+                    QEvent*& event) override
+    {
         if (owner)
             owner->iSubclass_Before(handled, result, window, message, event);
     }
-    void callAfter(qintptr& result, QWidget* window, int message, QEvent* event) override {
+    void callAfter(qintptr& result, QWidget* window, int message, QEvent* event) override
+    {
         if (owner)
             owner->iSubclass_After(result, window, message, event);
     }
@@ -23,27 +25,34 @@ constexpr int kBefore = 1;
 } // namespace
 
 cSubClass::cSubClass()
-    : m_dispatch(std::make_shared<Dispatch>()) {}
+    : m_dispatch(std::make_shared<Dispatch>())
+{
+}
 
-cSubClass::~cSubClass() {
+cSubClass::~cSubClass()
+{
     UnSubclass();
     // A dispatch still running keeps the tables but no longer calls the owner.
     m_dispatch->owner = nullptr;
 }
 
-void cSubClass::AddMsg(int uMsg, int When) {
+void cSubClass::AddMsg(int uMsg, int When)
+{
     growable::add(When == kBefore ? m_dispatch->before : m_dispatch->after, uMsg);
 }
 
-void cSubClass::DelMsg(int uMsg, int When) {
+void cSubClass::DelMsg(int uMsg, int When)
+{
     growable::remove(When == kBefore ? m_dispatch->before : m_dispatch->after, uMsg);
 }
 
-bool cSubClass::isSubclassing() const {
+bool cSubClass::isSubclassing() const
+{
     return m_window && m_widget;
 }
 
-bool cSubClass::Subclass(InterceptedWindow* hWnd, iSubclass* Owner) {
+bool cSubClass::Subclass(InterceptedWindow* hWnd, iSubclass* Owner)
+{
     if (!hWnd || !Owner || isSubclassing() || hWnd->interceptor())
         return false;
     m_dispatch->owner = Owner;
@@ -53,7 +62,8 @@ bool cSubClass::Subclass(InterceptedWindow* hWnd, iSubclass* Owner) {
     return true;
 }
 
-void cSubClass::UnSubclass() {
+void cSubClass::UnSubclass()
+{
     if (!isSubclassing()) {
         m_window = nullptr;
         return;
@@ -65,7 +75,8 @@ void cSubClass::UnSubclass() {
     m_widget.clear();
 }
 
-qintptr cSubClass::CallOrigWndProc(QEvent* wParam) {
+qintptr cSubClass::CallOrigWndProc(QEvent* wParam)
+{
     if (!isSubclassing() || !wParam)
         return 0;
     return m_window->previousProcedure(wParam) ? 1 : 0;

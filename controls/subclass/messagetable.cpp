@@ -1,6 +1,7 @@
 #include "messagetable.h"
 
-bool MessageTable::matches(int message) const {
+bool MessageTable::matches(int message) const
+{
     if (count == ALL_MESSAGES)
         return true;
     for (int i = 0; i < count && i < entries.size(); ++i) {
@@ -14,7 +15,8 @@ namespace growable {
 
 constexpr int kFree = -1;
 
-void add(MessageTable& table, int message) {
+void add(MessageTable& table, int message)
+{
     if (message == ALL_MESSAGES) {
         table.count = ALL_MESSAGES;
         return;
@@ -32,7 +34,8 @@ void add(MessageTable& table, int message) {
     table.count = static_cast<int>(table.entries.size());
 }
 
-void remove(MessageTable& table, int message) {
+void remove(MessageTable& table, int message)
+{
     if (message == ALL_MESSAGES) {
         table.count = 0;
         return;
@@ -51,7 +54,8 @@ namespace fixed {
 
 constexpr int kFree = 0;
 
-bool add(MessageTable& table, int message) {
+bool add(MessageTable& table, int message)
+{
     if (message == ALL_MESSAGES) {
         table.count = ALL_MESSAGES;
         return true;
@@ -74,7 +78,8 @@ bool add(MessageTable& table, int message) {
     return true;
 }
 
-void remove(MessageTable& table, int message) {
+void remove(MessageTable& table, int message)
+{
     if (message == ALL_MESSAGES) {
         table.count = 0;
         return;

@@ -21,7 +21,9 @@ public:
         , itemState(itemState)
         , hwndItem(hwndItem)
         , hDC(hDC)
-        , rcItem(rcItem) {}
+        , rcItem(rcItem)
+    {
+    }
 
     const int CtlType = ODT_LISTBOX;
     const int itemID;

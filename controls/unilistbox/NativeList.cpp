@@ -9,7 +9,8 @@
 
 NativeList::NativeList(QWidget* controlWindow)
     : QAbstractScrollArea(controlWindow)
-    , m_controlWindow(controlWindow) {
+    , m_controlWindow(controlWindow)
+{
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -22,7 +23,8 @@ NativeList::NativeList(QWidget* controlWindow)
     });
 }
 
-int NativeList::insert(int before, const QString& text) {
+int NativeList::insert(int before, const QString& text)
+{
     const int index = before < 0 || before > count() ? count() : before;
     m_items.insert(index, Item{text, 0, false});
     if (m_caret >= index)
@@ -32,7 +34,8 @@ int NativeList::insert(int before, const QString& text) {
     return index;
 }
 
-bool NativeList::remove(int index) {
+bool NativeList::remove(int index)
+{
     if (index < 0 || index >= count())
         return false;
     m_items.remove(index);
@@ -45,33 +48,39 @@ bool NativeList::remove(int index) {
     return true;
 }
 
-void NativeList::clear() {
+void NativeList::clear()
+{
     m_items.clear();
     m_caret = -1;
     scheduleScrollRange();
     viewport()->update();
 }
 
-QString NativeList::text(int index) const {
+QString NativeList::text(int index) const
+{
     return index >= 0 && index < count() ? m_items[index].text : QString();
 }
 
-qint32 NativeList::data(int index) const {
+qint32 NativeList::data(int index) const
+{
     return index >= 0 && index < count() ? m_items[index].data : 0;
 }
 
-bool NativeList::setData(int index, qint32 value) {
+bool NativeList::setData(int index, qint32 value)
+{
     if (index < 0 || index >= count())
         return false;
     m_items[index].data = value;
     return true;
 }
 
-bool NativeList::checked(int index) const {
+bool NativeList::checked(int index) const
+{
     return index >= 0 && index < count() && m_items[index].checked;
 }
 
-bool NativeList::setChecked(int index, bool checked) {
+bool NativeList::setChecked(int index, bool checked)
+{
     if (index < 0 || index >= count())
         return false;
     m_items[index].checked = checked;
@@ -79,18 +88,21 @@ bool NativeList::setChecked(int index, bool checked) {
     return true;
 }
 
-void NativeList::setAllChecked(bool checked) {
+void NativeList::setAllChecked(bool checked)
+{
     for (Item& item : m_items)
         item.checked = checked;
     viewport()->update();
 }
 
-int NativeList::checkedCount() const {
+int NativeList::checkedCount() const
+{
     return static_cast<int>(std::count_if(m_items.cbegin(), m_items.cend(),
                                           [](const Item& item) { return item.checked; }));
 }
 
-void NativeList::setCaret(int index) {
+void NativeList::setCaret(int index)
+{
     const int previous = m_caret;
     m_caret = index >= 0 && index < count() ? index : -1;
     updateItem(previous);
@@ -107,7 +119,8 @@ void NativeList::setCaret(int index) {
     updateItem(m_caret);
 }
 
-int NativeList::findPrefix(const QString& prefix, int start) const {
+int NativeList::findPrefix(const QString& prefix, int start) const
+{
     const int n = count();
     if (n == 0)
         return -1;
@@ -120,36 +133,42 @@ int NativeList::findPrefix(const QString& prefix, int start) const {
     return -1;
 }
 
-void NativeList::setRowHeight(int height) {
+void NativeList::setRowHeight(int height)
+{
     m_rowHeight = qMax(1, height);
     updateScrollRange();
     viewport()->update();
 }
 
-QRect NativeList::itemRect(int index) const {
+QRect NativeList::itemRect(int index) const
+{
     const int row = index - verticalScrollBar()->value();
     return QRect(0, row * m_rowHeight, viewport()->width(), m_rowHeight);
 }
 
-int NativeList::rowAt(int y) const {
+int NativeList::rowAt(int y) const
+{
     if (y < 0)
         return -1;
     const int index = verticalScrollBar()->value() + y / m_rowHeight;
     return index < count() ? index : -1;
 }
 
-int NativeList::visibleRows() const {
+int NativeList::visibleRows() const
+{
     return qMax(1, viewport()->height() / m_rowHeight);
 }
 
-void NativeList::scheduleScrollRange() {
+void NativeList::scheduleScrollRange()
+{
     if (m_scrollRangePending)
         return;
     m_scrollRangePending = true;
     QMetaObject::invokeMethod(this, &NativeList::updateScrollRange, Qt::QueuedConnection);
 }
 
-void NativeList::updateScrollRange() {
+void NativeList::updateScrollRange()
+{
     m_scrollRangePending = false;
     QScrollBar* bar = verticalScrollBar();
     const int rows = visibleRows();
@@ -158,12 +177,14 @@ void NativeList::updateScrollRange() {
     bar->setSingleStep(1);
 }
 
-void NativeList::updateItem(int index) {
+void NativeList::updateItem(int index)
+{
     if (index >= 0 && index < count())
         viewport()->update(itemRect(index));
 }
 
-void NativeList::paintEvent(QPaintEvent*) {
+void NativeList::paintEvent(QPaintEvent*)
+{
     QPainter painter(viewport());
     const int first = verticalScrollBar()->value();
     const int last = qMin(count() - 1, first + viewport()->height() / m_rowHeight);
@@ -179,25 +200,29 @@ void NativeList::paintEvent(QPaintEvent*) {
     }
 }
 
-void NativeList::resizeEvent(QResizeEvent* event) {
+void NativeList::resizeEvent(QResizeEvent* event)
+{
     QAbstractScrollArea::resizeEvent(event);
     updateScrollRange();
 }
 
-void NativeList::moveCaretByUser(int index) {
+void NativeList::moveCaretByUser(int index)
+{
     if (index < 0 || index >= count() || index == m_caret)
         return;
     setCaret(index);
     emit selectionChanged();
 }
 
-void NativeList::toggleByUser(int index) {
+void NativeList::toggleByUser(int index)
+{
     if (!setChecked(index, !checked(index)))
         return;
     emit checkToggled(index);
 }
 
-void NativeList::mousePressEvent(QMouseEvent* event) {
+void NativeList::mousePressEvent(QMouseEvent* event)
+{
     emit mouseDown(event->button(), event->modifiers(), event->position());
     const int row = rowAt(qRound(event->position().y()));
     if (event->button() == Qt::LeftButton && row >= 0) {
@@ -207,7 +232,8 @@ void NativeList::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void NativeList::mouseDoubleClickEvent(QMouseEvent* event) {
+void NativeList::mouseDoubleClickEvent(QMouseEvent* event)
+{
     const int row = rowAt(qRound(event->position().y()));
     if (event->button() == Qt::LeftButton && row >= 0) {
         setCaret(row);
@@ -215,15 +241,18 @@ void NativeList::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void NativeList::mouseMoveEvent(QMouseEvent* event) {
+void NativeList::mouseMoveEvent(QMouseEvent* event)
+{
     emit mouseMove(event->buttons(), event->modifiers(), event->position());
 }
 
-void NativeList::mouseReleaseEvent(QMouseEvent* event) {
+void NativeList::mouseReleaseEvent(QMouseEvent* event)
+{
     emit mouseUp(event->button(), event->modifiers(), event->position());
 }
 
-void NativeList::keyPressEvent(QKeyEvent* event) {
+void NativeList::keyPressEvent(QKeyEvent* event)
+{
     emit keyDown(event->key(), event->modifiers());
     const int rows = visibleRows();
     const int caret = qMax(0, m_caret);
@@ -258,16 +287,19 @@ void NativeList::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void NativeList::keyReleaseEvent(QKeyEvent* event) {
+void NativeList::keyReleaseEvent(QKeyEvent* event)
+{
     emit keyUp(event->key(), event->modifiers());
 }
 
-void NativeList::focusInEvent(QFocusEvent* event) {
+void NativeList::focusInEvent(QFocusEvent* event)
+{
     QAbstractScrollArea::focusInEvent(event);
     updateItem(m_caret);
 }
 
-void NativeList::focusOutEvent(QFocusEvent* event) {
+void NativeList::focusOutEvent(QFocusEvent* event)
+{
     QAbstractScrollArea::focusOutEvent(event);
     updateItem(m_caret);
 }

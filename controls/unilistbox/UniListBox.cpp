@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kBefore = 1;
 
-QByteArray columnBytes(const QList<int>& widths) {
+QByteArray columnBytes(const QList<int>& widths)
+{
     QByteArray bytes;
     for (const int width : widths) {
         const auto w = static_cast<quint32>(width);
@@ -24,7 +25,8 @@ QByteArray columnBytes(const QList<int>& widths) {
     return bytes;
 }
 
-QList<int> columnWidths(const QByteArray& bytes) {
+QList<int> columnWidths(const QByteArray& bytes)
+{
     if (bytes.size() < 4)
         return {0};
     QList<int> widths;
@@ -38,12 +40,14 @@ QList<int> columnWidths(const QByteArray& bytes) {
 }
 
 // Rows tall enough for stacked diacritics above and below the letters.
-int rowHeightFor(const QFont& font) {
+int rowHeightFor(const QFont& font)
+{
     const QFontMetricsF metrics(font);
     return qCeil(qMax(metrics.height(), metrics.ascent() + metrics.descent()) + 2);
 }
 
-void drawSegment(QPainter& painter, const QRect& rect, const QString& text, const QColor& colour) {
+void drawSegment(QPainter& painter, const QRect& rect, const QString& text, const QColor& colour)
+{
     if (text.isEmpty() || rect.width() <= 0)
         return;
     // Each segment reads from its own start edge: an Arabic item stands at the right.
@@ -63,7 +67,8 @@ void drawSegment(QPainter& painter, const QRect& rect, const QString& text, cons
 
 UniListBox::UniListBox(QWidget* parent)
     : Interceptable<QWidget>(parent)
-    , m_list(new NativeList(this)) {
+    , m_list(new NativeList(this))
+{
     m_font = FontRecord::fromQFont(QWidget::font());
     m_subclass.AddMsg(ControlEvent::DrawItem, kBefore);
     m_subclass.Subclass(this, this);
@@ -99,72 +104,88 @@ UniListBox::UniListBox(QWidget* parent)
     setFocusProxy(m_list);
 }
 
-UniListBox::~UniListBox() {
+UniListBox::~UniListBox()
+{
     m_subclass.UnSubclass();
 }
 
-int UniListBox::AddItem(const QString& Text, int BeforeIndex, qint32 ItemDataValue) {
+int UniListBox::AddItem(const QString& Text, int BeforeIndex, qint32 ItemDataValue)
+{
     m_newIndex = m_list->insert(BeforeIndex, Text);
     m_list->setData(m_newIndex, ItemDataValue);
     return m_newIndex;
 }
 
-void UniListBox::Clear() {
+void UniListBox::Clear()
+{
     m_list->clear();
 }
 
-bool UniListBox::RemoveItem(int Index) {
+bool UniListBox::RemoveItem(int Index)
+{
     return m_list->remove(Index);
 }
 
-QString UniListBox::List(int Index) const {
+QString UniListBox::List(int Index) const
+{
     return m_list->text(Index);
 }
 
-int UniListBox::ListCount() const {
+int UniListBox::ListCount() const
+{
     return m_list->count();
 }
 
-int UniListBox::ListIndex() const {
+int UniListBox::ListIndex() const
+{
     return m_list->caret();
 }
 
-void UniListBox::setListIndex(int Index) {
+void UniListBox::setListIndex(int Index)
+{
     m_list->setCaret(Index);
 }
 
-qint32 UniListBox::ItemData(int Index) const {
+qint32 UniListBox::ItemData(int Index) const
+{
     return m_list->data(Index);
 }
 
-void UniListBox::setItemData(int Index, qint32 Value) {
+void UniListBox::setItemData(int Index, qint32 Value)
+{
     m_list->setData(Index, Value);
 }
 
-bool UniListBox::Checked(int Index) const {
+bool UniListBox::Checked(int Index) const
+{
     return m_list->checked(Index);
 }
 
-void UniListBox::setChecked(int Index, bool Value) {
+void UniListBox::setChecked(int Index, bool Value)
+{
     if (Index < 0)
         return;
     if (m_list->setChecked(Index, Value) && m_style == 1)
         emit ItemCheck(Index);
 }
 
-void UniListBox::CheckAll() {
+void UniListBox::CheckAll()
+{
     m_list->setAllChecked(true);
 }
 
-void UniListBox::CheckClear() {
+void UniListBox::CheckClear()
+{
     m_list->setAllChecked(false);
 }
 
-int UniListBox::CheckCount() const {
+int UniListBox::CheckCount() const
+{
     return m_list->checkedCount();
 }
 
-int UniListBox::Find(const QString& Text, bool SelectItem, int StartIndex) {
+int UniListBox::Find(const QString& Text, bool SelectItem, int StartIndex)
+{
     if (Text.isEmpty())
         return 0;
     const int found = m_list->findPrefix(Text, StartIndex);
@@ -173,132 +194,155 @@ int UniListBox::Find(const QString& Text, bool SelectItem, int StartIndex) {
     return found;
 }
 
-int UniListBox::Column(int Index) const {
+int UniListBox::Column(int Index) const
+{
     return Index >= 0 && Index < m_columns.size() ? m_columns[Index] : 0;
 }
 
-void UniListBox::setColumn(int Index, int Width) {
+void UniListBox::setColumn(int Index, int Width)
+{
     if (Index < 0 || Index >= m_columns.size())
         return;
     m_columns[Index] = Width;
     Refresh();
 }
 
-void UniListBox::setColumns(int Count) {
+void UniListBox::setColumns(int Count)
+{
     m_columns.resize(qMax(1, Count), 0);
     if (m_autoColumn)
         applyAutoColumns();
     Refresh();
 }
 
-void UniListBox::SetColumns(const QList<int>& Widths) {
+void UniListBox::SetColumns(const QList<int>& Widths)
+{
     if (!Widths.isEmpty())
         m_columns = Widths;
     Refresh();
 }
 
-void UniListBox::setAppearance(int Value) {
+void UniListBox::setAppearance(int Value)
+{
     m_appearance = Value;
     changed(QStringLiteral("Appearance"));
     Refresh();
 }
 
-void UniListBox::setAutoColumn(bool Value) {
+void UniListBox::setAutoColumn(bool Value)
+{
     m_autoColumn = Value;
     applyAutoColumns();
     changed(QStringLiteral("AutoColumn"));
 }
 
-void UniListBox::setBackColor(OleColor Value) {
+void UniListBox::setBackColor(OleColor Value)
+{
     m_backColor = Value;
     applyColours();
     changed(QStringLiteral("BackColor"));
     Refresh();
 }
 
-void UniListBox::setForeColor(OleColor Value) {
+void UniListBox::setForeColor(OleColor Value)
+{
     m_foreColor = Value;
     applyColours();
     changed(QStringLiteral("ForeColor"));
     Refresh();
 }
 
-void UniListBox::setHighlightColor(OleColor Value) {
+void UniListBox::setHighlightColor(OleColor Value)
+{
     m_highlightColor = Value;
     changed(QStringLiteral("HighlightColor"));
     Refresh();
 }
 
-void UniListBox::setHighlightTextColor(OleColor Value) {
+void UniListBox::setHighlightTextColor(OleColor Value)
+{
     m_highlightTextColor = Value;
     changed(QStringLiteral("HighlightTextColor"));
     Refresh();
 }
 
-void UniListBox::setBorder(bool Value) {
+void UniListBox::setBorder(bool Value)
+{
     m_border = Value;
     changed(QStringLiteral("Border"));
     layOut();
 }
 
-void UniListBox::setShowFocus(bool Value) {
+void UniListBox::setShowFocus(bool Value)
+{
     m_showFocus = Value;
     changed(QStringLiteral("ShowFocus"));
     Refresh();
 }
 
-void UniListBox::setStyle(int Value) {
+void UniListBox::setStyle(int Value)
+{
     m_style = Value;
     changed(QStringLiteral("Style"));
     Refresh();
 }
 
-void UniListBox::setUpdateMode(bool Value) {
+void UniListBox::setUpdateMode(bool Value)
+{
     m_updateMode = Value;
     changed(QStringLiteral("UpdateMode"));
 }
 
-void UniListBox::setFont(const FontRecord& Value) {
+void UniListBox::setFont(const FontRecord& Value)
+{
     m_font.copyFrom(Value);
     applyFont();
     changed(QStringLiteral("Font"));
     Refresh();
 }
 
-void UniListBox::Refresh() {
+void UniListBox::Refresh()
+{
     m_list->viewport()->update();
 }
 
-int UniListBox::Width() const {
+int UniListBox::Width() const
+{
     return m_list->width();
 }
 
-void UniListBox::changed(const QString& key) {
+void UniListBox::changed(const QString& key)
+{
     emit propertyChanged(key);
 }
 
-void UniListBox::applyFont() {
+void UniListBox::applyFont()
+{
     const QFont font = m_font.toQFont();
     m_list->setFont(font);
     m_list->setRowHeight(rowHeightFor(font));
 }
 
-void UniListBox::applyColours() {
+void UniListBox::applyColours()
+{
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Base, resolveColor(m_backColor));
     palette.setColor(QPalette::Text, resolveColor(m_foreColor));
     m_list->setPalette(palette);
 }
 
-int UniListBox::innerWidth() const {
+int UniListBox::innerWidth() const
+{
     return m_border ? width() - 4 : width();
 }
 
-void UniListBox::applyAutoColumns() {
+void UniListBox::applyAutoColumns()
+{
     m_columns = autoColumnWidths(innerWidth(), Columns());
 }
 
-void UniListBox::layOut() {
+void UniListBox::layOut()
+{
     if (m_border)
         m_list->setGeometry(0, 0, width(), height());
     else
@@ -309,7 +353,8 @@ void UniListBox::layOut() {
         applyAutoColumns();
 }
 
-void UniListBox::resizeEvent(QResizeEvent* event) {
+void UniListBox::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     layOut();
 }
@@ -317,7 +362,8 @@ void UniListBox::resizeEvent(QResizeEvent* event) {
 void UniListBox::iSubclass_After(qintptr&, QWidget*, int, QEvent*) {}
 
 void UniListBox::iSubclass_Before(bool& bHandled, qintptr& lReturn, QWidget*&, int& uMsg,
-                                  QEvent*& wParam) {
+                                  QEvent*& wParam)
+{
     if (uMsg != ControlEvent::DrawItem)
         return;
     const auto* request = static_cast<DrawItemEvent*>(wParam);
@@ -329,7 +375,8 @@ void UniListBox::iSubclass_Before(bool& bHandled, qintptr& lReturn, QWidget*&, i
     lReturn = 0;
 }
 
-void UniListBox::paintItem(const DrawItemEvent& request) {
+void UniListBox::paintItem(const DrawItemEvent& request)
+{
     QPainter& painter = *request.hDC;
     const QString text = m_list->text(request.itemID);
     const QRect frame = request.rcItem;
@@ -363,7 +410,8 @@ void UniListBox::paintItem(const DrawItemEvent& request) {
     }
 }
 
-void UniListBox::readProperties(const PropertyBag& bag) {
+void UniListBox::readProperties(const PropertyBag& bag)
+{
     m_appearance = bag.read(QStringLiteral("Appearance"), 0).toInt();
     m_autoColumn = bag.read(QStringLiteral("AutoColumn"), false).toBool();
     m_backColor = bag.read(QStringLiteral("BackColor"), SystemColor::WindowBackground).toUInt();
@@ -386,7 +434,8 @@ void UniListBox::readProperties(const PropertyBag& bag) {
         Refresh();
 }
 
-void UniListBox::writeProperties(PropertyBag& bag) const {
+void UniListBox::writeProperties(PropertyBag& bag) const
+{
     bag.write(QStringLiteral("Appearance"), m_appearance, 0);
     bag.write(QStringLiteral("AutoColumn"), m_autoColumn, false);
     bag.write(QStringLiteral("BackColor"), m_backColor, SystemColor::WindowBackground);

@@ -1,7 +1,8 @@
 #include "itemlayout.h"
 
 ItemLayout layoutItem(const QRect& item, const QString& text, bool withCheckBox,
-                      const QList<int>& columnWidths) {
+                      const QList<int>& columnWidths)
+{
     ItemLayout layout;
     int left = item.left();
     const int right = item.left() + item.width(); // exclusive
@@ -29,7 +30,8 @@ ItemLayout layoutItem(const QRect& item, const QString& text, bool withCheckBox,
     return layout;
 }
 
-QList<int> autoColumnWidths(int width, int columns) {
+QList<int> autoColumnWidths(int width, int columns)
+{
     const int total = qMax(1, width);
     const int n = qMax(1, columns);
     QList<int> widths(n, total / n);

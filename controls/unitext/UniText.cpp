@@ -38,9 +38,12 @@ constexpr int kLastNavigationKey = 40;  // Down arrow
 class PasswordStyle : public QProxyStyle {
 public:
     explicit PasswordStyle(QChar mask)
-        : m_mask(mask) {}
+        : m_mask(mask)
+    {
+    }
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
+                  QStyleHintReturn* returnData) const override
+    {
         if (hint == SH_LineEdit_PasswordCharacter)
             return m_mask.unicode();
         return QProxyStyle::styleHint(hint, option, widget, returnData);
@@ -50,12 +53,14 @@ private:
     QChar m_mask;
 };
 
-QString toEditorBreaks(const QString& text) {
+QString toEditorBreaks(const QString& text)
+{
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // The container's scale units per pixel, by the names containers report; 0 for others.
-double unitsPerPixel(const QString& units) {
+double unitsPerPixel(const QString& units)
+{
     if (units == u"Twip" || units == u"User")
         return 15.0;
     if (units == u"Point")
@@ -77,7 +82,8 @@ double unitsPerPixel(const QString& units) {
 
 UniText::UniText(QWidget* parent)
     : Interceptable<QWidget>(parent)
-    , m_ssc(this, QStringLiteral("UniText")) {
+    , m_ssc(this, QStringLiteral("UniText"))
+{
     m_p.Font = FontRecord::fromQFont(QWidget::font());
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus); // the control takes the focus and hands it to its editor
@@ -93,13 +99,15 @@ UniText::UniText(QWidget* parent)
     createEditWindow();
 }
 
-UniText::~UniText() {
+UniText::~UniText()
+{
     destroyEditWindow();
     if (m_ssc.isSubclassed(this))
         m_ssc.ssc_UnSubclass(this);
 }
 
-SscCallback UniText::sscCallback(int position) {
+SscCallback UniText::sscCallback(int position)
+{
     auto bind = [this](auto handler) -> SscCallback {
         return [this, handler](bool before, bool& handled, qintptr& result, QWidget* window,
                                int message, QEvent* event, qint32&) {
@@ -118,7 +126,8 @@ SscCallback UniText::sscCallback(int position) {
 
 // ---- the editor ------------------------------------------------------------------------
 
-void UniText::createEditWindow() {
+void UniText::createEditWindow()
+{
     int selStart = 0;
     int selEnd = 0;
     int scrollH = 0;
@@ -219,7 +228,8 @@ void UniText::createEditWindow() {
         setScrollVertical(scrollV);
 }
 
-void UniText::destroyEditWindow() {
+void UniText::destroyEditWindow()
+{
     if (!m_editWidget)
         return;
     if (m_ssc.isSubclassed(m_edit))
@@ -236,7 +246,8 @@ void UniText::destroyEditWindow() {
     old->deleteLater();
 }
 
-void UniText::placeEditWindow() {
+void UniText::placeEditWindow()
+{
     if (!m_editWidget)
         return;
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
@@ -261,19 +272,22 @@ void UniText::placeEditWindow() {
     }
 }
 
-void UniText::resizeEvent(QResizeEvent* event) {
+void UniText::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     placeEditWindow();
 }
 
-void UniText::applyFont() {
+void UniText::applyFont()
+{
     if (!m_editWidget)
         return;
     m_editWidget->setFont(m_p.Font.toQFont());
     emit FontChanged();
 }
 
-void UniText::applyColours() {
+void UniText::applyColours()
+{
     const QColor background = resolveColor(m_p.BackColor);
     const QColor foreground = resolveColor(m_p.ForeColor);
     QPalette own = palette();
@@ -298,7 +312,8 @@ void UniText::applyColours() {
     m_editWidget->update();
 }
 
-void UniText::applyMaxLength() {
+void UniText::applyMaxLength()
+{
     const int limit = m_p.MaxLength > 0 ? m_p.MaxLength : 0;
     if (auto* line = qobject_cast<QLineEdit*>(m_editWidget)) {
         line->setMaxLength(limit > 0 ? limit : 32767 * 1024);
@@ -317,16 +332,19 @@ void UniText::applyMaxLength() {
     }
 }
 
-void UniText::notify(QEvent::Type type) {
+void UniText::notify(QEvent::Type type)
+{
     QEvent notification(type);
     QCoreApplication::sendEvent(this, &notification);
 }
 
-void UniText::changed(const QString& key) {
+void UniText::changed(const QString& key)
+{
     emit propertyChanged(key);
 }
 
-void UniText::paintBorder() {
+void UniText::paintBorder()
+{
     if (m_p.Appearance != 0 || m_p.BorderStyle == 0)
         return;
     QPainter painter(this);
@@ -337,7 +355,8 @@ void UniText::paintBorder() {
 
 // ---- the two window procedures -----------------------------------------------------------
 
-void UniText::ControlWndProc(bool Before, bool& bHandled, qintptr&, QWidget*, int uMsg, QEvent*) {
+void UniText::ControlWndProc(bool Before, bool& bHandled, qintptr&, QWidget*, int uMsg, QEvent*)
+{
     if (!Before) {
         if (uMsg == QEvent::Paint)
             paintBorder();
@@ -358,7 +377,8 @@ void UniText::ControlWndProc(bool Before, bool& bHandled, qintptr&, QWidget*, in
 }
 
 void UniText::EditWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget*, int uMsg,
-                          QEvent* wParam) {
+                          QEvent* wParam)
+{
     if (Before) {
         switch (uMsg) {
         case QEvent::KeyPress: {
@@ -460,7 +480,8 @@ void UniText::EditWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget
     }
 }
 
-void UniText::raiseMouse(int uMsg, QEvent* wParam) {
+void UniText::raiseMouse(int uMsg, QEvent* wParam)
+{
     if (!m_p.UseEvents)
         return;
     const auto* mouse = static_cast<QMouseEvent*>(wParam);
@@ -482,7 +503,8 @@ void UniText::raiseMouse(int uMsg, QEvent* wParam) {
 
 // The keys the box keeps for itself before anyone else sees them. True when the key is
 // dealt with here; an ignored key then goes on to the container.
-bool UniText::preTranslateKey(QKeyEvent* key, qintptr& lReturn) {
+bool UniText::preTranslateKey(QKeyEvent* key, qintptr& lReturn)
+{
     if (m_editWidget && !m_editWidget->hasFocus())
         m_editWidget->setFocus();
     const int code = virtualKeyCode(key->key());
@@ -536,7 +558,8 @@ bool UniText::preTranslateKey(QKeyEvent* key, qintptr& lReturn) {
 
 // Text an input method commits is typed characters: each raises KeyPress, and a locked box
 // takes none of them.
-void UniText::filterInputMethodText(QInputMethodEvent* input, bool& bHandled, qintptr& lReturn) {
+void UniText::filterInputMethodText(QInputMethodEvent* input, bool& bHandled, qintptr& lReturn)
+{
     if (input->commitString().isEmpty())
         return;
     if (m_p.Locked || !m_p.Enabled) {
@@ -556,7 +579,8 @@ void UniText::filterInputMethodText(QInputMethodEvent* input, bool& bHandled, qi
     input->setCommitString(accepted, input->replacementStart(), input->replacementLength());
 }
 
-void UniText::insertAtSelection(const QString& text) {
+void UniText::insertAtSelection(const QString& text)
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
         box->textCursor().insertText(toEditorBreaks(text));
     else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
@@ -565,7 +589,8 @@ void UniText::insertAtSelection(const QString& text) {
 
 // ---- text and positions ------------------------------------------------------------------
 
-QString UniText::editText() const {
+QString UniText::editText() const
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget)) {
         QString text;
         for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
@@ -580,11 +605,13 @@ QString UniText::editText() const {
     return m_p.Text;
 }
 
-QString UniText::Text() const {
+QString UniText::Text() const
+{
     return editText();
 }
 
-void UniText::setText(const QString& Value) {
+void UniText::setText(const QString& Value)
+{
     m_p.Text = Value;
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
         box->setPlainText(toEditorBreaks(Value));
@@ -593,7 +620,8 @@ void UniText::setText(const QString& Value) {
     changed(QStringLiteral("Text"));
 }
 
-int UniText::toTextPosition(int editPosition) const {
+int UniText::toTextPosition(int editPosition) const
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     if (!box)
         return editPosition;
@@ -601,7 +629,8 @@ int UniText::toTextPosition(int editPosition) const {
     return editPosition + box->document()->findBlock(editPosition).blockNumber();
 }
 
-int UniText::toEditPosition(int textPosition) const {
+int UniText::toEditPosition(int textPosition) const
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     if (!box)
         return qBound(0, textPosition, Length());
@@ -617,17 +646,20 @@ int UniText::toEditPosition(int textPosition) const {
     return 0;
 }
 
-int UniText::Length() const {
+int UniText::Length() const
+{
     return static_cast<int>(editText().size());
 }
 
-int UniText::Lines() const {
+int UniText::Lines() const
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
         return box->document()->blockCount();
     return m_editWidget ? 1 : 0;
 }
 
-int UniText::Line(int Selection) const {
+int UniText::Line(int Selection) const
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     if (!box)
         return 0;
@@ -636,7 +668,8 @@ int UniText::Line(int Selection) const {
     return box->document()->findBlock(position).blockNumber();
 }
 
-QString UniText::GetLine(int Line, int MaxLength) const {
+QString UniText::GetLine(int Line, int MaxLength) const
+{
     if (MaxLength < 1 || !m_editWidget)
         return {};
     const int count = Lines();
@@ -657,7 +690,8 @@ QString UniText::GetLine(int Line, int MaxLength) const {
     return text.left(MaxLength);
 }
 
-void UniText::GetSel(int& SelStart, int& SelEnd) const {
+void UniText::GetSel(int& SelStart, int& SelEnd) const
+{
     SelStart = SelEnd = 0;
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget)) {
         const QTextCursor cursor = box->textCursor();
@@ -669,7 +703,8 @@ void UniText::GetSel(int& SelStart, int& SelEnd) const {
     }
 }
 
-void UniText::SetSel(int SelStart, int SelEnd) {
+void UniText::SetSel(int SelStart, int SelEnd)
+{
     const int length = Length();
     const int start = SelStart < 0 ? length : qMin(SelStart, length);
     const int end = SelEnd < 0 ? length : qMin(SelEnd, length);
@@ -683,46 +718,54 @@ void UniText::SetSel(int SelStart, int SelEnd) {
     }
 }
 
-int UniText::SelStart() const {
+int UniText::SelStart() const
+{
     int start = 0;
     int end = 0;
     GetSel(start, end);
     return start;
 }
 
-void UniText::setSelStart(int Value) {
+void UniText::setSelStart(int Value)
+{
     SetSel(Value, Value);
 }
 
-int UniText::SelLength() const {
+int UniText::SelLength() const
+{
     int start = 0;
     int end = 0;
     GetSel(start, end);
     return end - start;
 }
 
-void UniText::setSelLength(int Value) {
+void UniText::setSelLength(int Value)
+{
     const int start = SelStart();
     SetSel(start, start + qMax(0, Value));
 }
 
-QString UniText::SelText() const {
+QString UniText::SelText() const
+{
     int start = 0;
     int end = 0;
     GetSel(start, end);
     return editText().mid(start, end - start);
 }
 
-void UniText::setSelText(const QString& Value) {
+void UniText::setSelText(const QString& Value)
+{
     insertAtSelection(Value);
 }
 
-void UniText::ScrollToCaret() {
+void UniText::ScrollToCaret()
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
         box->ensureCursorVisible();
 }
 
-bool UniText::CanUndo() const {
+bool UniText::CanUndo() const
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
         return box->document()->isUndoAvailable();
     if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
@@ -730,7 +773,8 @@ bool UniText::CanUndo() const {
     return false;
 }
 
-void UniText::ClearUndo() {
+void UniText::ClearUndo()
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget)) {
         box->document()->clearUndoRedoStacks();
     } else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget)) {
@@ -740,19 +784,22 @@ void UniText::ClearUndo() {
     }
 }
 
-void UniText::Undo() {
+void UniText::Undo()
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
         box->undo();
     else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
         line->undo();
 }
 
-int UniText::FirstVisibleLine() const {
+int UniText::FirstVisibleLine() const
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     return box ? box->verticalScrollBar()->value() : 0;
 }
 
-int UniText::LastVisibleLine() const {
+int UniText::LastVisibleLine() const
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     if (!box)
         return 0;
@@ -760,7 +807,8 @@ int UniText::LastVisibleLine() const {
     return box->cursorForPosition(area.bottomRight()).blockNumber();
 }
 
-int UniText::LineHeight() const {
+int UniText::LineHeight() const
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     if (!box)
         return 0;
@@ -770,30 +818,35 @@ int UniText::LineHeight() const {
     return qMin(255, box->viewport()->height() / lines);
 }
 
-int UniText::ScrollHorizontal() const {
+int UniText::ScrollHorizontal() const
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     const bool hasBar = m_p.ScrollBars == 1 || m_p.ScrollBars == 3;
     return box && hasBar ? box->horizontalScrollBar()->value() : 0;
 }
 
-void UniText::setScrollHorizontal(int Value) {
+void UniText::setScrollHorizontal(int Value)
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     if (box && (m_p.ScrollBars == 1 || m_p.ScrollBars == 3) && Value >= 0 && Value <= 32767)
         box->horizontalScrollBar()->setValue(Value);
 }
 
-int UniText::ScrollVertical() const {
+int UniText::ScrollVertical() const
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     return box && m_p.ScrollBars >= 2 ? box->verticalScrollBar()->value() : 0;
 }
 
-void UniText::setScrollVertical(int Value) {
+void UniText::setScrollVertical(int Value)
+{
     auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
     if (box && m_p.ScrollBars >= 2 && Value >= 0 && Value <= 32767)
         box->verticalScrollBar()->setValue(Value);
 }
 
-bool UniText::Modified() const {
+bool UniText::Modified() const
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
         return box->document()->isModified();
     if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
@@ -801,21 +854,24 @@ bool UniText::Modified() const {
     return false;
 }
 
-void UniText::setModified(bool Value) {
+void UniText::setModified(bool Value)
+{
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
         box->document()->setModified(Value);
     else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
         line->setModified(Value);
 }
 
-void UniText::setContainerScaleUnits(const QString& units) {
+void UniText::setContainerScaleUnits(const QString& units)
+{
     // "User" units turn the container to twips, as the control does.
     m_unitsPerPixel = unitsPerPixel(units);
 }
 
 // ---- properties --------------------------------------------------------------------------
 
-void UniText::setAlignment(int Value) {
+void UniText::setAlignment(int Value)
+{
     if (!m_p.MultiLine)
         return; // a single line has no alignment, and does not even keep the value
     m_p.Alignment = Value;
@@ -823,19 +879,22 @@ void UniText::setAlignment(int Value) {
     createEditWindow();
 }
 
-void UniText::setAppearance(int Value) {
+void UniText::setAppearance(int Value)
+{
     m_p.Appearance = Value;
     changed(QStringLiteral("Appearance"));
     createEditWindow();
 }
 
-void UniText::setBackColor(OleColor Value) {
+void UniText::setBackColor(OleColor Value)
+{
     m_p.BackColor = Value;
     changed(QStringLiteral("BackColor"));
     applyColours();
 }
 
-void UniText::setBorderStyle(int Value) {
+void UniText::setBorderStyle(int Value)
+{
     m_p.BorderStyle = Value;
     changed(QStringLiteral("BorderStyle"));
     if (m_p.Appearance == 1)
@@ -845,22 +904,26 @@ void UniText::setBorderStyle(int Value) {
     update();
 }
 
-void UniText::setCaptureEnter(bool Value) {
+void UniText::setCaptureEnter(bool Value)
+{
     m_p.CaptureEnter = Value;
     changed(QStringLiteral("CaptureEnter"));
 }
 
-void UniText::setCaptureEsc(bool Value) {
+void UniText::setCaptureEsc(bool Value)
+{
     m_p.CaptureEsc = Value;
     changed(QStringLiteral("CaptureEsc"));
 }
 
-void UniText::setCaptureTab(bool Value) {
+void UniText::setCaptureTab(bool Value)
+{
     m_p.CaptureTab = Value;
     changed(QStringLiteral("CaptureTab"));
 }
 
-void UniText::setEnabled(bool Value) {
+void UniText::setEnabled(bool Value)
+{
     if (!m_editWidget)
         return;
     m_p.Enabled = Value;
@@ -868,97 +931,113 @@ void UniText::setEnabled(bool Value) {
     changed(QStringLiteral("Enabled"));
 }
 
-void UniText::setFileCodepage(int Value) {
+void UniText::setFileCodepage(int Value)
+{
     m_p.FileCodepage = Value;
     changed(QStringLiteral("FileCodepage"));
 }
 
-void UniText::setFont(const FontRecord& Value) {
+void UniText::setFont(const FontRecord& Value)
+{
     m_p.Font.copyFrom(Value);
     changed(QStringLiteral("Font"));
     applyFont();
 }
 
-void UniText::setFontBold(bool Value) {
+void UniText::setFontBold(bool Value)
+{
     m_p.Font.bold = Value;
     m_p.Font.weight = Value ? qMax(700, m_p.Font.weight) : qMin(400, m_p.Font.weight);
     changed(QStringLiteral("Font"));
     applyFont();
 }
 
-void UniText::setFontItalic(bool Value) {
+void UniText::setFontItalic(bool Value)
+{
     m_p.Font.italic = Value;
     changed(QStringLiteral("Font"));
     applyFont();
 }
 
-void UniText::setFontName(const QString& Value) {
+void UniText::setFontName(const QString& Value)
+{
     m_p.Font.name = Value;
     changed(QStringLiteral("Font"));
     applyFont();
 }
 
-void UniText::setFontSize(double Value) {
+void UniText::setFontSize(double Value)
+{
     m_p.Font.size = Value;
     changed(QStringLiteral("Font"));
     applyFont();
 }
 
-void UniText::setFontStrikethru(bool Value) {
+void UniText::setFontStrikethru(bool Value)
+{
     m_p.Font.strikethrough = Value;
     changed(QStringLiteral("Font"));
     applyFont();
 }
 
-void UniText::setFontUnderline(bool Value) {
+void UniText::setFontUnderline(bool Value)
+{
     m_p.Font.underline = Value;
     changed(QStringLiteral("Font"));
     applyFont();
 }
 
-void UniText::setForeColor(OleColor Value) {
+void UniText::setForeColor(OleColor Value)
+{
     m_p.ForeColor = Value;
     changed(QStringLiteral("ForeColor"));
     applyColours();
 }
 
-void UniText::setHideSelection(bool Value) {
+void UniText::setHideSelection(bool Value)
+{
     m_p.HideSelection = Value;
     changed(QStringLiteral("HideSelection"));
     createEditWindow();
 }
 
-void UniText::setLocked(bool Value) {
+void UniText::setLocked(bool Value)
+{
     m_p.Locked = Value;
     changed(QStringLiteral("Locked"));
     createEditWindow();
 }
 
-void UniText::setMaxLength(int Value) {
+void UniText::setMaxLength(int Value)
+{
     m_p.MaxLength = Value <= 0 ? -1 : Value;
     changed(QStringLiteral("MaxLength"));
     applyMaxLength();
 }
 
-void UniText::setMouseIcon(const QPixmap& Value) {
+void UniText::setMouseIcon(const QPixmap& Value)
+{
     m_p.MouseIcon = Value;
     changed(QStringLiteral("MouseIcon"));
     setCursor(pointerCursor(m_p.MousePointer, QCursor(m_p.MouseIcon)));
 }
 
-void UniText::setMousePointer(int Value) {
+void UniText::setMousePointer(int Value)
+{
     m_p.MousePointer = Value;
     changed(QStringLiteral("MousePointer"));
     setCursor(pointerCursor(m_p.MousePointer, QCursor(m_p.MouseIcon)));
 }
 
-void UniText::setMultiLine(bool Value) {
+void UniText::setMultiLine(bool Value)
+{
     m_p.MultiLine = Value;
     changed(QStringLiteral("MultiLine"));
     createEditWindow();
 }
 
-void UniText::setPasswordChar(const QString& Value) {
+void UniText::setPasswordChar(const QString& Value)
+{
     const bool had = !m_p.PasswordChar.isEmpty();
     if (Value == m_p.PasswordChar)
         return;
@@ -975,35 +1054,41 @@ void UniText::setPasswordChar(const QString& Value) {
     createEditWindow();
 }
 
-void UniText::setRightToLeft(bool Value) {
+void UniText::setRightToLeft(bool Value)
+{
     m_p.RightToLeft = Value;
     changed(QStringLiteral("RightToLeft"));
     createEditWindow();
 }
 
-void UniText::setScrollBars(int Value) {
+void UniText::setScrollBars(int Value)
+{
     m_p.ScrollBars = Value;
     changed(QStringLiteral("ScrollBars"));
     createEditWindow();
 }
 
-void UniText::setUseEvents(bool Value) {
+void UniText::setUseEvents(bool Value)
+{
     m_p.UseEvents = Value;
     changed(QStringLiteral("UseEvents"));
 }
 
-void UniText::setProperties(const UniTextProperties& properties) {
+void UniText::setProperties(const UniTextProperties& properties)
+{
     destroyEditWindow(); // its text gives way to the one read
     m_p = properties;
     applyColours();
     createEditWindow();
 }
 
-void UniText::readProperties(const PropertyBag& bag) {
+void UniText::readProperties(const PropertyBag& bag)
+{
     setProperties(UniTextProperties::read(bag, FontRecord::fromQFont(QWidget::font())));
 }
 
-void UniText::writeProperties(PropertyBag& bag) const {
+void UniText::writeProperties(PropertyBag& bag) const
+{
     UniTextProperties properties = m_p;
     properties.Text = editText();
     properties.write(bag);

@@ -4,7 +4,8 @@
 
 namespace {
 
-QByteArray utf16le(const QString& text) {
+QByteArray utf16le(const QString& text)
+{
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
     for (const QChar c : text) {
@@ -14,7 +15,8 @@ QByteArray utf16le(const QString& text) {
     return bytes;
 }
 
-QString fromUtf16le(const QByteArray& bytes) {
+QString fromUtf16le(const QByteArray& bytes)
+{
     QString text(bytes.size() / 2, Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
         text[i] = QChar(char16_t(quint8(bytes[2 * i]) | (quint8(bytes[2 * i + 1]) << 8)));
@@ -23,7 +25,8 @@ QString fromUtf16le(const QByteArray& bytes) {
 
 } // namespace
 
-void UniTextProperties::write(PropertyBag& bag) const {
+void UniTextProperties::write(PropertyBag& bag) const
+{
     bag.write(QStringLiteral("Alignment"), Alignment);
     bag.write(QStringLiteral("Appearance"), Appearance);
     bag.write(QStringLiteral("BackColor"), BackColor);
@@ -48,7 +51,8 @@ void UniTextProperties::write(PropertyBag& bag) const {
     bag.write(QStringLiteral("UseEvents"), UseEvents);
 }
 
-UniTextProperties UniTextProperties::read(const PropertyBag& bag, const FontRecord& containerFont) {
+UniTextProperties UniTextProperties::read(const PropertyBag& bag, const FontRecord& containerFont)
+{
     UniTextProperties p;
     p.Alignment = bag.read(QStringLiteral("Alignment"), 0).toInt();
     p.Appearance = bag.read(QStringLiteral("Appearance"), 0).toInt();

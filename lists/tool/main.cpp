@@ -11,7 +11,8 @@
 
 namespace {
 
-int usage() {
+int usage()
+{
     std::fputs("usage: zorvel-list encode TEXT ZVA   write a list file from a UTF-8 text file\n"
                "       zorvel-list decode ZVA        print a list's text as UTF-8\n"
                "       zorvel-list convert FILE...   turn plain UTF-16LE files into list files\n",
@@ -20,12 +21,14 @@ int usage() {
 }
 
 // One line on standard error, naming the file and the reason.
-bool fail(const QString& file, const QString& reason) {
+bool fail(const QString& file, const QString& reason)
+{
     QTextStream(stderr) << "zorvel-list: " << file << ": " << reason << Qt::endl;
     return false;
 }
 
-QString withCrLf(const QString& text) {
+QString withCrLf(const QString& text)
+{
     QString result;
     result.reserve(text.size() + text.size() / 16);
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -42,11 +45,13 @@ QString withCrLf(const QString& text) {
 }
 
 // The line (1-based) of the character at `index`.
-qsizetype lineOf(const QString& text, qsizetype index) {
+qsizetype lineOf(const QString& text, qsizetype index)
+{
     return QStringView(text).left(index).count(u'\n') + 1;
 }
 
-bool encode(const QString& source, const QString& target) {
+bool encode(const QString& source, const QString& target)
+{
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return fail(source, in.errorString());
@@ -67,7 +72,8 @@ bool encode(const QString& source, const QString& target) {
     return !error.isError() || fail(target, listfile::describe(error, target));
 }
 
-bool decode(const QString& source) {
+bool decode(const QString& source)
+{
     listfile::Error error;
     const QString text = listfile::readFile(source, &error);
     if (error.isError())
@@ -77,14 +83,16 @@ bool decode(const QString& source) {
            fail(source, QStringLiteral("standard output could not be written"));
 }
 
-bool convert(const QString& file) {
+bool convert(const QString& file)
+{
     const listfile::Error error = listfile::convertPlainFile(file);
     return !error.isError() || fail(file, listfile::describe(error, file));
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);

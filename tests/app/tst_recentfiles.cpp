@@ -11,7 +11,8 @@ private slots:
     void menu();
 };
 
-void tst_recentfiles::add_data() {
+void tst_recentfiles::add_data()
+{
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("result");
@@ -43,14 +44,16 @@ void tst_recentfiles::add_data() {
                                                          << "/A|*|/B|*|";
 }
 
-void tst_recentfiles::add() {
+void tst_recentfiles::add()
+{
     QFETCH(QString, stored);
     QFETCH(QString, path);
     QFETCH(QString, result);
     QCOMPARE(recentfiles::add(stored, path), result);
 }
 
-void tst_recentfiles::menu_data() {
+void tst_recentfiles::menu_data()
+{
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("entries");
 
@@ -62,7 +65,8 @@ void tst_recentfiles::menu_data() {
         << "/A|*||*|/C|*|" << QStringList{"/A", "", "/C", ""};
 }
 
-void tst_recentfiles::menu() {
+void tst_recentfiles::menu()
+{
     QFETCH(QString, stored);
     QFETCH(QStringList, entries);
     QCOMPARE(recentfiles::menuEntries(stored), entries);

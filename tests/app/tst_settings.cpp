@@ -17,7 +17,8 @@ private slots:
     void writesTextBack();
 };
 
-void tst_settings::wholeNumbers_data() {
+void tst_settings::wholeNumbers_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value"); // read with range 1..3, fallback 3
 
@@ -32,13 +33,15 @@ void tst_settings::wholeNumbers_data() {
     QTest::newRow("beyond 32 bits") << "99999999999" << 3;
 }
 
-void tst_settings::wholeNumbers() {
+void tst_settings::wholeNumbers()
+{
     QFETCH(QString, text);
     QFETCH(int, value);
     QCOMPARE(settingsvalues::wholeNumber(text, 1, 3, 3), value);
 }
 
-void tst_settings::roundedNumbers_data() {
+void tst_settings::roundedNumbers_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value"); // read with range 0..100, fallback 60
 
@@ -51,13 +54,15 @@ void tst_settings::roundedNumbers_data() {
     QTest::newRow("not a number") << "nan" << 60;
 }
 
-void tst_settings::roundedNumbers() {
+void tst_settings::roundedNumbers()
+{
     QFETCH(QString, text);
     QFETCH(int, value);
     QCOMPARE(settingsvalues::roundedNumber(text, 0, 100, 60), value);
 }
 
-void tst_settings::storedFiles_data() {
+void tst_settings::storedFiles_data()
+{
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QList<int>>("numbers"); // from, to, tab, speed, restart, split
     QTest::addColumn<QString>("folder");
@@ -85,7 +90,8 @@ void tst_settings::storedFiles_data() {
                                             << "";
 }
 
-void tst_settings::storedFiles() {
+void tst_settings::storedFiles()
+{
     QFETCH(QByteArray, ini);
     QFETCH(QList<int>, numbers);
     QFETCH(QString, folder);
@@ -107,7 +113,8 @@ void tst_settings::storedFiles() {
     QCOMPARE(settings.recentFiles(), recent);
 }
 
-void tst_settings::writesTextBack() {
+void tst_settings::writesTextBack()
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("corvant/Zorvel.conf"));
     {

@@ -15,7 +15,8 @@ public:
     QStringList* log = nullptr;
 
 protected:
-    bool event(QEvent* event) override {
+    bool event(QEvent* event) override
+    {
         if (event->type() == kPing || event->type() == kOther) {
             log->append(QStringLiteral("own"));
             return true;
@@ -26,7 +27,8 @@ protected:
 
 using Window = Interceptable<EchoWidget>;
 
-bool send(QWidget* window, QEvent::Type type) {
+bool send(QWidget* window, QEvent::Type type)
+{
     QEvent event(type);
     return QCoreApplication::sendEvent(window, &event);
 }
@@ -38,12 +40,14 @@ public:
     qintptr beforeResult = 0;
     qintptr seenAfter = -1;
 
-    void iSubclass_Before(bool& bHandled, qintptr& lReturn, QWidget*&, int&, QEvent*&) override {
+    void iSubclass_Before(bool& bHandled, qintptr& lReturn, QWidget*&, int&, QEvent*&) override
+    {
         log.append(QStringLiteral("before"));
         bHandled = handleBefore;
         lReturn = beforeResult;
     }
-    void iSubclass_After(qintptr& lReturn, QWidget*, int, QEvent*) override {
+    void iSubclass_After(qintptr& lReturn, QWidget*, int, QEvent*) override
+    {
         log.append(QStringLiteral("after"));
         seenAfter = lReturn;
     }
@@ -54,7 +58,8 @@ public:
     QStringList log;
     std::function<void()> inBefore;
 
-    SscCallback sscCallback(int position) override {
+    SscCallback sscCallback(int position) override
+    {
         if (position != 1)
             return {};
         return [this](bool before, bool&, qintptr&, QWidget*, int, QEvent*, qint32&) {
@@ -80,7 +85,8 @@ private slots:
     void ownerGoneFirst();
 };
 
-void tst_interception::dispatchOrder_data() {
+void tst_interception::dispatchOrder_data()
+{
     QTest::addColumn<bool>("inBefore");
     QTest::addColumn<bool>("inAfter");
     QTest::addColumn<bool>("handle");
@@ -95,7 +101,8 @@ void tst_interception::dispatchOrder_data() {
     QTest::newRow("in no table") << false << false << false << QStringList{"own"} << true;
 }
 
-void tst_interception::dispatchOrder() {
+void tst_interception::dispatchOrder()
+{
     QFETCH(bool, inBefore);
     QFETCH(bool, inAfter);
     QFETCH(bool, handle);
@@ -125,7 +132,8 @@ void tst_interception::dispatchOrder() {
     QCOMPARE(subclass.CallOrigWndProc(nullptr), 0);
 }
 
-void tst_interception::growableTables() {
+void tst_interception::growableTables()
+{
     MessageTable table;
     growable::add(table, 10);
     growable::add(table, 11);
@@ -146,7 +154,8 @@ void tst_interception::growableTables() {
     QVERIFY(!table.matches(12));
 }
 
-void tst_interception::fixedTables() {
+void tst_interception::fixedTables()
+{
     MessageTable table;
     for (int message = 1; message <= fixed::MSG_ENTRIES; ++message)
         QVERIFY(fixed::add(table, message));
@@ -163,7 +172,8 @@ void tst_interception::fixedTables() {
     QVERIFY(table.matches(40) && !table.matches(1));
 }
 
-void tst_interception::sscReportsOverflowAndKeepsTheFirst32() {
+void tst_interception::sscReportsOverflowAndKeepsTheFirst32()
+{
     FakeMessageBox messages;
     SscOwnerStub owner;
     SscInterception interception(&owner, QStringLiteral("UniText"));
@@ -187,7 +197,8 @@ void tst_interception::sscReportsOverflowAndKeepsTheFirst32() {
     QCOMPARE(owner.log, (QStringList{"before", "own", "own"}));
 }
 
-void tst_interception::sscErrors() {
+void tst_interception::sscErrors()
+{
     FakeMessageBox messages;
     SscOwnerStub owner;
     SscInterception interception(&owner, QStringLiteral("UniText"));
@@ -214,7 +225,8 @@ void tst_interception::sscErrors() {
                           "Error in UniText.ssc_Subclass:SetWindowLong failed, error #0."}));
 }
 
-void tst_interception::endedFromItsOwnCallback() {
+void tst_interception::endedFromItsOwnCallback()
+{
     SscOwnerStub owner;
     SscInterception interception(&owner, QStringLiteral("UniText"));
     Window window;
@@ -232,7 +244,8 @@ void tst_interception::endedFromItsOwnCallback() {
     QCOMPARE(owner.log, QStringList{"own"});
 }
 
-void tst_interception::ownerGoneFirst() {
+void tst_interception::ownerGoneFirst()
+{
     Window window;
     QStringList log;
     window.log = &log;

@@ -8,7 +8,8 @@
 
 namespace {
 
-QList<QRect> segmentRects(const ItemLayout& layout) {
+QList<QRect> segmentRects(const ItemLayout& layout)
+{
     QList<QRect> rects;
     for (const ItemLayout::Segment& segment : layout.segments)
         rects.append(segment.rect);
@@ -17,7 +18,8 @@ QList<QRect> segmentRects(const ItemLayout& layout) {
 
 // The columns of `image` within `rows` that hold a pixel close to `colour`: text is drawn
 // with antialiasing, so its edges blend into the background.
-QList<int> columnsWith(const QImage& image, const QRect& rows, QRgb colour) {
+QList<int> columnsWith(const QImage& image, const QRect& rows, QRgb colour)
+{
     auto near = [colour](QRgb pixel) {
         return qAbs(qRed(pixel) - qRed(colour)) < 100 &&
                qAbs(qGreen(pixel) - qGreen(colour)) < 100 &&
@@ -54,7 +56,8 @@ private slots:
     void clickSelectsAndRaisesEvents();
 };
 
-void tst_unilistbox::itemLayout_data() {
+void tst_unilistbox::itemLayout_data()
+{
     QTest::addColumn<QRect>("item");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("checkBox");
@@ -86,7 +89,8 @@ void tst_unilistbox::itemLayout_data() {
         << item << "x" << false << QList<int>{0} << QRect() << QList<QRect>{item};
 }
 
-void tst_unilistbox::itemLayout() {
+void tst_unilistbox::itemLayout()
+{
     QFETCH(QRect, item);
     QFETCH(QString, text);
     QFETCH(bool, checkBox);
@@ -98,7 +102,8 @@ void tst_unilistbox::itemLayout() {
     QCOMPARE(segmentRects(layout), segments);
 }
 
-void tst_unilistbox::members() {
+void tst_unilistbox::members()
+{
     UniListBox list;
     QCOMPARE(list.NewIndex(), -1);
     QCOMPARE(list.AddItem(QStringLiteral("b")), 0);
@@ -118,7 +123,8 @@ void tst_unilistbox::members() {
     QCOMPARE(list.ListIndex(), -1);
 }
 
-void tst_unilistbox::find_data() {
+void tst_unilistbox::find_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("found");
@@ -132,7 +138,8 @@ void tst_unilistbox::find_data() {
     QTest::newRow("Arabic prefix") << QStringLiteral("سَ") << -1 << 4;
 }
 
-void tst_unilistbox::find() {
+void tst_unilistbox::find()
+{
     QFETCH(QString, text);
     QFETCH(int, start);
     QFETCH(int, found);
@@ -152,7 +159,8 @@ void tst_unilistbox::find() {
     QCOMPARE(list.ListIndex(), 2);
 }
 
-void tst_unilistbox::checkedAndItemCheck() {
+void tst_unilistbox::checkedAndItemCheck()
+{
     UniListBox list;
     for (int i = 0; i < 5; ++i)
         list.AddItem(QString::number(i));
@@ -174,7 +182,8 @@ void tst_unilistbox::checkedAndItemCheck() {
     QCOMPARE(list.CheckCount(), 0);
 }
 
-void tst_unilistbox::columns() {
+void tst_unilistbox::columns()
+{
     UniListBox list;
     list.resize(100, 50);
     list.show();
@@ -200,7 +209,8 @@ void tst_unilistbox::columns() {
     QCOMPARE(list.Columns(), 1);
 }
 
-void tst_unilistbox::properties() {
+void tst_unilistbox::properties()
+{
     UniListBox list;
     PropertyBag defaults;
     list.writeProperties(defaults);
@@ -229,7 +239,8 @@ void tst_unilistbox::properties() {
     QCOMPARE(copy.Columns(), 1);
 }
 
-void tst_unilistbox::paintsColumnsAndCheckBox() {
+void tst_unilistbox::paintsColumnsAndCheckBox()
+{
     UniListBox list;
     list.resize(300, 60);
     list.setBackColor(oleColor(0, 0, 255));
@@ -259,7 +270,8 @@ void tst_unilistbox::paintsColumnsAndCheckBox() {
                  .isEmpty());
 }
 
-void tst_unilistbox::paintsArabicFromTheRight() {
+void tst_unilistbox::paintsArabicFromTheRight()
+{
     UniListBox list;
     list.resize(400, 80);
     list.setFont(arabicFont(20.25, true));
@@ -292,7 +304,8 @@ void tst_unilistbox::paintsArabicFromTheRight() {
     QVERIFY2(latin.first() < 12, "a Latin item starts at the left");
 }
 
-void tst_unilistbox::updateModePaintsNothing() {
+void tst_unilistbox::updateModePaintsNothing()
+{
     UniListBox list;
     list.resize(200, 60);
     list.setBackColor(oleColor(255, 255, 255));
@@ -311,7 +324,8 @@ void tst_unilistbox::updateModePaintsNothing() {
     QVERIFY(!redColumns().isEmpty());
 }
 
-void tst_unilistbox::clickSelectsAndRaisesEvents() {
+void tst_unilistbox::clickSelectsAndRaisesEvents()
+{
     UniListBox list;
     list.resize(200, 200);
     list.setStyle(1);

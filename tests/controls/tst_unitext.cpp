@@ -20,7 +20,8 @@ struct Scene {
     UniText* box = new UniText(&window);
     QWidget* after = new QLineEdit(&window);
 
-    explicit Scene(bool multiLine = true) {
+    explicit Scene(bool multiLine = true)
+    {
         before->setObjectName(QStringLiteral("before"));
         after->setObjectName(QStringLiteral("after"));
         box->setMultiLine(multiLine);
@@ -33,13 +34,15 @@ struct Scene {
         box->setFocus();
     }
     QWidget* edit() const { return box->hWnd(); }
-    QWidget* mouseTarget() const {
+    QWidget* mouseTarget() const
+    {
         auto* multi = qobject_cast<QPlainTextEdit*>(edit());
         return multi ? multi->viewport() : edit();
     }
 };
 
-void commit(QWidget* target, const QString& text) {
+void commit(QWidget* target, const QString& text)
+{
     QInputMethodEvent event;
     event.setCommitString(text);
     QCoreApplication::sendEvent(target, &event);
@@ -74,7 +77,8 @@ private:
     std::unique_ptr<FakeMessageBox> m_messages;
 };
 
-void tst_unitext::textUsesCrLf() {
+void tst_unitext::textUsesCrLf()
+{
     Scene scene;
     scene.box->setText(QStringLiteral("a\r\nbc\r\nd"));
     QCOMPARE(scene.box->Lines(), 3);
@@ -90,7 +94,8 @@ void tst_unitext::textUsesCrLf() {
     QCOMPARE(scene.box->Text(), QStringLiteral("a\r\nbc\r\nd"));
 }
 
-void tst_unitext::arabicTypedByAnInputMethodComesBack() {
+void tst_unitext::arabicTypedByAnInputMethodComesBack()
+{
     Scene scene;
     QSignalSpy change(scene.box, &UniText::Change);
     const QString verse = QStringLiteral("قِفَا نَبْكِ مِنْ ذِكْرَى حَبِيبٍ وَمَنْزِلِ");
@@ -101,7 +106,8 @@ void tst_unitext::arabicTypedByAnInputMethodComesBack() {
     QVERIFY(change.count() >= 3);
 }
 
-void tst_unitext::useEventsSilencesAllButKeyUpAndScroll() {
+void tst_unitext::useEventsSilencesAllButKeyUpAndScroll()
+{
     Scene scene;
     scene.box->setScrollBars(2);
     scene.box->setText(QString(QStringLiteral("line\r\n")).repeated(60));
@@ -128,7 +134,8 @@ void tst_unitext::useEventsSilencesAllButKeyUpAndScroll() {
     QCOMPARE(keyPress.count(), 1);
 }
 
-void tst_unitext::clickOnlyWhileTheMouseIsOver() {
+void tst_unitext::clickOnlyWhileTheMouseIsOver()
+{
     Scene scene;
     QList<int> click;
     connect(scene.box, &UniText::Click, this, [&](int& button) { click.append(button); });
@@ -149,7 +156,8 @@ void tst_unitext::clickOnlyWhileTheMouseIsOver() {
     QCOMPARE(x, 300.0f);
 }
 
-void tst_unitext::enterThroughKeyPress_data() {
+void tst_unitext::enterThroughKeyPress_data()
+{
     QTest::addColumn<int>("replacement"); // -1 leaves the code as it is
     QTest::addColumn<QString>("text");
     QTest::newRow("line break") << -1 << "ab\r\n";
@@ -157,7 +165,8 @@ void tst_unitext::enterThroughKeyPress_data() {
     QTest::newRow("a handler that sets another code inserts it") << int('x') << "abx";
 }
 
-void tst_unitext::enterThroughKeyPress() {
+void tst_unitext::enterThroughKeyPress()
+{
     QFETCH(int, replacement);
     QFETCH(QString, text);
     Scene scene;
@@ -174,12 +183,14 @@ void tst_unitext::enterThroughKeyPress() {
     QCOMPARE(scene.box->Text(), text);
 }
 
-void tst_unitext::enterWithoutCaptureGoesToTheContainer() {
+void tst_unitext::enterWithoutCaptureGoesToTheContainer()
+{
     Scene scene;
     scene.box->setCaptureEnter(false);
     struct Catcher : QObject {
         int enters = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
+        bool eventFilter(QObject*, QEvent* event) override
+        {
             if (event->type() == QEvent::KeyPress &&
                 static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return)
                 ++enters;
@@ -192,7 +203,8 @@ void tst_unitext::enterWithoutCaptureGoesToTheContainer() {
     QCOMPARE(catcher.enters, 1);
 }
 
-void tst_unitext::tabCapture() {
+void tst_unitext::tabCapture()
+{
     Scene scene;
     scene.box->setCaptureTab(true);
     QTest::keyClick(scene.edit(), Qt::Key_Tab);
@@ -217,7 +229,8 @@ void tst_unitext::tabCapture() {
     QCOMPARE(QApplication::focusWidget(), scene.box->hWnd());
 }
 
-void tst_unitext::lockedSwallowsKeysButNotNavigation() {
+void tst_unitext::lockedSwallowsKeysButNotNavigation()
+{
     Scene scene;
     scene.box->setText(QStringLiteral("abc"));
     scene.box->setLocked(true);
@@ -232,7 +245,8 @@ void tst_unitext::lockedSwallowsKeysButNotNavigation() {
     QCOMPARE(keyPress.count(), 0);
 }
 
-void tst_unitext::getLine_data() {
+void tst_unitext::getLine_data()
+{
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("text");
@@ -248,7 +262,8 @@ void tst_unitext::getLine_data() {
     QTest::newRow("MaxLength below 1") << 1 << 0 << "";
 }
 
-void tst_unitext::getLine() {
+void tst_unitext::getLine()
+{
     QFETCH(int, line);
     QFETCH(int, maxLength);
     QFETCH(QString, text);
@@ -258,7 +273,8 @@ void tst_unitext::getLine() {
     QCOMPARE(scene.box->GetLine(line, maxLength), text);
 }
 
-void tst_unitext::recreationKeepsTextSelectionAndScrolling() {
+void tst_unitext::recreationKeepsTextSelectionAndScrolling()
+{
     Scene scene;
     scene.box->setScrollBars(3);
     QStringList lines;
@@ -293,7 +309,8 @@ void tst_unitext::recreationKeepsTextSelectionAndScrolling() {
     QVERIFY(qobject_cast<QLineEdit*>(scene.box->hWnd()));
 }
 
-void tst_unitext::singleLineIgnoresAlignment() {
+void tst_unitext::singleLineIgnoresAlignment()
+{
     Scene scene(false);
     QSignalSpy changed(scene.box, &UniText::propertyChanged);
     scene.box->setAlignment(1);
@@ -301,7 +318,8 @@ void tst_unitext::singleLineIgnoresAlignment() {
     QCOMPARE(changed.count(), 0);
 }
 
-void tst_unitext::maxLength() {
+void tst_unitext::maxLength()
+{
     Scene scene;
     QCOMPARE(scene.box->MaxLength(), 0);
     scene.box->setMaxLength(-1);
@@ -314,7 +332,8 @@ void tst_unitext::maxLength() {
     QCOMPARE(scene.box->Length(), 8);
 }
 
-void tst_unitext::appearanceInsetsTheEditor() {
+void tst_unitext::appearanceInsetsTheEditor()
+{
     Scene scene;
     const QRect client = scene.box->rect();
     QCOMPARE(scene.edit()->geometry(), client.adjusted(2, 2, -2, -2));
@@ -327,7 +346,8 @@ void tst_unitext::appearanceInsetsTheEditor() {
     QCOMPARE(scene.edit()->geometry(), client);
 }
 
-void tst_unitext::properties() {
+void tst_unitext::properties()
+{
     PropertyBag bag;
     txtCompleteTextProperties().write(bag);
     QCOMPARE(bag.names().size(), 22);

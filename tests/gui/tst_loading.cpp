@@ -19,18 +19,21 @@ private slots:
     void recentFileMenuLoads();
 
 private:
-    QComboBox* combo(const frmMain& window, const char* name) {
+    QComboBox* combo(const frmMain& window, const char* name)
+    {
         return window.findChild<QComboBox*>(QString::fromLatin1(name));
     }
 
     std::unique_ptr<ScratchProgram> m_program;
 };
 
-void tst_loading::init() {
+void tst_loading::init()
+{
     m_program = std::make_unique<ScratchProgram>();
 }
 
-void tst_loading::loadsInLineMode() {
+void tst_loading::loadsInLineMode()
+{
     const QString path = m_program->addList(QStringLiteral("Arabic/Days.zva"),
                                             QStringLiteral("الأَحَد\r\n\r\nالإِثْنَيْن\r\n"));
     frmMain window(m_program->folder(), m_program->settingsFile());
@@ -53,7 +56,8 @@ void tst_loading::loadsInLineMode() {
     QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuFileSep"))->isVisible());
 }
 
-void tst_loading::loadsInWordMode() {
+void tst_loading::loadsInWordMode()
+{
     const QString path = m_program->addList(QStringLiteral("Proverbs.zva"),
                                             QStringLiteral("مَنْ جَدَّ وَجَدَ\r\n\r\nالصَّبْرُ"));
     frmMain window(m_program->folder(), m_program->settingsFile());
@@ -75,7 +79,8 @@ void tst_loading::loadsInWordMode() {
     QCOMPARE(combo(window, "cmbTo")->count(), 4);
 }
 
-void tst_loading::failedLoadsKeepTheOpenList_data() {
+void tst_loading::failedLoadsKeepTheOpenList_data()
+{
     QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
     QTest::addColumn<bool>("wordMode");
     QTest::addColumn<QString>("caption");
@@ -85,7 +90,8 @@ void tst_loading::failedLoadsKeepTheOpenList_data() {
     QTest::newRow("no words in word mode") << QByteArray::fromHex("2100") << true << "Zorvel";
 }
 
-void tst_loading::failedLoadsKeepTheOpenList() {
+void tst_loading::failedLoadsKeepTheOpenList()
+{
     QFETCH(QByteArray, content);
     QFETCH(bool, wordMode);
     QFETCH(QString, caption);
@@ -117,7 +123,8 @@ void tst_loading::failedLoadsKeepTheOpenList() {
     QCOMPARE(m_program->setting(QStringLiteral("MRUF")), recent);
 }
 
-void tst_loading::recentFileMenuLoads() {
+void tst_loading::recentFileMenuLoads()
+{
     const QString first = m_program->addList(QStringLiteral("First.zva"), QStringLiteral("one"));
     const QString second = m_program->addList(QStringLiteral("Second.zva"), QStringLiteral("two"));
     frmMain window(m_program->folder(), m_program->settingsFile());

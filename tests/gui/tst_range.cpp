@@ -20,15 +20,18 @@ private slots:
     void restoresTheStoredRange();
 
 private:
-    template <typename T = QWidget> T* control(const char* name) {
+    template <typename T = QWidget> T* control(const char* name)
+    {
         return m_window->findChild<T*>(QString::fromLatin1(name));
     }
-    QString shownRange() {
+    QString shownRange()
+    {
         return control<QComboBox>("cmbFrom")->currentText() + u'-' +
                control<QComboBox>("cmbTo")->currentText();
     }
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void openWindow() {
+    void openWindow()
+    {
         m_window = std::make_unique<frmMain>(m_program->folder(), m_program->settingsFile());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -40,7 +43,8 @@ private:
     QString m_twelve;
 };
 
-void tst_range::init() {
+void tst_range::init()
+{
     m_window.reset();
     m_messages.reset();
     m_program = std::make_unique<ScratchProgram>();
@@ -51,7 +55,8 @@ void tst_range::init() {
     m_twelve = m_program->addList(QStringLiteral("Twelve.zva"), lines.join(QStringLiteral("\r\n")));
 }
 
-void tst_range::stepsThroughTwelveItems() {
+void tst_range::stepsThroughTwelveItems()
+{
     openWindow();
     m_window->LoadZVFFile(m_twelve);
     QCOMPARE(shownRange(), QStringLiteral("1-12"));
@@ -77,7 +82,8 @@ void tst_range::stepsThroughTwelveItems() {
     QVERIFY(m_messages->requests().isEmpty());
 }
 
-void tst_range::refusesFromAfterTo() {
+void tst_range::refusesFromAfterTo()
+{
     openWindow();
     m_window->LoadZVFFile(m_twelve);
     auto* from = control<QComboBox>("cmbFrom");
@@ -101,7 +107,8 @@ void tst_range::refusesFromAfterTo() {
     QCOMPARE(m_window->range().size(), 6);
 }
 
-void tst_range::presetsNeedAList() {
+void tst_range::presetsNeedAList()
+{
     openWindow();
     for (const char* name : {"cmdAll", "cmdFirst5", "cmdFirst10", "cmdNextRange", "cmdPrevRange"})
         click(name);
@@ -115,7 +122,8 @@ void tst_range::presetsNeedAList() {
     QVERIFY(!control("cmdAll")->isEnabled());
 }
 
-void tst_range::lineListsChooseWordRanges() {
+void tst_range::lineListsChooseWordRanges()
+{
     const QString path = m_program->addList(QStringLiteral("Words.zva"),
                                             QStringLiteral("a b c\r\n\r\nd e\r\nf\r\ng h i j"));
     openWindow();
@@ -150,7 +158,8 @@ void tst_range::lineListsChooseWordRanges() {
     QCOMPARE(lineTo->currentText(), QStringLiteral("3"));
 }
 
-void tst_range::restoresTheStoredRange_data() {
+void tst_range::restoresTheStoredRange_data()
+{
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("range");
 
@@ -166,7 +175,8 @@ void tst_range::restoresTheStoredRange_data() {
         << QByteArray("FromRange=8\nToRange=-1") << "9-12";
 }
 
-void tst_range::restoresTheStoredRange() {
+void tst_range::restoresTheStoredRange()
+{
     QFETCH(QByteArray, stored);
     QFETCH(QString, range);
     m_program->writeSettings("[Zorvel20]\nMRUF=" + m_twelve.toUtf8() + "|*|\n" + stored + "\n");

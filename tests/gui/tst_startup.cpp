@@ -18,7 +18,8 @@ private slots:
     void startsWithADamagedSettingsFile();
 };
 
-void tst_startup::firstRunStartsEmptyAndStoresDefaults() {
+void tst_startup::firstRunStartsEmptyAndStoresDefaults()
+{
     ScratchProgram program;
     FakeMessageBox messages;
     {
@@ -39,7 +40,8 @@ void tst_startup::firstRunStartsEmptyAndStoresDefaults() {
         QCOMPARE(program.setting(keys[i]), values[i]);
 }
 
-void tst_startup::reopensTheMostRecentList() {
+void tst_startup::reopensTheMostRecentList()
+{
     ScratchProgram program;
     const QString list = program.addList(QStringLiteral("Arabic/Week One.zva"),
                                          QStringLiteral("أَلِف\r\nبَاء\r\nتَاء\r\n"));
@@ -58,7 +60,8 @@ void tst_startup::reopensTheMostRecentList() {
     QVERIFY(messages.requests().isEmpty());
 }
 
-void tst_startup::skipsAVanishedRecentFileSilently() {
+void tst_startup::skipsAVanishedRecentFileSilently()
+{
     ScratchProgram program;
     program.writeSettings("[Zorvel20]\nMRUF=" + program.folder().toUtf8() +
                           "/Arabic/gone.zva|*|\nFromRange=2\nToRange=3\n");
@@ -71,7 +74,8 @@ void tst_startup::skipsAVanishedRecentFileSilently() {
     QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuFileMRUF1"))->isVisible());
 }
 
-void tst_startup::startsWithADamagedSettingsFile_data() {
+void tst_startup::startsWithADamagedSettingsFile_data()
+{
     QTest::addColumn<QByteArray>("ini");
     QTest::newRow("random bytes") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", 16);
     QTest::newRow("every value wrong")
@@ -80,7 +84,8 @@ void tst_startup::startsWithADamagedSettingsFile_data() {
     QTest::newRow("a recent file that is a folder") << QByteArray("[Zorvel20]\nMRUF=/tmp|*|\n");
 }
 
-void tst_startup::startsWithADamagedSettingsFile() {
+void tst_startup::startsWithADamagedSettingsFile()
+{
     QFETCH(QByteArray, ini);
     ScratchProgram program;
     program.writeSettings(ini);

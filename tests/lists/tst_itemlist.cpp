@@ -10,7 +10,8 @@
 Q_DECLARE_METATYPE(QList<LineEntry>)
 
 namespace QTest {
-template <> char* toString(const LineEntry& line) {
+template <> char* toString(const LineEntry& line)
+{
     return qstrdup(QByteArray(QByteArray::number(line.lineNumber) + ':' +
                               QByteArray::number(line.firstItem) + '-' +
                               QByteArray::number(line.lastItem))
@@ -32,7 +33,8 @@ private slots:
     void loadOutcomes();
 };
 
-void tst_itemlist::lineMode_data() {
+void tst_itemlist::lineMode_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("items");
 
@@ -46,7 +48,8 @@ void tst_itemlist::lineMode_data() {
     QTest::newRow("empty text has no items") << "" << QStringList{};
 }
 
-void tst_itemlist::lineMode() {
+void tst_itemlist::lineMode()
+{
     QFETCH(QString, text);
     QFETCH(QStringList, items);
     const ItemList list = buildItems(text, false);
@@ -54,7 +57,8 @@ void tst_itemlist::lineMode() {
     QVERIFY(list.lines.isEmpty());
 }
 
-void tst_itemlist::wordMode_data() {
+void tst_itemlist::wordMode_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QList<LineEntry>>("lines");
@@ -74,7 +78,8 @@ void tst_itemlist::wordMode_data() {
     QTest::newRow("blank lines only") << " \r\n\r\n" << QStringList{} << QList<LineEntry>{};
 }
 
-void tst_itemlist::wordMode() {
+void tst_itemlist::wordMode()
+{
     QFETCH(QString, text);
     QFETCH(QStringList, items);
     QFETCH(QList<LineEntry>, lines);
@@ -83,7 +88,8 @@ void tst_itemlist::wordMode() {
     QCOMPARE(list.lines, lines);
 }
 
-void tst_itemlist::displayWords_data() {
+void tst_itemlist::displayWords_data()
+{
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("label");
 
@@ -101,13 +107,15 @@ void tst_itemlist::displayWords_data() {
                                    << "   ";
 }
 
-void tst_itemlist::displayWords() {
+void tst_itemlist::displayWords()
+{
     QFETCH(QString, item);
     QFETCH(QString, label);
     QCOMPARE(getDisplayWords(item), label);
 }
 
-void tst_itemlist::titles_data() {
+void tst_itemlist::titles_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("name");
@@ -125,7 +133,8 @@ void tst_itemlist::titles_data() {
                                                     << "";
 }
 
-void tst_itemlist::titles() {
+void tst_itemlist::titles()
+{
     QFETCH(QString, path);
     QFETCH(QString, title);
     QFETCH(QString, name);
@@ -133,7 +142,8 @@ void tst_itemlist::titles() {
     QCOMPARE(listName(listTitle(path)), name);
 }
 
-void tst_itemlist::loadOutcomes() {
+void tst_itemlist::loadOutcomes()
+{
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("Week One.zva"));
     QVERIFY(!listfile::writeFile(good, u"a b\r\nc").isError());

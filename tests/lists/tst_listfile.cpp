@@ -13,7 +13,8 @@ using listfile::Error;
 
 namespace {
 
-QByteArray units(std::initializer_list<int> values) {
+QByteArray units(std::initializer_list<int> values)
+{
     QByteArray bytes;
     for (int v : values) {
         const auto u = static_cast<quint16>(static_cast<qint16>(v));
@@ -23,7 +24,8 @@ QByteArray units(std::initializer_list<int> values) {
     return bytes;
 }
 
-QByteArray fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
@@ -32,13 +34,15 @@ QByteArray fileBytes(const QString& path) {
 class FailingDevice : public QIODevice {
 public:
     explicit FailingDevice(qint64 limit)
-        : m_limit(limit) {
+        : m_limit(limit)
+    {
         open(QIODevice::WriteOnly);
     }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 size) override {
+    qint64 writeData(const char*, qint64 size) override
+    {
         if (m_written + size > m_limit) {
             setErrorString(QStringLiteral("No space left on device"));
             return -1;
@@ -69,7 +73,8 @@ private slots:
     void convertsPlainFilesInPlace();
 };
 
-void tst_listfile::encodes_data() {
+void tst_listfile::encodes_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<qint64>("overflowAt");
@@ -86,7 +91,8 @@ void tst_listfile::encodes_data() {
         << QString(99, u'a') + QChar(0x7FFF) << QByteArray() << 0LL;
 }
 
-void tst_listfile::encodes() {
+void tst_listfile::encodes()
+{
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QFETCH(qint64, overflowAt);
@@ -103,7 +109,8 @@ void tst_listfile::encodes() {
         QCOMPARE(encoded.size(), text.size() * 2);
 }
 
-void tst_listfile::decodes_data() {
+void tst_listfile::decodes_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("overflowAt");
@@ -121,7 +128,8 @@ void tst_listfile::decodes_data() {
         << listfile::encode(QString(99, u'a'), &none) + units({-32768}) << QString(99, u'a') << 0LL;
 }
 
-void tst_listfile::decodes() {
+void tst_listfile::decodes()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(qint64, overflowAt);
@@ -133,7 +141,8 @@ void tst_listfile::decodes() {
     QCOMPARE(decoded, text);
 }
 
-void tst_listfile::randomTextsRoundTrip() {
+void tst_listfile::randomTextsRoundTrip()
+{
     QRandomGenerator random(20261206);
     for (int round = 0; round < 200; ++round) {
         const int length = static_cast<int>(random.bounded(0, 400));
@@ -158,7 +167,8 @@ void tst_listfile::randomTextsRoundTrip() {
     }
 }
 
-void tst_listfile::keptCharacters_data() {
+void tst_listfile::keptCharacters_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<qsizetype>("firstUnkept");
 
@@ -172,13 +182,15 @@ void tst_listfile::keptCharacters_data() {
     QTest::newRow("an overflow at its position") << QString(QChar(0x7FFF)) << qsizetype(0);
 }
 
-void tst_listfile::keptCharacters() {
+void tst_listfile::keptCharacters()
+{
     QFETCH(QString, text);
     QFETCH(qsizetype, firstUnkept);
     QCOMPARE(listfile::firstUnkeptCharacter(text), firstUnkept);
 }
 
-void tst_listfile::failedWritesLeaveTheOldFile() {
+void tst_listfile::failedWritesLeaveTheOldFile()
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.zva"));
     QVERIFY(!listfile::writeFile(path, u"old list").isError());
@@ -208,7 +220,8 @@ void tst_listfile::failedWritesLeaveTheOldFile() {
     QCOMPARE(listfile::write(device, QString(20, u'x')).kind, Error::WriteFailed);
 }
 
-void tst_listfile::refusesHugeFiles() {
+void tst_listfile::refusesHugeFiles()
+{
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("huge.zva")));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -226,7 +239,8 @@ void tst_listfile::refusesHugeFiles() {
     QCOMPARE(error.kind, Error::None);
 }
 
-void tst_listfile::convertsPlainFilesInPlace() {
+void tst_listfile::convertsPlainFilesInPlace()
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plain.zva"));
     const QString text = QStringLiteral("\uFEFFكَتَبَ\r\nقَرَأَ");

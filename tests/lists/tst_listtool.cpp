@@ -13,14 +13,16 @@ struct Run {
     QByteArray err;
 };
 
-Run runTool(const QStringList& arguments) {
+Run runTool(const QStringList& arguments)
+{
     QProcess process;
     process.start(QStringLiteral(ZORVEL_LIST_TOOL), arguments);
     process.waitForFinished(30000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -37,7 +39,8 @@ private slots:
     void convertsEveryFileItCan();
 };
 
-void tst_listtool::encodesAndDecodes() {
+void tst_listtool::encodesAndDecodes()
+{
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("days.txt"));
     const QString list = dir.filePath(QStringLiteral("days.zva"));
@@ -54,7 +57,8 @@ void tst_listtool::encodesAndDecodes() {
     QCOMPARE(QString::fromUtf8(run.out), QStringLiteral("الأَحَد\r\nالإِثْنَيْن\r\nالثُّلَاثَاء\r\n"));
 }
 
-void tst_listtool::refusesWhatItCannotKeep_data() {
+void tst_listtool::refusesWhatItCannotKeep_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("reason");
 
@@ -65,7 +69,8 @@ void tst_listtool::refusesWhatItCannotKeep_data() {
         << QStringLiteral("\u7FFF").toUtf8() << "character U+7fff on line 1";
 }
 
-void tst_listtool::refusesWhatItCannotKeep() {
+void tst_listtool::refusesWhatItCannotKeep()
+{
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
     QTemporaryDir dir;
@@ -81,7 +86,8 @@ void tst_listtool::refusesWhatItCannotKeep() {
     QVERIFY(!QFile::exists(list));
 }
 
-void tst_listtool::convertsEveryFileItCan() {
+void tst_listtool::convertsEveryFileItCan()
+{
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("a.zva"));
     const QString second = dir.filePath(QStringLiteral("b.zva"));

@@ -10,20 +10,23 @@ namespace {
 
 // A range given as the user sees it: item numbers, 1-based.
 RangeSelection items(int from, int to, std::optional<int> fromMark = {},
-                     std::optional<int> toMark = {}) {
+                     std::optional<int> toMark = {})
+{
     return {from - 1, to - 1, fromMark, toMark};
 }
 
 } // namespace
 
 namespace QTest {
-template <> char* toString(const RangeSelection& r) {
+template <> char* toString(const RangeSelection& r)
+{
     auto mark = [](std::optional<int> m) { return m ? QByteArray::number(*m) : QByteArray("-"); };
     return qstrdup(QByteArray(QByteArray::number(r.from + 1) + ".." + QByteArray::number(r.to + 1) +
                               " marks " + mark(r.fromMark) + "/" + mark(r.toMark))
                        .constData());
 }
-template <> char* toString(const RangeButtons& b) {
+template <> char* toString(const RangeButtons& b)
+{
     return qstrdup(QByteArray(QByteArray("all ") + (b.all ? "on" : "off") + " first5 " +
                               (b.first5 ? "on" : "off") + " first10 " + (b.first10 ? "on" : "off") +
                               " next " + (b.next ? "on" : "off") + " prev " +
@@ -44,7 +47,8 @@ private slots:
     void rangeItems();
 };
 
-void tst_rangestep::steps_data() {
+void tst_rangestep::steps_data()
+{
     QTest::addColumn<QString>("moves"); // N next, P previous, applied in turn
     QTest::addColumn<int>("count");
     QTest::addColumn<RangeSelection>("start");
@@ -68,7 +72,8 @@ void tst_rangestep::steps_data() {
         << QList<RangeSelection>{items(6, 7, {}, 9), items(1, 5), items(6, 7, {}, 9)};
 }
 
-void tst_rangestep::steps() {
+void tst_rangestep::steps()
+{
     QFETCH(QString, moves);
     QFETCH(int, count);
     QFETCH(RangeSelection, start);
@@ -81,7 +86,8 @@ void tst_rangestep::steps() {
     }
 }
 
-void tst_rangestep::presets_data() {
+void tst_rangestep::presets_data()
+{
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("size");
     QTest::addColumn<RangeSelection>("result");
@@ -93,14 +99,16 @@ void tst_rangestep::presets_data() {
     QTest::newRow("all") << 12 << 0 << items(1, 12, -2, 20);
 }
 
-void tst_rangestep::presets() {
+void tst_rangestep::presets()
+{
     QFETCH(int, count);
     QFETCH(int, size);
     QFETCH(RangeSelection, result);
     QCOMPARE(firstItems(items(4, 6, -2, 20), count, size), result);
 }
 
-void tst_rangestep::buttons_data() {
+void tst_rangestep::buttons_data()
+{
     QTest::addColumn<RangeSelection>("range");
     QTest::addColumn<int>("count");
     QTest::addColumn<RangeButtons>("enabled");
@@ -121,14 +129,16 @@ void tst_rangestep::buttons_data() {
         << items(9, 12) << 12 << RangeButtons{true, true, true, false, true};
 }
 
-void tst_rangestep::buttons() {
+void tst_rangestep::buttons()
+{
     QFETCH(RangeSelection, range);
     QFETCH(int, count);
     QFETCH(RangeButtons, enabled);
     QCOMPARE(rangeButtons(range.from, range.to, count), enabled);
 }
 
-void tst_rangestep::rangeItems() {
+void tst_rangestep::rangeItems()
+{
     const QStringList list{"a", "b", "c", "d", "e"};
     const PracticeRange range(list, 2, 4);
     QCOMPARE(range.size(), 3);

@@ -8,11 +8,13 @@
 #include <QSettings>
 #include <QTest>
 
-ScratchProgram::ScratchProgram() {
+ScratchProgram::ScratchProgram()
+{
     QDir().mkpath(folder());
 }
 
-QString ScratchProgram::addList(const QString& relativePath, const QString& text) const {
+QString ScratchProgram::addList(const QString& relativePath, const QString& text) const
+{
     const QString path = folder() + u'/' + relativePath;
     QDir().mkpath(QFileInfo(path).absolutePath());
     const listfile::Error error = listfile::writeFile(path, text);
@@ -21,13 +23,15 @@ QString ScratchProgram::addList(const QString& relativePath, const QString& text
     return path;
 }
 
-void ScratchProgram::writeSettings(const QByteArray& ini) const {
+void ScratchProgram::writeSettings(const QByteArray& ini) const
+{
     QFile file(settingsFile());
     if (!file.open(QIODevice::WriteOnly) || file.write(ini) != ini.size())
         qFatal("cannot write the scratch settings");
 }
 
-QString ScratchProgram::setting(const QString& key) const {
+QString ScratchProgram::setting(const QString& key) const
+{
     QSettings settings(settingsFile(), QSettings::IniFormat);
     return settings.value(QStringLiteral("Zorvel20/") + key).toString();
 }

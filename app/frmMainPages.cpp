@@ -1,0 +1,126 @@
+// frmMain: the controls of the "Lister", "Tester" and "Readme/Help" pages at their designed
+// places, in twips within each page.
+
+#include "frmMain.h"
+
+#include "common/PropertyBag.h"
+#include "common/designed.h"
+#include "listerdesign.h"
+#include "listing.h"
+#include "slider/RailSlider.h"
+#include "unilistbox/UniListBox.h"
+#include "unitext/UniText.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLabel* makeCaption(QWidget* page, const char* name, const QRect& place, const QString& text,
+                    const QColor& colour = {})
+{
+    auto* label = makeDesigned<QLabel>(page, name, place, text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(sansSerifFont(true).toQFont());
+    if (colour.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place)
+{
+    auto* list = makeDesigned<UniListBox>(page, name, place);
+    list->setFont(arabicFont(20.25, true));
+    return list;
+}
+
+} // namespace
+
+void frmMain::buildListerPage(QWidget* page)
+{
+    // The list and the full text share the splitter's area, the list above.
+    lstList = makeArabicList(page, "lstList", twipsRect(60 + 15, 150 + 75, 7770, 5790));
+    txtCompleteText =
+        makeDesigned<UniText>(page, "txtCompleteText", twipsRect(60 + 45, 150 + 5910, 7710, 1530));
+    txtCompleteText->setProperties(txtCompleteTextProperties());
+
+    cmdRestartListing =
+        makeDesigned<QPushButton>(page, "cmdRestartListing", twipsRect(8400, 285, 1605, 375),
+                                  QStringLiteral("&Restart Listing"));
+    chkRestartListing =
+        makeDesigned<QCheckBox>(page, "chkRestartListing", twipsRect(8445, 690, 1500, 525),
+                                QStringLiteral("Restart on finish"));
+    chkRestartListing->setChecked(true);
+    // The desktop's font is wider than the designed one; the caption must not be cut off.
+    chkRestartListing->resize(
+        qMax(chkRestartListing->width(), chkRestartListing->sizeHint().width()),
+        chkRestartListing->height());
+    makeCaption(page, "Label4", twipsRect(8295, 1320, 1860, 225), QStringLiteral("Listing Speed"));
+    sdrListingSpeed =
+        makeDesigned<RailSlider>(page, "sdrListingSpeed", twipsRect(8595, 1620, 1260, 240));
+    PropertyBag slider;
+    slider.write(QStringLiteral("Orientation"), 0);
+    slider.write(QStringLiteral("Max"), 6);
+    slider.write(QStringLiteral("Value"), 3);
+    slider.write(QStringLiteral("SliderIcon"), listing::knobPicture());
+    sdrListingSpeed->readProperties(slider);
+    sdrListingSpeed->resize(sdrListingSpeed->size()); // lays the read properties out
+    lblSpeed = makeDesigned<QLabel>(page, "lblSpeed", twipsRect(8280, 1965, 1935, 225));
+    lblSpeed->setAlignment(Qt::AlignCenter);
+    cmdManualListing =
+        makeDesigned<QPushButton>(page, "cmdManualListing", twipsRect(8280, 2340, 2010, 450),
+                                  QStringLiteral("&List Next Item (Enter Key)"));
+    cmdManualListing->hide();
+
+    connect(cmdRestartListing, &QPushButton::clicked, this, &frmMain::cmdRestartListing_Click);
+    connect(cmdManualListing, &QPushButton::clicked, this, &frmMain::cmdManualListing_Click);
+    connect(sdrListingSpeed, &RailSlider::ValueChanged, this,
+            &frmMain::sdrListingSpeed_ValueChanged);
+    connect(lstList, &UniListBox::Click, this, &frmMain::lstList_Click);
+    connect(lstList, &UniListBox::DblClick, this, &frmMain::lstList_DblClick);
+}
+
+void frmMain::buildTesterPage(QWidget* page)
+{
+    lstSelected = makeArabicList(page, "lstSelected", twipsRect(60, 180, 7800, 4350));
+    lstSelect = makeArabicList(page, "lstSelect", twipsRect(75, 4590, 7770, 2775));
+    cmdRestartTest = makeDesigned<QPushButton>(
+        page, "cmdRestartTest", twipsRect(8595, 195, 1170, 330), QStringLiteral("&Restart Test"));
+    const QColor green(0, 128, 0);
+    makeCaption(page, "Label1", twipsRect(8175, 855, 840, 240), QStringLiteral("Correct"), green);
+    makeCaption(page, "Label2", twipsRect(9255, 855, 885, 195), QStringLiteral("Wrong"),
+                QColor(255, 0, 0));
+    lblCorrect =
+        makeCaption(page, "lblCorrect", twipsRect(8310, 1140, 585, 345), QStringLiteral("0"));
+    lblWrong = makeCaption(page, "lblWrong", twipsRect(9390, 1140, 585, 285), QStringLiteral("0"));
+    for (QLabel* counter : {lblCorrect, lblWrong})
+        counter->setFont(QFont()); // the counters are plain, only their captions bold
+    makeCaption(page, "Label3", twipsRect(8040, 1785, 2310, 270), QStringLiteral("Time Taken"),
+                green);
+    lblTimeTaken = makeDesigned<QLabel>(page, "lblTimeTaken", twipsRect(8055, 2070, 2295, 270));
+    lblTimeTaken->setAlignment(Qt::AlignCenter);
+    txtAnswer = makeDesigned<QLineEdit>(page, "txtAnswer", twipsRect(8010, 7200, 825, 300));
+    txtAnswer->setReadOnly(true);
+    txtAnswer->setAlignment(Qt::AlignCenter);
+    txtAnswer->setFont(sansSerifFont(true).toQFont());
+    txtAnswer->setFocusPolicy(Qt::NoFocus);
+    QPalette answer = txtAnswer->palette();
+    answer.setColor(QPalette::Base, resolveColor(SystemColor::ButtonFace));
+    txtAnswer->setPalette(answer);
+
+    connect(cmdRestartTest, &QPushButton::clicked, this, &frmMain::cmdRestartTest_Click);
+    connect(lstSelect, &UniListBox::MouseUp, this, &frmMain::lstSelect_MouseUp);
+}
+
+// Until the tab strip shows its pages, only the chosen page is visible.
+void frmMain::showPage(int tab)
+{
+    fra1->setVisible(tab == 1);
+    fra2->setVisible(tab == 2);
+    fra3->setVisible(tab == 3);
+}

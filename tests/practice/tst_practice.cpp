@@ -1,0 +1,94 @@
+#include "listing.h"
+#include "testing.h"
+
+#include <QTest>
+
+class tst_practice : public QObject {
+    Q_OBJECT
+private slots:
+    void timeFormat_data();
+    void timeFormat();
+    void shuffledItems_data();
+    void shuffledItems();
+    void entries();
+    void speeds();
+};
+
+void tst_practice::timeFormat_data()
+{
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0 is empty") << 0LL << "";
+    QTest::newRow("1") << 1LL << "01 sec";
+    QTest::newRow("59") << 59LL << "59 sec";
+    QTest::newRow("60") << 60LL << "01 min : 00 sec";
+    QTest::newRow("65") << 65LL << "01 min : 05 sec";
+    QTest::newRow("3600") << 3600LL << "01 hr : 00 min : 00 sec";
+    QTest::newRow("3725") << 3725LL << "01 hr : 02 min : 05 sec";
+    QTest::newRow("more than two digits of hours") << 360000LL << "100 hr : 00 min : 00 sec";
+}
+
+void tst_practice::timeFormat()
+{
+    QFETCH(qint64, seconds);
+    QFETCH(QString, text);
+    QCOMPARE(testing::GetSecondsInHMSFormat(seconds), text);
+}
+
+void tst_practice::shuffledItems_data()
+{
+    QTest::addColumn<int>("next");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<QStringList>("members");
+    QTest::newRow("three from the middle") << 4 << 9 << QStringList{"d", "e", "f"};
+    QTest::newRow("two left") << 8 << 9 << QStringList{"h", "i"};
+    QTest::newRow("one left") << 9 << 9 << QStringList{"i"};
+    QTest::newRow("none left") << 10 << 9 << QStringList{};
+}
+
+void tst_practice::shuffledItems()
+{
+    QFETCH(int, next);
+    QFETCH(int, last);
+    QFETCH(QStringList, members);
+    const QStringList items{"a", "b", "c", "d", "e", "f", "g", "h", "i"};
+    const PracticeRange range(items, 2, 9);
+    QSet<QString> orders;
+    for (quint32 seed = 0; seed < 40; ++seed) {
+        std::mt19937 random(seed);
+        QStringList choice = testing::shuffledItems(range, next, last, 3, random);
+        orders.insert(choice.join(u','));
+        choice.sort();
+        QCOMPARE(choice, members);
+    }
+    // Every order of three turns up: the shuffle is uniform, not a rotation.
+    const int expected = members.size() == 3 ? 6 : members.size() == 2 ? 2 : 1;
+    QCOMPARE(orders.size(), expected);
+}
+
+void tst_practice::entries()
+{
+    QCOMPARE(listing::entry(false, 7, QStringLiteral(" a   ")), QStringLiteral(" 7.   a   "));
+    QCOMPARE(listing::entry(true, 7, QStringLiteral(" a   ")), QStringLiteral("  a   "));
+    QCOMPARE(testing::recalledEntry(false, 7, QStringLiteral(" a   ")),
+             QStringLiteral(" 7.  a   "));
+    QCOMPARE(listing::reference(QStringLiteral("Week"), 3), QStringLiteral("Week:3"));
+}
+
+void tst_practice::speeds()
+{
+    QStringList captions;
+    QList<int> intervals;
+    for (int value = 0; value <= 6; ++value) {
+        captions.append(listing::speed(value)->caption);
+        intervals.append(listing::speed(value)->interval);
+    }
+    QCOMPARE(captions, (QStringList{"Quick List", "0.5 sec", "1 sec", "1.5 sec", "2 sec", "2.5 sec",
+                                    "Manual"}));
+    QCOMPARE(intervals, (QList<int>{1, 500, 1000, 1500, 2000, 2500, 0}));
+    QVERIFY(!listing::speed(7));
+    QCOMPARE(listing::knobPicture().size(), QSize(8, 16));
+}
+
+QTEST_MAIN(tst_practice)
+#include "tst_practice.moc"
