@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "HelpView.h"
 #include "ItemNumberModel.h"
 #include "LineListModel.h"
 #include "common/FontRecord.h"
@@ -11,6 +12,10 @@
 #include "rangestepicon.h"
 #include "recentfiles.h"
 #include "slider/RailSlider.h"
+#include "splitter/Splitter.h"
+#include "tabs/ctlTabs.h"
+#include "unilistbox/UniListBox.h"
+#include "unitext/UniText.h"
 #include "version.h"
 
 #include <QApplication>
@@ -108,12 +113,7 @@ void frmMain::buildTopBand(QWidget* client)
     // Start-up moves the line lists onto the places of the item lists.
     cmbLineFrom = makeDesigned<QComboBox>(client, "cmbLineFrom", twipsRect(0, 0, 1320, 315));
     cmbLineTo = makeDesigned<QComboBox>(client, "cmbLineTo", twipsRect(0, 0, 1320, 315));
-    ctlTabs1 = makeDesigned<QWidget>(client, "ctlTabs1", twipsRect(105, 630, 10545, 8175));
-    fra1 = makeDesigned<QWidget>(ctlTabs1, "fra1", twipsRect(45, 420, 10440, 7710));
-    fra2 = makeDesigned<QWidget>(ctlTabs1, "fra2", twipsRect(45, 420, 10440, 7710));
-    fra3 = makeDesigned<QWidget>(ctlTabs1, "fra3", twipsRect(45, 420, 10440, 7710));
-    buildListerPage(fra1);
-    buildTesterPage(fra2);
+    buildTabStrip(client);
 
     lblFrom->setBuddy(cmbFrom);
     lblTo->setBuddy(cmbTo);
@@ -146,26 +146,37 @@ void frmMain::buildMenus()
     mnuFileExit = mnuFile->addAction(QStringLiteral("&Exit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpHelp = mnuHelp->addAction(QStringLiteral("&Help"));
+    mnuHelpHelp->setObjectName(QStringLiteral("mnuHelpHelp"));
+    connect(mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
 }
 
 void frmMain::Form_Load()
 {
+    wbHelp->setOffline(true);
     lblTimeTaken->setText(QStringLiteral("0 sec"));
     Timer1->setEnabled(false);
     buildRecentFileMenu();
     setWindowTitle(baseCaption());
     reopenMostRecentList();
-    m_activeTab = m_settings.activeTab();
-    showPage(m_activeTab);
+    ctlTabs1->setSelectedTab(m_settings.activeTab());
     sdrListingSpeed->setValue(3);
     sdrListingSpeed->setValue(m_settings.listerSpeed());
     sdrListingSpeed_ValueChanged(); // an unchanged value raised no event
     chkRestartListing->setChecked(m_settings.restartListing());
     strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));
-    m_splitPercent = m_settings.splitPercent();
+    Splitter1->setChild1(lstList);
+    Splitter1->setChild2(txtCompleteText);
+    Splitter1->setSplitPercent(m_settings.splitPercent());
     cmbLineFrom->move(cmbFrom->pos());
     cmbLineTo->move(cmbTo->pos());
     ShowComboFromTo();
+    wbHelp->setOffline(true);
+    wbHelp->navigate(m_programFolder + QStringLiteral("/ZV_Readme.htm"));
+    wbHelp->setOffline(true);
 }
 
 void frmMain::reopenMostRecentList()
@@ -187,11 +198,11 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::Form_Unload()
 {
     m_settings.setListerSpeed(sdrListingSpeed->Value());
-    m_settings.setActiveTab(m_activeTab);
+    m_settings.setActiveTab(ctlTabs1->SelectedTab());
     m_settings.setFromRange(cmbFrom->currentIndex());
     m_settings.setToRange(cmbTo->currentIndex());
     m_settings.setRestartListing(chkRestartListing->isChecked());
-    m_settings.setSplitPercent(m_splitPercent);
+    m_settings.setSplitPercent(Splitter1->SplitPercent());
     m_settings.sync();
     colItems.clear();
 }

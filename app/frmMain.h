@@ -11,7 +11,11 @@
 #include <functional>
 #include <random>
 
+class HelpView;
 class IntervalTimer;
+class QFrame;
+class Splitter;
+class ctlTabs;
 class QCheckBox;
 class QLineEdit;
 class RailSlider;
@@ -55,15 +59,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildTopBand(QWidget* client);
     void buildMenus();
+    void buildTabStrip(QWidget* client);
     void buildListerPage(QWidget* page);
     void buildTesterPage(QWidget* page);
-    void showPage(int tab);
+    void buildHelpPage(QWidget* page);
 
+    void Form_Resize();
+    void ctlTabs1_TabClick(int& OldTab, int& NewTab);
+    void mnuHelpHelp_Click();
     void Form_Load();
     void Form_Unload();
     void mnuFileExit_Click();
@@ -131,10 +140,6 @@ private:
     std::optional<int> cmbFromTag;
     std::optional<int> cmbToTag;
 
-    // Restored at start-up and stored at shutdown for the pages that show them.
-    int m_activeTab = 3;
-    int m_splitPercent = 60;
-
     // The Lister lists from the first item of the range; the Tester's next item is its own.
     int intListPos = 1;
     qint64 lngTestStart = 0;
@@ -158,10 +163,12 @@ private:
     QPushButton* cmdAll = nullptr;
     QPushButton* cmdFirst5 = nullptr;
     QPushButton* cmdFirst10 = nullptr;
-    QWidget* ctlTabs1 = nullptr;
-    QWidget* fra1 = nullptr;
-    QWidget* fra2 = nullptr;
-    QWidget* fra3 = nullptr;
+    ctlTabs* ctlTabs1 = nullptr;
+    QFrame* fra1 = nullptr;
+    QFrame* fra2 = nullptr;
+    QFrame* fra3 = nullptr;
+    Splitter* Splitter1 = nullptr;
+    HelpView* wbHelp = nullptr;
 
     UniListBox* lstList = nullptr;
     UniText* txtCompleteText = nullptr;
@@ -184,4 +191,6 @@ private:
     std::array<QAction*, 5> mnuFileMRUF{};
     QAction* mnuFileSep1 = nullptr;
     QAction* mnuFileExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpHelp = nullptr;
 };

@@ -3,15 +3,20 @@
 
 #include "frmMain.h"
 
+#include "HelpView.h"
 #include "common/PropertyBag.h"
 #include "common/designed.h"
 #include "listerdesign.h"
 #include "listing.h"
+#include "mainlayout.h"
 #include "slider/RailSlider.h"
+#include "splitter/Splitter.h"
+#include "tabs/ctlTabs.h"
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,9 +49,15 @@ UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place)
 void frmMain::buildListerPage(QWidget* page)
 {
     // The list and the full text share the splitter's area, the list above.
-    lstList = makeArabicList(page, "lstList", twipsRect(60 + 15, 150 + 75, 7770, 5790));
+    Splitter1 = makeDesigned<Splitter>(page, "Splitter1", twipsRect(60, 150, 7860, 7485));
+    PropertyBag splitter;
+    splitter.write(QStringLiteral("Orientation"), -1);
+    splitter.write(QStringLiteral("SplitPercent"), 60);
+    splitter.write(QStringLiteral("SplitterWidth"), 50);
+    Splitter1->readProperties(splitter);
+    lstList = makeArabicList(Splitter1, "lstList", twipsRect(15, 75, 7770, 5790));
     txtCompleteText =
-        makeDesigned<UniText>(page, "txtCompleteText", twipsRect(60 + 45, 150 + 5910, 7710, 1530));
+        makeDesigned<UniText>(Splitter1, "txtCompleteText", twipsRect(45, 5910, 7710, 1530));
     txtCompleteText->setProperties(txtCompleteTextProperties());
 
     cmdRestartListing =
@@ -117,10 +128,87 @@ void frmMain::buildTesterPage(QWidget* page)
     connect(lstSelect, &UniListBox::MouseUp, this, &frmMain::lstSelect_MouseUp);
 }
 
-// Until the tab strip shows its pages, only the chosen page is visible.
-void frmMain::showPage(int tab)
+void frmMain::buildTabStrip(QWidget* client)
 {
-    fra1->setVisible(tab == 1);
-    fra2->setVisible(tab == 2);
-    fra3->setVisible(tab == 3);
+    ctlTabs1 = makeDesigned<ctlTabs>(client, "ctlTabs1", twipsRect(105, 630, 10545, 8175));
+    PropertyBag tabs;
+    tabs.write(QStringLiteral("TABWIDE"), 161);
+    tabs.write(QStringLiteral("TABHIGH"), 20);
+    tabs.write(QStringLiteral("TABCOUNT"), 3);
+    const QStringList captions{QStringLiteral("Lister"), QStringLiteral("Tester"),
+                               QStringLiteral("Readme/Help")};
+    for (int n = 1; n <= 3; ++n) {
+        tabs.write(QStringLiteral("TABCAPTION%1").arg(n), captions[n - 1]);
+        tabs.write(QStringLiteral("TABFRAME%1").arg(n), QStringLiteral("fra%1").arg(n));
+    }
+    tabs.write(QStringLiteral("TABFONT"), QVariant::fromValue(sansSerifFont(true)));
+    tabs.write(QStringLiteral("TABFONTACTIVE"), QVariant::fromValue(sansSerifFont(true)));
+    ctlTabs1->readProperties(tabs);
+
+    fra1 = makeDesigned<QFrame>(ctlTabs1, "fra1", twipsRect(45, 420, 10440, 7710));
+    fra2 = makeDesigned<QFrame>(ctlTabs1, "fra2", twipsRect(45, 420, 10440, 7710));
+    fra3 = makeDesigned<QFrame>(ctlTabs1, "fra3", twipsRect(45, 420, 10440, 7710));
+    buildListerPage(fra1);
+    buildTesterPage(fra2);
+    buildHelpPage(fra3);
+    connect(ctlTabs1, &ctlTabs::TabClick, this, &frmMain::ctlTabs1_TabClick);
+}
+
+void frmMain::buildHelpPage(QWidget* page)
+{
+    wbHelp = makeDesigned<HelpView>(page, "wbHelp", twipsRect(150, 225, 10215, 7395));
+}
+
+void frmMain::ctlTabs1_TabClick(int&, int& NewTab)
+{
+    if (NewTab == 1)
+        cmdRestartListing_Click();
+    else if (NewTab == 2)
+        cmdRestartTest_Click();
+}
+
+void frmMain::mnuHelpHelp_Click()
+{
+    if (ctlTabs1->SelectedTab() != 3)
+        ctlTabs1->setSelectedTab(3);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+// The window's outer size in twips is its client area plus the designed frame, title bar and
+// menu: 105 x 825.
+void frmMain::Form_Resize()
+{
+    if (!txtAnswer)
+        return; // still being built
+    auto twips = [](int pixels) { return pixelsToTwips(pixels); };
+    MainWindowPlaces places;
+    places.tabsWidth = twips(ctlTabs1->width());
+    places.tabsHeight = twips(ctlTabs1->height());
+    places.frameWidth = twips(fra1->width());
+    places.frameHeight = twips(fra1->height());
+    places.lstSelectHeight = twips(lstSelect->height());
+    places.lstSelectedHeight = twips(lstSelected->height());
+    places.splitterWidth = twips(Splitter1->width());
+    places.splitterHeight = twips(Splitter1->height());
+    places.lstListWidth = twips(lstList->width());
+    places.helpHeight = twips(wbHelp->height());
+    places.txtAnswerHeight = twips(txtAnswer->height());
+    const QSize client = centralWidget()->size();
+    arrangeMainWindow(places, twips(client.width()) + 105, twips(client.height()) + 825);
+
+    auto px = [](double value) { return twipsToPixels(value); };
+    ctlTabs1->resize(px(places.tabsWidth), px(places.tabsHeight));
+    for (QFrame* frame : {fra1, fra2, fra3})
+        frame->setGeometry(px(places.frameLeft), frame->y(), frame->width(),
+                           px(places.frameHeight));
+    lstSelect->move(lstSelect->x(), px(places.lstSelectTop));
+    lstSelected->resize(lstSelected->width(), px(places.lstSelectedHeight));
+    Splitter1->resize(px(places.splitterWidth), px(places.splitterHeight));
+    wbHelp->resize(wbHelp->width(), px(places.helpHeight));
+    txtAnswer->move(txtAnswer->x(), px(places.txtAnswerTop));
 }
