@@ -7,8 +7,12 @@
 #include "common/IntervalTimer.h"
 #include "common/designed.h"
 #include "common/longlistcombo.h"
+#include "frmAbout.h"
+#include "frmNew.h"
+#include "frmOpen.h"
 #include "listloader.h"
 #include "listmessages.h"
+#include "programicon.h"
 #include "rangestepicon.h"
 #include "recentfiles.h"
 #include "slider/RailSlider.h"
@@ -63,6 +67,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile, QWid
 {
     setObjectName(QStringLiteral("frmMain"));
     setFont(sansSerifFont(false).toQFont()); // the form's designed font, for every caption
+    setWindowIcon(programIcon());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -134,6 +139,15 @@ void frmMain::buildMenus()
 {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileLoad = mnuFile->addAction(QStringLiteral("&Open"));
+    mnuFileLoad->setObjectName(QStringLiteral("mnuFileLoad"));
+    mnuFileLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(mnuFileLoad, &QAction::triggered, this, &frmMain::mnuFileLoad_Click);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("sepFileBeforeNew"));
+    mnuFileNew = mnuFile->addAction(QStringLiteral("&New"));
+    mnuFileNew->setObjectName(QStringLiteral("mnuFileNew"));
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     mnuFileSep = mnuFile->addSeparator();
     mnuFileSep->setObjectName(QStringLiteral("mnuFileSep"));
     for (int k = 0; k < recentfiles::kShown; ++k) {
@@ -152,6 +166,10 @@ void frmMain::buildMenus()
     mnuHelpHelp = mnuHelp->addAction(QStringLiteral("&Help"));
     mnuHelpHelp->setObjectName(QStringLiteral("mnuHelpHelp"));
     connect(mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("sep21"));
+    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
 void frmMain::Form_Load()
@@ -220,6 +238,34 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return Form_KeyPress(key->text());
+}
+
+void frmMain::mnuFileLoad_Click()
+{
+    if (!m_openWindow)
+        m_openWindow = new frmOpen(m_programFolder, this);
+    m_openWindow->SelectedFileName.clear();
+    m_openWindow->WordMode = false;
+    m_openWindow->showModal();
+    if (m_openWindow->SelectedFileName.isEmpty())
+        return;
+    blnWordMode = m_openWindow->WordMode;
+    LoadZVFFile(m_openWindow->SelectedFileName);
+    if (ctlTabs1->SelectedTab() == 3)
+        ctlTabs1->setSelectedTab(1);
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    frmNew editor(m_programFolder, this);
+    connect(&editor, &frmNew::listSaved, this, &frmMain::LoadZVFFile);
+    editor.exec();
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    auto* about = new frmAbout(this); // unloaded when it closes
+    about->exec();
 }
 
 void frmMain::mnuFileExit_Click()

@@ -12,6 +12,7 @@
 #include <random>
 
 class HelpView;
+class frmOpen;
 class IntervalTimer;
 class QFrame;
 class Splitter;
@@ -75,7 +76,10 @@ private:
     void mnuHelpHelp_Click();
     void Form_Load();
     void Form_Unload();
+    void mnuFileLoad_Click();
+    void mnuFileNew_Click();
     void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
     void mnuFileMRUF_Click(int index);
 
     void buildRecentFileMenu();
@@ -186,11 +190,16 @@ private:
     QLabel* lblTimeTaken = nullptr;
     QLineEdit* txtAnswer = nullptr;
 
+    frmOpen* m_openWindow = nullptr; // loaded on first use, then only hidden
+
     QMenu* mnuFile = nullptr;
+    QAction* mnuFileLoad = nullptr;
+    QAction* mnuFileNew = nullptr;
     QAction* mnuFileSep = nullptr;
     std::array<QAction*, 5> mnuFileMRUF{};
     QAction* mnuFileSep1 = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpHelp = nullptr;
+    QAction* mnuHelpAbout = nullptr;
 };

@@ -1,0 +1,136 @@
+#include "frmNew.h"
+
+#include "common/FileDialog.h"
+#include "common/MessageBox.h"
+#include "common/designed.h"
+#include "itemlist.h"
+#include "listfile.h"
+#include "listwalk.h"
+#include "newlistdesign.h"
+#include "unitext/UniText.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// "U+FEFB on line 3"
+QString describeCharacter(const QString& text, qsizetype index)
+{
+    const qsizetype line = QStringView(text).left(index).count(u'\n') + 1;
+    const QString code =
+        QStringLiteral("%1").arg(text[index].unicode(), 4, 16, QChar(u'0')).toUpper();
+    return QStringLiteral("U+%1 on line %2").arg(code).arg(line);
+}
+
+} // namespace
+
+frmNew::frmNew(const QString& programFolder, QWidget* parent)
+    : QDialog(parent)
+    , m_programFolder(programFolder)
+{
+    setObjectName(QStringLiteral("frmNew"));
+    setWindowTitle(QStringLiteral("New Zorvel File"));
+    setFixedSize(twipsToPixels(9060), twipsToPixels(8340));
+    Label1 = makeDesigned<QLabel>(
+        this, "Label1", twipsRect(165, 165, 6765, 240),
+        QStringLiteral("Enter the Items of Zorvel file (each entry in a new line)"));
+    txtNew = makeDesigned<UniText>(this, "txtNew", twipsRect(135, 390, 8730, 7455));
+    txtNew->setProperties(txtNewProperties());
+    Command1 = makeDesigned<QPushButton>(this, "Command1", twipsRect(150, 7845, 1260, 390),
+                                         QStringLiteral("Command1"));
+    cmdSave = makeDesigned<QPushButton>(this, "cmdSave", twipsRect(6540, 7935, 1095, 315),
+                                        QStringLiteral("&Save"));
+    cmdClose = makeDesigned<QPushButton>(this, "cmdClose", twipsRect(7770, 7950, 1095, 315),
+                                         QStringLiteral("&Close"));
+#ifdef ZORVEL_DEVELOPMENT
+    Command1->setVisible(true);
+#else
+    Command1->setVisible(false);
+#endif
+    connect(cmdSave, &QPushButton::clicked, this, &frmNew::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Command1, &QPushButton::clicked, this, &frmNew::Command1_Click);
+    txtNew->setFocus();
+}
+
+QString frmNew::CreateNewFile(QWidget* lngHwnd, const QString& strInitialPath,
+                              const QString& strFileTitle)
+{
+    return FileDialog::ask(lngHwnd, {FileDialog::Kind::Save, QStringLiteral("Create Zorvel File"),
+                                     QStringLiteral("Zorvel (Arabic) files(*.zva)"), strInitialPath,
+                                     strFileTitle});
+}
+
+// Characters a list file cannot give back are dropped only when the user agrees.
+bool frmNew::dropUnkeptCharacters(QString& text)
+{
+    qsizetype bad = listfile::firstUnkeptCharacter(text);
+    if (bad < 0)
+        return true;
+    const MessageBox::Answer answer = MessageBox::show(
+        this, {QStringLiteral("A list file cannot keep the character %1 and others like it.\r\n"
+                              "Do you want to save the list without them?")
+                   .arg(describeCharacter(text, bad)),
+               QStringLiteral("Characters that cannot be kept"), MessageBox::Icon::Question,
+               MessageBox::Buttons::YesNo, MessageBox::Answer::No});
+    if (answer != MessageBox::Answer::Yes)
+        return false;
+    // Taking one out moves the rest, which may make another overflow: check again each time.
+    for (; bad >= 0; bad = listfile::firstUnkeptCharacter(text))
+        text.remove(bad, 1);
+    return true;
+}
+
+void frmNew::cmdSave_Click()
+{
+    QString text = txtNew->Text();
+    if (trimSpaces(text).isEmpty())
+        return;
+    QString path = CreateNewFile(this, m_programFolder);
+    if (trimSpaces(path).isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".zva")))
+        path += QStringLiteral(".zva");
+    if (QFileInfo::exists(path)) {
+        const MessageBox::Answer answer = MessageBox::show(
+            this, {path + QStringLiteral(" already exists\r\nDo you want to overwrite the file ? "),
+                   QStringLiteral("Overwrite File ?"), MessageBox::Icon::Question,
+                   MessageBox::Buttons::YesNo, MessageBox::Answer::No});
+        if (answer != MessageBox::Answer::Yes)
+            return;
+    }
+    if (!dropUnkeptCharacters(text))
+        return;
+    // The old file is replaced only once the new one is wholly written.
+    const listfile::Error error = listfile::writeFile(path, text);
+    if (error.isError()) {
+        MessageBox::inform(this, listfile::describe(error, path), QStringLiteral("Save error"));
+        return;
+    }
+    if (!text.isEmpty())
+        emit listSaved(path);
+    accept();
+}
+
+void frmNew::Command1_Click()
+{
+    const QString folder = FileDialog::ask(this, {FileDialog::Kind::Folder,
+                                                  QStringLiteral("Convert plain-text lists"),
+                                                  {},
+                                                  m_programFolder,
+                                                  {}});
+    if (folder.isEmpty())
+        return;
+    QStringList failures;
+    walkListFiles(folder, [&](const QString& in, const QString& name) {
+        const QString file = in + name;
+        const listfile::Error error = listfile::convertPlainFile(file);
+        if (error.isError())
+            failures.append(listfile::describe(error, file));
+    });
+    if (!failures.isEmpty())
+        MessageBox::inform(this, failures.join(QStringLiteral("\r\n")),
+                           QStringLiteral("Files not converted"));
+}

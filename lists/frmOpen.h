@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The Open window: every list file in the program's folder and below it, as a tree of
+// folders, opened in line mode or in word mode. It is only hidden between uses; closing it
+// with its close box makes the next showing search the folders again.
+class frmOpen : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmOpen(const QString& programFolder, QWidget* parent = nullptr);
+
+    QString SelectedFileName;
+    bool WordMode = false;
+
+    // Shows the window modally, loading it first when it is not loaded.
+    void showModal();
+
+    void DirSearch(const QString& StartDir);
+    void AddToTree(const QString& strFolder, const QString& strFile);
+
+    QTreeWidget* tree() const { return TreeView1; }
+    // The key of a node, and the node of a key.
+    QTreeWidgetItem* node(const QString& key) const { return m_nodes.value(key); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void open(bool wordMode);
+    QString fullPath(const QTreeWidgetItem* item) const;
+
+    QString m_programFolder;
+    bool m_loaded = false;
+    QHash<QString, QTreeWidgetItem*> m_nodes;
+    QTreeWidget* TreeView1;
+    QPushButton* cmdOpenWord;
+    QPushButton* cmdOpenLine;
+    QPushButton* cmdCancel;
+};

@@ -1,0 +1,318 @@
+#include "FakeMessageBox.h"
+#include "ScratchProgram.h"
+#include "WindowDriver.h"
+#include "common/FileDialog.h"
+#include "common/shellopen.h"
+#include "frmNew.h"
+#include "frmOpen.h"
+#include "listfile.h"
+#include "tabs/ctlTabs.h"
+#include "unitext/UniText.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QStringList childTexts(const QTreeWidgetItem* item)
+{
+    QStringList texts;
+    for (int i = 0; i < item->childCount(); ++i)
+        texts.append(item->child(i)->text(0));
+    return texts;
+}
+
+QStringList rootTexts(const QTreeWidget* tree)
+{
+    QStringList texts;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        texts.append(tree->topLevelItem(i)->text(0));
+    texts.sort();
+    return texts;
+}
+
+// Answers the next modal dialog with `action` once its event loop runs.
+void whenShown(std::function<void()> action)
+{
+    QTimer::singleShot(0, qApp, std::move(action));
+}
+
+} // namespace
+
+class tst_dialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void openWindowTree();
+    void openWindowButtons();
+    void openCommandSwitchesFromTheReadme();
+    void newListSavePaths_data();
+    void newListSavePaths();
+    void newListNeverLosesTheOldFile();
+    void newListAsksBeforeDroppingCharacters();
+    void newListOpensInTheCurrentMode();
+    void aboutBox();
+};
+
+void tst_dialogs::openWindowTree()
+{
+    ScratchProgram program;
+    program.addList(QStringLiteral("Arabic/A.zva"), QStringLiteral("a"));
+    program.addList(QStringLiteral("Arabic/Part 1/B.zva"), QStringLiteral("b"));
+    program.addList(QStringLiteral("C.zva"), QStringLiteral("c"));
+    program.addList(QStringLiteral("a.zva.bak"), QStringLiteral("x"));
+    program.addList(QStringLiteral("Locked/D.zva"), QStringLiteral("d"));
+    program.addList(QStringLiteral(".hidden/E.zva"), QStringLiteral("e"));
+    QDir(program.folder()).mkpath(QStringLiteral("Empty/Deeper"));
+    QFile::setPermissions(program.folder() + QStringLiteral("/Locked"),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+
+    frmOpen open(program.folder());
+    open.DirSearch(program.folder());
+    QCOMPARE(rootTexts(open.tree()), (QStringList{"Arabic", "C", "a.zva"}));
+    QTreeWidgetItem* arabic = open.node(QStringLiteral("Arabic"));
+    QVERIFY(arabic);
+    QCOMPARE(childTexts(arabic), (QStringList{"A", "Part 1"}));
+    QCOMPARE(childTexts(open.node(QStringLiteral("Arabic-Part 1"))), QStringList{"B"});
+    QVERIFY(open.node(QStringLiteral("/Arabic/Part 1/B.zva")));
+    QVERIFY(open.node(QStringLiteral("C.zva")));
+    QVERIFY(!open.node(QStringLiteral("Empty")));
+    QVERIFY(!open.node(QStringLiteral("Locked"))); // read-only: not searched
+    QFile::setPermissions(program.folder() + QStringLiteral("/Locked"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void tst_dialogs::openWindowButtons()
+{
+    ScratchProgram program;
+    program.addList(QStringLiteral("Arabic/Part 1/B.zva"), QStringLiteral("b"));
+    FakeMessageBox messages;
+    frmOpen open(program.folder());
+    auto button = [&](const char* name) {
+        return open.findChild<QPushButton*>(QString::fromLatin1(name));
+    };
+
+    whenShown([&] {
+        QVERIFY(open.isVisible());
+        QVERIFY(!button("cmdOpenWord")->isVisibleTo(&open)); // no WordModeEnabled.txt
+        button("cmdOpenLine")->click();                      // nothing selected
+        QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
+        open.tree()->setCurrentItem(open.node(QStringLiteral("/Arabic/Part 1/B.zva")));
+        button("cmdOpenLine")->click();
+    });
+    open.showModal();
+    QCOMPARE(open.SelectedFileName, program.folder() + QStringLiteral("/Arabic/Part 1/B.zva"));
+    QVERIFY(!open.WordMode);
+
+    // Hidden, not unloaded: the tree stays as it was, new lists appear only after the close box.
+    program.addList(QStringLiteral("New.zva"), QStringLiteral("n"));
+    QFile marker(program.folder() + QStringLiteral("/WordModeEnabled.txt"));
+    QVERIFY(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    whenShown([&] {
+        QVERIFY(!open.node(QStringLiteral("New.zva")));
+        open.close();
+    });
+    open.showModal();
+    QVERIFY(open.SelectedFileName.isEmpty());
+    whenShown([&] {
+        QVERIFY(open.node(QStringLiteral("New.zva")));
+        QVERIFY(button("cmdOpenWord")->isVisibleTo(&open));
+        open.tree()->setCurrentItem(open.node(QStringLiteral("New.zva")));
+        button("cmdOpenWord")->click();
+    });
+    open.showModal();
+    QVERIFY(open.WordMode);
+    QCOMPARE(open.SelectedFileName, program.folder() + QStringLiteral("/New.zva"));
+}
+
+void tst_dialogs::openCommandSwitchesFromTheReadme()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("a")}, false, 3);
+    d.program.addList(QStringLiteral("Arabic/Two.zva"), QStringLiteral("one two\r\nthree"));
+    auto openTwo = [&](bool wordMode) {
+        whenShown([&, wordMode] {
+            auto* open = d.window->findChild<frmOpen*>();
+            open->tree()->setCurrentItem(open->node(QStringLiteral("/Arabic/Two.zva")));
+            open->findChild<QPushButton*>(wordMode ? QStringLiteral("cmdOpenWord")
+                                                   : QStringLiteral("cmdOpenLine"))
+                ->click();
+        });
+        d.window->findChild<QAction*>(QStringLiteral("mnuFileLoad"))->trigger();
+    };
+    QFile marker(d.program.folder() + QStringLiteral("/WordModeEnabled.txt"));
+    QVERIFY(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    openTwo(true);
+    QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 1);
+    QVERIFY(d.window->wordMode());
+    QCOMPARE(d.window->items().size(), 3);
+
+    d.control<ctlTabs>("ctlTabs1")->setSelectedTab(2);
+    openTwo(false);
+    QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 2);
+    QCOMPARE(d.window->items().size(), 2);
+}
+
+void tst_dialogs::newListSavePaths_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("saved"); // empty: nothing saved
+    QTest::addColumn<int>("dialogs");
+
+    QTest::newRow("only spaces: nothing, not even the dialog") << "   "
+                                                               << "x"
+                                                               << "" << 0;
+    QTest::newRow("a name without the extension") << "a"
+                                                  << "List"
+                                                  << "List.zva" << 1;
+    QTest::newRow("the extension is compared exactly") << "a"
+                                                       << "List.ZVA"
+                                                       << "List.ZVA.zva" << 1;
+    QTest::newRow("cancelled") << "a"
+                               << ""
+                               << "" << 1;
+    QTest::newRow("line breaks and spaces are saved") << " \r\n "
+                                                      << "Blank"
+                                                      << "Blank.zva" << 1;
+}
+
+void tst_dialogs::newListSavePaths()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, chosen);
+    QFETCH(QString, saved);
+    QFETCH(int, dialogs);
+    ScratchProgram program;
+    FakeMessageBox messages;
+    QList<FileDialog::Request> asked;
+    FileDialog::setHandler([&](QWidget*, const FileDialog::Request& request) {
+        asked.append(request);
+        return chosen.isEmpty() ? QString() : program.folder() + u'/' + chosen;
+    });
+    frmNew editor(program.folder());
+    editor.editor()->setText(text);
+    editor.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+    FileDialog::setHandler({});
+
+    QCOMPARE(asked.size(), dialogs);
+    if (dialogs) {
+        QCOMPARE(asked[0].title, QStringLiteral("Create Zorvel File"));
+        QCOMPARE(asked[0].filter, QStringLiteral("Zorvel (Arabic) files(*.zva)"));
+        QCOMPARE(asked[0].startFolder, program.folder());
+    }
+    if (saved.isEmpty()) {
+        QVERIFY(QDir(program.folder()).entryList(QDir::Files).isEmpty());
+        return;
+    }
+    listfile::Error error;
+    QCOMPARE(listfile::readFile(program.folder() + u'/' + saved, &error), text);
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+}
+
+void tst_dialogs::newListNeverLosesTheOldFile()
+{
+    ScratchProgram program;
+    const QString path = program.addList(QStringLiteral("Old.zva"), QStringLiteral("old list"));
+    FakeMessageBox messages;
+    FileDialog::setHandler([&](QWidget*, const FileDialog::Request&) { return path; });
+    frmNew editor(program.folder());
+    editor.editor()->setText(QString(300, u'n'));
+    QPushButton* save = editor.findChild<QPushButton*>(QStringLiteral("cmdSave"));
+
+    messages.queueAnswer(MessageBox::Answer::No);
+    save->click();
+    QCOMPARE(messages.requests().last().caption, QStringLiteral("Overwrite File ?"));
+    QCOMPARE(messages.requests().last().defaultAnswer, MessageBox::Answer::No);
+    QVERIFY(
+        messages.requests().last().text.startsWith(path + QStringLiteral(" already exists\r\n")));
+
+    // Yes, but the disk fills up half-way: the old list is still there.
+    messages.queueAnswer(MessageBox::Answer::Yes);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    save->click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    FileDialog::setHandler({});
+    QCOMPARE(messages.requests().last().caption, QStringLiteral("Save error"));
+    listfile::Error error;
+    QCOMPARE(listfile::readFile(path, &error), QStringLiteral("old list"));
+    QCOMPARE(editor.editor()->Text(), QString(300, u'n')); // the editor keeps the text
+}
+
+void tst_dialogs::newListAsksBeforeDroppingCharacters()
+{
+    ScratchProgram program;
+    FakeMessageBox messages;
+    const QString path = program.folder() + QStringLiteral("/Odd.zva");
+    FileDialog::setHandler([&](QWidget*, const FileDialog::Request&) { return path; });
+    frmNew editor(program.folder());
+    editor.editor()->setText(QStringLiteral("سلام\r\nلا \uFEFB\r\n\u7FFF"));
+    QPushButton* save = editor.findChild<QPushButton*>(QStringLiteral("cmdSave"));
+    save->click(); // the default answer is No
+    QVERIFY(messages.requests().last().text.contains(QStringLiteral("U+FEFB on line 2")));
+    QVERIFY(!QFile::exists(path));
+    messages.queueAnswer(MessageBox::Answer::Yes);
+    save->click();
+    FileDialog::setHandler({});
+    listfile::Error error;
+    QCOMPARE(listfile::readFile(path, &error), QStringLiteral("سلام\r\nلا \r\n"));
+}
+
+void tst_dialogs::newListOpensInTheCurrentMode()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("a b")}, true);
+    const QString path = d.program.folder() + QStringLiteral("/Fresh.zva");
+    FileDialog::setHandler([&](QWidget*, const FileDialog::Request&) { return path; });
+    whenShown([&] {
+        auto* editor = d.window->findChild<frmNew*>();
+        editor->editor()->setText(QStringLiteral("one two three\r\nfour"));
+        editor->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+    });
+    d.window->findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
+    FileDialog::setHandler({});
+    QCOMPARE(d.window->listName(), QStringLiteral("Fresh"));
+    QCOMPARE(d.window->items().size(), 4); // word mode, as before
+}
+
+void tst_dialogs::aboutBox()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("a")});
+    QList<QUrl> opened;
+    ShellOpen::setHandler([&](const QUrl& url) { opened.append(url); });
+    whenShown([&] {
+        QWidget* about = QApplication::activeModalWidget();
+        QVERIFY(about);
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Zorvel"));
+        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblApp"))->text(),
+                 QStringLiteral("Zorvel 2.0"));
+        auto* picture = about->findChild<QLabel*>(QStringLiteral("Picture1"));
+        QCOMPARE(picture->pixmap().size(), QSize(242, 67));
+        QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+        about->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+    });
+    d.window->findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
+    ShellOpen::setHandler({});
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(opened.first().toString().startsWith(QStringLiteral("https://")));
+}
+
+QTEST_MAIN(tst_dialogs)
+#include "tst_dialogs.moc"
