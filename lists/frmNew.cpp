@@ -40,6 +40,8 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
     txtNew->setProperties(txtNewProperties());
     Command1 = makeDesigned<QPushButton>(this, "Command1", twipsRect(150, 7845, 1260, 390),
                                          QStringLiteral("Command1"));
+    cmdImport = makeDesigned<QPushButton>(this, "cmdImport", twipsRect(5310, 7935, 1095, 315),
+                                          QStringLiteral("&Import..."));
     cmdSave = makeDesigned<QPushButton>(this, "cmdSave", twipsRect(6540, 7935, 1095, 315),
                                         QStringLiteral("&Save"));
     cmdClose = makeDesigned<QPushButton>(this, "cmdClose", twipsRect(7770, 7950, 1095, 315),
@@ -49,6 +51,7 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
 #else
     Command1->setVisible(false);
 #endif
+    connect(cmdImport, &QPushButton::clicked, this, &frmNew::cmdImport_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmNew::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(Command1, &QPushButton::clicked, this, &frmNew::Command1_Click);
@@ -112,6 +115,22 @@ void frmNew::cmdSave_Click()
     if (!text.isEmpty())
         emit listSaved(path);
     accept();
+}
+
+// Fills the editor from a text file in UTF-8, UTF-16, UTF-32 or the system's code page.
+void frmNew::cmdImport_Click()
+{
+    const QString path = FileDialog::ask(this, {FileDialog::Kind::Open,
+                                                QStringLiteral("Import a Text File"),
+                                                QStringLiteral("Text files (*.txt);;All files (*)"),
+                                                m_programFolder,
+                                                {}});
+    if (path.isEmpty())
+        return;
+    if (!txtNew->LoadFile(path, 1))
+        MessageBox::inform(this,
+                           QStringLiteral("The file \u201C%1\u201D could not be read.").arg(path),
+                           QStringLiteral("Import error"));
 }
 
 void frmNew::Command1_Click()

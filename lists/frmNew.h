@@ -26,12 +26,14 @@ signals:
 
 private:
     void cmdSave_Click();
+    void cmdImport_Click();
     void Command1_Click();
     bool dropUnkeptCharacters(QString& text);
 
     QString m_programFolder;
     QLabel* Label1;
     UniText* txtNew;
+    QPushButton* cmdImport;
     QPushButton* cmdSave;
     QPushButton* cmdClose;
     QPushButton* Command1;

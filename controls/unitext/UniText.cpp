@@ -1,12 +1,15 @@
 #include "UniText.h"
 
 #include "common/PropertyBag.h"
+#include "common/atomicsave.h"
 #include "common/controlevents.h"
 #include "common/drawedge.h"
 #include "common/keycodes.h"
 #include "common/mousepointer.h"
+#include "unitext/textfilecodec.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -1092,4 +1095,44 @@ void UniText::writeProperties(PropertyBag& bag) const
     UniTextProperties properties = m_p;
     properties.Text = editText();
     properties.write(bag);
+}
+
+// ---- files --------------------------------------------------------------------------------
+
+int UniText::effectiveCodepage() const
+{
+    return m_p.FileCodepage != 0 ? m_p.FileCodepage : textfile::systemCodepage();
+}
+
+bool UniText::LoadFile(const QString& filename, int IfNoByteOrderMark)
+{
+    if (filename.isEmpty())
+        return false;
+    QFile file(filename);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    if (bytes.isEmpty()) {
+        setText(QString());
+        return true;
+    }
+    setText(textfile::decodeFile(bytes, IfNoByteOrderMark == 1, effectiveCodepage(), &m_bom));
+    return true;
+}
+
+bool UniText::SaveFile(const QString& filename, int ByteOrderMark, bool OverwriteExisting)
+{
+    const int bom = ByteOrderMark < 0 ? m_bom : ByteOrderMark;
+    const QString text = editText();
+    if (filename.isEmpty() || text.isEmpty() || !textfile::isKnownBom(bom))
+        return false;
+    if (!OverwriteExisting && QFile::exists(filename))
+        return false;
+    QString error;
+    if (!saveAtomically(filename, textfile::encodeFile(text, bom, effectiveCodepage()), &error))
+        return false;
+    m_bom = bom;
+    return true;
 }

@@ -111,6 +111,15 @@ public:
     bool FontUnderline() const { return m_p.Font.underline; }
     void setFontUnderline(bool Value);
 
+    // Reads the whole text from a file, recognising the byte-order marks; a file without one
+    // is read in the file code page, or as UTF-8 when IfNoByteOrderMark is 1 and it looks so.
+    bool LoadFile(const QString& filename, int IfNoByteOrderMark = 0);
+    // Writes the whole text in the form ByteOrderMark names (-1: the BOM last used). The old
+    // file is replaced only when the new one is wholly written, and only when allowed.
+    bool SaveFile(const QString& filename, int ByteOrderMark = -1, bool OverwriteExisting = false);
+    // FileCodepage, or the system's ANSI code page when that is 0.
+    int effectiveCodepage() const;
+
     // The container's scale unit by name ("Twip", "Pixel", ...): the unit of mouse positions.
     void setContainerScaleUnits(const QString& units);
 

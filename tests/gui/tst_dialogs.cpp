@@ -59,6 +59,7 @@ private slots:
     void newListNeverLosesTheOldFile();
     void newListAsksBeforeDroppingCharacters();
     void newListOpensInTheCurrentMode();
+    void newListImportsATextFile();
     void aboutBox();
 };
 
@@ -289,6 +290,27 @@ void tst_dialogs::newListOpensInTheCurrentMode()
     FileDialog::setHandler({});
     QCOMPARE(d.window->listName(), QStringLiteral("Fresh"));
     QCOMPARE(d.window->items().size(), 4); // word mode, as before
+}
+
+void tst_dialogs::newListImportsATextFile()
+{
+    ScratchProgram program;
+    FakeMessageBox messages;
+    const QString path = program.folder() + QStringLiteral("/days.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("الأَحَد\nالإِثْنَيْن").toUtf8()); // UTF-8 without a signature
+    file.close();
+    FileDialog::setHandler([&](QWidget*, const FileDialog::Request& request) {
+        return request.kind == FileDialog::Kind::Open ? path : QString();
+    });
+    frmNew editor(program.folder());
+    editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+    QCOMPARE(editor.editor()->Text(), QStringLiteral("الأَحَد\r\nالإِثْنَيْن"));
+    QFile::remove(path);
+    editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+    FileDialog::setHandler({});
+    QCOMPARE(messages.captions(), QStringList{QStringLiteral("Import error")});
 }
 
 void tst_dialogs::aboutBox()
