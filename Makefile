@@ -12,7 +12,8 @@ test:
 
 bench:
 	scripts/setup.sh
-	BUILD_DIR=build-release BUILD_TYPE=Release scripts/build.sh
+	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build build-release --target zorvel-bench
 	build-release/bench/zorvel-bench
 
 format:

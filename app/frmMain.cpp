@@ -33,6 +33,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include <chrono>
@@ -311,7 +312,13 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile)
     }
 
     colItems = std::move(list.items.items);
-    m_lines->setLines(std::move(list.items.lines));
+    {
+        // The old selection of the line lists means nothing for the new lines; the range
+        // applied below shows itself in them.
+        const QSignalBlocker fromBlocker(cmbLineFrom);
+        const QSignalBlocker toBlocker(cmbLineTo);
+        m_lines->setLines(std::move(list.items.lines));
+    }
     Timer2->setEnabled(false);
     FillRangeCombos(); // the whole list, which in word mode the line lists show too
     Timer2->setEnabled(true);

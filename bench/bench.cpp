@@ -1,8 +1,9 @@
 // zorvel-bench: measures the program on big lists and prints one table, each figure beside
-// the reference it is compared with.
+// the reference it is compared with, in the same run.
 
 #include "ItemNumberModel.h"
-#include "ZorvelSettings.h"
+#include "common/IntervalTimer.h"
+#include "common/MessageBox.h"
 #include "common/longlistcombo.h"
 #include "frmMain.h"
 #include "itemlist.h"
@@ -11,12 +12,16 @@
 #include "unilistbox/UniListBox.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -30,20 +35,103 @@ double measure(int runs, const std::function<void()>& work)
         QElapsedTimer timer;
         timer.start();
         work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
 
-void row(const QString& what, double value, const QString& reference, double referenceValue)
+void row(const QString& what, double value, const QString& reference, double referenceValue,
+         const QString& unit = QStringLiteral("ms"))
 {
-    QTextStream(stdout) << QStringLiteral("| %1 | %2 ms | %3 | %4 ms | %5 |\n")
+    QTextStream(stdout) << QStringLiteral("| %1 | %2 %6 | %3 | %4 %6 | %5 |\n")
                                .arg(what)
                                .arg(value, 0, 'f', 3)
                                .arg(reference)
                                .arg(referenceValue, 0, 'f', 3)
-                               .arg(value / referenceValue, 0, 'f', 2);
+                               .arg(value / referenceValue, 0, 'f', 2)
+                               .arg(unit);
+}
+
+QString writeList(const QTemporaryDir& dir, const QString& name, int words)
+{
+    const QString path = dir.filePath(name);
+    const int lines = qMax(1, int(qint64(words) * kLargeListLines / kLargeListWords));
+    listfile::writeFile(path, generateLargeList(lines, words));
+    return path;
+}
+
+// The high-water mark of this process's resident memory; unlike getrusage's figure it does not
+// carry over from the parent that started the process.
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void writeSettings(const QString& file, const QString& list)
+{
+    QFile settings(file);
+    settings.open(QIODevice::WriteOnly);
+    settings.write("[Zorvel20]\nActiveTab=1\nListerSpeed=1\n");
+    if (!list.isEmpty())
+        settings.write("MRUF=" + list.toUtf8() + "|*|\n");
+}
+
+// The row of lstSelect that holds the item to pick next.
+int rightRow(const UniListBox* select, const QString& item)
+{
+    const QString label = getDisplayWords(item);
+    for (int row = 1; row < select->ListCount(); ++row)
+        if (select->List(row) == label)
+            return row;
+    return -1;
+}
+
+// Runs this program again in one of its child modes and returns the median wall time of the
+// whole run, or the number it printed.
+double child(const QStringList& arguments, bool printed = false)
+{
+    std::vector<double> values;
+    for (int i = 0; i < 5; ++i) {
+        QProcess process;
+        QElapsedTimer timer;
+        timer.start();
+        process.start(QCoreApplication::applicationFilePath(), arguments);
+        process.waitForFinished(60000);
+        values.push_back(printed ? process.readAllStandardOutput().trimmed().toDouble()
+                                 : double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The child modes: a first painted window, empty or the program's own with a list reopened,
+// and the memory of the program with a list loaded in word mode.
+int runChild(const QStringList& args)
+{
+    if (args[1] == u"--child-empty") {
+        QWidget empty;
+        empty.resize(716, 610);
+        empty.show();
+        QApplication::processEvents();
+        return 0;
+    }
+    frmMain window(args[2], args[3]);
+    window.show();
+    if (args[1] == u"--child-memory" && !args.value(4).isEmpty()) {
+        window.setWordMode(true);
+        window.LoadZVFFile(args[4]);
+    }
+    QApplication::processEvents();
+    if (args[1] == u"--child-memory")
+        QTextStream(stdout) << peakMegabytes() << Qt::endl;
+    return 0;
 }
 
 } // namespace
@@ -52,25 +140,122 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString list = dir.filePath(QStringLiteral("Large List.zva"));
-    if (listfile::writeFile(list, generateLargeList(kLargeListLines, kLargeListWords)).isError())
-        return 1;
-
-    const double modelOnly = measure(7, [&] {
-        listfile::Error error;
-        const ItemList items = buildItems(listfile::readFile(list, &error), true);
-        Q_ASSERT(items.items.size() == kLargeListWords);
+    // A message box would wait for a user who is not there: say it and go on.
+    MessageBox::setHandler([](QWidget*, const MessageBox::Request& request) {
+        QTextStream(stderr) << "message: " << request.caption << ": " << request.text << Qt::endl;
+        return request.defaultAnswer;
     });
+    if (app.arguments().size() > 1)
+        return runChild(app.arguments());
+    IntervalTimer::setClockDriven(false); // the bench ticks the Lister itself
+    QTemporaryDir dir;
+    const QString large = writeList(dir, QStringLiteral("Large List.zva"), kLargeListWords);
+    const QString settings = dir.filePath(QStringLiteral("Zorvel.conf"));
+    QTextStream(stdout)
+        << "| Measured | Value | Reference | Value | Ratio |\n|---|---|---|---|---|\n";
 
-    frmMain window(dir.path(), dir.filePath(QStringLiteral("Zorvel.conf")));
+    // The reader against a plain copy of the same bytes.
+    QFile file(large);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll().repeated(4); // more than 1 MiB
+    QByteArray copy(bytes.size(), Qt::Uninitialized);
+    const double copyTime =
+        measure(21, [&] { std::memcpy(copy.data(), bytes.constData(), size_t(bytes.size())); });
+    const double decodeTime = measure(21, [&] {
+        listfile::Error error;
+        listfile::decode(bytes, &error);
+    });
+    const double megabytes = double(bytes.size()) / (1024.0 * 1024.0);
+    QBuffer device;
+    device.setData(bytes);
+    const double deviceCopy = measure(21, [&] {
+        device.open(QIODevice::ReadOnly);
+        device.readAll();
+        device.close();
+    });
+    const double deviceRead = measure(21, [&] {
+        device.open(QIODevice::ReadOnly);
+        listfile::Error error;
+        listfile::read(device, &error);
+        device.close();
+    });
+    row(QStringLiteral("read a %1 MiB list file from a device (MiB/s)").arg(megabytes, 0, 'f', 1),
+        megabytes / deviceRead * 1000, QStringLiteral("copy the same bytes from it (MiB/s)"),
+        megabytes / deviceCopy * 1000, QString());
+    row(QStringLiteral("decode a %1 MiB list file (MiB/s)").arg(megabytes, 0, 'f', 1),
+        megabytes / decodeTime * 1000, QStringLiteral("plain copy of the bytes (MiB/s)"),
+        megabytes / copyTime * 1000, QString());
+
+    // The whole load in word mode against decoding, splitting and building alone, at sizes.
+    frmMain window(dir.path(), settings);
     window.show();
     QApplication::processEvents();
     window.setWordMode(true);
-    const double wholeLoad = measure(7, [&] {
-        window.LoadZVFFile(list);
-        QApplication::processEvents();
-    });
+    for (const int words : {1000, 10000, kLargeListWords, 320000}) {
+        const QString path = words == kLargeListWords
+                                 ? large
+                                 : writeList(dir, QStringLiteral("List %1.zva").arg(words), words);
+        const double modelOnly = measure(7, [&] {
+            listfile::Error error;
+            buildItems(listfile::readFile(path, &error), true);
+        });
+        const double wholeLoad = measure(7, [&] {
+            window.LoadZVFFile(path);
+            QApplication::processEvents();
+        });
+        row(QStringLiteral("LoadZVFFile, word mode, %1 words, shown window").arg(words), wholeLoad,
+            QStringLiteral("decode, split, build items"), modelOnly);
+    }
+
+    // One Lister tick with 10 entries listed and with all 80,000 listed.
+    window.LoadZVFFile(large);
+    IntervalTimer* timer2 = window.findChild<IntervalTimer*>(QStringLiteral("Timer2"));
+    auto tick = [&] { emit timer2->timeout(); };
+    for (int i = 0; i < 9; ++i)
+        tick();
+    auto tickCost = [&] {
+        return measure(9,
+                       [&] {
+                           for (int i = 0; i < 50; ++i)
+                               tick();
+                           QApplication::processEvents();
+                       }) /
+               50;
+    };
+    const double earlyTick = tickCost();
+    const auto* lstList = window.findChild<UniListBox*>(QStringLiteral("lstList"));
+    while (lstList->ListCount() < kLargeListWords - 500)
+        tick();
+    const double lateTick = tickCost();
+    row(QStringLiteral("one Lister tick, 80,000 entries listed"), lateTick,
+        QStringLiteral("the same with 10 listed"), earlyTick);
+
+    // One right pick in the Tester over the whole 80,000 items.
+    auto* lstSelect = window.findChild<UniListBox*>(QStringLiteral("lstSelect"));
+    auto pick = [&](int number) {
+        lstSelect->setListIndex(rightRow(lstSelect, window.range().byNumber(number)));
+        emit lstSelect->MouseUp(1, 0, 0, 0);
+    };
+    int next = window.range().first();
+    const double bigPick = measure(101, [&] { pick(next++); });
+    window.LoadZVFFile(writeList(dir, QStringLiteral("Ten.zva"), 10));
+    next = 1;
+    const double smallPick = measure(9, [&] { pick(next++); });
+    row(QStringLiteral("one right pick, range of 80,000 items"), bigPick,
+        QStringLiteral("the same in a range of 10"), smallPick);
+
+    // Peak memory and start-up, each in a process of its own.
+    writeSettings(settings, large);
+    const QString empty = dir.filePath(QStringLiteral("Empty.conf"));
+    writeSettings(empty, QString());
+    row(QStringLiteral("peak resident memory, large list in word mode"),
+        child({QStringLiteral("--child-memory"), dir.path(), empty, large}, true),
+        QStringLiteral("the program with no list"),
+        child({QStringLiteral("--child-memory"), dir.path(), empty, QString()}, true),
+        QStringLiteral("MB"));
+    row(QStringLiteral("start-up to the first painted window, large list reopened"),
+        child({QStringLiteral("--child-main"), dir.path(), settings}),
+        QStringLiteral("an empty top-level window"), child({QStringLiteral("--child-empty")}));
 
     // The From and To lists: one shared model against one insert per entry and list.
     QComboBox from;
@@ -94,6 +279,8 @@ int main(int argc, char* argv[])
             plainTo.addItem(QString::number(n));
         }
     });
+    row(QStringLiteral("fill From and To, 80,000 entries each"), modelFill,
+        QStringLiteral("80,000 inserts into each"), insertFill);
     from.show();
     const auto popupTime = [&](int count) {
         numbers.setCount(count);
@@ -104,7 +291,8 @@ int main(int argc, char* argv[])
         });
     };
     const double longPopup = popupTime(kLargeListWords);
-    const double shortPopup = popupTime(10);
+    row(QStringLiteral("open the From drop-down, 80,000 entries"), longPopup,
+        QStringLiteral("the same with 10 entries"), popupTime(10));
 
     // The Unicode list box: adding one item at a time, as the Lister does.
     const QStringList words =
@@ -118,21 +306,12 @@ int main(int argc, char* argv[])
             listBox.AddItem(word);
         QApplication::processEvents();
     });
-    const double copyAll = measure(3, [&] {
-        QStringList copy;
+    const double appendAll = measure(3, [&] {
+        QStringList list;
         for (const QString& word : words)
-            copy.append(word);
+            list.append(word);
     });
-
-    QTextStream(stdout) << "| Measured | Time | Reference | Time | Ratio |\n"
-                        << "|---|---|---|---|---|\n";
-    row(QStringLiteral("LoadZVFFile, word mode, 80,000 words, shown window"), wholeLoad,
-        QStringLiteral("decode, split, build items"), modelOnly);
-    row(QStringLiteral("fill From and To, 80,000 entries each"), modelFill,
-        QStringLiteral("80,000 inserts into each"), insertFill);
-    row(QStringLiteral("open the From drop-down, 80,000 entries"), longPopup,
-        QStringLiteral("the same with 10 entries"), shortPopup);
     row(QStringLiteral("UniListBox: add 80,000 items one at a time, then paint"), addAll,
-        QStringLiteral("append them to a string list"), copyAll);
+        QStringLiteral("append them to a string list"), appendAll);
     return 0;
 }

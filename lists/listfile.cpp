@@ -4,6 +4,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
 
 namespace listfile {
 namespace {
@@ -21,11 +25,6 @@ struct Shift {
         return value;
     }
 };
-
-qint16 unitAt(const char* p)
-{
-    return static_cast<qint16>(static_cast<quint8>(p[0]) | (static_cast<quint8>(p[1]) << 8));
-}
 
 QString tr(const char* text)
 {
@@ -121,21 +120,44 @@ qsizetype firstUnkeptCharacter(QStringView text)
 
 QString decode(QByteArrayView bytes, Error* error)
 {
+    // The shifts repeat every 100 positions: a block of 100 units subtracts the same table,
+    // which the compiler turns into vector code. Only a block that holds a unit giving no
+    // character (or an overflow) takes the slow way.
+    static constexpr std::array<qint16, 100> kShifts = [] {
+        std::array<qint16, 100> shifts{};
+        for (int j = 0; j < 100; ++j)
+            shifts[j] = qint16((j + 1) % 100);
+        return shifts;
+    }();
     const qsizetype units = bytes.size() / 2;
     QString text(units, Qt::Uninitialized);
-    QChar* out = text.data();
+    auto* out = reinterpret_cast<char16_t*>(text.data());
     const char* in = bytes.data();
-    Shift shift;
-    for (qsizetype i = 0; i < units; ++i, in += 2) {
-        const int d = unitAt(in) - shift.next();
-        if (d < kMinUnit) {
-            *error = {Error::Overflow, i + 1, {}};
-            return {};
+    qsizetype written = 0;
+    for (qsizetype start = 0; start < units; start += 100) {
+        const int count = int(qMin<qsizetype>(100, units - start));
+        const char* block = in + 2 * start;
+        int lowest = 1;
+        for (int j = 0; j < count; ++j) {
+            const int d = qFromLittleEndian<qint16>(block + 2 * j) - kShifts[j];
+            lowest = std::min(lowest, d);
+            out[written + j] = char16_t(d);
         }
-        if (d >= 1)
-            *out++ = QChar(static_cast<char16_t>(d));
+        if (lowest >= 1) {
+            written += count;
+            continue;
+        }
+        for (int j = 0; j < count; ++j) {
+            const int d = qFromLittleEndian<qint16>(block + 2 * j) - kShifts[j];
+            if (d < kMinUnit) {
+                *error = {Error::Overflow, start + j + 1, {}};
+                return {};
+            }
+            if (d >= 1)
+                out[written++] = char16_t(d);
+        }
     }
-    text.truncate(out - text.constData());
+    text.truncate(written);
     *error = {};
     return text;
 }
@@ -145,7 +167,7 @@ QString plainUnits(QByteArrayView bytes)
     const qsizetype units = bytes.size() / 2;
     QString text(units, Qt::Uninitialized);
     for (qsizetype i = 0; i < units; ++i)
-        text[i] = QChar(static_cast<char16_t>(static_cast<quint16>(unitAt(bytes.data() + 2 * i))));
+        text[i] = QChar(qFromLittleEndian<quint16>(bytes.data() + 2 * i));
     return text;
 }
 

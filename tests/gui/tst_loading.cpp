@@ -77,6 +77,13 @@ void tst_loading::loadsInWordMode()
     QCOMPARE(lineFrom->currentIndex(), 0);
     QCOMPARE(lineTo->currentIndex(), 1);
     QCOMPARE(combo(window, "cmbTo")->count(), 4);
+
+    // A second word-mode list replaces the first without a word about the old range.
+    FakeMessageBox messages;
+    window.LoadZVFFile(m_program->addList(QStringLiteral("Short.zva"), QStringLiteral("a\r\nb c")));
+    QVERIFY(messages.requests().isEmpty());
+    QCOMPARE(lineTo->currentIndex(), 1);
+    QCOMPARE(combo(window, "cmbTo")->currentIndex(), 2);
 }
 
 void tst_loading::failedLoadsKeepTheOpenList_data()
