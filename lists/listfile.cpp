@@ -1,6 +1,7 @@
 #include "listfile.h"
 
 #include "common/atomicsave.h"
+#include "unitext/textfilecodec.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -164,11 +165,7 @@ QString decode(QByteArrayView bytes, Error* error)
 
 QString plainUnits(QByteArrayView bytes)
 {
-    const qsizetype units = bytes.size() / 2;
-    QString text(units, Qt::Uninitialized);
-    for (qsizetype i = 0; i < units; ++i)
-        text[i] = QChar(qFromLittleEndian<quint16>(bytes.data() + 2 * i));
-    return text;
+    return textfile::decodeUtf16(bytes, false);
 }
 
 QString read(QIODevice& device, Error* error)

@@ -1,5 +1,24 @@
 #include "messagetable.h"
 
+namespace {
+
+// Frees the first counted slot that holds `message`; ALL_MESSAGES empties the table.
+void removeFrom(MessageTable& table, int message, int freeSlot)
+{
+    if (message == ALL_MESSAGES) {
+        table.count = 0;
+        return;
+    }
+    for (int i = 0; i < table.count; ++i) {
+        if (table.entries[i] == message) {
+            table.entries[i] = freeSlot;
+            return;
+        }
+    }
+}
+
+} // namespace
+
 bool MessageTable::matches(int message) const
 {
     if (count == ALL_MESSAGES)
@@ -36,16 +55,7 @@ void add(MessageTable& table, int message)
 
 void remove(MessageTable& table, int message)
 {
-    if (message == ALL_MESSAGES) {
-        table.count = 0;
-        return;
-    }
-    for (int i = 0; i < table.count; ++i) {
-        if (table.entries[i] == message) {
-            table.entries[i] = kFree;
-            return;
-        }
-    }
+    removeFrom(table, message, kFree);
 }
 
 } // namespace growable
@@ -80,16 +90,7 @@ bool add(MessageTable& table, int message)
 
 void remove(MessageTable& table, int message)
 {
-    if (message == ALL_MESSAGES) {
-        table.count = 0;
-        return;
-    }
-    for (int i = 0; i < table.count; ++i) {
-        if (table.entries[i] == message) {
-            table.entries[i] = kFree;
-            return;
-        }
-    }
+    removeFrom(table, message, kFree);
 }
 
 } // namespace fixed

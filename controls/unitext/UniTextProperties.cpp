@@ -1,29 +1,7 @@
 #include "UniTextProperties.h"
 
 #include "common/PropertyBag.h"
-
-namespace {
-
-QByteArray utf16le(const QString& text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
-    for (const QChar c : text) {
-        bytes.append(static_cast<char>(c.unicode() & 0xFF));
-        bytes.append(static_cast<char>(c.unicode() >> 8));
-    }
-    return bytes;
-}
-
-QString fromUtf16le(const QByteArray& bytes)
-{
-    QString text(bytes.size() / 2, Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        text[i] = QChar(char16_t(quint8(bytes[2 * i]) | (quint8(bytes[2 * i + 1]) << 8)));
-    return text;
-}
-
-} // namespace
+#include "unitext/textfilecodec.h"
 
 void UniTextProperties::write(PropertyBag& bag) const
 {
@@ -47,7 +25,7 @@ void UniTextProperties::write(PropertyBag& bag) const
     bag.write(QStringLiteral("PasswordChar"), PasswordChar);
     bag.write(QStringLiteral("RightToLeft"), RightToLeft);
     bag.write(QStringLiteral("ScrollBars"), ScrollBars);
-    bag.write(QStringLiteral("Text"), utf16le(Text));
+    bag.write(QStringLiteral("Text"), textfile::encodeUtf16LE(Text));
     bag.write(QStringLiteral("UseEvents"), UseEvents);
 }
 
@@ -75,7 +53,7 @@ UniTextProperties UniTextProperties::read(const PropertyBag& bag, const FontReco
     p.PasswordChar = bag.read(QStringLiteral("PasswordChar")).toString();
     p.RightToLeft = bag.read(QStringLiteral("RightToLeft"), false).toBool();
     p.ScrollBars = bag.read(QStringLiteral("ScrollBars"), 0).toInt();
-    p.Text = fromUtf16le(bag.read(QStringLiteral("Text")).toByteArray());
+    p.Text = textfile::decodeUtf16(bag.read(QStringLiteral("Text")).toByteArray(), false);
     p.UseEvents = bag.read(QStringLiteral("UseEvents"), true).toBool();
     return p;
 }

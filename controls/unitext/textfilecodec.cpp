@@ -64,22 +64,6 @@ QByteArray convert(const QByteArray& from, const QByteArray& to, QByteArrayView 
     return output;
 }
 
-QString fromUtf16LE(const QByteArray& bytes)
-{
-    return decodeUtf16(bytes, false);
-}
-
-QByteArray utf16LE(const QString& text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xFF));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
-
 void appendUnit32(QByteArray& bytes, quint32 unit, bool bigEndian)
 {
     for (int i = 0; i < 4; ++i) {
@@ -128,6 +112,17 @@ QString decodeUtf32(QByteArrayView bytes, bool bigEndian)
     return text;
 }
 
+QByteArray encodeUtf16LE(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() & 0xFF));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
 QString decodeUtf16(QByteArrayView bytes, bool bigEndian)
 {
     QString text(bytes.size() / 2, Qt::Uninitialized);
@@ -173,12 +168,12 @@ bool looksLikeUtf8(QByteArrayView bytes)
 QString decodeCodepage(QByteArrayView bytes, int codepage)
 {
     const QByteArray replacement("\xFD\xFF", 2); // U+FFFD in UTF-16LE
-    return fromUtf16LE(convert(iconvName(codepage), "UTF-16LE", bytes, replacement, 1));
+    return decodeUtf16(convert(iconvName(codepage), "UTF-16LE", bytes, replacement, 1), false);
 }
 
 QByteArray encodeCodepage(const QString& text, int codepage)
 {
-    return convert("UTF-16LE", iconvName(codepage), utf16LE(text), "?", 2);
+    return convert("UTF-16LE", iconvName(codepage), encodeUtf16LE(text), "?", 2);
 }
 
 int systemCodepage()
@@ -221,9 +216,9 @@ QByteArray encodeFile(const QString& text, int bom, int codepage)
     case kUtf8ByInspection:
         return encodeCodepage(text, kUtf8);
     case kUtf16LE:
-        return utf16LE(marked);
+        return encodeUtf16LE(marked);
     case kUtf16BE: {
-        QByteArray bytes = utf16LE(marked);
+        QByteArray bytes = encodeUtf16LE(marked);
         for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
             std::swap(bytes[i], bytes[i + 1]);
         return bytes;

@@ -29,6 +29,7 @@ Signature detectSignature(QByteArrayView head, qint64 fileSize);
 
 QString decodeUtf32(QByteArrayView bytes, bool bigEndian);
 QString decodeUtf16(QByteArrayView bytes, bool bigEndian); // a trailing odd byte is ignored
+QByteArray encodeUtf16LE(const QString& text);
 
 // Whether the first 2048 bytes read as UTF-8 with at least one multi-byte sequence.
 bool looksLikeUtf8(QByteArrayView bytes);
