@@ -1,6 +1,6 @@
 #include "mousepointer.h"
 
-QCursor pointerCursor(int mousePointer, const QCursor& custom)
+QCursor pointerCursor(int mousePointer, const QPixmap& icon)
 {
     switch (mousePointer) {
     case 1:
@@ -33,7 +33,7 @@ QCursor pointerCursor(int mousePointer, const QCursor& custom)
     case 15:
         return Qt::SizeAllCursor;
     case 99:
-        return custom;
+        return icon.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(icon);
     default:
         return Qt::ArrowCursor;
     }

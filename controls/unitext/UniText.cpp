@@ -204,7 +204,7 @@ void UniText::createEditWindow()
     setFocusProxy(nullptr);
     QWidget::setTabOrder(this, m_editWidget);
     setFocusProxy(m_editWidget);
-    setCursor(pointerCursor(m_p.MousePointer, QCursor(m_p.MouseIcon)));
+    setCursor(pointerCursor(m_p.MousePointer, m_p.MouseIcon));
     QWidget::setEnabled(m_p.Enabled);
     applyMaxLength();
     applyColours();
@@ -1022,14 +1022,14 @@ void UniText::setMouseIcon(const QPixmap& Value)
 {
     m_p.MouseIcon = Value;
     changed(QStringLiteral("MouseIcon"));
-    setCursor(pointerCursor(m_p.MousePointer, QCursor(m_p.MouseIcon)));
+    setCursor(pointerCursor(m_p.MousePointer, m_p.MouseIcon));
 }
 
 void UniText::setMousePointer(int Value)
 {
     m_p.MousePointer = Value;
     changed(QStringLiteral("MousePointer"));
-    setCursor(pointerCursor(m_p.MousePointer, QCursor(m_p.MouseIcon)));
+    setCursor(pointerCursor(m_p.MousePointer, m_p.MouseIcon));
 }
 
 void UniText::setMultiLine(bool Value)
