@@ -1,5 +1,5 @@
 # Developer shortcuts; ./run.sh and ./test.sh are all a user needs.
-.PHONY: all run test bench format clean
+.PHONY: all run test test-sanitize bench format clean
 
 all:
 	scripts/build.sh
@@ -9,6 +9,9 @@ run:
 
 test:
 	./test.sh
+
+test-sanitize:
+	scripts/test-sanitize.sh
 
 bench:
 	scripts/setup.sh
@@ -20,4 +23,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-release
+	rm -rf build build-release build-sanitize

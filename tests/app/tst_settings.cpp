@@ -85,7 +85,7 @@ void tst_settings::storedFiles_data()
         << QByteArray("[Zorvel20]\nMRUF=/a/One, Two.zva|*|\nLastOpenFolder=/a/x,y\n")
         << QList<int>{-1, -1, 3, 3, 1, 60} << "/a/x, y"
         << "/a/One, Two.zva|*|";
-    QTest::newRow("not an INI file at all") << QByteArray("\x00\xff\x13[[[=\n\x01=\x02\n", 14)
+    QTest::newRow("not an INI file at all") << QByteArray("\x00\xff\x13[[[=\n\x01=\x02\n", 12)
                                             << QList<int>{-1, -1, 3, 3, 1, 60} << "/default"
                                             << "";
 }
