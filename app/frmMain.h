@@ -105,6 +105,7 @@ private:
     void cmdAll_Click();
     void cmdFirst5_Click();
     void cmdFirst10_Click();
+    bool requireOpenList();
     void selectFirstItems(int size);
     void cmdNextRange_Click();
     void cmdPrevRange_Click();

@@ -143,6 +143,15 @@ void frmMain::cmbLineTo_Click()
         cmbTo->setCurrentIndex(cmbLineTo->currentData(LineListModel::LastItemRole).toInt() - 1);
 }
 
+// The range buttons need a list; without one they say how to open one.
+bool frmMain::requireOpenList()
+{
+    if (cmbFrom->count() > 0)
+        return true;
+    showOpenFileMessage(this);
+    return false;
+}
+
 void frmMain::cmdAll_Click()
 {
     selectFirstItems(0);
@@ -160,19 +169,15 @@ void frmMain::cmdFirst10_Click()
 
 void frmMain::selectFirstItems(int size)
 {
-    if (cmbFrom->count() == 0) {
-        showOpenFileMessage(this);
+    if (!requireOpenList())
         return;
-    }
     selectRange(firstItems(selectedRange(), cmbTo->count(), size));
 }
 
 void frmMain::cmdNextRange_Click()
 {
-    if (cmbFrom->count() == 0) {
-        showOpenFileMessage(this);
+    if (!requireOpenList())
         return;
-    }
     const RangeSelection range = selectedRange();
     if (range.to != cmbTo->count() - 1)
         selectRange(stepNext(range, cmbTo->count()));
@@ -180,10 +185,8 @@ void frmMain::cmdNextRange_Click()
 
 void frmMain::cmdPrevRange_Click()
 {
-    if (cmbFrom->count() == 0) {
-        showOpenFileMessage(this);
+    if (!requireOpenList())
         return;
-    }
     const RangeSelection range = selectedRange();
     if (range.from != 0)
         selectRange(stepPrevious(range));

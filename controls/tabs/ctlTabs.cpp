@@ -28,9 +28,8 @@ void ctlTabs::changed(const QString& key)
 // stays visible.
 void ctlTabs::DrawTabs()
 {
-    const TabGeometry geometry =
+    m_geometry =
         layoutTabs(m_style, m_count, m_selected, m_tabWidth, m_tabHeight, width(), height());
-    m_tabRects = geometry.stored;
     showSelectedFrame();
     update();
 }
@@ -54,8 +53,7 @@ void ctlTabs::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QPalette& colours = palette();
     painter.fillRect(rect(), colours.color(QPalette::Window));
-    const TabGeometry geometry =
-        layoutTabs(m_style, m_count, m_selected, m_tabWidth, m_tabHeight, width(), height());
+    const TabGeometry& geometry = m_geometry;
     const QColor active = resolveColor(m_tabColorActive, colours);
     painter.fillRect(geometry.body.fill(), active);
     drawEdge(painter, geometry.body.fill(), Edge::RaisedInner, Side::All, colours);
@@ -101,8 +99,8 @@ void ctlTabs::showEvent(QShowEvent*)
 
 int ctlTabs::tabAt(QPoint point) const
 {
-    for (int i = 0; i < m_tabRects.size(); ++i) {
-        if (m_tabRects[i].contains(point))
+    for (int i = 0; i < m_geometry.stored.size(); ++i) {
+        if (m_geometry.stored[i].contains(point))
             return i + 1;
     }
     return 0;

@@ -52,7 +52,7 @@ public:
     void setShowFrameBorder(bool Value);
 
     // Where each tab was last drawn, for hit testing.
-    const QList<TabRect>& tabRects() const { return m_tabRects; }
+    const QList<TabRect>& tabRects() const { return m_geometry.stored; }
 
     void readProperties(const PropertyBag& bag);
     void writeProperties(PropertyBag& bag) const;
@@ -93,6 +93,6 @@ private:
     OleColor m_textColor = SystemColor::ButtonHighlight;
     OleColor m_textColorActive = SystemColor::ButtonText;
     bool m_hasFocus = false;
-    QList<TabRect> m_tabRects;
+    TabGeometry m_geometry; // as last drawn; its stored rectangles serve hit testing
     bool m_showFrameBorder = false;
 };

@@ -940,54 +940,49 @@ void UniText::setFileCodepage(int Value)
     changed(QStringLiteral("FileCodepage"));
 }
 
-void UniText::setFont(const FontRecord& Value)
+void UniText::changeFont(const std::function<void(FontRecord&)>& change)
 {
-    m_p.Font.copyFrom(Value);
+    change(m_p.Font);
     changed(QStringLiteral("Font"));
     applyFont();
+}
+
+void UniText::setFont(const FontRecord& Value)
+{
+    changeFont([&](FontRecord& font) { font.copyFrom(Value); });
 }
 
 void UniText::setFontBold(bool Value)
 {
-    m_p.Font.bold = Value;
-    m_p.Font.weight = Value ? qMax(700, m_p.Font.weight) : qMin(400, m_p.Font.weight);
-    changed(QStringLiteral("Font"));
-    applyFont();
+    changeFont([&](FontRecord& font) {
+        font.bold = Value;
+        font.weight = Value ? qMax(700, font.weight) : qMin(400, font.weight);
+    });
 }
 
 void UniText::setFontItalic(bool Value)
 {
-    m_p.Font.italic = Value;
-    changed(QStringLiteral("Font"));
-    applyFont();
+    changeFont([&](FontRecord& font) { font.italic = Value; });
 }
 
 void UniText::setFontName(const QString& Value)
 {
-    m_p.Font.name = Value;
-    changed(QStringLiteral("Font"));
-    applyFont();
+    changeFont([&](FontRecord& font) { font.name = Value; });
 }
 
 void UniText::setFontSize(double Value)
 {
-    m_p.Font.size = Value;
-    changed(QStringLiteral("Font"));
-    applyFont();
+    changeFont([&](FontRecord& font) { font.size = Value; });
 }
 
 void UniText::setFontStrikethru(bool Value)
 {
-    m_p.Font.strikethrough = Value;
-    changed(QStringLiteral("Font"));
-    applyFont();
+    changeFont([&](FontRecord& font) { font.strikethrough = Value; });
 }
 
 void UniText::setFontUnderline(bool Value)
 {
-    m_p.Font.underline = Value;
-    changed(QStringLiteral("Font"));
-    applyFont();
+    changeFont([&](FontRecord& font) { font.underline = Value; });
 }
 
 void UniText::setForeColor(OleColor Value)

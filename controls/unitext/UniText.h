@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class PropertyBag;
 class QInputMethodEvent;
 class QKeyEvent;
@@ -168,6 +170,7 @@ private:
     void destroyEditWindow();
     void placeEditWindow();
     void applyFont();
+    void changeFont(const std::function<void(FontRecord&)>& change);
     void applyColours();
     void applyMaxLength();
     void paintBorder();
