@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -56,6 +57,31 @@ private:
     qint64 m_written = 0;
 };
 
+// A pipe-like device that hands out its bytes a few at a time and has no size.
+class TricklingDevice : public QIODevice {
+public:
+    explicit TricklingDevice(QByteArray bytes)
+        : m_bytes(std::move(bytes))
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        const qint64 count = std::min<qint64>({size, 7, m_bytes.size() - m_offset});
+        memcpy(data, m_bytes.constData() + m_offset, size_t(count));
+        m_offset += count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_offset = 0;
+};
+
 } // namespace
 
 class tst_listfile : public QObject {
@@ -66,6 +92,7 @@ private slots:
     void decodes_data();
     void decodes();
     void randomTextsRoundTrip();
+    void devicesReadAsTheBytesDecode();
     void keptCharacters_data();
     void keptCharacters();
     void failedWritesLeaveTheOldFile();
@@ -165,6 +192,39 @@ void tst_listfile::randomTextsRoundTrip()
         QCOMPARE(listfile::decode(bytes, &error), kept);
         QVERIFY(!error.isError());
     }
+}
+
+void tst_listfile::devicesReadAsTheBytesDecode()
+{
+    // Long enough for several read chunks, with dropped units scattered across their edges.
+    QRandomGenerator random(7);
+    QByteArray bytes;
+    for (int i = 0; i < 300001; ++i)
+        bytes.append(char(random.bounded(256)));
+    for (int i = 1; i < bytes.size(); i += 2)
+        bytes[i] = char(bytes[i] & 0x7F); // no unit below the range
+    Error error;
+    const QString expected = listfile::decode(bytes, &error);
+    QVERIFY(!error.isError());
+    QVERIFY(expected.size() > 100000);
+
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
+    QCOMPARE(listfile::read(file, &error), expected);
+    TricklingDevice pipe(bytes);
+    QCOMPARE(listfile::read(pipe, &error), expected);
+    QVERIFY(!error.isError());
+
+    // An overflow far into the file names its own position, not one within a chunk.
+    bytes.append(units({-32768}));
+    bytes.remove(bytes.size() - 3, 1); // keep the units whole
+    const qint64 position = bytes.size() / 2;
+    QCOMPARE(listfile::decode(bytes, &error), QString());
+    QCOMPARE(error.position, position);
+    TricklingDevice overflowing(bytes);
+    QCOMPARE(listfile::read(overflowing, &error), QString());
+    QCOMPARE(error.kind, Error::Overflow);
+    QCOMPARE(error.position, position);
 }
 
 void tst_listfile::keptCharacters_data()
