@@ -7,23 +7,8 @@
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128}) {
-        QPixmap tile(size, size);
-        tile.fill(Qt::transparent);
-        QPainter painter(&tile);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(QColor(0, 120, 60));
-        painter.setPen(Qt::NoPen);
-        painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
-        QFont font = arabicFont(10, true).toQFont();
-        font.setPixelSize(int(size * 0.7));
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QRectF(0, -size * 0.08, size, size), Qt::AlignCenter, QStringLiteral("ز"));
-        icon.addPixmap(tile);
-    }
-    return icon;
+    // Drawn from the vector picture on demand, at whatever size the desktop asks for.
+    return QIcon(QStringLiteral(":/zorvel/zorvel.svg"));
 }
 
 QPixmap aboutPicture(double phase)

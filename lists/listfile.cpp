@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <array>
+#include <cstring>
 
 namespace listfile {
 namespace {
@@ -31,102 +32,105 @@ QString tr(const char* text)
     return QCoreApplication::translate("listfile", text);
 }
 
+// Decodes `count` units, held as little-endian bytes in `units`, into characters written
+// over them from the start, and returns how many characters were written.
+//
 // The shifts repeat every 100 positions, so a whole block of 100 units subtracts the same
 // table. A unit above its shift gives a character, and a block made only of such units is
-// copied in 16-bit arithmetic, which the compiler turns into vector code; any other block
-// (a unit giving no character or an overflow, or a short last one) takes the slow way.
-constexpr int kBlock = 100;
-
-// Decodes the whole units of `bytes`, the first at 0-based unit index `first` (a multiple of
-// kBlock), into `text` from index `written`, which must have room for them. Returns the new
-// end of the written characters.
+// decoded in place in 16-bit arithmetic, which the compiler turns into vector code. Any other
+// block takes the slow way, and so does the rest of a file once a unit gave nothing: the
+// writer never writes such units, so only files from elsewhere hold them.
 #if defined(__x86_64__) && defined(__GNUC__)
 // Most lists are read at the speed of this loop: wider vectors where the processor has them.
 __attribute__((target_clones("avx2", "default")))
 #endif
-qsizetype decodeUnits(QByteArrayView bytes, qsizetype first, QString* text, qsizetype written,
-                      Error* error)
+qsizetype decodeInPlace(char16_t* units, qsizetype count, Error* error)
 {
+    constexpr int kBlock = 100;
     static constexpr std::array<qint16, kBlock> kShifts = [] {
         std::array<qint16, kBlock> shifts{};
         for (int j = 0; j < kBlock; ++j)
             shifts[j] = qint16((j + 1) % kBlock);
         return shifts;
     }();
-    Q_ASSERT(first % kBlock == 0);
-    const qsizetype units = bytes.size() / 2;
-    auto* out = reinterpret_cast<char16_t*>(text->data());
-    const char* in = bytes.data();
-    for (qsizetype start = 0; start < units; start += kBlock) {
-        const int count = int(qMin<qsizetype>(kBlock, units - start));
-        const char* block = in + 2 * start;
-        if (count == kBlock) {
+    const auto unit = [&](qsizetype i) { return qFromLittleEndian<qint16>(units + i); };
+    qsizetype written = 0;
+    for (qsizetype start = 0; start < count; start += kBlock) {
+        const int size = int(qMin<qsizetype>(kBlock, count - start));
+        if (written == start && size == kBlock) {
             short unkept = 0; // a short, not a bool, keeps the loop vectorisable
-            for (int j = 0; j < kBlock; ++j) {
-                const qint16 unit = qFromLittleEndian<qint16>(block + 2 * j);
-                unkept |= short(unit <= kShifts[j]);
-                out[written + j] = char16_t(unit - kShifts[j]);
-            }
+            for (int j = 0; j < kBlock; ++j)
+                unkept |= short(unit(start + j) <= kShifts[j]);
             if (!unkept) {
+                for (int j = 0; j < kBlock; ++j)
+                    units[start + j] = char16_t(unit(start + j) - kShifts[j]);
                 written += kBlock;
                 continue;
             }
         }
-        for (int j = 0; j < count; ++j) {
-            const int d = qFromLittleEndian<qint16>(block + 2 * j) - kShifts[j];
+        for (int j = 0; j < size; ++j) {
+            const int d = unit(start + j) - kShifts[j];
             if (d < kMinUnit) {
-                *error = {Error::Overflow, first + start + j + 1, {}};
+                *error = {Error::Overflow, start + j + 1, {}};
                 return written;
             }
             if (d >= 1)
-                out[written++] = char16_t(d);
+                units[written++] = char16_t(d); // never past the unit just read
         }
     }
     *error = {};
     return written;
 }
 
-// Reads until `chunk` is full or the device has no more; -1 on a read error.
-qint64 readFully(QIODevice& device, char* chunk, qint64 size)
+// The characters of the units held in `text`'s memory: `text` is cut to them.
+void decodeText(QString* text, qsizetype count, Error* error)
 {
+    const qsizetype written = decodeInPlace(reinterpret_cast<char16_t*>(text->data()), count, error);
+    if (error->isError())
+        text->clear();
+    else
+        text->truncate(written);
+}
+
+// Reads the rest of `device` into the memory of `storage`, two bytes to a character, and
+// returns the number of bytes. A list is decoded where it was read, so that a load touches
+// no more memory than the text it makes.
+qint64 readInto(QIODevice& device, QString* storage, Error* error)
+{
+    *error = {};
+    const qint64 expected = device.isSequential() ? 0 : device.size() - device.pos();
+    if (expected > kMaxFileBytes) {
+        *error = {Error::TooLarge, 0, {}};
+        return 0;
+    }
+    // Room for one byte more than expected, so that the end shows without growing.
+    storage->resize(expected / 2 + 1);
     qint64 filled = 0;
-    while (filled < size) {
-        const qint64 count = device.read(chunk + filled, size - filled);
-        if (count < 0)
-            return -1;
+    for (;;) {
+        const qint64 room = 2 * storage->size();
+        if (filled == room) {
+            if (filled > kMaxFileBytes) {
+                *error = {Error::TooLarge, 0, {}};
+                return 0;
+            }
+            storage->resize(qMin<qint64>(2 * storage->size(), kMaxFileBytes / 2 + 1));
+            continue;
+        }
+        const qint64 count = device.read(reinterpret_cast<char*>(storage->data()) + filled,
+                                         room - filled);
+        if (count < 0) {
+            *error = {Error::ReadFailed, 0, device.errorString()};
+            return 0;
+        }
         if (count == 0)
             break;
         filled += count;
     }
-    return filled;
-}
-
-QByteArray readAllChecked(QIODevice& device, Error* error)
-{
-    *error = {};
-    const bool sized = !device.isSequential();
-    if (sized && device.size() - device.pos() > kMaxFileBytes) {
+    if (filled > kMaxFileBytes) {
         *error = {Error::TooLarge, 0, {}};
-        return {};
+        return 0;
     }
-    QByteArray bytes;
-    if (sized)
-        bytes.reserve(device.size() - device.pos());
-    char chunk[64 * 1024];
-    for (;;) {
-        const qint64 count = device.read(chunk, sizeof chunk);
-        if (count < 0) {
-            *error = {Error::ReadFailed, 0, device.errorString()};
-            return {};
-        }
-        if (count == 0)
-            return bytes;
-        if (bytes.size() + count > kMaxFileBytes) {
-            *error = {Error::TooLarge, 0, {}};
-            return {};
-        }
-        bytes.append(chunk, count);
-    }
+    return filled;
 }
 
 } // namespace
@@ -191,10 +195,8 @@ qsizetype firstUnkeptCharacter(QStringView text)
 QString decode(QByteArrayView bytes, Error* error)
 {
     QString text(bytes.size() / 2, Qt::Uninitialized);
-    const qsizetype written = decodeUnits(bytes, 0, &text, 0, error);
-    if (error->isError())
-        return {};
-    text.truncate(written);
+    std::memcpy(text.data(), bytes.data(), 2 * size_t(text.size()));
+    decodeText(&text, text.size(), error);
     return text;
 }
 
@@ -205,43 +207,12 @@ QString plainUnits(QByteArrayView bytes)
 
 QString read(QIODevice& device, Error* error)
 {
-    // Decoded a chunk at a time, so that the file's bytes are never held whole. A chunk is
-    // whole blocks of units, so every chunk starts a block.
-    constexpr qint64 kChunkBytes = 2 * kBlock * 2560;
-    const bool sized = !device.isSequential();
-    const qint64 expected = sized ? device.size() - device.pos() : 0;
-    if (expected > kMaxFileBytes) {
-        *error = {Error::TooLarge, 0, {}};
-        return {};
-    }
     QString text;
-    text.resize(expected / 2);
-    qsizetype written = 0;
-    qint64 total = 0;
-    QByteArray buffer(kChunkBytes, Qt::Uninitialized);
-    char* chunk = buffer.data();
-    for (;;) {
-        const qint64 count = readFully(device, chunk, kChunkBytes);
-        if (count < 0) {
-            *error = {Error::ReadFailed, 0, device.errorString()};
-            return {};
-        }
-        total += count;
-        if (total > kMaxFileBytes) {
-            *error = {Error::TooLarge, 0, {}};
-            return {};
-        }
-        if (text.size() < written + count / 2)
-            text.resize(written + count / 2); // the file grew, or its size is not known
-        written = decodeUnits(QByteArrayView(chunk, count), (total - count) / 2, &text, written,
-                              error);
-        if (error->isError())
-            return {};
-        if (count < kChunkBytes) {
-            text.truncate(written);
-            return text;
-        }
-    }
+    const qint64 bytes = readInto(device, &text, error);
+    if (error->isError())
+        return {};
+    decodeText(&text, bytes / 2, error);
+    return text;
 }
 
 Error write(QIODevice& device, QStringView text)
@@ -283,11 +254,13 @@ Error convertPlainFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {Error::CannotOpen, 0, file.errorString()};
     Error error;
-    const QByteArray bytes = readAllChecked(file, &error);
+    QString storage;
+    const qint64 bytes = readInto(file, &storage, &error);
     file.close();
     if (error.isError())
         return error;
-    return writeFile(path, plainUnits(bytes));
+    return writeFile(path, plainUnits(QByteArrayView(
+                               reinterpret_cast<const char*>(storage.constData()), bytes)));
 }
 
 } // namespace listfile

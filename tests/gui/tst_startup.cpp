@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 
 // Start-up and shutdown of the whole window against the settings files a user may have.
@@ -25,6 +26,12 @@ void tst_startup::firstRunStartsEmptyAndStoresDefaults()
     {
         frmMain window(program.folder(), program.settingsFile());
         QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0"));
+        // The icon is drawn from its vector picture: the tile's green shows at every size.
+        for (const int size : {16, 48, 256}) {
+            const QImage icon = window.windowIcon().pixmap(size).toImage();
+            QCOMPARE(icon.width(), size);
+            QVERIFY(qGreen(icon.pixel(size / 8, size / 2)) > 80);
+        }
         QVERIFY(window.items().isEmpty());
         QCOMPARE(window.lastOpenFolder(), program.folder() + QStringLiteral("/Arabic"));
         QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuFileSep"))->isVisible());
