@@ -6,12 +6,14 @@
 #include "frmNew.h"
 #include "frmOpen.h"
 #include "listfile.h"
+#include "listwalk.h"
 #include "tabs/ctlTabs.h"
 #include "unitext/UniText.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -52,8 +54,10 @@ class tst_dialogs : public QObject {
     Q_OBJECT
 private slots:
     void openWindowTree();
+    void searchSurvivesAFolderVanishing();
     void openWindowButtons();
     void openCommandSwitchesFromTheReadme();
+    void openWindowListThatVanishedBeforeTheLoad();
     void newListSavePaths_data();
     void newListSavePaths();
     void newListNeverLosesTheOldFile();
@@ -89,6 +93,31 @@ void tst_dialogs::openWindowTree()
     QVERIFY(!open.node(QStringLiteral("Locked"))); // read-only: not searched
     QFile::setPermissions(program.folder() + QStringLiteral("/Locked"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // A folder that cannot be read (for every user but the superuser) is passed over.
+    program.addList(QStringLiteral("Sealed/F.zva"), QStringLiteral("f"));
+    const QString sealed = program.folder() + QStringLiteral("/Sealed");
+    QFile::setPermissions(sealed, QFile::WriteOwner);
+    open.DirSearch(program.folder());
+    QVERIFY(open.node(QStringLiteral("C.zva")));
+    QCOMPARE(open.node(QStringLiteral("/Sealed/F.zva")) != nullptr, QFileInfo(sealed).isReadable());
+    QFile::setPermissions(sealed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void tst_dialogs::searchSurvivesAFolderVanishing()
+{
+    ScratchProgram program;
+    program.addList(QStringLiteral("A.zva"), QStringLiteral("a"));
+    program.addList(QStringLiteral("Later/B.zva"), QStringLiteral("b"));
+    program.addList(QStringLiteral("Later/Deeper/C.zva"), QStringLiteral("c"));
+    QStringList found;
+    // The first list found removes a folder the search has queued but not yet read.
+    walkListFiles(program.folder(), [&](const QString& folder, const QString& name) {
+        found.append(folder.mid(program.folder().size()) + name);
+        if (found.size() == 1)
+            QDir(program.folder() + QStringLiteral("/Later")).removeRecursively();
+    });
+    QCOMPARE(found, QStringList{QStringLiteral("/A.zva")});
 }
 
 void tst_dialogs::openWindowButtons()
@@ -162,6 +191,23 @@ void tst_dialogs::openCommandSwitchesFromTheReadme()
     openTwo(false);
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 2);
     QCOMPARE(d.window->items().size(), 2);
+}
+
+void tst_dialogs::openWindowListThatVanishedBeforeTheLoad()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("a"), QStringLiteral("b")});
+    d.messages.clear();
+    const QString gone = d.program.addList(QStringLiteral("Arabic/Gone.zva"), QStringLiteral("x"));
+    whenShown([&] {
+        auto* open = d.window->findChild<frmOpen*>();
+        open->tree()->setCurrentItem(open->node(QStringLiteral("/Arabic/Gone.zva")));
+        QVERIFY(QFile::remove(gone)); // deleted by another program while the window was open
+        open->findChild<QPushButton*>(QStringLiteral("cmdOpenLine"))->click();
+    });
+    d.window->findChild<QAction*>(QStringLiteral("mnuFileLoad"))->trigger();
+    QCOMPARE(d.messages.captions(), QStringList{QStringLiteral("No item selected")});
+    QCOMPARE(d.window->items(), (QStringList{"a", "b"}));
 }
 
 void tst_dialogs::newListSavePaths_data()

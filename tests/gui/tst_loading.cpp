@@ -5,7 +5,24 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
+
+namespace {
+
+// The most memory the process has held so far, in kB.
+qint64 peakKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
+    return 0;
+}
+
+} // namespace
 
 // Loading lists into the window: both modes, and failures that must leave the open list.
 class tst_loading : public QObject {
@@ -17,6 +34,7 @@ private slots:
     void failedLoadsKeepTheOpenList_data();
     void failedLoadsKeepTheOpenList();
     void recentFileMenuLoads();
+    void refusesAHundredMegabytesOfRandomBytes();
 
 private:
     QComboBox* combo(const frmMain& window, const char* name)
@@ -143,6 +161,33 @@ void tst_loading::recentFileMenuLoads()
     QCOMPARE(window.items(), QStringList{"one"});
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuFileMRUF1"))->text(),
              QStringLiteral("&1  First.zva"));
+}
+
+void tst_loading::refusesAHundredMegabytesOfRandomBytes()
+{
+    const QString good = m_program->addList(QStringLiteral("Good.zva"), QStringLiteral("a"));
+    const QString noise = m_program->folder() + QStringLiteral("/Download.zva");
+    {
+        QFile file(noise);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray chunk(1024 * 1024, Qt::Uninitialized);
+        for (int megabyte = 0; megabyte < 100; ++megabyte) {
+            QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(chunk.data()),
+                                                  chunk.size() / 4);
+            QCOMPARE(file.write(chunk), chunk.size());
+        }
+    }
+    FakeMessageBox messages;
+    frmMain window(m_program->folder(), m_program->settingsFile());
+    window.LoadZVFFile(good);
+    const qint64 peakBefore = peakKilobytes();
+
+    QVERIFY(!window.LoadZVFFile(noise));
+    // Refused by its size before a byte is read: the process holds no more memory than before.
+    QCOMPARE(messages.captions(), QStringList{QStringLiteral("Zorvel")});
+    QVERIFY(messages.requests().constFirst().text.contains(QStringLiteral("32 MB")));
+    QVERIFY(peakKilobytes() - peakBefore < 4 * 1024);
+    QCOMPARE(window.items(), QStringList{QStringLiteral("a")});
 }
 
 QTEST_MAIN(tst_loading)
