@@ -1,5 +1,5 @@
 # Developer shortcuts; ./run.sh and ./test.sh are all a user needs.
-.PHONY: all run test test-sanitize bench format clean
+.PHONY: all run test test-sanitize fuzz bench format clean
 
 all:
 	scripts/build.sh
@@ -13,6 +13,10 @@ test:
 test-sanitize:
 	scripts/test-sanitize.sh
 
+# Each fuzz target for FUZZ_SECONDS (default 60).
+fuzz:
+	scripts/fuzz.sh
+
 bench:
 	scripts/setup.sh
 	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -23,4 +27,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-release build-sanitize
+	rm -rf build build-release build-sanitize build-fuzz

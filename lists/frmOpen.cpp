@@ -34,12 +34,12 @@ frmOpen::frmOpen(const QString& programFolder, QWidget* parent)
     setTabOrder(cmdOpenLine, cmdOpenWord);
     setTabOrder(cmdOpenWord, cmdCancel);
     cmdOpenLine->setDefault(true);
-    connect(cmdOpenLine, &QPushButton::clicked, this, [this] { open(false); });
-    connect(cmdOpenWord, &QPushButton::clicked, this, [this] { open(true); });
+    connect(cmdOpenLine, &QPushButton::clicked, this, [this] { openSelected(false); });
+    connect(cmdOpenWord, &QPushButton::clicked, this, [this] { openSelected(true); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         if (item->data(0, Qt::UserRole).toString() != kFolderTag)
-            open(false);
+            openSelected(false);
     });
 }
 
@@ -117,7 +117,7 @@ QString frmOpen::fullPath(const QTreeWidgetItem* item) const
     return texts.join(u'/');
 }
 
-void frmOpen::open(bool wordMode)
+void frmOpen::openSelected(bool wordMode)
 {
     const QTreeWidgetItem* selected = TreeView1->currentItem();
     if (!selected) {

@@ -33,7 +33,7 @@ protected:
 
 private:
     void Form_Load();
-    void open(bool wordMode);
+    void openSelected(bool wordMode);
     QString fullPath(const QTreeWidgetItem* item) const;
 
     QString m_programFolder;

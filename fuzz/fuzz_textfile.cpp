@@ -1,0 +1,28 @@
+// Any bytes as a text file for the text box: signatures, UTF-32 and UTF-16 of both orders,
+// the UTF-8 inspection and the code pages, UTF-7 among them.
+
+#include "unitext/textfilecodec.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    int bom = -1;
+    textfile::decodeFile(bytes, true, 1256, &bom);
+    if (!textfile::isKnownBom(bom))
+        std::abort();
+    textfile::decodeFile(bytes, false, 1252, &bom);
+
+    const QString utf7 = textfile::decodeCodepage(bytes, textfile::kUtf7);
+    textfile::encodeCodepage(utf7, textfile::kUtf7);
+
+    // UTF-16 written by the program reads back as it was.
+    const QString units = textfile::decodeUtf16(bytes, false);
+    if (textfile::decodeUtf16(textfile::encodeUtf16LE(units), false) != units)
+        std::abort();
+    const QString wide = textfile::decodeUtf32(bytes, true);
+    textfile::encodeFile(wide, textfile::kUtf32LE, 0);
+    return 0;
+}
