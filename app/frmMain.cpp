@@ -30,6 +30,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -51,7 +52,8 @@ QString baseCaption()
 
 } // namespace
 
-frmMain::frmMain(const QString& programFolder, const QString& settingsFile, QWidget* parent)
+frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
+                 const QString& listToOpen, QWidget* parent)
     : QMainWindow(parent)
     , m_programFolder(programFolder)
     , m_settings(settingsFile)
@@ -80,6 +82,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile, QWid
     connect(Timer2, &IntervalTimer::timeout, this, &frmMain::Timer2_Timer);
     buildTopBand(client);
     buildMenus();
+    nameForScreenReaders();
     connectRangeControls();
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
@@ -91,10 +94,32 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile, QWid
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    Form_Load();
+    Form_Load(listToOpen);
 }
 
 frmMain::~frmMain() = default;
+
+// Controls that have no caption or label of their own; the rest are named by them.
+void frmMain::nameForScreenReaders()
+{
+    const std::pair<QWidget*, QString> names[] = {
+        {cmdPrevRange, cmdPrevRange->toolTip()},
+        {cmdNextRange, cmdNextRange->toolTip()},
+        {cmbLineFrom, tr("From line")},
+        {cmbLineTo, tr("To line")},
+        {ctlTabs1, tr("Pages")},
+        {Splitter1, tr("Divider between the listed items and the complete text")},
+        {lstList, tr("Listed items")},
+        {txtCompleteText, tr("Complete text")},
+        {sdrListingSpeed, tr("Listing speed")},
+        {lstSelected, tr("Recalled items")},
+        {lstSelect, tr("Choices")},
+        {txtAnswer, tr("Right answer")},
+        {wbHelp, tr("Read-me")},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(name);
+}
 
 void frmMain::buildTopBand(QWidget* client)
 {
@@ -173,14 +198,14 @@ void frmMain::buildMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
-void frmMain::Form_Load()
+void frmMain::Form_Load(const QString& listToOpen)
 {
     wbHelp->setOffline(true);
     lblTimeTaken->setText(QStringLiteral("0 sec"));
     Timer1->setEnabled(false);
     buildRecentFileMenu();
     setWindowTitle(baseCaption());
-    reopenMostRecentList();
+    openStartingList(listToOpen);
     ctlTabs1->setSelectedTab(m_settings.activeTab());
     sdrListingSpeed->setValue(3);
     sdrListingSpeed->setValue(m_settings.listerSpeed());
@@ -198,8 +223,16 @@ void frmMain::Form_Load()
     wbHelp->setOffline(true);
 }
 
-void frmMain::reopenMostRecentList()
+void frmMain::openStartingList(const QString& listToOpen)
 {
+    // A list named at start-up that cannot be found is said so; start-up then goes on as usual.
+    if (!listToOpen.isEmpty()) {
+        const QString path = QFileInfo(listToOpen).absoluteFilePath();
+        if (QFileInfo(path).isFile() && LoadZVFFile(path))
+            return; // the stored range belongs to the most recent list, not to this one
+        if (!QFileInfo(path).isFile())
+            showNoItemSelectedMessage(this);
+    }
     const QString mostRecent = mnuFileMRUF[0]->data().toString();
     // A recent file that vanished is skipped silently at start-up.
     if (mostRecent.isEmpty() || !QFileInfo(mostRecent).isFile())

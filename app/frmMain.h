@@ -37,7 +37,10 @@ class QToolButton;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    frmMain(const QString& programFolder, const QString& settingsFile, QWidget* parent = nullptr);
+    // `listToOpen`, when given, is opened at start-up instead of the most recent list, as when
+    // the program is started on a list file.
+    frmMain(const QString& programFolder, const QString& settingsFile,
+            const QString& listToOpen = QString(), QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Loads the list file at `strZVFFile` in the current mode. A load that fails says why and
@@ -66,6 +69,7 @@ protected:
 private:
     void buildTopBand(QWidget* client);
     void buildMenus();
+    void nameForScreenReaders();
     void buildTabStrip(QWidget* client);
     void buildListerPage(QWidget* page);
     void buildTesterPage(QWidget* page);
@@ -74,7 +78,7 @@ private:
     void Form_Resize();
     void ctlTabs1_TabClick(int& OldTab, int& NewTab);
     void mnuHelpHelp_Click();
-    void Form_Load();
+    void Form_Load(const QString& listToOpen);
     void Form_Unload();
     void mnuFileLoad_Click();
     void mnuFileNew_Click();
@@ -85,7 +89,7 @@ private:
     void buildRecentFileMenu();
     void addToRecentFiles(const QString& path);
 
-    void reopenMostRecentList();
+    void openStartingList(const QString& listToOpen);
     void restoreStoredRange();
 
     // Range selection.

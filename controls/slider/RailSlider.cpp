@@ -1,10 +1,12 @@
 #include "RailSlider.h"
 
+#include "accessibility/controlaccessibility.h"
 #include "common/PropertyBag.h"
 #include "common/drawedge.h"
 #include "common/keycodes.h"
 #include "common/twips.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,6 +41,7 @@ int edgeKindFor(int railStyle)
 RailSlider::RailSlider(QWidget* parent)
     : QWidget(parent)
 {
+    installControlAccessibility();
     // A new instance: the knob at the minimum end of the vertical default.
     m_knobPos = QPointF(0, height() - m_knob.height());
 }
@@ -125,6 +128,10 @@ RailSlider::SetResult RailSlider::setValue(qint64 Value)
             placeKnobAlongAxis(m_value);
         update();
         m_lastValue = m_value;
+        if (QAccessible::isActive()) {
+            QAccessibleValueChangeEvent announced(this, m_value);
+            QAccessible::updateAccessibility(&announced);
+        }
         emit ValueChanged();
         if (m_value == m_max)
             emit ArrivedLast();

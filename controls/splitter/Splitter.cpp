@@ -1,5 +1,6 @@
 #include "Splitter.h"
 
+#include "accessibility/controlaccessibility.h"
 #include "common/PropertyBag.h"
 #include "common/twips.h"
 #include "splitlayout.h"
@@ -19,6 +20,7 @@ Splitter::Splitter(QWidget* parent)
     : QWidget(parent)
     , m_bar(new QWidget(this))
 {
+    installControlAccessibility();
     m_bar->setObjectName(QStringLiteral("SplitterBar"));
     m_bar->setAutoFillBackground(true);
     m_bar->installEventFilter(this);

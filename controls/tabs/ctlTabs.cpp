@@ -1,5 +1,6 @@
 #include "ctlTabs.h"
 
+#include "accessibility/controlaccessibility.h"
 #include "common/PropertyBag.h"
 #include "common/drawedge.h"
 #include "common/keycodes.h"
@@ -11,6 +12,7 @@
 ctlTabs::ctlTabs(QWidget* parent)
     : QWidget(parent)
 {
+    installControlAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_tabFont = FontRecord::fromQFont(font());
@@ -191,6 +193,7 @@ void ctlTabs::setSelectedTab(int Value)
     m_selected = qBound(1, Value, m_count);
     changed(QStringLiteral("TABSELECTED"));
     DrawTabs();
+    announceSelectedChild(this, m_selected - 1); // the tabs are the first accessible children
     int newTab = Value;
     emit TabClick(old, newTab);
 }

@@ -33,6 +33,7 @@ public:
     bool UseFocusRect() const { return m_useFocusRect; }
     void setUseFocusRect(bool Value);
     QString Caption() const { return m_captions.value(m_selected - 1); }
+    QString TabCaption(int tab) const { return m_captions.value(tab - 1); } // tab from 1
     void setCaption(const QString& Value);
     QString TabFrame() const { return m_frames.value(m_selected - 1); }
     void setTabFrame(const QString& Value);

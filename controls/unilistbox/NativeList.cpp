@@ -1,6 +1,7 @@
 #include "NativeList.h"
 
 #include "DrawItemEvent.h"
+#include "accessibility/controlaccessibility.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@ NativeList::NativeList(QWidget* controlWindow)
     : QAbstractScrollArea(controlWindow)
     , m_controlWindow(controlWindow)
 {
+    installControlAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -117,6 +119,7 @@ void NativeList::setCaret(int index)
     else if (m_caret >= bar->value() + rows)
         bar->setValue(m_caret - rows + 1);
     updateItem(m_caret);
+    announceSelectedChild(this, m_caret); // the items are the list's accessible children
 }
 
 int NativeList::findPrefix(const QString& prefix, int start) const

@@ -1,5 +1,6 @@
 #include "UniText.h"
 
+#include "accessibility/controlaccessibility.h"
 #include "common/PropertyBag.h"
 #include "common/atomicsave.h"
 #include "common/controlevents.h"
@@ -198,6 +199,7 @@ void UniText::createEditWindow()
         m_edit = line;
     }
     m_editWidget->setObjectName(QStringLiteral("edit"));
+    nameEditor();
     m_editWidget->setLayoutDirection(m_p.RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     // A new editor takes the control's place in the focus chain; with the proxy still set,
     // the order would be asked of the old editor.
@@ -279,6 +281,18 @@ void UniText::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeEditWindow();
+}
+
+void UniText::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    nameEditor();
+}
+
+void UniText::nameEditor()
+{
+    m_editWidget->setAccessibleName(accessibleNameOf(this));
+    m_editWidget->setAccessibleDescription(accessibleDescription());
 }
 
 void UniText::applyFont()

@@ -152,10 +152,13 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     class EditBox;
     class EditLine;
+
+    void nameEditor(); // the editor is what a screen reader meets: it carries the control's name
 
     SscCallback sscCallback(int position) override;
     void ControlWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget* hWnd, int uMsg,

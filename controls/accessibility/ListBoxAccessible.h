@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QHash>
+
+class NativeList;
+
+// The Unicode list box's inner list, which holds the focus, as a list whose children are its
+// items. Item interfaces are made only for the items a screen reader asks about, so a list
+// of 80,000 items costs nothing until then.
+class ListBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ListBoxAccessible(NativeList* list);
+    ~ListBoxAccessible() override;
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+    QString text(QAccessible::Text t) const override;
+
+private:
+    NativeList* list() const;
+
+    mutable QHash<int, QAccessible::Id> m_items;
+};

@@ -1,0 +1,53 @@
+#include "ValueAccessible.h"
+
+#include "controlaccessibility.h"
+
+ValueAccessible::ValueAccessible(QWidget* widget, QAccessible::Role role, Value value)
+    : QAccessibleWidget(widget, role)
+    , m_value(std::move(value))
+{
+}
+
+QString ValueAccessible::text(QAccessible::Text t) const
+{
+    switch (t) {
+    case QAccessible::Name:
+        return accessibleNameOf(widget());
+    case QAccessible::Value:
+        return QString::number(m_value.current());
+    default:
+        return QAccessibleWidget::text(t);
+    }
+}
+
+void* ValueAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::ValueInterface)
+        return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QVariant ValueAccessible::currentValue() const
+{
+    return m_value.current();
+}
+
+void ValueAccessible::setCurrentValue(const QVariant& value)
+{
+    m_value.set(value.toInt());
+}
+
+QVariant ValueAccessible::maximumValue() const
+{
+    return m_value.maximum();
+}
+
+QVariant ValueAccessible::minimumValue() const
+{
+    return m_value.minimum();
+}
+
+QVariant ValueAccessible::minimumStepSize() const
+{
+    return 1;
+}

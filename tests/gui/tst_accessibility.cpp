@@ -1,0 +1,167 @@
+#include "WindowDriver.h"
+#include "slider/RailSlider.h"
+#include "splitter/Splitter.h"
+#include "tabs/ctlTabs.h"
+#include "unilistbox/NativeList.h"
+#include "unilistbox/UniListBox.h"
+#include "unitext/UniText.h"
+
+#include <QAccessible>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+QAccessibleInterface* of(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+} // namespace
+
+// What a screen reader finds in the main window, read through Qt's accessibility interfaces.
+class tst_accessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlHasAName();
+    void tabStripIsAPageTabList();
+    void sliderAndSplitterHaveValues();
+    void listBoxItemsCanBeReadAndPressed();
+    void textBoxIsNamedEditableText();
+};
+
+void tst_accessibility::everyControlHasAName()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أَلِف"), QStringLiteral("بَاء")}, false, 1);
+    QStringList unnamed;
+    for (QWidget* widget : d.window->findChildren<QWidget*>()) {
+        // Parts of other controls (scroll bars, a combo box's own list) are theirs to name.
+        if (widget->window() != d.window.get() || widget->focusPolicy() == Qt::NoFocus ||
+            qobject_cast<QScrollBar*>(widget) ||
+            qobject_cast<QComboBox*>(widget->parentWidget()) ||
+            qobject_cast<QAbstractScrollArea*>(widget->parentWidget()) || widget->focusProxy() ||
+            widget->inherits("QMenu") || widget->inherits("QMenuBar"))
+            continue;
+        if (of(widget)->text(QAccessible::Name).isEmpty())
+            unnamed.append(widget->objectName() + u':' + widget->metaObject()->className());
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+
+    // Names come from captions, without the access key's ampersand; a list named by a label
+    // is labelled by it (on this desktop a combo box's name is its text).
+    QCOMPARE(of(d.control("cmdAll"))->text(QAccessible::Name), QStringLiteral("All"));
+    const auto labels = of(d.control("cmbFrom"))->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels[0].first->object(), d.control("lblFrom"));
+}
+
+void tst_accessibility::tabStripIsAPageTabList()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أَلِف"), QStringLiteral("بَاء")}, false, 1);
+    auto* strip = d.control<ctlTabs>("ctlTabs1");
+    QAccessibleInterface* tabs = of(strip);
+    QCOMPARE(tabs->role(), QAccessible::PageTabList);
+    QVERIFY(tabs->childCount() > 3); // the three tabs, then the pages
+    QStringList names;
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* tab = tabs->child(i);
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->state().selected, i == 0);
+        QCOMPARE(tabs->indexOfChild(tab), i);
+        QVERIFY(!tab->rect().isEmpty());
+        QCOMPARE(tabs->childAt(tab->rect().center().x(), tab->rect().center().y()), tab);
+        names.append(tab->text(QAccessible::Name));
+    }
+    QCOMPARE(names, (QStringList{"Lister", "Tester", "Readme/Help"}));
+    const int page = tabs->indexOfChild(of(d.control("fra1")));
+    QVERIFY(page >= 3);
+    QCOMPARE(tabs->child(page)->object(), d.control("fra1"));
+
+    // Pressing the Tester tab opens its page and starts a test, as a click does.
+    QAccessibleInterface* tester = tabs->child(1);
+    QCOMPARE(tester->actionInterface()->actionNames(),
+             QStringList{QAccessibleActionInterface::pressAction()});
+    tester->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(strip->SelectedTab(), 2);
+    QVERIFY(tester->state().selected);
+    QVERIFY(d.control("lstSelect")->isVisible());
+}
+
+void tst_accessibility::sliderAndSplitterHaveValues()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أَلِف")}, false, 1);
+    auto* slider = d.control<RailSlider>("sdrListingSpeed");
+    QAccessibleInterface* speed = of(slider);
+    QCOMPARE(speed->role(), QAccessible::Slider);
+    QVERIFY(!speed->text(QAccessible::Name).isEmpty());
+    QAccessibleValueInterface* value = speed->valueInterface();
+    QVERIFY(value);
+    QCOMPARE(value->currentValue().toInt(), slider->Value());
+    QCOMPARE(value->minimumValue().toInt(), slider->Min());
+    QCOMPARE(value->maximumValue().toInt(), slider->Max());
+    value->setCurrentValue(slider->Max());
+    QCOMPARE(slider->Value(), slider->Max());
+    QCOMPARE(speed->text(QAccessible::Value), QString::number(slider->Max()));
+    value->setCurrentValue(slider->Max() + 1); // refused by the slider's own rules
+    QCOMPARE(slider->Value(), slider->Max());
+
+    auto* splitter = d.control<Splitter>("Splitter1");
+    QAccessibleInterface* divider = of(splitter);
+    QCOMPARE(divider->role(), QAccessible::Splitter);
+    QCOMPARE(divider->valueInterface()->currentValue().toInt(), 60);
+    divider->valueInterface()->setCurrentValue(40);
+    QCOMPARE(splitter->SplitPercent(), 40);
+}
+
+void tst_accessibility::listBoxItemsCanBeReadAndPressed()
+{
+    WindowDriver d;
+    const QStringList items{QStringLiteral("أَلِف"), QStringLiteral("بَاء"),
+                            QStringLiteral("تَاء")};
+    d.open(items, false, 2);
+    auto* select = d.control<UniListBox>("lstSelect");
+    QAccessibleInterface* choices = of(select->hWnd());
+    QCOMPARE(choices->role(), QAccessible::List);
+    QVERIFY(!choices->text(QAccessible::Name).isEmpty());
+    QCOMPARE(choices->childCount(), select->ListCount());
+    for (int i = 0; i < select->ListCount(); ++i) {
+        QCOMPARE(choices->child(i)->role(), QAccessible::ListItem);
+        QCOMPARE(choices->child(i)->text(QAccessible::Name), select->List(i));
+        QCOMPARE(choices->indexOfChild(choices->child(i)), i);
+    }
+    QCOMPARE(choices->child(select->ListCount()), nullptr);
+
+    // Pressing the right choice picks it, as a click does.
+    const int right = d.rows("lstSelect").indexOf(u' ' + items[0] + QStringLiteral("   "));
+    QVERIFY(right > 0);
+    QAccessibleInterface* choice = choices->child(right);
+    choice->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(d.control<QLabel>("lblCorrect")->text(), QStringLiteral("1"));
+    QCOMPARE(d.control<UniListBox>("lstSelected")->ListCount(), 1);
+
+    // An item that is no longer there says so instead of reading past the end.
+    select->Clear();
+    QVERIFY(!choice->isValid());
+    QCOMPARE(choice->text(QAccessible::Name), QString());
+    QCOMPARE(choices->childCount(), 0);
+}
+
+void tst_accessibility::textBoxIsNamedEditableText()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أَلِف")}, false, 1);
+    auto* text = d.control<UniText>("txtCompleteText");
+    QAccessibleInterface* editor = of(text->focusProxy());
+    QCOMPARE(editor->role(), QAccessible::EditableText);
+    QVERIFY(!editor->text(QAccessible::Name).isEmpty());
+    QVERIFY(editor->textInterface());
+}
+
+QTEST_MAIN(tst_accessibility)
+#include "tst_accessibility.moc"
