@@ -15,6 +15,7 @@ private slots:
     void firstRunStartsEmptyAndStoresDefaults();
     void reopensTheMostRecentList();
     void skipsAVanishedRecentFileSilently();
+    void opensTheListItIsStartedOn();
     void startsWithADamagedSettingsFile_data();
     void startsWithADamagedSettingsFile();
 };
@@ -79,6 +80,33 @@ void tst_startup::skipsAVanishedRecentFileSilently()
     QVERIFY(messages.requests().isEmpty());
     // The vanished file is still offered in the menu.
     QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuFileMRUF1"))->isVisible());
+}
+
+void tst_startup::opensTheListItIsStartedOn()
+{
+    ScratchProgram program;
+    const QString recent = program.addList(QStringLiteral("Recent.zva"), QStringLiteral("r"));
+    const QString chosen = program.addList(QStringLiteral("Arabic/Chosen.zva"),
+                                           QStringLiteral("c1\r\nc2"));
+    program.writeSettings("[Zorvel20]\nFromRange=0\nToRange=0\nMRUF=" + recent.toUtf8() +
+                          "|*|\n");
+    FakeMessageBox messages;
+    {
+        // As a file manager passes it: the list instead of the most recent one, its whole
+        // range (the stored one belongs to the other list), and first among the recent files.
+        frmMain window(program.folder(), program.settingsFile(), chosen);
+        QCOMPARE(window.items(), (QStringList{"c1", "c2"}));
+        QCOMPARE(window.range().size(), 2);
+        window.close();
+    }
+    QVERIFY(messages.requests().isEmpty());
+    QCOMPARE(program.setting(QStringLiteral("MRUF")), chosen + "|*|" + recent + "|*|");
+
+    // A name that leads nowhere is said so, and start-up goes on with the most recent list.
+    frmMain window(program.folder(), program.settingsFile(),
+                   program.folder() + QStringLiteral("/Nowhere.zva"));
+    QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
+    QCOMPARE(window.items(), (QStringList{"c1", "c2"}));
 }
 
 void tst_startup::startsWithADamagedSettingsFile_data()
