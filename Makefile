@@ -1,5 +1,5 @@
 # Developer shortcuts; ./run.sh and ./test.sh are all a user needs.
-.PHONY: all run test test-sanitize fuzz bench format clean
+.PHONY: all run test test-sanitize fuzz bench package format clean
 
 all:
 	scripts/build.sh
@@ -23,8 +23,12 @@ bench:
 	cmake --build build-release --target zorvel-bench
 	build-release/bench/zorvel-bench
 
+# The Debian package, in build-package/.
+package:
+	scripts/package.sh
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-release build-sanitize build-fuzz
+	rm -rf build build-release build-sanitize build-fuzz build-package
