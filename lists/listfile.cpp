@@ -44,7 +44,8 @@ QString tr(const char* text)
 // Most lists are read at the speed of this loop: wider vectors where the processor has them.
 __attribute__((target_clones("avx2", "default")))
 #endif
-qsizetype decodeInPlace(char16_t* units, qsizetype count, Error* error)
+qsizetype
+decodeInPlace(char16_t* units, qsizetype count, Error* error)
 {
     constexpr int kBlock = 100;
     static constexpr std::array<qint16, kBlock> kShifts = [] {
@@ -85,7 +86,8 @@ qsizetype decodeInPlace(char16_t* units, qsizetype count, Error* error)
 // The characters of the units held in `text`'s memory: `text` is cut to them.
 void decodeText(QString* text, qsizetype count, Error* error)
 {
-    const qsizetype written = decodeInPlace(reinterpret_cast<char16_t*>(text->data()), count, error);
+    const qsizetype written =
+        decodeInPlace(reinterpret_cast<char16_t*>(text->data()), count, error);
     if (error->isError())
         text->clear();
     else
@@ -116,8 +118,8 @@ qint64 readInto(QIODevice& device, QString* storage, Error* error)
             storage->resize(qMin<qint64>(2 * storage->size(), kMaxFileBytes / 2 + 1));
             continue;
         }
-        const qint64 count = device.read(reinterpret_cast<char*>(storage->data()) + filled,
-                                         room - filled);
+        const qint64 count =
+            device.read(reinterpret_cast<char*>(storage->data()) + filled, room - filled);
         if (count < 0) {
             *error = {Error::ReadFailed, 0, device.errorString()};
             return 0;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ChildAccessible.h"
+
 #include <QAccessibleWidget>
-#include <QHash>
 
 class NativeList;
 
@@ -11,7 +12,6 @@ class NativeList;
 class ListBoxAccessible : public QAccessibleWidget {
 public:
     explicit ListBoxAccessible(NativeList* list);
-    ~ListBoxAccessible() override;
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
@@ -23,5 +23,5 @@ public:
 private:
     NativeList* list() const;
 
-    mutable QHash<int, QAccessible::Id> m_items;
+    mutable ChildInterfaces m_items;
 };

@@ -3,50 +3,27 @@
 #include "controlaccessibility.h"
 #include "tabs/ctlTabs.h"
 
-#include <QPointer>
-#include <QWindow>
-
 namespace {
 
-// One tab of the strip: pressing it selects its page as a click does.
-class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// One tab of the strip, child index i for tab i + 1: pressing it selects its page as a click
+// does.
+class TabAccessible : public ChildAccessible {
 public:
-    TabAccessible(ctlTabs* strip, int tab)
-        : m_strip(strip)
-        , m_tab(tab)
-    {
-    }
+    using ChildAccessible::ChildAccessible;
 
-    bool isValid() const override { return m_strip && m_tab <= m_strip->Tabs(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override
-    {
-        return m_strip ? m_strip->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_strip.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    bool isValid() const override { return strip() && tab() <= strip()->Tabs(); }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
 
     QString text(QAccessible::Text t) const override
     {
-        if (t != QAccessible::Name || !isValid())
-            return {};
-        return m_strip->TabCaption(m_tab);
+        return t == QAccessible::Name && isValid() ? strip()->TabCaption(tab()) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override
     {
-        if (!isValid() || m_tab > m_strip->tabRects().size())
+        if (!isValid() || tab() > strip()->tabRects().size())
             return {};
-        const QRect tab = m_strip->tabRects()[m_tab - 1].fill();
-        return QRect(m_strip->mapToGlobal(tab.topLeft()), tab.size());
+        return onScreen(strip(), strip()->tabRects()[m_index].fill());
     }
 
     QAccessible::State state() const override
@@ -56,31 +33,23 @@ public:
             return state;
         state.selectable = true;
         state.focusable = true;
-        state.selected = m_strip->SelectedTab() == m_tab;
-        state.focused = state.selected && m_strip->hasFocus();
-        state.invisible = !m_strip->isVisible();
-        state.disabled = !m_strip->isEnabled();
+        state.selected = strip()->SelectedTab() == tab();
+        state.focused = state.selected && strip()->hasFocus();
+        state.invisible = !strip()->isVisible();
+        state.disabled = !strip()->isEnabled();
         return state;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ActionInterface)
-            return static_cast<QAccessibleActionInterface*>(this);
-        return nullptr;
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override
     {
-        if (name == pressAction() && isValid() && m_strip->isEnabled())
-            m_strip->setSelectedTab(m_tab);
+        if (name == pressAction() && isValid() && strip()->isEnabled())
+            strip()->setSelectedTab(tab());
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    QPointer<ctlTabs> m_strip;
-    int m_tab; // 1-based, as the strip counts its tabs
+    ctlTabs* strip() const { return static_cast<ctlTabs*>(m_owner.data()); }
+    int tab() const { return m_index + 1; }
 };
 
 } // namespace
@@ -88,12 +57,6 @@ private:
 TabStripAccessible::TabStripAccessible(ctlTabs* strip)
     : QAccessibleWidget(strip, QAccessible::PageTabList)
 {
-}
-
-TabStripAccessible::~TabStripAccessible()
-{
-    for (const QAccessible::Id id : std::as_const(m_tabs))
-        QAccessible::deleteAccessibleInterface(id);
 }
 
 ctlTabs* TabStripAccessible::strip() const
@@ -113,19 +76,15 @@ QAccessibleInterface* TabStripAccessible::child(int index) const
         return nullptr;
     if (index >= tabs)
         return QAccessibleWidget::child(index - tabs);
-    while (m_tabs.size() < tabs) {
-        auto* tab = new TabAccessible(strip(), int(m_tabs.size()) + 1);
-        m_tabs.append(QAccessible::registerAccessibleInterface(tab));
-    }
-    return QAccessible::accessibleInterface(m_tabs[index]);
+    return m_tabs.get(index, [&] { return new TabAccessible(strip(), index); });
 }
 
 int TabStripAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
     const int tabs = strip()->Tabs();
-    for (int i = 0; i < qMin<int>(tabs, int(m_tabs.size())); ++i)
-        if (QAccessible::accessibleInterface(m_tabs[i]) == child)
-            return i;
+    const int tab = m_tabs.indexOf(child);
+    if (tab >= 0)
+        return tab < tabs ? tab : -1;
     const int page = QAccessibleWidget::indexOfChild(child);
     return page < 0 ? -1 : tabs + page;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ChildAccessible.h"
+
 #include <QAccessibleWidget>
-#include <QList>
 
 class ctlTabs;
 
@@ -10,7 +11,6 @@ class ctlTabs;
 class TabStripAccessible : public QAccessibleWidget {
 public:
     explicit TabStripAccessible(ctlTabs* strip);
-    ~TabStripAccessible() override;
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
@@ -21,5 +21,5 @@ public:
 private:
     ctlTabs* strip() const;
 
-    mutable QList<QAccessible::Id> m_tabs; // made when first asked for, one per tab
+    mutable ChildInterfaces m_tabs;
 };

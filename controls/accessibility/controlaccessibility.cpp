@@ -39,10 +39,10 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
     }
     if (className == u"Splitter") {
         auto* splitter = static_cast<Splitter*>(widget);
-        return new ValueAccessible(widget, QAccessible::Splitter,
-                                   {[splitter] { return splitter->SplitPercent(); },
-                                    [] { return 0; }, [] { return 100; },
-                                    [splitter](int percent) { splitter->setSplitPercent(percent); }});
+        return new ValueAccessible(
+            widget, QAccessible::Splitter,
+            {[splitter] { return splitter->SplitPercent(); }, [] { return 0; }, [] { return 100; },
+             [splitter](int percent) { splitter->setSplitPercent(percent); }});
     }
     return nullptr;
 }

@@ -63,8 +63,7 @@ void tst_recentfiles::menu_data()
         << "/A|*|/B|*|/C|*|/D|*|/E|*|/F|*|" << QStringList{"/A", "/B", "/C", "/D", "/E"};
     QTest::newRow("an empty entry keeps its position")
         << "/A|*||*|/C|*|" << QStringList{"/A", "", "/C", ""};
-    QTest::newRow("markers only: every entry hidden")
-        << "|*||*||*|" << QStringList{"", "", "", ""};
+    QTest::newRow("markers only: every entry hidden") << "|*||*||*|" << QStringList{"", "", "", ""};
 }
 
 void tst_recentfiles::menu()

@@ -6,8 +6,8 @@
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
 
-#include <QAccessible>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -41,8 +41,7 @@ void tst_accessibility::everyControlHasAName()
     for (QWidget* widget : d.window->findChildren<QWidget*>()) {
         // Parts of other controls (scroll bars, a combo box's own list) are theirs to name.
         if (widget->window() != d.window.get() || widget->focusPolicy() == Qt::NoFocus ||
-            qobject_cast<QScrollBar*>(widget) ||
-            qobject_cast<QComboBox*>(widget->parentWidget()) ||
+            qobject_cast<QScrollBar*>(widget) || qobject_cast<QComboBox*>(widget->parentWidget()) ||
             qobject_cast<QAbstractScrollArea*>(widget->parentWidget()) || widget->focusProxy() ||
             widget->inherits("QMenu") || widget->inherits("QMenuBar"))
             continue;
@@ -122,8 +121,7 @@ void tst_accessibility::sliderAndSplitterHaveValues()
 void tst_accessibility::listBoxItemsCanBeReadAndPressed()
 {
     WindowDriver d;
-    const QStringList items{QStringLiteral("أَلِف"), QStringLiteral("بَاء"),
-                            QStringLiteral("تَاء")};
+    const QStringList items{QStringLiteral("أَلِف"), QStringLiteral("بَاء"), QStringLiteral("تَاء")};
     d.open(items, false, 2);
     auto* select = d.control<UniListBox>("lstSelect");
     QAccessibleInterface* choices = of(select->hWnd());

@@ -86,10 +86,9 @@ void tst_startup::opensTheListItIsStartedOn()
 {
     ScratchProgram program;
     const QString recent = program.addList(QStringLiteral("Recent.zva"), QStringLiteral("r"));
-    const QString chosen = program.addList(QStringLiteral("Arabic/Chosen.zva"),
-                                           QStringLiteral("c1\r\nc2"));
-    program.writeSettings("[Zorvel20]\nFromRange=0\nToRange=0\nMRUF=" + recent.toUtf8() +
-                          "|*|\n");
+    const QString chosen =
+        program.addList(QStringLiteral("Arabic/Chosen.zva"), QStringLiteral("c1\r\nc2"));
+    program.writeSettings("[Zorvel20]\nFromRange=0\nToRange=0\nMRUF=" + recent.toUtf8() + "|*|\n");
     FakeMessageBox messages;
     {
         // As a file manager passes it: the list instead of the most recent one, its whole
