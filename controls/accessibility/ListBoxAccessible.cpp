@@ -1,6 +1,5 @@
 #include "ListBoxAccessible.h"
 
-#include "controlaccessibility.h"
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 
@@ -85,7 +84,7 @@ private:
 } // namespace
 
 ListBoxAccessible::ListBoxAccessible(NativeList* list)
-    : QAccessibleWidget(list, QAccessible::List)
+    : NamedAccessible(list, QAccessible::List)
 {
 }
 
@@ -123,11 +122,4 @@ QAccessibleInterface* ListBoxAccessible::childAt(int x, int y) const
 QAccessibleInterface* ListBoxAccessible::focusChild() const
 {
     return list()->hasFocus() ? child(list()->caret()) : nullptr;
-}
-
-QString ListBoxAccessible::text(QAccessible::Text t) const
-{
-    if (t == QAccessible::Name)
-        return accessibleNameOf(widget());
-    return QAccessibleWidget::text(t);
 }

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "ChildAccessible.h"
-
-#include <QAccessibleWidget>
+#include "NamedAccessible.h"
 
 class NativeList;
 
 // The Unicode list box's inner list, which holds the focus, as a list whose children are its
 // items. Item interfaces are made only for the items a screen reader asks about, so a list
 // of 80,000 items costs nothing until then.
-class ListBoxAccessible : public QAccessibleWidget {
+class ListBoxAccessible : public NamedAccessible {
 public:
     explicit ListBoxAccessible(NativeList* list);
 
@@ -18,7 +17,6 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
-    QString text(QAccessible::Text t) const override;
 
 private:
     NativeList* list() const;

@@ -1,6 +1,5 @@
 #include "TabStripAccessible.h"
 
-#include "controlaccessibility.h"
 #include "tabs/ctlTabs.h"
 
 namespace {
@@ -55,7 +54,7 @@ private:
 } // namespace
 
 TabStripAccessible::TabStripAccessible(ctlTabs* strip)
-    : QAccessibleWidget(strip, QAccessible::PageTabList)
+    : NamedAccessible(strip, QAccessible::PageTabList)
 {
 }
 
@@ -97,11 +96,4 @@ QAccessibleInterface* TabStripAccessible::childAt(int x, int y) const
             return tab;
     }
     return QAccessibleWidget::childAt(x, y);
-}
-
-QString TabStripAccessible::text(QAccessible::Text t) const
-{
-    if (t == QAccessible::Name)
-        return accessibleNameOf(widget());
-    return QAccessibleWidget::text(t);
 }

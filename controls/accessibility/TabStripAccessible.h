@@ -1,14 +1,13 @@
 #pragma once
 
 #include "ChildAccessible.h"
-
-#include <QAccessibleWidget>
+#include "NamedAccessible.h"
 
 class ctlTabs;
 
 // The tab strip as a page tab list: its tabs come first among its children, then the pages
 // placed inside it.
-class TabStripAccessible : public QAccessibleWidget {
+class TabStripAccessible : public NamedAccessible {
 public:
     explicit TabStripAccessible(ctlTabs* strip);
 
@@ -16,7 +15,6 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
-    QString text(QAccessible::Text t) const override;
 
 private:
     ctlTabs* strip() const;

@@ -1,30 +1,23 @@
 #include "ValueAccessible.h"
 
-#include "controlaccessibility.h"
-
 ValueAccessible::ValueAccessible(QWidget* widget, QAccessible::Role role, Value value)
-    : QAccessibleWidget(widget, role)
+    : NamedAccessible(widget, role)
     , m_value(std::move(value))
 {
 }
 
 QString ValueAccessible::text(QAccessible::Text t) const
 {
-    switch (t) {
-    case QAccessible::Name:
-        return accessibleNameOf(widget());
-    case QAccessible::Value:
+    if (t == QAccessible::Value)
         return QString::number(m_value.current());
-    default:
-        return QAccessibleWidget::text(t);
-    }
+    return NamedAccessible::text(t);
 }
 
 void* ValueAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
+    return NamedAccessible::interface_cast(type);
 }
 
 QVariant ValueAccessible::currentValue() const

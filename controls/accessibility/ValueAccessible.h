@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QAccessibleWidget>
+#include "NamedAccessible.h"
 
 #include <functional>
 
 // A control that stands for one whole number in a range, such as the slider's value or the
 // splitter's percentage: a screen reader reads it and may set it.
-class ValueAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class ValueAccessible : public NamedAccessible, public QAccessibleValueInterface {
 public:
     struct Value {
         std::function<int()> current;
