@@ -57,12 +57,12 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     : QMainWindow(parent)
     , m_programFolder(programFolder)
     , m_settings(settingsFile)
-    , m_tickCount([] {
-        return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(
-                          std::chrono::steady_clock::now().time_since_epoch())
-                          .count());
-    })
-    , m_random(quint32(std::chrono::system_clock::now().time_since_epoch().count()))
+    , m_tester(std::mt19937(quint32(std::chrono::system_clock::now().time_since_epoch().count())),
+               [] {
+                   return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count());
+               })
     , Timer1(new IntervalTimer(this))
     , Timer2(new IntervalTimer(this))
     , m_itemNumbers(new ItemNumberModel(this))
@@ -206,7 +206,11 @@ void frmMain::Form_Load(const QString& listToOpen)
     buildRecentFileMenu();
     setWindowTitle(baseCaption());
     openStartingList(listToOpen);
-    ctlTabs1->setSelectedTab(m_settings.activeTab());
+    {
+        // Without a list the restart of the stored tab's page has nothing to say at start-up.
+        const QSignalBlocker quiet(colItems.isEmpty() ? ctlTabs1 : nullptr);
+        ctlTabs1->setSelectedTab(m_settings.activeTab());
+    }
     sdrListingSpeed->setValue(3);
     sdrListingSpeed->setValue(m_settings.listerSpeed());
     sdrListingSpeed_ValueChanged(); // an unchanged value raised no event
@@ -283,16 +287,15 @@ void frmMain::mnuFileLoad_Click()
     m_openWindow->showModal();
     if (m_openWindow->SelectedFileName.isEmpty())
         return;
-    blnWordMode = m_openWindow->WordMode;
-    LoadZVFFile(m_openWindow->SelectedFileName);
-    if (ctlTabs1->SelectedTab() == 3)
+    if (LoadZVFFile(m_openWindow->SelectedFileName, m_openWindow->WordMode) &&
+        ctlTabs1->SelectedTab() == 3)
         ctlTabs1->setSelectedTab(1);
 }
 
 void frmMain::mnuFileNew_Click()
 {
     frmNew editor(m_programFolder, this);
-    connect(&editor, &frmNew::listSaved, this, &frmMain::LoadZVFFile);
+    connect(&editor, &frmNew::listSaved, this, [this](const QString& path) { LoadZVFFile(path); });
     editor.exec();
 }
 
@@ -331,10 +334,10 @@ void frmMain::addToRecentFiles(const QString& path)
     m_settings.setRecentFiles(recentfiles::add(m_settings.recentFiles(), path));
 }
 
-bool frmMain::LoadZVFFile(const QString& strZVFFile)
+bool frmMain::LoadZVFFile(const QString& strZVFFile, bool wordMode)
 {
     // Everything that can fail happens before the open list is touched.
-    LoadedList list = loadList(strZVFFile, blnWordMode);
+    LoadedList list = loadList(strZVFFile, wordMode);
     if (list.status == LoadedList::Missing) {
         showNoItemSelectedMessage(this);
         return false;
@@ -344,6 +347,7 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile)
         return false;
     }
 
+    blnWordMode = wordMode;
     colItems = std::move(list.items.items);
     {
         // The old selection of the line lists means nothing for the new lines; the range
@@ -352,9 +356,7 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile)
         const QSignalBlocker toBlocker(cmbLineTo);
         m_lines->setLines(std::move(list.items.lines));
     }
-    Timer2->setEnabled(false);
     FillRangeCombos(); // the whole list, which in word mode the line lists show too
-    Timer2->setEnabled(true);
 
     strLastOpenFolder = list.folder;
     m_settings.setLastOpenFolder(strLastOpenFolder);

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "ListerSession.h"
 #include "PracticeRange.h"
+#include "TesterSession.h"
 #include "ZorvelSettings.h"
-#include "rangestep.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
-#include <functional>
-#include <random>
 
 class HelpView;
 class frmOpen;
@@ -45,21 +44,26 @@ public:
 
     // Loads the list file at `strZVFFile` in the current mode. A load that fails says why and
     // leaves the open list, its range and the practice as they were; the result tells which.
-    bool LoadZVFFile(const QString& strZVFFile);
+    bool LoadZVFFile(const QString& strZVFFile) { return LoadZVFFile(strZVFFile, blnWordMode); }
+    // The same in the mode given, which becomes the window's mode only when the load succeeds.
+    bool LoadZVFFile(const QString& strZVFFile, bool wordMode);
 
     bool wordMode() const { return blnWordMode; }
-    void setWordMode(bool wordMode) { blnWordMode = wordMode; }
 
     const QStringList& items() const { return colItems; }
     const QString& listName() const { return strListName; }
     const QString& lastOpenFolder() const { return strLastOpenFolder; }
     const QString& programFolder() const { return m_programFolder; }
     const PracticeRange& range() const { return colRange; }
-    int currentItem() const { return intCurItem; }
+    const ListerSession& lister() const { return m_lister; }
+    const TesterSession& tester() const { return m_tester; }
 
     // What varies from run to run: the millisecond tick counter and the random order.
-    void setTickCounter(std::function<qint64()> tickCount) { m_tickCount = std::move(tickCount); }
-    void seedRandom(quint32 seed) { m_random.seed(seed); }
+    void setTickCounter(TesterSession::TickCounter tickCount)
+    {
+        m_tester.setTickCounter(std::move(tickCount));
+    }
+    void seedRandom(quint32 seed) { m_tester.setRandom(std::mt19937(seed)); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,9 +101,7 @@ private:
     void FillRangeCombos();
     void ApplyRange();
     void ShowComboFromTo();
-    void applyAndRestart();
-    void selectRange(const RangeSelection& range);
-    RangeSelection selectedRange() const;
+    void applyAndRestart(const PracticeRange& range);
     void showRangeInLineLists();
     void cmbFrom_Click();
     void cmbTo_Click();
@@ -118,7 +120,9 @@ private:
     void cmdRestartListing_Click();
     void cmdManualListing_Click();
     void Timer2_Timer();
+    void runListingClockWhenNeeded();
     void sdrListingSpeed_ValueChanged();
+    void chkRestartListing_Click();
     void lstList_Click();
     void lstList_DblClick();
     void putReferenceOnClipboard();
@@ -126,12 +130,11 @@ private:
     // The Tester.
     void cmdRestartTest_Click();
     void ShowChoices();
-    bool IsCorrectAnswer(const QString& text) const;
+    void lstSelect_MouseDown();
     void lstSelect_MouseUp();
     bool Form_KeyPress(const QString& text);
     void Timer1_Timer();
     void showVerdict(bool right);
-    qint64 tickSeconds() const;
 
     QString m_programFolder;
     ZorvelSettings m_settings;
@@ -143,17 +146,11 @@ private:
     QString strListName;
     bool blnComboEvents = true;
 
-    // The current range and the overflow marks (Tag) of the From and To lists.
+    // The practised range; each practice mode keeps the one it was restarted with.
     PracticeRange colRange;
-    int intCurItem = 0;
-    std::optional<int> cmbFromTag;
-    std::optional<int> cmbToTag;
-
-    // The Lister lists from the first item of the range; the Tester's next item is its own.
-    int intListPos = 1;
-    qint64 lngTestStart = 0;
-    std::function<qint64()> m_tickCount;
-    std::mt19937 m_random;
+    ListerSession m_lister;
+    TesterSession m_tester;
+    bool m_pickArmed = false; // a press on the choices that its release may answer
 
     IntervalTimer* Timer1 = nullptr;
     IntervalTimer* Timer2 = nullptr;

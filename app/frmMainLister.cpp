@@ -1,4 +1,5 @@
-// frmMain: the Lister, which shows the items of the range one after another.
+// frmMain: the Lister, which shows the items of the range one after another. The listing
+// itself is `m_lister`; these handlers show what it lists.
 
 #include "frmMain.h"
 
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -24,7 +24,7 @@ void frmMain::cmdRestartListing_Click()
         return;
     }
     lstList->Clear();
-    intListPos = 1;
+    m_lister.restart(colRange);
     Timer2_Timer();
 }
 
@@ -35,23 +35,24 @@ void frmMain::cmdManualListing_Click()
 
 void frmMain::Timer2_Timer()
 {
-    if (colRange.isEmpty())
-        return;
-    if (intListPos > colRange.size()) {
-        if (!chkRestartListing->isChecked() || sdrListingSpeed->Value() == listing::kQuickSpeed)
-            return; // finished: ticks do nothing until the next restart
-        lstList->Clear();
-        intListPos = 1;
+    const std::optional<ListerSession::Step> step = m_lister.step();
+    if (step) {
+        if (step->startedOver)
+            lstList->Clear();
+        lstList->AddItem(listing::entry(blnWordMode, step->number, getDisplayWords(step->text)), -1,
+                         step->position);
+        txtCompleteText->setText(step->text);
+        lstList->setListIndex(lstList->NewIndex());
+        if (m_lister.speed() == listing::kManualSpeed)
+            putReferenceOnClipboard();
     }
-    const QString& item = colRange.at(intListPos);
-    // Numbered from the range's own first item: the Tester moves its next item on its own.
-    const int number = colRange.first() + intListPos - 1;
-    lstList->AddItem(listing::entry(blnWordMode, number, getDisplayWords(item)), -1, intListPos);
-    txtCompleteText->setText(item);
-    lstList->setListIndex(lstList->NewIndex());
-    if (sdrListingSpeed->Value() == listing::kManualSpeed)
-        putReferenceOnClipboard();
-    ++intListPos;
+    runListingClockWhenNeeded();
+}
+
+// The clock wakes the program only while a tick can show something.
+void frmMain::runListingClockWhenNeeded()
+{
+    Timer2->setEnabled(m_lister.needsClock());
 }
 
 void frmMain::sdrListingSpeed_ValueChanged()
@@ -60,17 +61,26 @@ void frmMain::sdrListingSpeed_ValueChanged()
     const std::optional<listing::Speed> speed = listing::speed(sdrListingSpeed->Value());
     if (!speed)
         return;
+    m_lister.setSpeed(sdrListingSpeed->Value());
     lblSpeed->setText(speed->caption);
     Timer2->setInterval(speed->interval);
     if (sdrListingSpeed->Value() == listing::kManualSpeed)
         cmdManualListing->show();
+    runListingClockWhenNeeded();
+}
+
+void frmMain::chkRestartListing_Click()
+{
+    m_lister.setRestartOnFinish(chkRestartListing->isChecked());
+    runListingClockWhenNeeded();
 }
 
 void frmMain::lstList_Click()
 {
+    const PracticeRange& listed = m_lister.range();
     const int position = lstList->ItemData(lstList->ListIndex());
-    if (position >= 1 && position <= colRange.size())
-        txtCompleteText->setText(colRange.at(position));
+    if (position >= 1 && position <= listed.size())
+        txtCompleteText->setText(listed.at(position));
 }
 
 void frmMain::lstList_DblClick()

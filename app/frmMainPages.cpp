@@ -78,7 +78,7 @@ void frmMain::buildListerPage(QWidget* page)
     slider.write(QStringLiteral("Orientation"), 0);
     slider.write(QStringLiteral("Max"), 6);
     slider.write(QStringLiteral("Value"), 3);
-    slider.write(QStringLiteral("SliderIcon"), listing::knobPicture());
+    slider.write(QStringLiteral("SliderIcon"), knobPicture());
     sdrListingSpeed->readProperties(slider);
     sdrListingSpeed->resize(sdrListingSpeed->size()); // lays the read properties out
     lblSpeed = makeDesigned<QLabel>(page, "lblSpeed", twipsRect(8280, 1965, 1935, 225));
@@ -92,6 +92,7 @@ void frmMain::buildListerPage(QWidget* page)
     connect(cmdManualListing, &QPushButton::clicked, this, &frmMain::cmdManualListing_Click);
     connect(sdrListingSpeed, &RailSlider::ValueChanged, this,
             &frmMain::sdrListingSpeed_ValueChanged);
+    connect(chkRestartListing, &QCheckBox::toggled, this, &frmMain::chkRestartListing_Click);
     connect(lstList, &UniListBox::Click, this, &frmMain::lstList_Click);
     connect(lstList, &UniListBox::DblClick, this, &frmMain::lstList_DblClick);
 }
@@ -125,6 +126,7 @@ void frmMain::buildTesterPage(QWidget* page)
     txtAnswer->setPalette(answer);
 
     connect(cmdRestartTest, &QPushButton::clicked, this, &frmMain::cmdRestartTest_Click);
+    connect(lstSelect, &UniListBox::MouseDown, this, &frmMain::lstSelect_MouseDown);
     connect(lstSelect, &UniListBox::MouseUp, this, &frmMain::lstSelect_MouseUp);
 }
 

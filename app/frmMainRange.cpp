@@ -1,5 +1,6 @@
 // frmMain: choosing the range with the From and To lists, the line lists of word mode, the
-// presets and the stepping buttons.
+// presets and the stepping buttons. The practised range is `colRange`; the lists show it and
+// offer a new one, which only apply-and-restart makes the practised range.
 
 #include "frmMain.h"
 
@@ -29,29 +30,25 @@ void frmMain::connectRangeControls()
 void frmMain::FillRangeCombos()
 {
     blnComboEvents = false;
-    cmbFromTag.reset();
-    cmbToTag.reset();
     m_itemNumbers->setCount(static_cast<int>(colItems.size()));
-    cmbFrom->setCurrentIndex(cmbFrom->count() > 0 ? 0 : -1);
-    cmbTo->setCurrentIndex(cmbTo->count() - 1);
-    applyAndRestart();
+    applyAndRestart(PracticeRange(colItems));
 }
 
+// The lists and buttons show the practised range.
 void frmMain::ApplyRange()
 {
-    const int from = cmbFrom->currentIndex();
-    const int to = cmbTo->currentIndex();
-    colRange = PracticeRange(colItems, from + 1, to + 1);
+    blnComboEvents = false;
+    cmbFrom->setCurrentIndex(colRange.first() - 1);
+    cmbTo->setCurrentIndex(colRange.last() - 1);
+    blnComboEvents = true;
+    showRangeInLineLists();
 
-    const RangeButtons buttons = rangeButtons(from, to, cmbTo->count());
+    const RangeButtons buttons = colRange.buttons();
     cmdAll->setEnabled(buttons.all);
     cmdFirst5->setEnabled(buttons.first5);
     cmdFirst10->setEnabled(buttons.first10);
     cmdNextRange->setEnabled(buttons.next);
     cmdPrevRange->setEnabled(buttons.previous);
-
-    intCurItem = from + 1;
-    showRangeInLineLists();
 }
 
 void frmMain::ShowComboFromTo()
@@ -62,31 +59,16 @@ void frmMain::ShowComboFromTo()
     cmbTo->setVisible(!blnWordMode);
 }
 
-void frmMain::applyAndRestart()
+void frmMain::applyAndRestart(const PracticeRange& range)
 {
-    blnComboEvents = true;
+    colRange = range;
     ApplyRange();
     cmdRestartTest_Click();
     cmdRestartListing_Click();
 }
 
-RangeSelection frmMain::selectedRange() const
-{
-    return {cmbFrom->currentIndex(), cmbTo->currentIndex(), cmbFromTag, cmbToTag};
-}
-
-void frmMain::selectRange(const RangeSelection& range)
-{
-    blnComboEvents = false;
-    cmbFrom->setCurrentIndex(range.from);
-    cmbTo->setCurrentIndex(range.to);
-    cmbFromTag = range.fromMark;
-    cmbToTag = range.toMark;
-    applyAndRestart();
-}
-
 // In word mode the line lists are what the user sees, so they show the lines that hold the
-// first and last item of the range whichever control chose it.
+// first and last item chosen, whichever control chose them.
 void frmMain::showRangeInLineLists()
 {
     if (!blnWordMode)
@@ -104,7 +86,7 @@ void frmMain::cmbFrom_Click()
     if (cmbFrom->currentIndex() > cmbTo->currentIndex())
         refuseInvalidChoice(cmbFrom, cmbTo->currentIndex());
     else
-        applyAndRestart();
+        applyAndRestart(colRange.chosen(cmbFrom->currentIndex() + 1, cmbTo->currentIndex() + 1));
 }
 
 void frmMain::cmbTo_Click()
@@ -114,18 +96,17 @@ void frmMain::cmbTo_Click()
     if (cmbTo->currentIndex() < cmbFrom->currentIndex())
         refuseInvalidChoice(cmbTo, cmbFrom->currentIndex());
     else
-        applyAndRestart();
+        applyAndRestart(colRange.chosen(cmbFrom->currentIndex() + 1, cmbTo->currentIndex() + 1));
 }
 
-// The range and both practice modes keep what they had; only the list is put back in order.
+// Only the list is put back in order; the practised range and both practice modes keep what
+// they had.
 void frmMain::refuseInvalidChoice(QComboBox* corrected, int index)
 {
     blnComboEvents = false;
     MessageBox::inform(this, QStringLiteral("FROM cannot be greater than TO"),
                        QStringLiteral("Invalid Selection"));
     corrected->setCurrentIndex(index);
-    cmbFromTag.reset();
-    cmbToTag.reset();
     blnComboEvents = true;
     showRangeInLineLists();
 }
@@ -146,7 +127,7 @@ void frmMain::cmbLineTo_Click()
 // The range buttons need a list; without one they say how to open one.
 bool frmMain::requireOpenList()
 {
-    if (cmbFrom->count() > 0)
+    if (!colItems.isEmpty())
         return true;
     showOpenFileMessage(this);
     return false;
@@ -169,27 +150,20 @@ void frmMain::cmdFirst10_Click()
 
 void frmMain::selectFirstItems(int size)
 {
-    if (!requireOpenList())
-        return;
-    selectRange(firstItems(selectedRange(), cmbTo->count(), size));
+    if (requireOpenList())
+        applyAndRestart(colRange.firstItems(size));
 }
 
 void frmMain::cmdNextRange_Click()
 {
-    if (!requireOpenList())
-        return;
-    const RangeSelection range = selectedRange();
-    if (range.to != cmbTo->count() - 1)
-        selectRange(stepNext(range, cmbTo->count()));
+    if (requireOpenList() && colRange.last() < colRange.count())
+        applyAndRestart(colRange.next());
 }
 
 void frmMain::cmdPrevRange_Click()
 {
-    if (!requireOpenList())
-        return;
-    const RangeSelection range = selectedRange();
-    if (range.from != 0)
-        selectRange(stepPrevious(range));
+    if (requireOpenList() && colRange.first() > 1)
+        applyAndRestart(colRange.previous());
 }
 
 // The stored range comes back only for the list it was stored with in mind: an index beyond
@@ -201,12 +175,12 @@ void frmMain::restoreStoredRange()
     if (from == -1)
         return;
     const int to = m_settings.toRange();
-    const int last = cmbFrom->count() - 1;
-    RangeSelection range = selectedRange();
-    if (from <= last)
-        range.from = from;
-    if (to >= 0 && to <= last)
-        range.to = to;
-    if (range.from <= range.to)
-        selectRange(range);
+    int first = colRange.first();
+    int last = colRange.last();
+    if (from < colRange.count())
+        first = from + 1;
+    if (to >= 0 && to < colRange.count())
+        last = to + 1;
+    if (first <= last)
+        applyAndRestart(colRange.chosen(first, last));
 }

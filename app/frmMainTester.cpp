@@ -1,18 +1,16 @@
-// frmMain: the Tester, which offers the next item among up to two that follow it.
+// frmMain: the Tester, which offers the next item among up to two that follow it. The test
+// itself is `m_tester`; these handlers show its choices, verdicts, counts and clock.
 
 #include "frmMain.h"
 
 #include "common/IntervalTimer.h"
-#include "itemlist.h"
 #include "listmessages.h"
+#include "tabs/ctlTabs.h"
 #include "testing.h"
 #include "unilistbox/UniListBox.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-
-#include <cmath>
 
 namespace {
 
@@ -23,15 +21,14 @@ const OleColor kWrongBackground = oleColor(255, 221, 221);
 
 void frmMain::cmdRestartTest_Click()
 {
-    if (cmbFrom->count() == 0) {
+    if (colItems.isEmpty()) {
         showOpenFileMessage(this);
         return;
     }
     if (colRange.isEmpty())
         return;
     lstSelected->Clear();
-    lstSelect->Clear();
-    intCurItem = cmbFrom->currentIndex() + 1;
+    m_tester.restart(colRange);
     ShowChoices();
     lblCorrect->setText(QStringLiteral("0"));
     lblWrong->setText(QStringLiteral("0"));
@@ -43,47 +40,37 @@ void frmMain::cmdRestartTest_Click()
 
 void frmMain::ShowChoices()
 {
-    const QStringList choices =
-        testing::shuffledItems(colRange, intCurItem, cmbTo->currentIndex() + 1, 3, m_random);
     lstSelect->Clear();
     lstSelect->AddItem(testing::kHeader);
-    for (const QString& item : choices)
-        lstSelect->AddItem(getDisplayWords(item));
+    for (const QString& choice : m_tester.choices())
+        lstSelect->AddItem(choice);
     lstSelect->setListIndex(0);
 }
 
-bool frmMain::IsCorrectAnswer(const QString& text) const
+// A press on the list arms the pick its release makes, so that the second release of a
+// double-click, which no press of its own precedes, picks nothing.
+void frmMain::lstSelect_MouseDown()
 {
-    return colRange.containsNumber(intCurItem) &&
-           text == getDisplayWords(colRange.byNumber(intCurItem));
-}
-
-qint64 frmMain::tickSeconds() const
-{
-    return std::llround(double(m_tickCount()) / 1000.0);
+    m_pickArmed = true;
 }
 
 void frmMain::lstSelect_MouseUp()
 {
-    const int row = lstSelect->ListIndex();
-    if (row < 1)
+    if (!std::exchange(m_pickArmed, false))
         return;
-    if (!Timer1->isEnabled()) {
-        Timer1->setEnabled(true);
-        lngTestStart = tickSeconds();
-    }
-    const QString picked = lstSelect->List(row);
-    const bool right = IsCorrectAnswer(picked);
+    const TesterSession::Answer answer = m_tester.pick(lstSelect->ListIndex() - 1);
+    if (answer.verdict == TesterSession::Verdict::None)
+        return;
+    Timer1->setEnabled(m_tester.isClockRunning());
+    const bool right = answer.verdict == TesterSession::Verdict::Right;
     if (right) {
-        lstSelected->AddItem(testing::recalledEntry(blnWordMode, intCurItem, picked));
+        lstSelected->AddItem(testing::recalledEntry(blnWordMode, answer.number, answer.row));
         lstSelected->setListIndex(lstSelected->NewIndex());
-        ++intCurItem;
-        if (intCurItem <= cmbTo->currentIndex() + 1) {
-            ShowChoices();
-        } else {
-            Timer1->setEnabled(false);
+        if (m_tester.isComplete()) {
             lstSelect->Clear();
             lstSelect->AddItem(testing::kComplete);
+        } else {
+            ShowChoices();
         }
     }
     showVerdict(right);
@@ -92,8 +79,8 @@ void frmMain::lstSelect_MouseUp()
 
 void frmMain::showVerdict(bool right)
 {
-    QLabel* counter = right ? lblCorrect : lblWrong;
-    counter->setText(QString::number(counter->text().toInt() + 1));
+    lblCorrect->setText(QString::number(m_tester.rightCount()));
+    lblWrong->setText(QString::number(m_tester.wrongCount()));
     lstSelect->setBackColor(right ? kRightBackground : kWrongBackground);
     txtAnswer->setText(right ? QStringLiteral("Correct") : QStringLiteral("Wrong"));
     QPalette palette = txtAnswer->palette();
@@ -101,14 +88,15 @@ void frmMain::showVerdict(bool right)
     txtAnswer->setPalette(palette);
 }
 
-// The digits 1 to 3 pick out a choice row, typed on a Latin or an Arabic keyboard. Selecting
-// only highlights the row; the pick itself is made by the mouse.
+// While the Tester is shown, the digits 1 to 3 pick out a choice row, typed on a Latin or an
+// Arabic keyboard; elsewhere they are the focused control's. Selecting only highlights the
+// row; the pick itself is made by the mouse.
 bool frmMain::Form_KeyPress(const QString& text)
 {
     static const QString digits[] = {QStringLiteral("1\u0661\u06F1"),
                                      QStringLiteral("2\u0662\u06F2"),
                                      QStringLiteral("3\u0663\u06F3")};
-    if (text.size() != 1)
+    if (text.size() != 1 || ctlTabs1->SelectedTab() != 2)
         return false;
     for (int row = 1; row <= 3; ++row) {
         if (digits[row - 1].contains(text.front())) {
@@ -122,6 +110,5 @@ bool frmMain::Form_KeyPress(const QString& text)
 
 void frmMain::Timer1_Timer()
 {
-    const qint64 seconds = std::llround(double(m_tickCount()) / 1000.0 - double(lngTestStart));
-    lblTimeTaken->setText(testing::GetSecondsInHMSFormat(seconds));
+    lblTimeTaken->setText(testing::GetSecondsInHMSFormat(m_tester.elapsedSeconds()));
 }

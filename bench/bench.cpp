@@ -128,8 +128,7 @@ int runChild(const QStringList& args)
     frmMain window(args[2], args[3]);
     window.show();
     if (args[1] == u"--child-memory" && !args.value(4).isEmpty()) {
-        window.setWordMode(true);
-        window.LoadZVFFile(args[4]);
+        window.LoadZVFFile(args[4], true);
     }
     QApplication::processEvents();
     if (args[1] == u"--child-memory")
@@ -189,7 +188,6 @@ int main(int argc, char* argv[])
     frmMain window(dir.path(), settings);
     window.show();
     QApplication::processEvents();
-    window.setWordMode(true);
     for (const int words : {1000, 10000, kLargeListWords, 320000}) {
         const QString path = words == kLargeListWords
                                  ? large
@@ -203,7 +201,7 @@ int main(int argc, char* argv[])
             open = std::move(next);
         });
         const double wholeLoad = measure(7, [&] {
-            window.LoadZVFFile(path);
+            window.LoadZVFFile(path, true);
             QApplication::processEvents();
         });
         row(QStringLiteral("LoadZVFFile, word mode, %1 words, shown window").arg(words), wholeLoad,
@@ -237,6 +235,7 @@ int main(int argc, char* argv[])
     auto* lstSelect = window.findChild<UniListBox*>(QStringLiteral("lstSelect"));
     auto pick = [&](int number) {
         lstSelect->setListIndex(rightRow(lstSelect, window.range().byNumber(number)));
+        emit lstSelect->MouseDown(1, 0, 0, 0);
         emit lstSelect->MouseUp(1, 0, 0, 0);
     };
     int next = window.range().first();

@@ -46,10 +46,14 @@ LoadedList loadList(const QString& path, bool wordMode)
         return list;
     }
     list.items = buildItems(text, wordMode);
-    if (wordMode && list.items.lines.isEmpty()) {
-        list.message = tr("The list \u201C%1\u201D holds no words, so it cannot be opened in "
-                          "word mode.")
-                           .arg(path);
+    // A list with nothing to practise would leave the window with no range at all.
+    if (list.items.items.isEmpty()) {
+        list.message = wordMode ? tr("The list \u201C%1\u201D holds no words, so it cannot be "
+                                     "opened in word mode.")
+                                      .arg(path)
+                                : tr("The list \u201C%1\u201D has no entries, so there is "
+                                     "nothing to practise.")
+                                      .arg(path);
         return list;
     }
     list.status = LoadedList::Loaded;

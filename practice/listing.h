@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QPixmap>
 #include <QString>
 
 #include <optional>
 
-// The Lister's rules that need no widget.
+// The Lister's speeds and texts.
 namespace listing {
 
 inline constexpr int kManualSpeed = 6;
@@ -25,8 +24,5 @@ QString entry(bool wordMode, int itemNumber, const QString& displayWords);
 
 // The clipboard reference of a listed entry: the list's name, ":" and its 1-based position.
 QString reference(const QString& listName, int position);
-
-// The speed slider's knob, 8 x 16 pixels, drawn by the program.
-QPixmap knobPicture();
 
 } // namespace listing

@@ -2,25 +2,6 @@
 
 namespace testing {
 
-QStringList shuffledItems(const PracticeRange& range, int next, int last, int count,
-                          std::mt19937& random)
-{
-    count = qMin(count, last - next + 1);
-    QStringList pool;
-    for (int number = next; number < next + count; ++number) {
-        if (range.containsNumber(number))
-            pool.append(range.byNumber(number));
-    }
-    QStringList result;
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    while (!pool.isEmpty()) {
-        const auto position =
-            qMin(qsizetype(uniform(random) * double(pool.size())), pool.size() - 1);
-        result.append(pool.takeAt(position));
-    }
-    return result;
-}
-
 QString recalledEntry(bool wordMode, int itemNumber, const QString& pickedRow)
 {
     if (wordMode)

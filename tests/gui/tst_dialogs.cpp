@@ -58,6 +58,7 @@ private slots:
     void openWindowButtons();
     void openCommandSwitchesFromTheReadme();
     void openWindowListThatVanishedBeforeTheLoad();
+    void refusedOpenChangesNothing();
     void newListSavePaths_data();
     void newListSavePaths();
     void newListNeverLosesTheOldFile();
@@ -208,6 +209,38 @@ void tst_dialogs::openWindowListThatVanishedBeforeTheLoad()
     d.window->findChild<QAction*>(QStringLiteral("mnuFileLoad"))->trigger();
     QCOMPARE(d.messages.captions(), QStringList{QStringLiteral("No item selected")});
     QCOMPARE(d.window->items(), (QStringList{"a", "b"}));
+}
+
+// A folder node opened in either mode is refused with one message; the tab, the mode and the
+// open list stay as they were.
+void tst_dialogs::refusedOpenChangesNothing()
+{
+    ScratchProgram program;
+    program.addList(QStringLiteral("Arabic/Part 1/B.zva"), QStringLiteral("b"));
+    QFile marker(program.folder() + QStringLiteral("/WordModeEnabled.txt"));
+    QVERIFY(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    program.writeSettings("[Zorvel20]\nActiveTab=3\n");
+    FakeMessageBox messages;
+    frmMain window(program.folder(), program.settingsFile());
+    auto openFolder = [&](const char* button) {
+        whenShown([&, button] {
+            auto* open = window.findChild<frmOpen*>();
+            open->tree()->setCurrentItem(open->node(QStringLiteral("Arabic-Part 1")));
+            open->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        });
+        window.findChild<QAction*>(QStringLiteral("mnuFileLoad"))->trigger();
+    };
+    openFolder("cmdOpenLine");
+    QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
+    QCOMPARE(window.findChild<ctlTabs*>()->SelectedTab(), 3);
+
+    messages.clear();
+    window.LoadZVFFile(program.addList(QStringLiteral("Two.zva"), QStringLiteral("x y\r\nz")));
+    openFolder("cmdOpenWord");
+    QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
+    QVERIFY(!window.wordMode());
+    QCOMPARE(window.items(), (QStringList{"x y", "z"}));
 }
 
 void tst_dialogs::newListSavePaths_data()

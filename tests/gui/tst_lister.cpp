@@ -29,12 +29,8 @@ QStringList numbered(int count)
 class tst_lister : public QObject {
     Q_OBJECT
 private slots:
-    void listsToTheEndAndRestarts();
-    void quickListStopsAtTheEnd();
-    void manualStepsPutReferencesOnTheClipboard();
-    void rangeNumbersAndReferences();
-    void fromManualToOneSecondResumes();
-    void clickingAnEntryShowsItsText();
+    void listsARangeByTimerAndByHand();
+    void finishedListingStopsItsClock();
     void wordModeEntriesHaveNoNumber();
     void realClockLists();
 };
@@ -48,95 +44,78 @@ void tst_lister::realClockLists()
     QTRY_COMPARE(d.rows("lstList").size(), 6);
 }
 
-void tst_lister::listsToTheEndAndRestarts()
-{
-    WindowDriver d;
-    d.open(numbered(3));
-    d.control<RailSlider>("sdrListingSpeed")->setValue(2);
-    QCOMPARE(d.control<QLabel>("lblSpeed")->text(), QStringLiteral("1 sec"));
-    QCOMPARE(d.rows("lstList"), QStringList{QStringLiteral(" 1.   بند 1   ")});
-    d.tick("Timer2");
-    d.tick("Timer2");
-    QCOMPARE(d.rows("lstList").size(), 3);
-    QCOMPARE(d.control<UniText>("txtCompleteText")->Text(), QStringLiteral("بند 3"));
-    QCOMPARE(d.control<UniListBox>("lstList")->ListIndex(), 2);
-    d.tick("Timer2"); // restart on finish
-    QCOMPARE(d.rows("lstList").size(), 1);
-
-    d.control<QCheckBox>("chkRestartListing")->setChecked(false);
-    for (int i = 0; i < 5; ++i)
-        d.tick("Timer2");
-    QCOMPARE(d.rows("lstList").size(), 3); // finished: ticks do nothing
-}
-
-void tst_lister::quickListStopsAtTheEnd()
-{
-    WindowDriver d;
-    d.open(numbered(4));
-    d.control<RailSlider>("sdrListingSpeed")->setValue(0);
-    for (int i = 0; i < 10; ++i)
-        d.tick("Timer2");
-    QCOMPARE(d.rows("lstList").size(), 4);
-    QVERIFY(d.control<QCheckBox>("chkRestartListing")->isChecked());
-}
-
-void tst_lister::manualStepsPutReferencesOnTheClipboard()
-{
-    WindowDriver d;
-    d.open(numbered(5));
-    d.control<RailSlider>("sdrListingSpeed")->setValue(6);
-    QVERIFY(d.control("cmdManualListing")->isVisible());
-    d.tick("Timer2");
-    QCOMPARE(d.rows("lstList").size(), 1); // the clock is stopped
-    QTest::keyClick(d.control("cmbFrom"), Qt::Key_Return);
-    QTest::keyClick(d.control("cmdRestartListing"), Qt::Key_Enter);
-    QCOMPARE(d.rows("lstList").size(), 3);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Name:3"));
-}
-
-void tst_lister::rangeNumbersAndReferences()
+void tst_lister::listsARangeByTimerAndByHand()
 {
     WindowDriver d;
     d.open(numbered(12));
     d.control<QComboBox>("cmbFrom")->setCurrentIndex(4);
-    d.control<QComboBox>("cmbTo")->setCurrentIndex(8);
-    d.control<RailSlider>("sdrListingSpeed")->setValue(1);
-    for (int i = 0; i < 4; ++i)
-        d.tick("Timer2");
-    const QStringList rows = d.rows("lstList");
-    QCOMPARE(rows.first(), QStringLiteral(" 5.   بند 5   "));
-    QCOMPARE(rows.last(), QStringLiteral(" 9.   بند 9   "));
-    d.clickRow("lstList", 0);
-    QTest::mouseDClick(d.control<UniListBox>("lstList")->hWnd()->viewport(), Qt::LeftButton, {},
-                       d.control<UniListBox>("lstList")->hWnd()->itemRect(0).center());
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Name:1"));
-}
-
-void tst_lister::fromManualToOneSecondResumes()
-{
-    WindowDriver d;
-    d.open(numbered(6));
+    d.control<QComboBox>("cmbTo")->setCurrentIndex(6);
     auto* slider = d.control<RailSlider>("sdrListingSpeed");
+    slider->setValue(2);
+    QCOMPARE(d.control<QLabel>("lblSpeed")->text(), QStringLiteral("1 sec"));
+    d.tick("Timer2");
+    d.tick("Timer2");
+    QCOMPARE(d.rows("lstList"),
+             (QStringList{QStringLiteral(" 5.   بند 5   "), QStringLiteral(" 6.   بند 6   "),
+                          QStringLiteral(" 7.   بند 7   ")}));
+    QCOMPARE(d.control<UniText>("txtCompleteText")->Text(), QStringLiteral("بند 7"));
+    QCOMPARE(d.control<UniListBox>("lstList")->ListIndex(), 2);
+
+    // An earlier entry shows its text and gives its place in the listing as the reference.
+    d.clickRow("lstList", 0);
+    QCOMPARE(d.control<UniText>("txtCompleteText")->Text(), QStringLiteral("بند 5"));
+    NativeList* inner = d.control<UniListBox>("lstList")->hWnd();
+    QTest::mouseDClick(inner->viewport(), Qt::LeftButton, {}, inner->itemRect(0).center());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Name:1"));
+
+    d.tick("Timer2"); // restart on finish
+    QCOMPARE(d.rows("lstList").size(), 1);
+
+    // By hand: Enter steps wherever the focus is, and each step is put on the clipboard.
     slider->setValue(6);
-    d.control<QPushButton>("cmdManualListing")->click();
+    QVERIFY(d.control("cmdManualListing")->isVisible());
+    d.tick("Timer2");
+    QCOMPARE(d.rows("lstList").size(), 1); // the clock is stopped
+    QTest::keyClick(d.control("cmbFrom"), Qt::Key_Return);
+    QCOMPARE(d.rows("lstList").size(), 2);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Name:2"));
+
+    // Back to a timed speed: the listing goes on where it stopped.
     slider->setValue(2);
     QVERIFY(!d.control("cmdManualListing")->isVisible());
     d.tick("Timer2");
     QCOMPARE(d.rows("lstList").size(), 3);
 }
 
-void tst_lister::clickingAnEntryShowsItsText()
+// Once nothing more can be listed, the listing clock stops waking the program; a change that
+// lets the listing go on starts it again.
+void tst_lister::finishedListingStopsItsClock()
 {
     WindowDriver d;
-    d.open(numbered(5));
-    d.control<RailSlider>("sdrListingSpeed")->setValue(1);
-    d.tick("Timer2");
-    d.tick("Timer2");
-    d.clickRow("lstList", 0);
-    QCOMPARE(d.control<UniText>("txtCompleteText")->Text(), QStringLiteral("بند 1"));
-    d.tick("Timer2");
+    d.open(numbered(4));
+    auto* timer2 = d.timer("Timer2");
+    d.control<RailSlider>("sdrListingSpeed")->setValue(0);
+    for (int i = 0; i < 10; ++i)
+        d.tick("Timer2");
     QCOMPARE(d.rows("lstList").size(), 4);
-    QCOMPARE(d.control<UniText>("txtCompleteText")->Text(), QStringLiteral("بند 4"));
+    QVERIFY(d.control<QCheckBox>("chkRestartListing")->isChecked());
+    QVERIFY(!timer2->isEnabled());
+
+    d.control<RailSlider>("sdrListingSpeed")->setValue(2);
+    QVERIFY(timer2->isEnabled());
+    d.tick("Timer2");
+    QCOMPARE(d.rows("lstList").size(), 1); // started over
+
+    d.control<QCheckBox>("chkRestartListing")->setChecked(false);
+    for (int i = 0; i < 5; ++i)
+        d.tick("Timer2");
+    QCOMPARE(d.rows("lstList").size(), 4);
+    QVERIFY(!timer2->isEnabled());
+    d.control<QCheckBox>("chkRestartListing")->setChecked(true);
+    QVERIFY(timer2->isEnabled());
+
+    QTest::mouseClick(d.control("cmdRestartListing"), Qt::LeftButton);
+    QCOMPARE(d.rows("lstList").size(), 1);
 }
 
 void tst_lister::wordModeEntriesHaveNoNumber()

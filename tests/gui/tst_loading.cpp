@@ -80,8 +80,7 @@ void tst_loading::loadsInWordMode()
                                             QStringLiteral("مَنْ جَدَّ وَجَدَ\r\n\r\nالصَّبْرُ"));
     frmMain window(m_program->folder(), m_program->settingsFile());
     window.show();
-    window.setWordMode(true);
-    window.LoadZVFFile(path);
+    window.LoadZVFFile(path, true);
 
     QCOMPARE(window.items().size(), 4);
     QCOMPARE(window.items().last(), QStringLiteral("<< الصَّبْرُ. 3>>"));
@@ -113,6 +112,7 @@ void tst_loading::failedLoadsKeepTheOpenList_data()
     QTest::newRow("vanished file") << QByteArray() << false << "No item selected";
     QTest::newRow("a unit out of range") << QByteArray::fromHex("41000080") << false << "Zorvel";
     QTest::newRow("no words in word mode") << QByteArray::fromHex("2100") << true << "Zorvel";
+    QTest::newRow("only blank lines") << QByteArray::fromHex("2100") << false << "Zorvel";
 }
 
 void tst_loading::failedLoadsKeepTheOpenList()
@@ -135,10 +135,10 @@ void tst_loading::failedLoadsKeepTheOpenList()
     combo(window, "cmbFrom")->setCurrentIndex(1);
     const QString recent = m_program->setting(QStringLiteral("MRUF"));
 
-    window.setWordMode(wordMode);
-    window.LoadZVFFile(bad);
+    window.LoadZVFFile(bad, wordMode);
 
-    QCOMPARE(messages.captions(), QStringList{caption});
+    QCOMPARE(messages.captions(), QStringList{caption}); // one message, and only this one
+    QVERIFY(!window.wordMode()); // a refused load changes nothing, the mode included
     QCOMPARE(window.items(), (QStringList{"a", "b", "c"}));
     QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0 [ Good ]"));
     QCOMPARE(window.listName(), QStringLiteral("Good"));

@@ -2,6 +2,7 @@
 #include "ScratchProgram.h"
 #include "frmMain.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +16,8 @@ private slots:
     void stepsThroughTwelveItems();
     void refusesFromAfterTo();
     void presetsNeedAList();
+    void aChoiceAfterACutStepKeepsItsOwnSize();
+    void typedNumbersChooseInTheLists();
     void lineListsChooseWordRanges();
     void restoresTheStoredRange_data();
     void restoresTheStoredRange();
@@ -78,7 +81,7 @@ void tst_range::stepsThroughTwelveItems()
     QVERIFY(!control("cmdPrevRange")->isEnabled());
     QCOMPARE(m_window->range().size(), 5);
     QCOMPARE(m_window->range().at(1), QStringLiteral("بند 1"));
-    QCOMPARE(m_window->currentItem(), 1);
+    QCOMPARE(m_window->tester().next(), 1);
     QVERIFY(m_messages->requests().isEmpty());
 }
 
@@ -122,13 +125,42 @@ void tst_range::presetsNeedAList()
     QVERIFY(!control("cmdAll")->isEnabled());
 }
 
+void tst_range::aChoiceAfterACutStepKeepsItsOwnSize()
+{
+    openWindow();
+    m_window->LoadZVFFile(m_twelve);
+    control<QComboBox>("cmbFrom")->setCurrentIndex(2);
+    control<QComboBox>("cmbTo")->setCurrentIndex(6); // 3-7
+    click("cmdPrevRange");
+    QCOMPARE(shownRange(), QStringLiteral("1-2"));
+    control<QComboBox>("cmbTo")->setCurrentIndex(3);
+    click("cmdNextRange");
+    QCOMPARE(shownRange(), QStringLiteral("5-8"));
+}
+
+// With thousands of verses, typing a number is the way to reach it.
+void tst_range::typedNumbersChooseInTheLists()
+{
+    QStringList lines;
+    for (int i = 1; i <= 30; ++i)
+        lines << QStringLiteral("آية %1").arg(i);
+    openWindow();
+    m_window->LoadZVFFile(m_program->addList(QStringLiteral("Thirty.zva"), lines.join(u"\r\n")));
+    auto* to = control<QComboBox>("cmbTo");
+    to->setFocus();
+    QTest::keyClicks(to, QStringLiteral("25"));
+    QCOMPARE(shownRange(), QStringLiteral("1-25"));
+    QTest::qWait(QApplication::keyboardInputInterval() + 100); // a pause starts a new search
+    QTest::keyClicks(to, QStringLiteral("12"));
+    QCOMPARE(shownRange(), QStringLiteral("1-12"));
+}
+
 void tst_range::lineListsChooseWordRanges()
 {
     const QString path = m_program->addList(QStringLiteral("Words.zva"),
                                             QStringLiteral("a b c\r\n\r\nd e\r\nf\r\ng h i j"));
     openWindow();
-    m_window->setWordMode(true);
-    m_window->LoadZVFFile(path);
+    m_window->LoadZVFFile(path, true);
     auto* lineFrom = control<QComboBox>("cmbLineFrom");
     auto* lineTo = control<QComboBox>("cmbLineTo");
     QCOMPARE(lineFrom->count(), 4);

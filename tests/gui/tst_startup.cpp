@@ -1,6 +1,7 @@
 #include "FakeMessageBox.h"
 #include "ScratchProgram.h"
 #include "frmMain.h"
+#include "tabs/ctlTabs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,6 +15,7 @@ class tst_startup : public QObject {
 private slots:
     void firstRunStartsEmptyAndStoresDefaults();
     void reopensTheMostRecentList();
+    void skipsAVanishedRecentFileSilently_data();
     void skipsAVanishedRecentFileSilently();
     void opensTheListItIsStartedOn();
     void startsWithADamagedSettingsFile_data();
@@ -68,16 +70,26 @@ void tst_startup::reopensTheMostRecentList()
     QVERIFY(messages.requests().isEmpty());
 }
 
+void tst_startup::skipsAVanishedRecentFileSilently_data()
+{
+    QTest::addColumn<QByteArray>("tab");
+    QTest::newRow("on the Lister") << QByteArray("1");
+    QTest::newRow("on the Tester") << QByteArray("2");
+    QTest::newRow("on the read-me") << QByteArray("3");
+}
+
 void tst_startup::skipsAVanishedRecentFileSilently()
 {
+    QFETCH(QByteArray, tab);
     ScratchProgram program;
     program.writeSettings("[Zorvel20]\nMRUF=" + program.folder().toUtf8() +
-                          "/Arabic/gone.zva|*|\nFromRange=2\nToRange=3\n");
+                          "/Arabic/gone.zva|*|\nFromRange=2\nToRange=3\nActiveTab=" + tab + "\n");
     FakeMessageBox messages;
     frmMain window(program.folder(), program.settingsFile());
     QVERIFY(window.items().isEmpty());
     QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cmbFrom"))->currentIndex(), -1);
     QVERIFY(messages.requests().isEmpty());
+    QCOMPARE(window.findChild<ctlTabs*>()->SelectedTab(), tab.toInt());
     // The vanished file is still offered in the menu.
     QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuFileMRUF1"))->isVisible());
 }

@@ -1,5 +1,8 @@
 #include "WindowDriver.h"
 #include "common/IntervalTimer.h"
+#include "itemlist.h"
+#include "tabs/ctlTabs.h"
+#include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 
 #include <QComboBox>
@@ -35,18 +38,23 @@ class tst_tester : public QObject {
 private slots:
     void init();
     void rightAndWrongPicks();
-    void oneItemRangeCompletesAtOnce();
-    void digitKeysSelectRows();
-    void clockStartsAtTheFirstPick();
+    void doubleClickIsOnePick();
+    void digitKeysSelectRowsOnTheTesterPage();
+    void refusedChoicesKeepTheTestedRange();
     void listerNumbersStayWhileTesting();
 
 private:
-    void openTester(WindowDriver& d)
+    void openTester(WindowDriver& d, const QStringList& items = kItems)
     {
-        d.open(kItems, false, 2);
+        d.open(items, false, 2);
         d.window->seedRandom(7);
         d.window->setTickCounter([this] { return m_now; });
         QTest::mouseClick(d.control("cmdRestartTest"), Qt::LeftButton);
+    }
+    QString counts(const WindowDriver& d) const
+    {
+        return d.control<QLabel>("lblCorrect")->text() + u'/' +
+               d.control<QLabel>("lblWrong")->text();
     }
     qint64 m_now = 0;
 };
@@ -62,38 +70,55 @@ void tst_tester::rightAndWrongPicks()
     openTester(d);
     QCOMPARE(d.rows("lstSelect").size(), 4);
     QCOMPARE(d.rows("lstSelect").first(), QStringLiteral("------ Select Next ------------"));
+    QCOMPARE(d.control<QLabel>("lblTimeTaken")->text(), QStringLiteral("0 sec"));
 
     const QStringList before = d.rows("lstSelect");
+    m_now += 30'000; // the clock starts at the first pick, not at the restart
     d.clickRow("lstSelect", wrongRow(d, 1));
     QCOMPARE(d.rows("lstSelect"), before); // same rows, same order
-    QCOMPARE(d.control<QLabel>("lblWrong")->text(), QStringLiteral("1"));
+    QCOMPARE(counts(d), QStringLiteral("0/1"));
     QCOMPARE(d.control<QLineEdit>("txtAnswer")->text(), QStringLiteral("Wrong"));
     QCOMPARE(d.control<UniListBox>("lstSelect")->BackColor(), oleColor(255, 221, 221));
+    QVERIFY(d.timer("Timer1")->isEnabled());
+    m_now += 65'000;
+    d.tick("Timer1");
+    QCOMPARE(d.control<QLabel>("lblTimeTaken")->text(), QStringLiteral("01 min : 05 sec"));
 
     for (int number = 1; number <= 5; ++number)
         d.clickRow("lstSelect", rightRow(d, number));
-    QCOMPARE(d.control<QLabel>("lblCorrect")->text(), QStringLiteral("5"));
+    QCOMPARE(counts(d), QStringLiteral("5/1"));
     QCOMPARE(d.rows("lstSelect"), QStringList{QStringLiteral("--- TEST COMPLETE ---")});
     QCOMPARE(d.rows("lstSelected").first(), QStringLiteral(" 1.  أَلِف   "));
     QCOMPARE(d.control<UniListBox>("lstSelect")->BackColor(), oleColor(221, 255, 221));
     QVERIFY(!d.timer("Timer1")->isEnabled());
     d.clickRow("lstSelect", 0); // the final line ignores clicks
-    QCOMPARE(d.control<QLabel>("lblCorrect")->text(), QStringLiteral("5"));
+    QCOMPARE(counts(d), QStringLiteral("5/1"));
+
+    QTest::mouseClick(d.control("cmdRestartTest"), Qt::LeftButton);
+    QCOMPARE(d.control<QLabel>("lblTimeTaken")->text(), QStringLiteral("0 sec"));
+    QCOMPARE(counts(d), QStringLiteral("0/0"));
+    QCOMPARE(d.rows("lstSelected"), QStringList());
 }
 
-void tst_tester::oneItemRangeCompletesAtOnce()
+// The second release of a double-click has no press of its own: it answers nothing, whatever
+// row the new choices put under the pointer.
+void tst_tester::doubleClickIsOnePick()
 {
     WindowDriver d;
     openTester(d);
-    d.control<QComboBox>("cmbFrom")->setCurrentIndex(2);
-    d.control<QComboBox>("cmbTo")->setCurrentIndex(2);
-    QCOMPARE(d.rows("lstSelect").size(), 2);
-    d.clickRow("lstSelect", 1);
-    QCOMPARE(d.rows("lstSelect"), QStringList{QStringLiteral("--- TEST COMPLETE ---")});
-    QCOMPARE(d.rows("lstSelected"), QStringList{QStringLiteral(" 3.  تَاء   ")});
+    NativeList* inner = d.control<UniListBox>("lstSelect")->hWnd();
+    const QPoint at = inner->itemRect(rightRow(d, 1)).center();
+    // A double-click reaches the list as press, release, double-click, release.
+    QTest::mouseClick(inner->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(inner->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(inner->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(counts(d), QStringLiteral("1/0"));
+    QCOMPARE(d.rows("lstSelected").size(), 1);
 }
 
-void tst_tester::digitKeysSelectRows()
+// While the Tester is shown the digits choose its rows, from a Latin or an Arabic keyboard;
+// elsewhere they are the focused control's.
+void tst_tester::digitKeysSelectRowsOnTheTesterPage()
 {
     WindowDriver d;
     openTester(d);
@@ -105,30 +130,50 @@ void tst_tester::digitKeysSelectRows()
     QCOMPARE(select->ListIndex(), 0);
     QTest::keyClick(focus, Qt::Key_2);
     QCOMPARE(select->ListIndex(), 2);
-    QTest::keyClicks(focus, QString()); // nothing
     QKeyEvent arabicOne(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
                         QStringLiteral("\u0661"));
     QCoreApplication::sendEvent(focus, &arabicOne);
     QCOMPARE(select->ListIndex(), 1);
-    QCOMPARE(d.control<QLabel>("lblCorrect")->text() + d.control<QLabel>("lblWrong")->text(),
-             QStringLiteral("00")); // selecting is not picking
+    QCOMPARE(counts(d), QStringLiteral("0/0")); // selecting is not picking
+
+    d.control<ctlTabs>("ctlTabs1")->setSelectedTab(1);
+    auto* from = d.control<QComboBox>("cmbFrom");
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_2);
+    QCOMPARE(from->currentText(), QStringLiteral("2"));
 }
 
-void tst_tester::clockStartsAtTheFirstPick()
+void tst_tester::refusedChoicesKeepTheTestedRange()
 {
+    QStringList twelve;
+    for (int n = 1; n <= 12; ++n)
+        twelve.append(QStringLiteral("بند %1").arg(n));
     WindowDriver d;
-    openTester(d);
-    QCOMPARE(d.control<QLabel>("lblTimeTaken")->text(), QStringLiteral("0 sec"));
-    QVERIFY(!d.timer("Timer1")->isEnabled());
-    m_now += 30'000;
-    d.clickRow("lstSelect", wrongRow(d, 1));
-    QVERIFY(d.timer("Timer1")->isEnabled());
-    m_now += 65'000;
-    d.tick("Timer1");
-    QCOMPARE(d.control<QLabel>("lblTimeTaken")->text(), QStringLiteral("01 min : 05 sec"));
+    openTester(d, twelve);
+    auto* from = d.control<QComboBox>("cmbFrom");
+    auto* to = d.control<QComboBox>("cmbTo");
+    from->setCurrentIndex(2);
+    to->setCurrentIndex(9); // 3-10
+    auto right = [&](int number) {
+        return d.rows("lstSelect").indexOf(getDisplayWords(twelve[number - 1]));
+    };
+    d.clickRow("lstSelect", right(3));
+    d.clickRow("lstSelect", right(4));
+
+    to->setCurrentIndex(1); // To 2: refused, To shows 3
+    QCOMPARE(d.messages.captions(), QStringList{QStringLiteral("Invalid Selection")});
+    QCOMPARE(to->currentText(), QStringLiteral("3"));
+    d.clickRow("lstSelect", right(5));
+    QCOMPARE(d.rows("lstSelected").size(), 3);
+    QCOMPARE(d.rows("lstSelect").size(), 4); // the test goes on to item 10
+
+    // From 8 against To 3 is refused too; a restart then tests and lists 3-10 still.
+    from->setCurrentIndex(7);
     QTest::mouseClick(d.control("cmdRestartTest"), Qt::LeftButton);
-    QCOMPARE(d.control<QLabel>("lblTimeTaken")->text(), QStringLiteral("0 sec"));
-    QCOMPARE(d.control<QLabel>("lblWrong")->text(), QStringLiteral("0"));
+    QTest::mouseClick(d.control("cmdRestartListing"), Qt::LeftButton);
+    QVERIFY(right(3) > 0);
+    QCOMPARE(d.rows("lstList").first(), QStringLiteral(" 3.   بند 3   "));
+    QCOMPARE(d.window->range().last(), 10);
 }
 
 void tst_tester::listerNumbersStayWhileTesting()

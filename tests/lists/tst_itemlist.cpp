@@ -158,7 +158,9 @@ void tst_itemlist::loadOutcomes()
 
     const QString blank = dir.filePath(QStringLiteral("blank.zva"));
     QVERIFY(!listfile::writeFile(blank, u"  \r\n").isError());
-    QCOMPARE(loadList(blank, false).status, LoadedList::Loaded);
+    list = loadList(blank, false);
+    QCOMPARE(list.status, LoadedList::Failed);
+    QVERIFY(list.message.contains(QStringLiteral("no entries")));
     list = loadList(blank, true);
     QCOMPARE(list.status, LoadedList::Failed);
     QVERIFY(list.message.contains(QStringLiteral("word mode")));

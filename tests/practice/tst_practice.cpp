@@ -8,8 +8,6 @@ class tst_practice : public QObject {
 private slots:
     void timeFormat_data();
     void timeFormat();
-    void shuffledItems_data();
-    void shuffledItems();
     void entries();
     void speeds();
 };
@@ -35,37 +33,6 @@ void tst_practice::timeFormat()
     QCOMPARE(testing::GetSecondsInHMSFormat(seconds), text);
 }
 
-void tst_practice::shuffledItems_data()
-{
-    QTest::addColumn<int>("next");
-    QTest::addColumn<int>("last");
-    QTest::addColumn<QStringList>("members");
-    QTest::newRow("three from the middle") << 4 << 9 << QStringList{"d", "e", "f"};
-    QTest::newRow("two left") << 8 << 9 << QStringList{"h", "i"};
-    QTest::newRow("one left") << 9 << 9 << QStringList{"i"};
-    QTest::newRow("none left") << 10 << 9 << QStringList{};
-}
-
-void tst_practice::shuffledItems()
-{
-    QFETCH(int, next);
-    QFETCH(int, last);
-    QFETCH(QStringList, members);
-    const QStringList items{"a", "b", "c", "d", "e", "f", "g", "h", "i"};
-    const PracticeRange range(items, 2, 9);
-    QSet<QString> orders;
-    for (quint32 seed = 0; seed < 40; ++seed) {
-        std::mt19937 random(seed);
-        QStringList choice = testing::shuffledItems(range, next, last, 3, random);
-        orders.insert(choice.join(u','));
-        choice.sort();
-        QCOMPARE(choice, members);
-    }
-    // Every order of three turns up: the shuffle is uniform, not a rotation.
-    const int expected = members.size() == 3 ? 6 : members.size() == 2 ? 2 : 1;
-    QCOMPARE(orders.size(), expected);
-}
-
 void tst_practice::entries()
 {
     QCOMPARE(listing::entry(false, 7, QStringLiteral(" a   ")), QStringLiteral(" 7.   a   "));
@@ -87,8 +54,7 @@ void tst_practice::speeds()
                                     "Manual"}));
     QCOMPARE(intervals, (QList<int>{1, 500, 1000, 1500, 2000, 2500, 0}));
     QVERIFY(!listing::speed(7));
-    QCOMPARE(listing::knobPicture().size(), QSize(8, 16));
 }
 
-QTEST_MAIN(tst_practice)
+QTEST_GUILESS_MAIN(tst_practice)
 #include "tst_practice.moc"

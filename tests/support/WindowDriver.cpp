@@ -26,8 +26,7 @@ void WindowDriver::open(const QStringList& lines, bool wordMode, int tab)
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qFatal("the window did not show");
-    window->setWordMode(wordMode);
-    window->LoadZVFFile(path);
+    window->LoadZVFFile(path, wordMode);
 }
 
 IntervalTimer* WindowDriver::timer(const char* name) const

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "PracticeRange.h"
+
+#include <optional>
+
+// The Lister: which item of its range the next step shows, and when the listing is over.
+// Steps come from the listing clock or, in manual mode, from the user.
+class ListerSession {
+public:
+    struct Step {
+        bool startedOver = false; // the range had been listed and begins again
+        int position = 0;         // in the range, 1-based
+        int number = 0;           // in the whole list
+        QString text;             // the complete item
+    };
+
+    // Lists `range` from its first item at the next step.
+    void restart(const PracticeRange& range);
+    void setSpeed(int sliderValue) { m_speed = sliderValue; }
+    int speed() const { return m_speed; }
+    void setRestartOnFinish(bool restart) { m_restartOnFinish = restart; }
+
+    // What one step shows, and the listing moves past it; nothing when the range is empty or
+    // the listing is finished.
+    std::optional<Step> step();
+
+    // The range has been listed and does not start over: only a restart lists again.
+    bool isFinished() const;
+    // Whether a tick of the listing clock can show anything: a timed speed and a listing
+    // that is not finished.
+    bool needsClock() const;
+
+    const PracticeRange& range() const { return m_range; }
+
+private:
+    PracticeRange m_range;
+    int m_position = 1;
+    int m_speed = 3;
+    bool m_restartOnFinish = true;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "PracticeRange.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <random>
+
+// The Tester: the item to pick next, the choices offered for it, the counts and the clock.
+// The order of the choices comes from an injected random generator and the clock from an
+// injected millisecond tick counter, so that tests decide both.
+class TesterSession {
+public:
+    using TickCounter = std::function<qint64()>;
+
+    enum class Verdict { None, Right, Wrong };
+    struct Answer {
+        Verdict verdict = Verdict::None;
+        int number = 0; // the item that was to be picked
+        QString row;    // the text of the row picked
+    };
+
+    TesterSession(std::mt19937 random, TickCounter tickCount);
+
+    void setRandom(std::mt19937 random) { m_random = random; }
+    void setTickCounter(TickCounter tickCount) { m_tickCount = std::move(tickCount); }
+
+    // Back to the range's first item with fresh choices, no counts, the clock stopped.
+    void restart(const PracticeRange& range);
+
+    // The display forms of the offered items, in the order offered: the item to pick next and
+    // up to two that follow it in the range. Empty once the test is complete.
+    const QStringList& choices() const { return m_choices; }
+
+    // Evaluates a pick of choice `index` (0-based). The first pick starts the clock; a right
+    // one moves on to the next item, a wrong one keeps the choices as they are. Nothing
+    // happens for an index that offers nothing.
+    Answer pick(int index);
+
+    const PracticeRange& range() const { return m_range; }
+    int next() const { return m_next; }
+    int rightCount() const { return m_right; }
+    int wrongCount() const { return m_wrong; }
+    bool isComplete() const { return !m_range.isEmpty() && m_next > m_range.last(); }
+    // From the first pick until the test is complete.
+    bool isClockRunning() const { return m_clockStarted && !isComplete(); }
+    // Whole seconds since the first pick.
+    qint64 elapsedSeconds() const;
+
+private:
+    void offerChoices();
+    double tickSeconds() const;
+
+    PracticeRange m_range;
+    std::mt19937 m_random;
+    TickCounter m_tickCount;
+    QStringList m_choices;
+    int m_next = 0;
+    int m_right = 0;
+    int m_wrong = 0;
+    bool m_clockStarted = false;
+    qint64 m_startSeconds = 0;
+};

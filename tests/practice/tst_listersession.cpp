@@ -1,0 +1,114 @@
+#include "ListerSession.h"
+#include "listing.h"
+
+#include <QTest>
+
+namespace {
+
+PracticeRange rangeOf(int count, int first, int last)
+{
+    QStringList items;
+    for (int n = 1; n <= count; ++n)
+        items.append(QStringLiteral("item %1").arg(n));
+    return PracticeRange(items).chosen(first, last);
+}
+
+// What a step showed: the item's number, "*" before it when the listing started over, "-"
+// for nothing.
+QString shown(const std::optional<ListerSession::Step>& step)
+{
+    if (!step)
+        return QStringLiteral("-");
+    return (step->startedOver ? QStringLiteral("*") : QString()) + QString::number(step->number);
+}
+
+} // namespace
+
+// The Lister's steps and its clock, without a window.
+class tst_listersession : public QObject {
+    Q_OBJECT
+private slots:
+    void steps_data();
+    void steps();
+    void finishedQuickListResumesAtATimedSpeed();
+    void stepsCarryPositionAndText();
+};
+
+void tst_listersession::steps_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<bool>("restart");
+    QTest::addColumn<QString>("shownSteps");
+    QTest::addColumn<bool>("clockAtTheEnd");
+
+    // Items 5 to 7 of a list of 12, six steps each.
+    QTest::newRow("quick list stops at the end even with restart on")
+        << listing::kQuickSpeed << true << "5 6 7 - - -" << false;
+    QTest::newRow("a timed speed starts over when restart is on")
+        << 2 << true << "5 6 7 *5 6 7" << true;
+    QTest::newRow("a timed speed finishes when restart is off")
+        << 2 << false << "5 6 7 - - -" << false;
+    QTest::newRow("manual steps start over but never need the clock")
+        << listing::kManualSpeed << true << "5 6 7 *5 6 7" << false;
+    QTest::newRow("manual without restart finishes")
+        << listing::kManualSpeed << false << "5 6 7 - - -" << false;
+}
+
+void tst_listersession::steps()
+{
+    QFETCH(int, speed);
+    QFETCH(bool, restart);
+    QFETCH(QString, shownSteps);
+    QFETCH(bool, clockAtTheEnd);
+
+    ListerSession lister;
+    lister.setSpeed(speed);
+    lister.setRestartOnFinish(restart);
+    lister.restart(rangeOf(12, 5, 7));
+    QStringList seen;
+    for (int i = 0; i < 6; ++i)
+        seen.append(shown(lister.step()));
+    QCOMPARE(seen.join(u' '), shownSteps);
+    QCOMPARE(lister.needsClock(), clockAtTheEnd);
+    QCOMPARE(lister.isFinished(), shownSteps.endsWith(u'-'));
+}
+
+// From a finished quick list, a timed speed with restart on starts the listing again at the
+// next tick; the listing clock is needed again from that moment only.
+void tst_listersession::finishedQuickListResumesAtATimedSpeed()
+{
+    ListerSession lister;
+    lister.setSpeed(listing::kQuickSpeed);
+    lister.restart(rangeOf(3, 1, 3));
+    while (lister.step()) {
+    }
+    QVERIFY(!lister.needsClock());
+    lister.setSpeed(2);
+    QVERIFY(lister.needsClock());
+    QCOMPARE(shown(lister.step()), QStringLiteral("*1"));
+
+    lister.setRestartOnFinish(false);
+    lister.step();
+    QVERIFY(lister.needsClock()); // item 3 is still to come
+    lister.step();
+    QVERIFY(!lister.needsClock());
+
+    QVERIFY(!ListerSession().needsClock()); // no range, nothing to list
+    QVERIFY(!ListerSession().step());
+}
+
+void tst_listersession::stepsCarryPositionAndText()
+{
+    ListerSession lister;
+    lister.restart(rangeOf(12, 9, 12));
+    lister.step();
+    const std::optional<ListerSession::Step> second = lister.step();
+    QCOMPARE(second->position, 2);
+    QCOMPARE(second->number, 10);
+    QCOMPARE(second->text, QStringLiteral("item 10"));
+    lister.restart(rangeOf(12, 2, 3));
+    QCOMPARE(shown(lister.step()), QStringLiteral("2")); // a restart begins afresh
+}
+
+QTEST_GUILESS_MAIN(tst_listersession)
+#include "tst_listersession.moc"
