@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ make cmake ninja-build pkg-config
+    g++ make cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-hosny-amiri fonts-dejavu-core
     "$@"
