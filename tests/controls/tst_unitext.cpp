@@ -1,3 +1,4 @@
+#include "EmissionCounter.h"
 #include "FakeMessageBox.h"
 #include "common/PropertyBag.h"
 #include "listerdesign.h"
@@ -113,10 +114,10 @@ void tst_unitext::useEventsSilencesAllButKeyUpAndScroll()
     scene.box->setText(QString(QStringLiteral("line\r\n")).repeated(60));
     scene.box->setUseEvents(false);
     QSignalSpy change(scene.box, &UniText::Change);
-    QSignalSpy keyDown(scene.box, &UniText::KeyDown);
-    QSignalSpy keyPress(scene.box, &UniText::KeyPress);
-    QSignalSpy keyUp(scene.box, &UniText::KeyUp);
-    QSignalSpy mouseDown(scene.box, &UniText::MouseDown);
+    EmissionCounter keyDown(scene.box, &UniText::KeyDown);
+    EmissionCounter keyPress(scene.box, &UniText::KeyPress);
+    EmissionCounter keyUp(scene.box, &UniText::KeyUp);
+    EmissionCounter mouseDown(scene.box, &UniText::MouseDown);
     QSignalSpy scroll(scene.box, &UniText::Scroll);
 
     QTest::keyClick(scene.edit(), Qt::Key_A);
@@ -139,7 +140,7 @@ void tst_unitext::clickOnlyWhileTheMouseIsOver()
     Scene scene;
     QList<int> click;
     connect(scene.box, &UniText::Click, this, [&](int& button) { click.append(button); });
-    QSignalSpy mouseUp(scene.box, &UniText::MouseUp);
+    EmissionCounter mouseUp(scene.box, &UniText::MouseUp);
     float x = -1;
     connect(scene.box, &UniText::MouseUp, this, [&](int&, int, float& X, float&) { x = X; });
     QSignalSpy enter(scene.box, &UniText::MouseEnter);
@@ -235,7 +236,7 @@ void tst_unitext::lockedSwallowsKeysButNotNavigation()
     scene.box->setText(QStringLiteral("abc"));
     scene.box->setLocked(true);
     scene.box->SetSel(0, 0);
-    QSignalSpy keyPress(scene.box, &UniText::KeyPress);
+    EmissionCounter keyPress(scene.box, &UniText::KeyPress);
     QTest::keyClick(scene.edit(), Qt::Key_X);
     commit(scene.edit(), QStringLiteral("ب")); // an input method's text is refused too
     QTest::keyClick(scene.edit(), Qt::Key_Right);

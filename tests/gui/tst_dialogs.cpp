@@ -1,8 +1,6 @@
-#include "FakeMessageBox.h"
-#include "ScratchProgram.h"
+#include "FakeFileDialog.h"
+#include "FakeShellOpen.h"
 #include "WindowDriver.h"
-#include "common/FileDialog.h"
-#include "common/shellopen.h"
 #include "frmNew.h"
 #include "frmOpen.h"
 #include "listfile.h"
@@ -22,6 +20,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,6 +53,7 @@ class tst_dialogs : public QObject {
     Q_OBJECT
 private slots:
     void openWindowTree();
+    void openWindowPassesOverUnreadableFolders();
     void searchSurvivesAFolderVanishing();
     void openWindowButtons();
     void openCommandSwitchesFromTheReadme();
@@ -94,15 +94,22 @@ void tst_dialogs::openWindowTree()
     QVERIFY(!open.node(QStringLiteral("Locked"))); // read-only: not searched
     QFile::setPermissions(program.folder() + QStringLiteral("/Locked"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
-    // A folder that cannot be read (for every user but the superuser) is passed over.
+void tst_dialogs::openWindowPassesOverUnreadableFolders()
+{
+    if (geteuid() == 0)
+        QSKIP("the superuser reads every folder, so none can be made unreadable here");
+    ScratchProgram program;
+    program.addList(QStringLiteral("C.zva"), QStringLiteral("c"));
     program.addList(QStringLiteral("Sealed/F.zva"), QStringLiteral("f"));
     const QString sealed = program.folder() + QStringLiteral("/Sealed");
     QFile::setPermissions(sealed, QFile::WriteOwner);
+    frmOpen open(program.folder());
     open.DirSearch(program.folder());
-    QVERIFY(open.node(QStringLiteral("C.zva")));
-    QCOMPARE(open.node(QStringLiteral("/Sealed/F.zva")) != nullptr, QFileInfo(sealed).isReadable());
     QFile::setPermissions(sealed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(open.node(QStringLiteral("C.zva")));
+    QVERIFY(!open.node(QStringLiteral("/Sealed/F.zva")));
 }
 
 void tst_dialogs::searchSurvivesAFolderVanishing()
@@ -131,15 +138,16 @@ void tst_dialogs::openWindowButtons()
         return open.findChild<QPushButton*>(QString::fromLatin1(name));
     };
 
+    bool wordButtonShown = true;
     whenShown([&] {
-        QVERIFY(open.isVisible());
-        QVERIFY(!button("cmdOpenWord")->isVisibleTo(&open)); // no WordModeEnabled.txt
-        button("cmdOpenLine")->click();                      // nothing selected
-        QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
+        wordButtonShown = button("cmdOpenWord")->isVisibleTo(&open);
+        button("cmdOpenLine")->click(); // nothing selected
         open.tree()->setCurrentItem(open.node(QStringLiteral("/Arabic/Part 1/B.zva")));
         button("cmdOpenLine")->click();
     });
     open.showModal();
+    QVERIFY(!wordButtonShown); // no WordModeEnabled.txt
+    QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
     QCOMPARE(open.SelectedFileName, program.folder() + QStringLiteral("/Arabic/Part 1/B.zva"));
     QVERIFY(!open.WordMode);
 
@@ -148,19 +156,23 @@ void tst_dialogs::openWindowButtons()
     QFile marker(program.folder() + QStringLiteral("/WordModeEnabled.txt"));
     QVERIFY(marker.open(QIODevice::WriteOnly));
     marker.close();
+    bool newListShown = true;
     whenShown([&] {
-        QVERIFY(!open.node(QStringLiteral("New.zva")));
+        newListShown = open.node(QStringLiteral("New.zva")) != nullptr;
         open.close();
     });
     open.showModal();
+    QVERIFY(!newListShown);
     QVERIFY(open.SelectedFileName.isEmpty());
     whenShown([&] {
-        QVERIFY(open.node(QStringLiteral("New.zva")));
-        QVERIFY(button("cmdOpenWord")->isVisibleTo(&open));
+        newListShown = open.node(QStringLiteral("New.zva")) != nullptr;
+        wordButtonShown = button("cmdOpenWord")->isVisibleTo(&open);
         open.tree()->setCurrentItem(open.node(QStringLiteral("New.zva")));
         button("cmdOpenWord")->click();
     });
     open.showModal();
+    QVERIFY(newListShown);
+    QVERIFY(wordButtonShown);
     QVERIFY(open.WordMode);
     QCOMPARE(open.SelectedFileName, program.folder() + QStringLiteral("/New.zva"));
 }
@@ -215,32 +227,30 @@ void tst_dialogs::openWindowListThatVanishedBeforeTheLoad()
 // open list stay as they were.
 void tst_dialogs::refusedOpenChangesNothing()
 {
-    ScratchProgram program;
-    program.addList(QStringLiteral("Arabic/Part 1/B.zva"), QStringLiteral("b"));
-    QFile marker(program.folder() + QStringLiteral("/WordModeEnabled.txt"));
+    WindowDriver d;
+    d.program.addList(QStringLiteral("Arabic/Part 1/B.zva"), QStringLiteral("b"));
+    QFile marker(d.program.folder() + QStringLiteral("/WordModeEnabled.txt"));
     QVERIFY(marker.open(QIODevice::WriteOnly));
     marker.close();
-    program.writeSettings("[Zorvel20]\nActiveTab=3\n");
-    FakeMessageBox messages;
-    frmMain window(program.folder(), program.settingsFile());
+    d.start("[Zorvel20]\nActiveTab=3\n");
     auto openFolder = [&](const char* button) {
         whenShown([&, button] {
-            auto* open = window.findChild<frmOpen*>();
+            auto* open = d.window->findChild<frmOpen*>();
             open->tree()->setCurrentItem(open->node(QStringLiteral("Arabic-Part 1")));
             open->findChild<QPushButton*>(QString::fromLatin1(button))->click();
         });
-        window.findChild<QAction*>(QStringLiteral("mnuFileLoad"))->trigger();
+        d.control<QAction>("mnuFileLoad")->trigger();
     };
     openFolder("cmdOpenLine");
-    QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
-    QCOMPARE(window.findChild<ctlTabs*>()->SelectedTab(), 3);
+    QCOMPARE(d.messages.captions(), QStringList{QStringLiteral("No item selected")});
+    QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 3);
 
-    messages.clear();
-    window.LoadZVFFile(program.addList(QStringLiteral("Two.zva"), QStringLiteral("x y\r\nz")));
+    d.messages.clear();
+    d.window->LoadZVFFile(d.program.addList(QStringLiteral("Two.zva"), QStringLiteral("x y\r\nz")));
     openFolder("cmdOpenWord");
-    QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
-    QVERIFY(!window.wordMode());
-    QCOMPARE(window.items(), (QStringList{"x y", "z"}));
+    QCOMPARE(d.messages.captions(), QStringList{QStringLiteral("No item selected")});
+    QVERIFY(!d.window->wordMode());
+    QCOMPARE(d.window->items(), (QStringList{"x y", "z"}));
 }
 
 void tst_dialogs::newListSavePaths_data()
@@ -275,15 +285,11 @@ void tst_dialogs::newListSavePaths()
     QFETCH(int, dialogs);
     ScratchProgram program;
     FakeMessageBox messages;
-    QList<FileDialog::Request> asked;
-    FileDialog::setHandler([&](QWidget*, const FileDialog::Request& request) {
-        asked.append(request);
-        return chosen.isEmpty() ? QString() : program.folder() + u'/' + chosen;
-    });
+    FakeFileDialog dialog(chosen.isEmpty() ? QString() : program.folder() + u'/' + chosen);
     frmNew editor(program.folder());
     editor.editor()->setText(text);
     editor.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
-    FileDialog::setHandler({});
+    const QList<FileDialog::Request>& asked = dialog.requests();
 
     QCOMPARE(asked.size(), dialogs);
     if (dialogs) {
@@ -292,7 +298,7 @@ void tst_dialogs::newListSavePaths()
         QCOMPARE(asked[0].startFolder, program.folder());
     }
     if (saved.isEmpty()) {
-        QVERIFY(QDir(program.folder()).entryList(QDir::Files).isEmpty());
+        QVERIFY(QDir(program.folder()).entryList({QStringLiteral("*.zva")}, QDir::Files).isEmpty());
         return;
     }
     listfile::Error error;
@@ -305,7 +311,7 @@ void tst_dialogs::newListNeverLosesTheOldFile()
     ScratchProgram program;
     const QString path = program.addList(QStringLiteral("Old.zva"), QStringLiteral("old list"));
     FakeMessageBox messages;
-    FileDialog::setHandler([&](QWidget*, const FileDialog::Request&) { return path; });
+    FakeFileDialog dialog(path);
     frmNew editor(program.folder());
     editor.editor()->setText(QString(300, u'n'));
     QPushButton* save = editor.findChild<QPushButton*>(QStringLiteral("cmdSave"));
@@ -328,7 +334,6 @@ void tst_dialogs::newListNeverLosesTheOldFile()
     save->click();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
-    FileDialog::setHandler({});
     QCOMPARE(messages.requests().last().caption, QStringLiteral("Save error"));
     listfile::Error error;
     QCOMPARE(listfile::readFile(path, &error), QStringLiteral("old list"));
@@ -340,7 +345,7 @@ void tst_dialogs::newListAsksBeforeDroppingCharacters()
     ScratchProgram program;
     FakeMessageBox messages;
     const QString path = program.folder() + QStringLiteral("/Odd.zva");
-    FileDialog::setHandler([&](QWidget*, const FileDialog::Request&) { return path; });
+    FakeFileDialog dialog(path);
     frmNew editor(program.folder());
     editor.editor()->setText(QStringLiteral("سلام\r\nلا \uFEFB\r\n\u7FFF"));
     QPushButton* save = editor.findChild<QPushButton*>(QStringLiteral("cmdSave"));
@@ -349,7 +354,6 @@ void tst_dialogs::newListAsksBeforeDroppingCharacters()
     QVERIFY(!QFile::exists(path));
     messages.queueAnswer(MessageBox::Answer::Yes);
     save->click();
-    FileDialog::setHandler({});
     listfile::Error error;
     QCOMPARE(listfile::readFile(path, &error), QStringLiteral("سلام\r\nلا \r\n"));
 }
@@ -359,14 +363,13 @@ void tst_dialogs::newListOpensInTheCurrentMode()
     WindowDriver d;
     d.open({QStringLiteral("a b")}, true);
     const QString path = d.program.folder() + QStringLiteral("/Fresh.zva");
-    FileDialog::setHandler([&](QWidget*, const FileDialog::Request&) { return path; });
+    FakeFileDialog dialog(path);
     whenShown([&] {
         auto* editor = d.window->findChild<frmNew*>();
         editor->editor()->setText(QStringLiteral("one two three\r\nfour"));
         editor->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
     });
     d.window->findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
-    FileDialog::setHandler({});
     QCOMPARE(d.window->listName(), QStringLiteral("Fresh"));
     QCOMPARE(d.window->items().size(), 4); // word mode, as before
 }
@@ -380,7 +383,7 @@ void tst_dialogs::newListImportsATextFile()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QStringLiteral("الأَحَد\nالإِثْنَيْن").toUtf8()); // UTF-8 without a signature
     file.close();
-    FileDialog::setHandler([&](QWidget*, const FileDialog::Request& request) {
+    FakeFileDialog dialog([&](const FileDialog::Request& request) {
         return request.kind == FileDialog::Kind::Open ? path : QString();
     });
     frmNew editor(program.folder());
@@ -388,7 +391,6 @@ void tst_dialogs::newListImportsATextFile()
     QCOMPARE(editor.editor()->Text(), QStringLiteral("الأَحَد\r\nالإِثْنَيْن"));
     QFile::remove(path);
     editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
-    FileDialog::setHandler({});
     QCOMPARE(messages.captions(), QStringList{QStringLiteral("Import error")});
 }
 
@@ -396,23 +398,24 @@ void tst_dialogs::aboutBox()
 {
     WindowDriver d;
     d.open({QStringLiteral("a")});
-    QList<QUrl> opened;
-    ShellOpen::setHandler([&](const QUrl& url) { opened.append(url); });
+    FakeShellOpen shell;
+    QString title;
+    QString app;
+    QSize picture;
     whenShown([&] {
         QWidget* about = QApplication::activeModalWidget();
-        QVERIFY(about);
-        QCOMPARE(about->windowTitle(), QStringLiteral("About Zorvel"));
-        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblApp"))->text(),
-                 QStringLiteral("Zorvel 2.0"));
-        auto* picture = about->findChild<QLabel*>(QStringLiteral("Picture1"));
-        QCOMPARE(picture->pixmap().size(), QSize(242, 67));
+        title = about->windowTitle();
+        app = about->findChild<QLabel*>(QStringLiteral("lblApp"))->text();
+        picture = about->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().size();
         QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
         about->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
     });
-    d.window->findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
-    ShellOpen::setHandler({});
-    QCOMPARE(opened.size(), 1);
-    QVERIFY(opened.first().toString().startsWith(QStringLiteral("https://")));
+    d.control<QAction>("mnuHelpAbout")->trigger();
+    QCOMPARE(title, QStringLiteral("About Zorvel"));
+    QCOMPARE(app, QStringLiteral("Zorvel 2.0"));
+    QCOMPARE(picture, QSize(242, 67));
+    QCOMPARE(shell.opened().size(), 1);
+    QVERIFY(shell.opened().first().toString().startsWith(QStringLiteral("https://")));
 }
 
 QTEST_MAIN(tst_dialogs)

@@ -1,3 +1,4 @@
+#include "EmissionCounter.h"
 #include "HelpView.h"
 #include "WindowDriver.h"
 #include "mainlayout.h"
@@ -8,7 +9,6 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
 
 // The main window's arrangement, its tabs and its read-me page.
@@ -115,7 +115,7 @@ void tst_layout::helpMenuShowsTheReadme()
                                 QUrl(QStringLiteral("http://example.invalid/x.png")))
                  .isValid());
 
-    QSignalSpy clicks(d.control<ctlTabs>("ctlTabs1"), &ctlTabs::TabClick);
+    EmissionCounter clicks(d.control<ctlTabs>("ctlTabs1"), &ctlTabs::TabClick);
     d.window->findChild<QAction*>(QStringLiteral("mnuHelpHelp"))->trigger();
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 3);
     QVERIFY(d.control("fra3")->isVisible());

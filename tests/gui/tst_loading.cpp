@@ -1,6 +1,4 @@
-#include "FakeMessageBox.h"
-#include "ScratchProgram.h"
-#include "frmMain.h"
+#include "WindowDriver.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,70 +35,70 @@ private slots:
     void refusesAHundredMegabytesOfRandomBytes();
 
 private:
-    QComboBox* combo(const frmMain& window, const char* name)
-    {
-        return window.findChild<QComboBox*>(QString::fromLatin1(name));
-    }
+    QComboBox* combo(const char* name) { return m_d->control<QComboBox>(name); }
 
-    std::unique_ptr<ScratchProgram> m_program;
+    std::unique_ptr<WindowDriver> m_d;
 };
 
 void tst_loading::init()
 {
-    m_program = std::make_unique<ScratchProgram>();
+    m_d.reset(); // its fakes go before the next one's are in place
+    m_d = std::make_unique<WindowDriver>();
 }
 
 void tst_loading::loadsInLineMode()
 {
-    const QString path = m_program->addList(QStringLiteral("Arabic/Days.zva"),
-                                            QStringLiteral("الأَحَد\r\n\r\nالإِثْنَيْن\r\n"));
-    frmMain window(m_program->folder(), m_program->settingsFile());
-    window.show();
+    const QString path = m_d->program.addList(QStringLiteral("Arabic/Days.zva"),
+                                              QStringLiteral("الأَحَد\r\n\r\nالإِثْنَيْن\r\n"));
+    m_d->start();
+    frmMain& window = *m_d->window;
     window.LoadZVFFile(path);
 
     QCOMPARE(window.items().size(), 2);
     QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0 [ Days ]"));
-    QComboBox* from = combo(window, "cmbFrom");
-    QComboBox* to = combo(window, "cmbTo");
+    QComboBox* from = combo("cmbFrom");
+    QComboBox* to = combo("cmbTo");
     QCOMPARE(from->count(), 2);
     QCOMPARE(from->currentIndex(), 0);
     QCOMPARE(to->currentIndex(), 1);
     QCOMPARE(to->currentText(), QStringLiteral("2"));
     QVERIFY(from->isVisible());
-    QVERIFY(!combo(window, "cmbLineFrom")->isVisible());
-    QCOMPARE(m_program->setting(QStringLiteral("LastOpenFolder")),
-             m_program->folder() + QStringLiteral("/Arabic"));
-    QCOMPARE(m_program->setting(QStringLiteral("MRUF")), path + QStringLiteral("|*|"));
+    QVERIFY(!combo("cmbLineFrom")->isVisible());
+    QCOMPARE(m_d->program.setting(QStringLiteral("LastOpenFolder")),
+             m_d->program.folder() + QStringLiteral("/Arabic"));
+    QCOMPARE(m_d->program.setting(QStringLiteral("MRUF")), path + QStringLiteral("|*|"));
     QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuFileSep"))->isVisible());
 }
 
 void tst_loading::loadsInWordMode()
 {
-    const QString path = m_program->addList(QStringLiteral("Proverbs.zva"),
-                                            QStringLiteral("مَنْ جَدَّ وَجَدَ\r\n\r\nالصَّبْرُ"));
-    frmMain window(m_program->folder(), m_program->settingsFile());
-    window.show();
+    const QString path = m_d->program.addList(QStringLiteral("Proverbs.zva"),
+                                              QStringLiteral("مَنْ جَدَّ وَجَدَ\r\n\r\nالصَّبْرُ"));
+    m_d->start();
+    frmMain& window = *m_d->window;
     window.LoadZVFFile(path, true);
 
     QCOMPARE(window.items().size(), 4);
     QCOMPARE(window.items().last(), QStringLiteral("<< الصَّبْرُ. 3>>"));
-    QComboBox* lineFrom = combo(window, "cmbLineFrom");
-    QComboBox* lineTo = combo(window, "cmbLineTo");
+    QComboBox* lineFrom = combo("cmbLineFrom");
+    QComboBox* lineTo = combo("cmbLineTo");
     QVERIFY(lineFrom->isVisible());
-    QVERIFY(!combo(window, "cmbFrom")->isVisible());
-    QCOMPARE(lineFrom->geometry().topLeft(), combo(window, "cmbFrom")->geometry().topLeft());
+    QVERIFY(!combo("cmbFrom")->isVisible());
+    QCOMPARE(lineFrom->geometry().topLeft(), combo("cmbFrom")->geometry().topLeft());
     QCOMPARE(lineFrom->count(), 2);
     QCOMPARE(lineFrom->itemText(1), QStringLiteral("3"));
     QCOMPARE(lineFrom->currentIndex(), 0);
     QCOMPARE(lineTo->currentIndex(), 1);
-    QCOMPARE(combo(window, "cmbTo")->count(), 4);
+    QCOMPARE(combo("cmbTo")->count(), 4);
 
     // A second word-mode list replaces the first without a word about the old range.
-    FakeMessageBox messages;
-    window.LoadZVFFile(m_program->addList(QStringLiteral("Short.zva"), QStringLiteral("a\r\nb c")));
+    FakeMessageBox& messages = m_d->messages;
+    messages.clear();
+    window.LoadZVFFile(
+        m_d->program.addList(QStringLiteral("Short.zva"), QStringLiteral("a\r\nb c")));
     QVERIFY(messages.requests().isEmpty());
     QCOMPARE(lineTo->currentIndex(), 1);
-    QCOMPARE(combo(window, "cmbTo")->currentIndex(), 2);
+    QCOMPARE(combo("cmbTo")->currentIndex(), 2);
 }
 
 void tst_loading::failedLoadsKeepTheOpenList_data()
@@ -122,18 +120,20 @@ void tst_loading::failedLoadsKeepTheOpenList()
     QFETCH(QString, caption);
 
     const QString good =
-        m_program->addList(QStringLiteral("Good.zva"), QStringLiteral("a\r\nb\r\nc"));
-    const QString bad = m_program->folder() + QStringLiteral("/Bad.zva");
+        m_d->program.addList(QStringLiteral("Good.zva"), QStringLiteral("a\r\nb\r\nc"));
+    const QString bad = m_d->program.folder() + QStringLiteral("/Bad.zva");
     if (!content.isEmpty()) {
         QFile file(bad);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    FakeMessageBox messages;
-    frmMain window(m_program->folder(), m_program->settingsFile());
+    FakeMessageBox& messages = m_d->messages;
+    messages.clear();
+    m_d->start();
+    frmMain& window = *m_d->window;
     window.LoadZVFFile(good);
-    combo(window, "cmbFrom")->setCurrentIndex(1);
-    const QString recent = m_program->setting(QStringLiteral("MRUF"));
+    combo("cmbFrom")->setCurrentIndex(1);
+    const QString recent = m_d->program.setting(QStringLiteral("MRUF"));
 
     window.LoadZVFFile(bad, wordMode);
 
@@ -142,17 +142,19 @@ void tst_loading::failedLoadsKeepTheOpenList()
     QCOMPARE(window.items(), (QStringList{"a", "b", "c"}));
     QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0 [ Good ]"));
     QCOMPARE(window.listName(), QStringLiteral("Good"));
-    QCOMPARE(combo(window, "cmbFrom")->currentIndex(), 1);
-    QCOMPARE(combo(window, "cmbTo")->count(), 3);
-    QVERIFY(combo(window, "cmbFrom")->isVisibleTo(&window));
-    QCOMPARE(m_program->setting(QStringLiteral("MRUF")), recent);
+    QCOMPARE(combo("cmbFrom")->currentIndex(), 1);
+    QCOMPARE(combo("cmbTo")->count(), 3);
+    QVERIFY(combo("cmbFrom")->isVisibleTo(&window));
+    QCOMPARE(m_d->program.setting(QStringLiteral("MRUF")), recent);
 }
 
 void tst_loading::recentFileMenuLoads()
 {
-    const QString first = m_program->addList(QStringLiteral("First.zva"), QStringLiteral("one"));
-    const QString second = m_program->addList(QStringLiteral("Second.zva"), QStringLiteral("two"));
-    frmMain window(m_program->folder(), m_program->settingsFile());
+    const QString first = m_d->program.addList(QStringLiteral("First.zva"), QStringLiteral("one"));
+    const QString second =
+        m_d->program.addList(QStringLiteral("Second.zva"), QStringLiteral("two"));
+    m_d->start();
+    frmMain& window = *m_d->window;
     window.LoadZVFFile(first);
     window.LoadZVFFile(second);
     QAction* entry2 = window.findChild<QAction*>(QStringLiteral("mnuFileMRUF2"));
@@ -165,8 +167,8 @@ void tst_loading::recentFileMenuLoads()
 
 void tst_loading::refusesAHundredMegabytesOfRandomBytes()
 {
-    const QString good = m_program->addList(QStringLiteral("Good.zva"), QStringLiteral("a"));
-    const QString noise = m_program->folder() + QStringLiteral("/Download.zva");
+    const QString good = m_d->program.addList(QStringLiteral("Good.zva"), QStringLiteral("a"));
+    const QString noise = m_d->program.folder() + QStringLiteral("/Download.zva");
     {
         QFile file(noise);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -177,8 +179,10 @@ void tst_loading::refusesAHundredMegabytesOfRandomBytes()
             QCOMPARE(file.write(chunk), chunk.size());
         }
     }
-    FakeMessageBox messages;
-    frmMain window(m_program->folder(), m_program->settingsFile());
+    FakeMessageBox& messages = m_d->messages;
+    messages.clear();
+    m_d->start();
+    frmMain& window = *m_d->window;
     window.LoadZVFFile(good);
     const qint64 peakBefore = peakKilobytes();
 

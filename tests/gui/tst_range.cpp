@@ -1,6 +1,4 @@
-#include "FakeMessageBox.h"
-#include "ScratchProgram.h"
-#include "frmMain.h"
+#include "WindowDriver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,45 +21,29 @@ private slots:
     void restoresTheStoredRange();
 
 private:
-    template <typename T = QWidget> T* control(const char* name)
-    {
-        return m_window->findChild<T*>(QString::fromLatin1(name));
-    }
-    QString shownRange()
-    {
-        return control<QComboBox>("cmbFrom")->currentText() + u'-' +
-               control<QComboBox>("cmbTo")->currentText();
-    }
+    template <typename T = QWidget> T* control(const char* name) { return m_d->control<T>(name); }
+    QString shownRange() const { return m_d->shownRange(); }
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void openWindow()
-    {
-        m_window = std::make_unique<frmMain>(m_program->folder(), m_program->settingsFile());
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
 
-    std::unique_ptr<ScratchProgram> m_program;
-    std::unique_ptr<FakeMessageBox> m_messages;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<WindowDriver> m_d;
     QString m_twelve;
 };
 
 void tst_range::init()
 {
-    m_window.reset();
-    m_messages.reset();
-    m_program = std::make_unique<ScratchProgram>();
-    m_messages = std::make_unique<FakeMessageBox>();
+    m_d.reset(); // its fakes go before the next one's are in place
+    m_d = std::make_unique<WindowDriver>();
     QStringList lines;
     for (int i = 1; i <= 12; ++i)
         lines << QStringLiteral("بند %1").arg(i);
-    m_twelve = m_program->addList(QStringLiteral("Twelve.zva"), lines.join(QStringLiteral("\r\n")));
+    m_twelve =
+        m_d->program.addList(QStringLiteral("Twelve.zva"), lines.join(QStringLiteral("\r\n")));
 }
 
 void tst_range::stepsThroughTwelveItems()
 {
-    openWindow();
-    m_window->LoadZVFFile(m_twelve);
+    m_d->start();
+    m_d->window->LoadZVFFile(m_twelve);
     QCOMPARE(shownRange(), QStringLiteral("1-12"));
     QVERIFY(!control("cmdAll")->isEnabled());
     QVERIFY(!control("cmdNextRange")->isEnabled());
@@ -79,16 +61,16 @@ void tst_range::stepsThroughTwelveItems()
         QCOMPARE(shownRange(), expected[i]);
     }
     QVERIFY(!control("cmdPrevRange")->isEnabled());
-    QCOMPARE(m_window->range().size(), 5);
-    QCOMPARE(m_window->range().at(1), QStringLiteral("بند 1"));
-    QCOMPARE(m_window->tester().next(), 1);
-    QVERIFY(m_messages->requests().isEmpty());
+    QCOMPARE(m_d->window->range().size(), 5);
+    QCOMPARE(m_d->window->range().at(1), QStringLiteral("بند 1"));
+    QCOMPARE(m_d->window->tester().next(), 1);
+    QVERIFY(m_d->messages.requests().isEmpty());
 }
 
 void tst_range::refusesFromAfterTo()
 {
-    openWindow();
-    m_window->LoadZVFFile(m_twelve);
+    m_d->start();
+    m_d->window->LoadZVFFile(m_twelve);
     auto* from = control<QComboBox>("cmbFrom");
     auto* to = control<QComboBox>("cmbTo");
     to->setFocus();
@@ -99,27 +81,27 @@ void tst_range::refusesFromAfterTo()
     click("cmdPrevRange");    // 1-6
     from->setCurrentIndex(7); // From 8, as picked in the drop-down
 
-    QCOMPARE(m_messages->requests().size(), 1);
-    const MessageBox::Request request = m_messages->requests().constFirst();
+    QCOMPARE(m_d->messages.requests().size(), 1);
+    const MessageBox::Request request = m_d->messages.requests().constFirst();
     QCOMPARE(request.text, QStringLiteral("FROM cannot be greater than TO"));
     QCOMPARE(request.caption, QStringLiteral("Invalid Selection"));
     QCOMPARE(request.icon, MessageBox::Icon::Information);
     QCOMPARE(shownRange(), QStringLiteral("6-6"));
     // The range that was applied before the refused choice stays.
-    QCOMPARE(m_window->range().first(), 1);
-    QCOMPARE(m_window->range().size(), 6);
+    QCOMPARE(m_d->window->range().first(), 1);
+    QCOMPARE(m_d->window->range().size(), 6);
 }
 
 void tst_range::presetsNeedAList()
 {
-    openWindow();
+    m_d->start();
     for (const char* name : {"cmdAll", "cmdFirst5", "cmdFirst10", "cmdNextRange", "cmdPrevRange"})
         click(name);
-    QCOMPARE(m_messages->captions(), QStringList(5, QStringLiteral("No Zorvel file opened")));
+    QCOMPARE(m_d->messages.captions(), QStringList(5, QStringLiteral("No Zorvel file opened")));
 
-    m_messages->clear();
-    m_window->LoadZVFFile(
-        m_program->addList(QStringLiteral("Three.zva"), QStringLiteral("a\r\nb\r\nc")));
+    m_d->messages.clear();
+    m_d->window->LoadZVFFile(
+        m_d->program.addList(QStringLiteral("Three.zva"), QStringLiteral("a\r\nb\r\nc")));
     QVERIFY(!control("cmdFirst5")->isEnabled());
     QVERIFY(!control("cmdFirst10")->isEnabled());
     QVERIFY(!control("cmdAll")->isEnabled());
@@ -127,8 +109,8 @@ void tst_range::presetsNeedAList()
 
 void tst_range::aChoiceAfterACutStepKeepsItsOwnSize()
 {
-    openWindow();
-    m_window->LoadZVFFile(m_twelve);
+    m_d->start();
+    m_d->window->LoadZVFFile(m_twelve);
     control<QComboBox>("cmbFrom")->setCurrentIndex(2);
     control<QComboBox>("cmbTo")->setCurrentIndex(6); // 3-7
     click("cmdPrevRange");
@@ -144,8 +126,9 @@ void tst_range::typedNumbersChooseInTheLists()
     QStringList lines;
     for (int i = 1; i <= 30; ++i)
         lines << QStringLiteral("آية %1").arg(i);
-    openWindow();
-    m_window->LoadZVFFile(m_program->addList(QStringLiteral("Thirty.zva"), lines.join(u"\r\n")));
+    m_d->start();
+    m_d->window->LoadZVFFile(
+        m_d->program.addList(QStringLiteral("Thirty.zva"), lines.join(u"\r\n")));
     auto* to = control<QComboBox>("cmbTo");
     to->setFocus();
     QTest::keyClicks(to, QStringLiteral("25"));
@@ -157,10 +140,10 @@ void tst_range::typedNumbersChooseInTheLists()
 
 void tst_range::lineListsChooseWordRanges()
 {
-    const QString path = m_program->addList(QStringLiteral("Words.zva"),
-                                            QStringLiteral("a b c\r\n\r\nd e\r\nf\r\ng h i j"));
-    openWindow();
-    m_window->LoadZVFFile(path, true);
+    const QString path = m_d->program.addList(QStringLiteral("Words.zva"),
+                                              QStringLiteral("a b c\r\n\r\nd e\r\nf\r\ng h i j"));
+    m_d->start();
+    m_d->window->LoadZVFFile(path, true);
     auto* lineFrom = control<QComboBox>("cmbLineFrom");
     auto* lineTo = control<QComboBox>("cmbLineTo");
     QCOMPARE(lineFrom->count(), 4);
@@ -170,7 +153,7 @@ void tst_range::lineListsChooseWordRanges()
     QTest::keyClick(lineFrom, Qt::Key_Down); // line 3: its first word is item 4
     QCOMPARE(lineFrom->currentText(), QStringLiteral("3"));
     QCOMPARE(shownRange(), QStringLiteral("4-10"));
-    QCOMPARE(m_window->range().at(1), QStringLiteral("d. 3 >>"));
+    QCOMPARE(m_d->window->range().at(1), QStringLiteral("d. 3 >>"));
 
     lineTo->setFocus();
     QTest::keyClick(lineTo, Qt::Key_Up); // line 4 ends with item 6
@@ -178,7 +161,7 @@ void tst_range::lineListsChooseWordRanges()
 
     QTest::keyClick(lineTo, Qt::Key_Up);
     QTest::keyClick(lineTo, Qt::Key_Up); // line 1 ends before line 3 starts
-    QCOMPARE(m_messages->captions(), QStringList{QStringLiteral("Invalid Selection")});
+    QCOMPARE(m_d->messages.captions(), QStringList{QStringLiteral("Invalid Selection")});
     QCOMPARE(shownRange(), QStringLiteral("4-4"));
     QCOMPARE(lineTo->currentText(), QStringLiteral("3"));
 
@@ -211,11 +194,10 @@ void tst_range::restoresTheStoredRange()
 {
     QFETCH(QByteArray, stored);
     QFETCH(QString, range);
-    m_program->writeSettings("[Zorvel20]\nMRUF=" + m_twelve.toUtf8() + "|*|\n" + stored + "\n");
-    openWindow();
+    m_d->start("[Zorvel20]\nMRUF=" + m_twelve.toUtf8() + "|*|\n" + stored + "\n");
     QCOMPARE(shownRange(), range);
-    m_window->close();
-    QCOMPARE(m_program->setting(QStringLiteral("FromRange")),
+    m_d->close();
+    QCOMPARE(m_d->program.setting(QStringLiteral("FromRange")),
              QString::number(range.section(u'-', 0, 0).toInt() - 1));
 }
 

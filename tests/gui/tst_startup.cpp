@@ -1,6 +1,4 @@
-#include "FakeMessageBox.h"
-#include "ScratchProgram.h"
-#include "frmMain.h"
+#include "WindowDriver.h"
 #include "tabs/ctlTabs.h"
 
 #include <QAction>
@@ -24,25 +22,22 @@ private slots:
 
 void tst_startup::firstRunStartsEmptyAndStoresDefaults()
 {
-    ScratchProgram program;
-    FakeMessageBox messages;
-    {
-        frmMain window(program.folder(), program.settingsFile());
-        QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0"));
-        // The icon is drawn from its vector picture: the tile's green shows at every size.
-        for (const int size : {16, 48, 256}) {
-            const QImage icon = window.windowIcon().pixmap(size).toImage();
-            QCOMPARE(icon.width(), size);
-            QVERIFY(qGreen(icon.pixel(size / 8, size / 2)) > 80);
-        }
-        QVERIFY(window.items().isEmpty());
-        QCOMPARE(window.lastOpenFolder(), program.folder() + QStringLiteral("/Arabic"));
-        QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuFileSep"))->isVisible());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.close();
+    WindowDriver d;
+    d.start();
+    const frmMain& window = *d.window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0"));
+    // The icon is drawn from its vector picture: the tile's green shows at every size.
+    for (const int size : {16, 48, 256}) {
+        const QImage icon = window.windowIcon().pixmap(size).toImage();
+        QCOMPARE(icon.width(), size);
+        QVERIFY(qGreen(icon.pixel(size / 8, size / 2)) > 80);
     }
-    QVERIFY(messages.requests().isEmpty());
+    QVERIFY(window.items().isEmpty());
+    QCOMPARE(window.lastOpenFolder(), d.program.folder() + QStringLiteral("/Arabic"));
+    QVERIFY(!d.control<QAction>("mnuFileSep")->isVisible());
+    d.close();
+    QVERIFY(d.messages.requests().isEmpty());
+    const ScratchProgram& program = d.program;
     const QStringList keys{"ListerSpeed", "ActiveTab",      "FromRange",
                            "ToRange",     "RestartListing", "splitpercent"};
     const QStringList values{"3", "3", "-1", "-1", "1", "60"};
@@ -52,12 +47,12 @@ void tst_startup::firstRunStartsEmptyAndStoresDefaults()
 
 void tst_startup::reopensTheMostRecentList()
 {
-    ScratchProgram program;
-    const QString list = program.addList(QStringLiteral("Arabic/Week One.zva"),
-                                         QStringLiteral("أَلِف\r\nبَاء\r\nتَاء\r\n"));
-    program.writeSettings("[Zorvel20]\nMRUF=" + list.toUtf8() + "|*|/gone.zva|*|\n");
-    FakeMessageBox messages;
-    frmMain window(program.folder(), program.settingsFile());
+    WindowDriver d;
+    const QString list = d.program.addList(QStringLiteral("Arabic/Week One.zva"),
+                                           QStringLiteral("أَلِف\r\nبَاء\r\nتَاء\r\n"));
+    d.start("[Zorvel20]\nMRUF=" + list.toUtf8() + "|*|/gone.zva|*|\n");
+    const frmMain& window = *d.window;
+    const FakeMessageBox& messages = d.messages;
 
     QCOMPARE(window.windowTitle(), QStringLiteral("Zorvel 2.0 [ Week One ]"));
     QCOMPARE(window.items(),
@@ -81,11 +76,11 @@ void tst_startup::skipsAVanishedRecentFileSilently_data()
 void tst_startup::skipsAVanishedRecentFileSilently()
 {
     QFETCH(QByteArray, tab);
-    ScratchProgram program;
-    program.writeSettings("[Zorvel20]\nMRUF=" + program.folder().toUtf8() +
-                          "/Arabic/gone.zva|*|\nFromRange=2\nToRange=3\nActiveTab=" + tab + "\n");
-    FakeMessageBox messages;
-    frmMain window(program.folder(), program.settingsFile());
+    WindowDriver d;
+    d.start("[Zorvel20]\nMRUF=" + d.program.folder().toUtf8() +
+            "/Arabic/gone.zva|*|\nFromRange=2\nToRange=3\nActiveTab=" + tab + "\n");
+    const frmMain& window = *d.window;
+    const FakeMessageBox& messages = d.messages;
     QVERIFY(window.items().isEmpty());
     QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cmbFrom"))->currentIndex(), -1);
     QVERIFY(messages.requests().isEmpty());
@@ -96,28 +91,23 @@ void tst_startup::skipsAVanishedRecentFileSilently()
 
 void tst_startup::opensTheListItIsStartedOn()
 {
-    ScratchProgram program;
-    const QString recent = program.addList(QStringLiteral("Recent.zva"), QStringLiteral("r"));
+    WindowDriver d;
+    const QString recent = d.program.addList(QStringLiteral("Recent.zva"), QStringLiteral("r"));
     const QString chosen =
-        program.addList(QStringLiteral("Arabic/Chosen.zva"), QStringLiteral("c1\r\nc2"));
-    program.writeSettings("[Zorvel20]\nFromRange=0\nToRange=0\nMRUF=" + recent.toUtf8() + "|*|\n");
-    FakeMessageBox messages;
-    {
-        // As a file manager passes it: the list instead of the most recent one, its whole
-        // range (the stored one belongs to the other list), and first among the recent files.
-        frmMain window(program.folder(), program.settingsFile(), chosen);
-        QCOMPARE(window.items(), (QStringList{"c1", "c2"}));
-        QCOMPARE(window.range().size(), 2);
-        window.close();
-    }
-    QVERIFY(messages.requests().isEmpty());
-    QCOMPARE(program.setting(QStringLiteral("MRUF")), chosen + "|*|" + recent + "|*|");
+        d.program.addList(QStringLiteral("Arabic/Chosen.zva"), QStringLiteral("c1\r\nc2"));
+    // As a file manager passes it: the list instead of the most recent one, its whole range
+    // (the stored one belongs to the other list), and first among the recent files.
+    d.start("[Zorvel20]\nFromRange=0\nToRange=0\nMRUF=" + recent.toUtf8() + "|*|\n", chosen);
+    QCOMPARE(d.window->items(), (QStringList{"c1", "c2"}));
+    QCOMPARE(d.window->range().size(), 2);
+    d.close();
+    QVERIFY(d.messages.requests().isEmpty());
+    QCOMPARE(d.program.setting(QStringLiteral("MRUF")), chosen + "|*|" + recent + "|*|");
 
     // A name that leads nowhere is said so, and start-up goes on with the most recent list.
-    frmMain window(program.folder(), program.settingsFile(),
-                   program.folder() + QStringLiteral("/Nowhere.zva"));
-    QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
-    QCOMPARE(window.items(), (QStringList{"c1", "c2"}));
+    d.start({}, d.program.folder() + QStringLiteral("/Nowhere.zva"));
+    QCOMPARE(d.messages.captions(), QStringList{QStringLiteral("No item selected")});
+    QCOMPARE(d.window->items(), (QStringList{"c1", "c2"}));
 }
 
 void tst_startup::startsWithADamagedSettingsFile_data()
@@ -133,17 +123,13 @@ void tst_startup::startsWithADamagedSettingsFile_data()
 void tst_startup::startsWithADamagedSettingsFile()
 {
     QFETCH(QByteArray, ini);
-    ScratchProgram program;
-    program.writeSettings(ini);
-    FakeMessageBox messages;
-    {
-        frmMain window(program.folder(), program.settingsFile());
-        QVERIFY(window.items().isEmpty());
-        QCOMPARE(window.lastOpenFolder(), program.folder() + QStringLiteral("/Arabic"));
-        window.close();
-    }
-    QVERIFY(messages.requests().isEmpty());
-    QCOMPARE(program.setting(QStringLiteral("ActiveTab")), QStringLiteral("3"));
+    WindowDriver d;
+    d.start(ini);
+    QVERIFY(d.window->items().isEmpty());
+    QCOMPARE(d.window->lastOpenFolder(), d.program.folder() + QStringLiteral("/Arabic"));
+    d.close();
+    QVERIFY(d.messages.requests().isEmpty());
+    QCOMPARE(d.program.setting(QStringLiteral("ActiveTab")), QStringLiteral("3"));
 }
 
 QTEST_MAIN(tst_startup)

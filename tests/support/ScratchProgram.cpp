@@ -11,6 +11,10 @@
 ScratchProgram::ScratchProgram()
 {
     QDir().mkpath(folder());
+    // Every program folder has its read-me, which the window shows on its third page.
+    QFile readme(folder() + QStringLiteral("/ZV_Readme.htm"));
+    if (!readme.open(QIODevice::WriteOnly) || readme.write("<html><body>Zorvel</body></html>") < 0)
+        qFatal("cannot write the scratch read-me");
 }
 
 QString ScratchProgram::addList(const QString& relativePath, const QString& text) const

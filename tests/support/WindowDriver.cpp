@@ -4,10 +4,30 @@
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 
+#include <QComboBox>
 #include <QTest>
+
+namespace {
+
+QtMessageHandler testLog = nullptr;
+
+// The offscreen platform has no window manager to hand a window's size limits to, and says
+// so each time a window is shown; that is no fault of the program, and it would hide the
+// warnings that are.
+void withoutPlatformSizeHintNotes(QtMsgType type, const QMessageLogContext& context,
+                                  const QString& message)
+{
+    if (message != u"This plugin does not support propagateSizeHints()")
+        testLog(type, context, message);
+}
+
+} // namespace
 
 WindowDriver::WindowDriver()
 {
+    // Installed here, after the test log has installed its own handler, which it passes on to.
+    if (!testLog)
+        testLog = qInstallMessageHandler(withoutPlatformSizeHintNotes);
     IntervalTimer::setClockDriven(false);
 }
 
@@ -17,16 +37,28 @@ WindowDriver::~WindowDriver()
     IntervalTimer::setClockDriven(true);
 }
 
-void WindowDriver::open(const QStringList& lines, bool wordMode, int tab)
+void WindowDriver::start(const QByteArray& settings, const QString& listToOpen)
 {
-    program.writeSettings("[Zorvel20]\nActiveTab=" + QByteArray::number(tab) + '\n');
-    const QString path =
-        program.addList(QStringLiteral("Name.zva"), lines.join(QStringLiteral("\r\n")));
-    window = std::make_unique<frmMain>(program.folder(), program.settingsFile());
+    if (!settings.isEmpty())
+        program.writeSettings(settings);
+    window = std::make_unique<frmMain>(program.folder(), program.settingsFile(), listToOpen);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qFatal("the window did not show");
+}
+
+void WindowDriver::open(const QStringList& lines, bool wordMode, int tab)
+{
+    start("[Zorvel20]\nActiveTab=" + QByteArray::number(tab) + '\n');
+    const QString path =
+        program.addList(QStringLiteral("Name.zva"), lines.join(QStringLiteral("\r\n")));
     window->LoadZVFFile(path, wordMode);
+}
+
+void WindowDriver::close()
+{
+    window->close();
+    window.reset();
 }
 
 IntervalTimer* WindowDriver::timer(const char* name) const
@@ -54,4 +86,10 @@ QStringList WindowDriver::rows(const char* list) const
     for (int i = 0; i < box->ListCount(); ++i)
         rows.append(box->List(i));
     return rows;
+}
+
+QString WindowDriver::shownRange() const
+{
+    return control<QComboBox>("cmbFrom")->currentText() + u'-' +
+           control<QComboBox>("cmbTo")->currentText();
 }

@@ -1,0 +1,13 @@
+#include "FakeShellOpen.h"
+
+#include "common/shellopen.h"
+
+FakeShellOpen::FakeShellOpen()
+{
+    ShellOpen::setHandler([this](const QUrl& address) { m_opened.append(address); });
+}
+
+FakeShellOpen::~FakeShellOpen()
+{
+    ShellOpen::setHandler({});
+}
