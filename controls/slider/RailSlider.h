@@ -18,6 +18,9 @@ public:
 
     explicit RailSlider(QWidget* parent = nullptr);
 
+    // The designed Enabled property decides only whether a press starts a drag; nothing is
+    // greyed. It hides QWidget::setEnabled on purpose: called through a QWidget pointer, that
+    // one disables the whole widget instead.
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool Value);
     OleColor BackColor() const { return m_backColor; }

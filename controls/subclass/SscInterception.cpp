@@ -14,17 +14,17 @@ public:
     bool ended = false;
 
 protected:
-    void callBefore(bool& handled, qintptr& result, QWidget*& hWnd, int& message,
+    void callBefore(bool& handled, qintptr& result, QWidget*& target, int& message,
                     QEvent*& event) override
     {
         if (!ended && callback)
-            callback(true, handled, result, hWnd, message, event, userValue);
+            callback(true, handled, result, target, message, event, userValue);
     }
-    void callAfter(qintptr& result, QWidget* hWnd, int message, QEvent* event) override
+    void callAfter(qintptr& result, QWidget* target, int message, QEvent* event) override
     {
         bool handled = false;
         if (!ended && callback)
-            callback(false, handled, result, hWnd, message, event, userValue);
+            callback(false, handled, result, target, message, event, userValue);
     }
 };
 
@@ -43,25 +43,25 @@ SscInterception::~SscInterception()
     }
 }
 
-QString SscInterception::key(const void* hWnd)
+QString SscInterception::key(const void* target)
 {
-    return QStringLiteral("h%1").arg(reinterpret_cast<quintptr>(hWnd));
+    return QStringLiteral("h%1").arg(reinterpret_cast<quintptr>(target));
 }
 
-bool SscInterception::isSubclassed(InterceptedWindow* hWnd) const
+bool SscInterception::isSubclassed(InterceptedWindow* target) const
 {
-    return hWnd && m_registry.contains(key(hWnd->window()));
+    return target && m_registry.contains(key(target->window()));
 }
 
-bool SscInterception::ssc_Subclass(InterceptedWindow* hWnd, qint32 UserValue, int CallbackPosition,
-                                   SscOwner* Owner, bool* Unicode)
+bool SscInterception::ssc_Subclass(InterceptedWindow* target, qint32 UserValue,
+                                   int CallbackPosition, SscOwner* Owner, bool* Unicode)
 {
     const QString routine = QStringLiteral("ssc_Subclass");
-    if (!hWnd || !hWnd->window()) {
+    if (!target || !target->window()) {
         zReportError(routine, QStringLiteral("Invalid window handle"));
         return false;
     }
-    if (hWnd->window()->thread() != QThread::currentThread()) {
+    if (target->window()->thread() != QThread::currentThread()) {
         zReportError(routine, QStringLiteral("Window handle belongs to another process"));
         return false;
     }
@@ -70,31 +70,31 @@ bool SscInterception::ssc_Subclass(InterceptedWindow* hWnd, qint32 UserValue, in
         zReportError(routine, QStringLiteral("Callback method not found"));
         return false;
     }
-    const QString windowKey = key(hWnd->window());
+    const QString windowKey = key(target->window());
     if (m_registry.contains(windowKey)) {
         zReportError(routine, QStringLiteral("Window handle is already subclassed"));
         return false;
     }
     // Another interception already stands in front of the window's own handling.
-    if (hWnd->interceptor()) {
-        zReportError(routine, QStringLiteral("SetWindowLong failed, error #0"));
+    if (target->interceptor()) {
+        zReportError(routine, QStringLiteral("Another interception already handles this window"));
         return false;
     }
     auto record = std::make_shared<Record>();
-    record->window = hWnd;
-    record->widget = hWnd->window();
+    record->window = target;
+    record->widget = target->window();
     record->callback = std::move(callback);
     record->userValue = UserValue;
     if (Unicode)
         *Unicode = record->unicode; // every Qt window is a Unicode window
     m_registry.insert(windowKey, record);
-    hWnd->setInterceptor(record);
+    target->setInterceptor(record);
     return true;
 }
 
-std::shared_ptr<SscInterception::Record> SscInterception::zMap_VFunction(InterceptedWindow* hWnd)
+std::shared_ptr<SscInterception::Record> SscInterception::zMap_VFunction(InterceptedWindow* target)
 {
-    const auto found = hWnd ? m_registry.constFind(key(hWnd->window())) : m_registry.cend();
+    const auto found = target ? m_registry.constFind(key(target->window())) : m_registry.cend();
     if (found == m_registry.cend()) {
         zReportError(QStringLiteral("zMap_VFunction"),
                      QStringLiteral("Window handle is not subclassed"));
@@ -103,24 +103,24 @@ std::shared_ptr<SscInterception::Record> SscInterception::zMap_VFunction(Interce
     return *found;
 }
 
-void SscInterception::ssc_UnSubclass(InterceptedWindow* hWnd)
+void SscInterception::ssc_UnSubclass(InterceptedWindow* target)
 {
-    const std::shared_ptr<Record> record = zMap_VFunction(hWnd);
+    const std::shared_ptr<Record> record = zMap_VFunction(target);
     if (!record)
         return;
     // A dispatch of this record may be running; it holds the record until it returns.
     record->ended = true;
     record->before.count = 0;
     record->after.count = 0;
-    m_registry.remove(key(hWnd->window()));
-    if (record->widget && hWnd->interceptor() == record)
-        hWnd->setInterceptor(nullptr);
+    m_registry.remove(key(target->window()));
+    if (record->widget && target->interceptor() == record)
+        target->setInterceptor(nullptr);
 }
 
-void SscInterception::ssc_AddMsg(InterceptedWindow* hWnd, int When,
+void SscInterception::ssc_AddMsg(InterceptedWindow* target, int When,
                                  std::initializer_list<int> messages)
 {
-    const std::shared_ptr<Record> record = zMap_VFunction(hWnd);
+    const std::shared_ptr<Record> record = zMap_VFunction(target);
     if (!record)
         return;
     bool toBefore = When & MSG_BEFORE;
@@ -134,10 +134,10 @@ void SscInterception::ssc_AddMsg(InterceptedWindow* hWnd, int When,
     }
 }
 
-void SscInterception::ssc_DelMsg(InterceptedWindow* hWnd, int When,
+void SscInterception::ssc_DelMsg(InterceptedWindow* target, int When,
                                  std::initializer_list<int> messages)
 {
-    const std::shared_ptr<Record> record = zMap_VFunction(hWnd);
+    const std::shared_ptr<Record> record = zMap_VFunction(target);
     if (!record)
         return;
     for (const int message : messages) {
@@ -148,9 +148,9 @@ void SscInterception::ssc_DelMsg(InterceptedWindow* hWnd, int When,
     }
 }
 
-bool SscInterception::zAddMsg(int uMsg, MessageTable& table)
+bool SscInterception::zAddMsg(int message, MessageTable& table)
 {
-    if (fixed::add(table, uMsg))
+    if (fixed::add(table, message))
         return true;
     zReportError(QStringLiteral("zAddMsg"),
                  QStringLiteral("Message table overflow. Either increase the value of Const "

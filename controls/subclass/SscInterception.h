@@ -8,8 +8,8 @@
 #include <initializer_list>
 
 // The callback of an interception: Before tells the before call from the after call.
-using SscCallback = std::function<void(bool Before, bool& bHandled, qintptr& lReturn, QWidget* hWnd,
-                                       int uMsg, QEvent* wParam, qint32& UserValue)>;
+using SscCallback = std::function<void(bool before, bool& handled, qintptr& result, QWidget* target,
+                                       int message, QEvent* event, qint32& UserValue)>;
 
 // An owner offers its handlers by position counted from its last one (1 = last).
 class SscOwner {
@@ -32,19 +32,19 @@ public:
     SscInterception(const SscInterception&) = delete;
     SscInterception& operator=(const SscInterception&) = delete;
 
-    bool ssc_Subclass(InterceptedWindow* hWnd, qint32 UserValue = 0, int CallbackPosition = 1,
+    bool ssc_Subclass(InterceptedWindow* target, qint32 UserValue = 0, int CallbackPosition = 1,
                       SscOwner* Owner = nullptr, bool* Unicode = nullptr);
-    void ssc_UnSubclass(InterceptedWindow* hWnd);
-    void ssc_AddMsg(InterceptedWindow* hWnd, int When, std::initializer_list<int> messages);
-    void ssc_DelMsg(InterceptedWindow* hWnd, int When, std::initializer_list<int> messages);
+    void ssc_UnSubclass(InterceptedWindow* target);
+    void ssc_AddMsg(InterceptedWindow* target, int When, std::initializer_list<int> messages);
+    void ssc_DelMsg(InterceptedWindow* target, int When, std::initializer_list<int> messages);
 
-    bool isSubclassed(InterceptedWindow* hWnd) const;
-    static QString key(const void* hWnd);
+    bool isSubclassed(InterceptedWindow* target) const;
+    static QString key(const void* target);
 
 private:
     class Record;
-    std::shared_ptr<Record> zMap_VFunction(InterceptedWindow* hWnd);
-    bool zAddMsg(int uMsg, MessageTable& table);
+    std::shared_ptr<Record> zMap_VFunction(InterceptedWindow* target);
+    bool zAddMsg(int message, MessageTable& table);
     void zReportError(const QString& routine, const QString& message) const;
 
     SscOwner* m_control;

@@ -36,14 +36,14 @@ cSubClass::~cSubClass()
     m_dispatch->owner = nullptr;
 }
 
-void cSubClass::AddMsg(int uMsg, int When)
+void cSubClass::AddMsg(int message, int When)
 {
-    growable::add(When == kBefore ? m_dispatch->before : m_dispatch->after, uMsg);
+    growable::add(When == kBefore ? m_dispatch->before : m_dispatch->after, message);
 }
 
-void cSubClass::DelMsg(int uMsg, int When)
+void cSubClass::DelMsg(int message, int When)
 {
-    growable::remove(When == kBefore ? m_dispatch->before : m_dispatch->after, uMsg);
+    growable::remove(When == kBefore ? m_dispatch->before : m_dispatch->after, message);
 }
 
 bool cSubClass::isSubclassing() const
@@ -51,14 +51,14 @@ bool cSubClass::isSubclassing() const
     return m_window && m_widget;
 }
 
-bool cSubClass::Subclass(InterceptedWindow* hWnd, iSubclass* Owner)
+bool cSubClass::Subclass(InterceptedWindow* target, iSubclass* Owner)
 {
-    if (!hWnd || !Owner || isSubclassing() || hWnd->interceptor())
+    if (!target || !Owner || isSubclassing() || target->interceptor())
         return false;
     m_dispatch->owner = Owner;
-    m_window = hWnd;
-    m_widget = hWnd->window();
-    hWnd->setInterceptor(m_dispatch);
+    m_window = target;
+    m_widget = target->window();
+    target->setInterceptor(m_dispatch);
     return true;
 }
 
@@ -75,9 +75,9 @@ void cSubClass::UnSubclass()
     m_widget.clear();
 }
 
-qintptr cSubClass::CallOrigWndProc(QEvent* wParam)
+qintptr cSubClass::CallOrigWndProc(QEvent* event)
 {
-    if (!isSubclassing() || !wParam)
+    if (!isSubclassing() || !event)
         return 0;
-    return m_window->previousProcedure(wParam) ? 1 : 0;
+    return m_window->previousProcedure(event) ? 1 : 0;
 }

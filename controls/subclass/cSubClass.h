@@ -6,10 +6,10 @@
 class iSubclass {
 public:
     virtual ~iSubclass() = default;
-    virtual void iSubclass_After(qintptr& lReturn, QWidget* hWnd, int uMsg, QEvent* wParam) = 0;
+    virtual void iSubclass_After(qintptr& result, QWidget* target, int message, QEvent* event) = 0;
     // May change the message's values; the window's own handling then sees the changed event.
-    virtual void iSubclass_Before(bool& bHandled, qintptr& lReturn, QWidget*& hWnd, int& uMsg,
-                                  QEvent*& wParam) = 0;
+    virtual void iSubclass_Before(bool& handled, qintptr& result, QWidget*& target, int& message,
+                                  QEvent*& event) = 0;
 };
 
 // Intercepts the events of one window for one owner. Messages are event types; When 1 picks
@@ -22,15 +22,15 @@ public:
     cSubClass(const cSubClass&) = delete;
     cSubClass& operator=(const cSubClass&) = delete;
 
-    void AddMsg(int uMsg, int When);
-    void DelMsg(int uMsg, int When);
+    void AddMsg(int message, int When);
+    void DelMsg(int message, int When);
 
     // False when the window cannot be intercepted or already is.
-    bool Subclass(InterceptedWindow* hWnd, iSubclass* Owner);
+    bool Subclass(InterceptedWindow* target, iSubclass* Owner);
     void UnSubclass();
 
     // The window's own handling of the event; 0 when not intercepting.
-    qintptr CallOrigWndProc(QEvent* wParam);
+    qintptr CallOrigWndProc(QEvent* event);
 
     bool isSubclassing() const;
 

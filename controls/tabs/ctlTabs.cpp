@@ -3,7 +3,6 @@
 #include "accessibility/controlaccessibility.h"
 #include "common/PropertyBag.h"
 #include "common/drawedge.h"
-#include "common/keycodes.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -122,13 +121,13 @@ void ctlTabs::mouseMoveEvent(QMouseEvent* event)
 
 void ctlTabs::keyPressEvent(QKeyEvent* event)
 {
-    switch (virtualKeyCode(event->key())) {
-    case 37:
-    case 38:
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
         setSelectedTab(m_selected - 1);
         break;
-    case 39:
-    case 40:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
         setSelectedTab(m_selected + 1);
         break;
     default:

@@ -27,7 +27,8 @@ public:
     int SelectedTab() const { return m_selected; }
     void setSelectedTab(int Value);
     int Style() const { return m_style; }
-    void setStyle(int Value);
+    void setStyle(int Value); // the designed Style property
+    using QWidget::setStyle;  // ... beside the widget's own style
     int CaptionAlignment() const { return m_captionAlignment; }
     void setCaptionAlignment(int Value);
     bool UseFocusRect() const { return m_useFocusRect; }

@@ -15,20 +15,20 @@ public:
     static constexpr int ODS_SELECTED = 0x01; // the item is checked
     static constexpr int ODS_FOCUS = 0x10;    // the caret item while the list has the focus
 
-    DrawItemEvent(int itemID, int itemState, QWidget* hwndItem, QPainter* hDC, QRect rcItem)
+    DrawItemEvent(int item, int state, QWidget* itemList, QPainter* itemPainter, QRect itemRect)
         : QEvent(ControlEvent::DrawItem)
-        , itemID(itemID)
-        , itemState(itemState)
-        , hwndItem(hwndItem)
-        , hDC(hDC)
-        , rcItem(rcItem)
+        , itemID(item)
+        , itemState(state)
+        , list(itemList)
+        , painter(itemPainter)
+        , rect(itemRect)
     {
     }
 
     const int CtlType = ODT_LISTBOX;
     const int itemID;
-    const int itemState;
-    QWidget* const hwndItem;
-    QPainter* const hDC;
-    const QRect rcItem;
+    const int itemState; // ODS_ bits
+    QWidget* const list; // the inner list whose item this is
+    QPainter* const painter;
+    const QRect rect;
 };

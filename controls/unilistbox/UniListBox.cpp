@@ -361,25 +361,25 @@ void UniListBox::resizeEvent(QResizeEvent* event)
 
 void UniListBox::iSubclass_After(qintptr&, QWidget*, int, QEvent*) {}
 
-void UniListBox::iSubclass_Before(bool& bHandled, qintptr& lReturn, QWidget*&, int& uMsg,
-                                  QEvent*& wParam)
+void UniListBox::iSubclass_Before(bool& handled, qintptr& result, QWidget*&, int& message,
+                                  QEvent*& event)
 {
-    if (uMsg != ControlEvent::DrawItem)
+    if (message != ControlEvent::DrawItem)
         return;
-    const auto* request = static_cast<DrawItemEvent*>(wParam);
+    const auto* request = static_cast<DrawItemEvent*>(event);
     if (request->CtlType != DrawItemEvent::ODT_LISTBOX)
         return;
     if (!m_updateMode && m_list->count() > 0)
         paintItem(*request);
-    bHandled = true;
-    lReturn = 0;
+    handled = true;
+    result = 0;
 }
 
 void UniListBox::paintItem(const DrawItemEvent& request)
 {
-    QPainter& painter = *request.hDC;
+    QPainter& painter = *request.painter;
     const QString text = m_list->text(request.itemID);
-    const QRect frame = request.rcItem;
+    const QRect frame = request.rect;
     const bool focus = request.itemState & DrawItemEvent::ODS_FOCUS;
     const QColor background = resolveColor(focus ? m_highlightColor : m_backColor);
     const QColor foreground = resolveColor(focus ? m_highlightTextColor : m_foreColor);

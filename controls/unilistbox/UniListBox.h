@@ -59,7 +59,8 @@ public:
     bool ShowFocus() const { return m_showFocus; }
     void setShowFocus(bool Value);
     int Style() const { return m_style; }
-    void setStyle(int Value);
+    void setStyle(int Value); // the designed Style property
+    using QWidget::setStyle;  // ... beside the widget's own style
     bool UpdateMode() const { return m_updateMode; }
     void setUpdateMode(bool Value);
     FontRecord Font() const { return m_font; }
@@ -91,9 +92,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void iSubclass_After(qintptr& lReturn, QWidget* hWnd, int uMsg, QEvent* wParam) override;
-    void iSubclass_Before(bool& bHandled, qintptr& lReturn, QWidget*& hWnd, int& uMsg,
-                          QEvent*& wParam) override;
+    void iSubclass_After(qintptr& result, QWidget* target, int message, QEvent* event) override;
+    void iSubclass_Before(bool& handled, qintptr& result, QWidget*& target, int& message,
+                          QEvent*& event) override;
 
     void paintItem(const DrawItemEvent& request);
     void layOut();

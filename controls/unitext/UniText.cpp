@@ -113,9 +113,9 @@ UniText::~UniText()
 SscCallback UniText::sscCallback(int position)
 {
     auto bind = [this](auto handler) -> SscCallback {
-        return [this, handler](bool before, bool& handled, qintptr& result, QWidget* window,
+        return [this, handler](bool before, bool& handled, qintptr& result, QWidget* target,
                                int message, QEvent* event, qint32&) {
-            (this->*handler)(before, handled, result, window, message, event);
+            (this->*handler)(before, handled, result, target, message, event);
         };
     };
     switch (position) {
@@ -372,36 +372,36 @@ void UniText::paintBorder()
 
 // ---- the two window procedures -----------------------------------------------------------
 
-void UniText::ControlWndProc(bool Before, bool& bHandled, qintptr&, QWidget*, int uMsg, QEvent*)
+void UniText::ControlWndProc(bool before, bool& handled, qintptr&, QWidget*, int message, QEvent*)
 {
-    if (!Before) {
-        if (uMsg == QEvent::Paint)
+    if (!before) {
+        if (message == QEvent::Paint)
             paintBorder();
         return;
     }
-    if (uMsg == ControlEvent::EditSetFocus) {
-        bHandled = true; // the container does not hear of it
-    } else if (uMsg == ControlEvent::EditChange) {
+    if (message == ControlEvent::EditSetFocus) {
+        handled = true; // the container does not hear of it
+    } else if (message == ControlEvent::EditChange) {
         if (m_p.UseEvents)
             emit Change();
-    } else if (uMsg == ControlEvent::EditUpdate) {
+    } else if (message == ControlEvent::EditUpdate) {
         if (m_p.UseEvents)
             emit Update();
-    } else if (uMsg == QEvent::FocusIn) {
+    } else if (message == QEvent::FocusIn) {
         if (m_editWidget && !m_editWidget->hasFocus())
             m_editWidget->setFocus();
     }
 }
 
-void UniText::EditWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget*, int uMsg,
-                          QEvent* wParam)
+void UniText::EditWndProc(bool before, bool& handled, qintptr& result, QWidget*, int message,
+                          QEvent* event)
 {
-    if (Before) {
-        switch (uMsg) {
+    if (before) {
+        switch (message) {
         case QEvent::KeyPress: {
-            auto* key = static_cast<QKeyEvent*>(wParam);
-            if (preTranslateKey(key, lReturn)) {
-                bHandled = true;
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (preTranslateKey(key, result)) {
+                handled = true;
                 return;
             }
             if (!m_p.UseEvents)
@@ -409,49 +409,49 @@ void UniText::EditWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget
             int keyCode = virtualKeyCode(key->key());
             emit KeyDown(keyCode, shiftState(key->modifiers()));
             if (keyCode == 0 && virtualKeyCode(key->key()) != 0) {
-                bHandled = true;
-                lReturn = 1;
+                handled = true;
+                result = 1;
                 return;
             }
             if (!key->text().isEmpty()) {
                 int keyAscii = key->text().front().unicode();
                 emit KeyPress(keyAscii);
                 if (keyAscii == 0) {
-                    bHandled = true;
-                    lReturn = 1;
+                    handled = true;
+                    result = 1;
                 }
             }
             return;
         }
         case QEvent::InputMethod:
-            filterInputMethodText(static_cast<QInputMethodEvent*>(wParam), bHandled, lReturn);
+            filterInputMethodText(static_cast<QInputMethodEvent*>(event), handled, result);
             return;
         case QEvent::ContextMenu:
             if (m_p.UseEvents) {
                 bool cancel = false;
                 emit ContextMenu(cancel);
-                bHandled = cancel;
-                lReturn = cancel ? 1 : 0;
+                handled = cancel;
+                result = cancel ? 1 : 0;
             }
             return;
         case QEvent::MouseButtonPress:
             if (m_editWidget && !m_editWidget->hasFocus())
                 m_editWidget->setFocus(Qt::MouseFocusReason);
-            raiseMouse(uMsg, wParam);
+            raiseMouse(message, event);
             return;
         default:
             return;
         }
     }
 
-    switch (uMsg) {
+    switch (message) {
     case QEvent::MouseMove:
         if (!m_mouseOver) {
             m_mouseOver = true;
             if (m_p.UseEvents)
                 emit MouseEnter();
         }
-        raiseMouse(uMsg, wParam);
+        raiseMouse(message, event);
         break;
     case QEvent::Leave:
         m_mouseOver = false;
@@ -459,28 +459,28 @@ void UniText::EditWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget
             emit MouseLeave();
         break;
     case QEvent::MouseButtonRelease:
-        raiseMouse(uMsg, wParam);
+        raiseMouse(message, event);
         if (m_mouseOver && m_p.UseEvents) {
-            int button = buttonState(static_cast<QMouseEvent*>(wParam)->button());
+            int button = buttonState(static_cast<QMouseEvent*>(event)->button());
             if (button != 0)
                 emit Click(button);
         }
         break;
     case QEvent::MouseButtonDblClick:
         if (m_p.UseEvents) {
-            int button = buttonState(static_cast<QMouseEvent*>(wParam)->button());
+            int button = buttonState(static_cast<QMouseEvent*>(event)->button());
             if (button != 0)
                 emit DblClick(button);
         }
         break;
     case QEvent::Wheel:
         if (m_p.UseEvents) {
-            const auto* wheel = static_cast<QWheelEvent*>(wParam);
+            const auto* wheel = static_cast<QWheelEvent*>(event);
             emit MouseWheel(wheel->angleDelta().y() > 0 ? 1 : 0, shiftState(wheel->modifiers()));
         }
         break;
     case QEvent::KeyRelease: {
-        const auto* key = static_cast<QKeyEvent*>(wParam);
+        const auto* key = static_cast<QKeyEvent*>(event);
         int keyCode = virtualKeyCode(key->key());
         emit KeyUp(keyCode, shiftState(key->modifiers()));
         break;
@@ -489,30 +489,31 @@ void UniText::EditWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget
         notify(ControlEvent::EditSetFocus);
         break;
     default:
-        if (uMsg == ControlEvent::HorizontalScroll)
+        if (message == ControlEvent::HorizontalScroll)
             emit Scroll(1);
-        else if (uMsg == ControlEvent::VerticalScroll)
+        else if (message == ControlEvent::VerticalScroll)
             emit Scroll(2);
         break;
     }
 }
 
-void UniText::raiseMouse(int uMsg, QEvent* wParam)
+void UniText::raiseMouse(int message, QEvent* event)
 {
     if (!m_p.UseEvents)
         return;
-    const auto* mouse = static_cast<QMouseEvent*>(wParam);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
     // A button-up reports the buttons still held, the released one no longer among them.
-    int button = buttonState(uMsg == QEvent::MouseButtonPress ? mouse->buttons() | mouse->button()
-                                                              : mouse->buttons());
-    if (uMsg != QEvent::MouseMove && buttonState(mouse->button()) == 0)
+    int button =
+        buttonState(message == QEvent::MouseButtonPress ? mouse->buttons() | mouse->button()
+                                                        : mouse->buttons());
+    if (message != QEvent::MouseMove && buttonState(mouse->button()) == 0)
         return;
     const int shift = shiftState(mouse->modifiers());
     float x = float(mouse->position().x() * m_unitsPerPixel);
     float y = float(mouse->position().y() * m_unitsPerPixel);
-    if (uMsg == QEvent::MouseButtonPress)
+    if (message == QEvent::MouseButtonPress)
         emit MouseDown(button, shift, x, y);
-    else if (uMsg == QEvent::MouseMove)
+    else if (message == QEvent::MouseMove)
         emit MouseMove(button, shift, x, y);
     else
         emit MouseUp(button, shift, x, y);
@@ -520,7 +521,7 @@ void UniText::raiseMouse(int uMsg, QEvent* wParam)
 
 // The keys the box keeps for itself before anyone else sees them. True when the key is
 // dealt with here; an ignored key then goes on to the container.
-bool UniText::preTranslateKey(QKeyEvent* key, qintptr& lReturn)
+bool UniText::preTranslateKey(QKeyEvent* key, qintptr& result)
 {
     if (m_editWidget && !m_editWidget->hasFocus())
         m_editWidget->setFocus();
@@ -532,7 +533,7 @@ bool UniText::preTranslateKey(QKeyEvent* key, qintptr& lReturn)
             emit KeyDown(keyCode, shiftState(modifiers));
         }
     };
-    lReturn = 1;
+    result = 1;
     if (code == kKeyTab && m_p.CaptureTab) {
         if (!(modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
             raiseKeyDown();
@@ -563,7 +564,7 @@ bool UniText::preTranslateKey(QKeyEvent* key, qintptr& lReturn)
     if (code == kKeyEnter && m_p.MultiLine) {
         // Not captured: Enter is the container's (its default button), not a line break.
         key->ignore();
-        lReturn = 0;
+        result = 0;
         return true;
     }
     if (code == kKeyTab || code == kKeyEnter || code == kKeyEsc)
@@ -575,13 +576,13 @@ bool UniText::preTranslateKey(QKeyEvent* key, qintptr& lReturn)
 
 // Text an input method commits is typed characters: each raises KeyPress, and a locked box
 // takes none of them.
-void UniText::filterInputMethodText(QInputMethodEvent* input, bool& bHandled, qintptr& lReturn)
+void UniText::filterInputMethodText(QInputMethodEvent* input, bool& handled, qintptr& result)
 {
     if (input->commitString().isEmpty())
         return;
     if (m_p.Locked || !m_p.Enabled) {
-        bHandled = true;
-        lReturn = 1;
+        handled = true;
+        result = 1;
         return;
     }
     if (!m_p.UseEvents)

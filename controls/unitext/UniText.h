@@ -38,6 +38,8 @@ public:
     void setCaptureEsc(bool Value);
     bool CaptureTab() const { return m_p.CaptureTab; }
     void setCaptureTab(bool Value);
+    // The designed Enabled property: also persisted, and refused while no editor exists. It
+    // hides QWidget::setEnabled, which the control calls itself.
     bool Enabled() const { return m_p.Enabled; }
     void setEnabled(bool Value);
     int FileCodepage() const { return m_p.FileCodepage; }
@@ -146,7 +148,7 @@ signals:
     void MouseUp(int& Button, int Shift, float& X, float& Y);
     void MouseWheel(int Direction, int Shift);
     void Scroll(int Bar);
-    void Update();
+    void Update(); // the designed event: the text changed, before display; not QWidget::update
     // A persisted property was set.
     void propertyChanged(const QString& key);
 
@@ -161,13 +163,13 @@ private:
     void nameEditor(); // the editor is what a screen reader meets: it carries the control's name
 
     SscCallback sscCallback(int position) override;
-    void ControlWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget* hWnd, int uMsg,
-                        QEvent* wParam);
-    void EditWndProc(bool Before, bool& bHandled, qintptr& lReturn, QWidget* hWnd, int uMsg,
-                     QEvent* wParam);
-    bool preTranslateKey(QKeyEvent* key, qintptr& lReturn);
-    void filterInputMethodText(QInputMethodEvent* input, bool& bHandled, qintptr& lReturn);
-    void raiseMouse(int uMsg, QEvent* wParam);
+    void ControlWndProc(bool before, bool& handled, qintptr& result, QWidget* target, int message,
+                        QEvent* event);
+    void EditWndProc(bool before, bool& handled, qintptr& result, QWidget* target, int message,
+                     QEvent* event);
+    bool preTranslateKey(QKeyEvent* key, qintptr& result);
+    void filterInputMethodText(QInputMethodEvent* input, bool& handled, qintptr& result);
+    void raiseMouse(int message, QEvent* event);
 
     void createEditWindow();
     void destroyEditWindow();
