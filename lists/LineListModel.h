@@ -14,7 +14,6 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setLines(QList<LineEntry> lines);
-    const QList<LineEntry>& lines() const { return m_lines; }
 
     // The row of the line that holds item number `item`, or -1.
     int rowOfItem(int item) const;

@@ -17,7 +17,6 @@ public:
     void setInterval(int milliseconds);
 
     // True while ticks are actually being delivered.
-    bool isRunning() const { return m_timer.isActive(); }
 
     // Tests drive every timer by hand: with the clock off no timer starts, and a test emits
     // timeout() itself when Enabled and Interval say a tick is due.

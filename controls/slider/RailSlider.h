@@ -18,6 +18,11 @@ public:
 
     explicit RailSlider(QWidget* parent = nullptr);
 
+    // The public members below are the control's documented interface, named as its design
+    // names them. The program uses only some of them; the rest (rail styles, pictures,
+    // its events and the like) stay as the control's contract and are exercised by its tests,
+    // not dead code.
+
     // The designed Enabled property decides only whether a press starts a drag; nothing is
     // greyed. It hides QWidget::setEnabled on purpose: called through a QWidget pointer, that
     // one disables the whole widget instead.

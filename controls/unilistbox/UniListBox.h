@@ -19,6 +19,11 @@ public:
     explicit UniListBox(QWidget* parent = nullptr);
     ~UniListBox() override;
 
+    // The public members below are the control's documented interface, named as its design
+    // names them. The program uses only some of them; the rest (columns, check boxes, Find,
+    // colours and the like) stay as the control's contract and are exercised by its tests,
+    // not dead code.
+
     int AddItem(const QString& Text, int BeforeIndex = -1, qint32 ItemDataValue = 0);
     void Clear();
     bool RemoveItem(int Index);

@@ -12,6 +12,7 @@
 class PropertyBag;
 class QInputMethodEvent;
 class QKeyEvent;
+class QLineEdit;
 
 // The text box for Unicode text. It owns one edit widget (a multi-line editor, or a single
 // line) and turns its traffic into the properties, methods and events of the control; its
@@ -22,6 +23,11 @@ class UniText : public Interceptable<QWidget>, private SscOwner {
 public:
     explicit UniText(QWidget* parent = nullptr);
     ~UniText() override;
+
+    // The public members below are the control's documented interface, named as its design
+    // names them. The program uses only some of them; the rest (undo, visible lines, scrolling,
+    // the mouse and key events and the like) stay as the control's contract and are exercised by
+    // its tests, not dead code.
 
     // Persisted properties.
     int Alignment() const { return m_p.Alignment; }
@@ -124,9 +130,6 @@ public:
     // FileCodepage, or the system's ANSI code page when that is 0.
     int effectiveCodepage() const;
 
-    // The container's scale unit by name ("Twip", "Pixel", ...): the unit of mouse positions.
-    void setContainerScaleUnits(const QString& units);
-
     void readProperties(const PropertyBag& bag);
     void writeProperties(PropertyBag& bag) const;
     // Applies a whole set at once, as reading a saved control does.
@@ -179,11 +182,13 @@ private:
     void applyColours();
     void applyMaxLength();
     void paintBorder();
+    void maskWithPasswordChar(QLineEdit* line);
     void insertAtSelection(const QString& text);
     void notify(QEvent::Type type);
     void changed(const QString& key);
 
     QString editText() const;
+    QString editorText() const;
     int toTextPosition(int editPosition) const;
     int toEditPosition(int textPosition) const;
 
@@ -195,5 +200,4 @@ private:
 
     int m_bom = 0;
     bool m_mouseOver = false;
-    double m_unitsPerPixel = 15.0; // twips
 };

@@ -1,0 +1,37 @@
+#include "keytranslation.h"
+
+namespace keytranslation {
+
+namespace {
+
+constexpr int kKeyTab = 9;
+constexpr int kKeyEnter = 13;
+constexpr int kKeyEsc = 27;
+constexpr int kFirstNavigationKey = 33; // Page Up
+constexpr int kLastNavigationKey = 40;  // Down arrow
+
+} // namespace
+
+Action translate(int virtualKey, Qt::KeyboardModifiers modifiers, const Rules& rules)
+{
+    if (virtualKey == kKeyTab && rules.captureTab) {
+        if (modifiers & Qt::ShiftModifier)
+            return Action::FocusPrevious;
+        return modifiers & Qt::ControlModifier ? Action::FocusNext : Action::TypeTab;
+    }
+    if (virtualKey == kKeyEnter && rules.captureEnter)
+        return Action::CaptureEnter;
+    if (virtualKey == kKeyEsc && rules.captureEsc)
+        return Action::CaptureEsc;
+    if (virtualKey >= kFirstNavigationKey && virtualKey <= kLastNavigationKey)
+        return Action::ToEditor; // the caret moves, locked or not
+    if (virtualKey == kKeyEnter && rules.multiLine)
+        return Action::ToContainer;
+    if (virtualKey == kKeyTab || virtualKey == kKeyEnter || virtualKey == kKeyEsc)
+        return Action::ToEditor;
+    if (rules.locked || !rules.enabled)
+        return Action::Swallow;
+    return Action::ToEditor;
+}
+
+} // namespace keytranslation
