@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-
 QString UniText::editText() const
 {
     if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget)) {
@@ -267,7 +266,6 @@ QString UniText::editorText() const
         return box->toPlainText();
     return editText();
 }
-
 
 int UniText::effectiveCodepage() const
 {

@@ -49,7 +49,8 @@ void tst_unitextlogic::positions()
     QCOMPARE(crlftext::toEditPosition(text, 6), 4);
     QCOMPARE(crlftext::toEditPosition(text, 99), 6);
     QCOMPARE(crlftext::toEditPosition(text, -3), 0);
-    QCOMPARE(crlftext::toEditorBreaks(QStringLiteral("a\r\nb\rc\r\n")), QStringLiteral("a\nb\rc\n"));
+    QCOMPARE(crlftext::toEditorBreaks(QStringLiteral("a\r\nb\rc\r\n")),
+             QStringLiteral("a\nb\rc\n"));
 }
 
 void tst_unitextlogic::lineIndex_data()
@@ -104,14 +105,14 @@ void tst_unitextlogic::keys_data()
     QTest::newRow("captured Esc") << 27 << none << captureAll << Action::CaptureEsc;
     QTest::newRow("Enter in a multi-line box is the container's")
         << 13 << none << multiLine << Action::ToContainer;
-    QTest::newRow("Enter in a single line is the editor's") << 13 << none << plain
-                                                             << Action::ToEditor;
-    QTest::newRow("a letter in a locked box is swallowed") << 65 << none << locked
-                                                           << Action::Swallow;
+    QTest::newRow("Enter in a single line is the editor's")
+        << 13 << none << plain << Action::ToEditor;
+    QTest::newRow("a letter in a locked box is swallowed")
+        << 65 << none << locked << Action::Swallow;
     QTest::newRow("a letter in a disabled box is swallowed")
         << 65 << none << disabled << Action::Swallow;
-    QTest::newRow("arrows move the caret even when locked") << 37 << none << locked
-                                                            << Action::ToEditor;
+    QTest::newRow("arrows move the caret even when locked")
+        << 37 << none << locked << Action::ToEditor;
     QTest::newRow("Page Up too") << 33 << none << locked << Action::ToEditor;
     QTest::newRow("a letter is typed") << 65 << none << plain << Action::ToEditor;
 }
