@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "common/FontRecord.h"
+#include "common/captionfit.h"
 #include "common/designed.h"
 #include "common/shellopen.h"
 #include "programicon.h"
@@ -45,7 +46,7 @@ frmAbout::frmAbout(QWidget* parent)
     QPalette blue = Label1->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label1->setPalette(blue);
-    Label1->adjustSize(); // the whole address stays readable
+    Label1->setAlignment(Qt::AlignCenter);
     for (QLabel* link : {Picture1, Label1}) {
         link->setCursor(Qt::PointingHandCursor); // the picture takes the link's pointer
         link->installEventFilter(this);
@@ -53,6 +54,7 @@ frmAbout::frmAbout(QWidget* parent)
     auto* close = makeDesigned<QPushButton>(this, "cmdClose", twipsRect(1215, 2085, 1395, 435),
                                             QStringLiteral("&Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    fitCaptionsToText(this); // the whole address stays readable
 
     connect(m_animation, &QTimer::timeout, this, [this] {
         m_phase = m_phase >= 1 ? 0 : m_phase + 0.02;

@@ -5,6 +5,7 @@
 #include "LineListModel.h"
 #include "common/FontRecord.h"
 #include "common/IntervalTimer.h"
+#include "common/captionfit.h"
 #include "common/designed.h"
 #include "common/longlistcombo.h"
 #include "frmAbout.h"
@@ -84,6 +85,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     buildMenus();
     nameForScreenReaders();
     connectRangeControls();
+    fitCaptionsToText(this);
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
 
@@ -114,7 +116,10 @@ void frmMain::nameForScreenReaders()
         {sdrListingSpeed, tr("Listing speed")},
         {lstSelected, tr("Recalled items")},
         {lstSelect, tr("Choices")},
-        {txtAnswer, tr("Right answer")},
+        {txtAnswer, tr("Verdict")},
+        {lblCorrect, tr("Correct")},
+        {lblWrong, tr("Wrong")},
+        {lblTimeTaken, tr("Time Taken")},
         {wbHelp, tr("Read-me")},
     };
     for (const auto& [control, name] : names)
@@ -123,8 +128,9 @@ void frmMain::nameForScreenReaders()
 
 void frmMain::buildTopBand(QWidget* client)
 {
+    // Alt+F is the File menu's, as everywhere; From is Alt+O.
     lblFrom = makeDesigned<QLabel>(client, "lblFrom", twipsRect(120, 210, 675, 255),
-                                   QStringLiteral("&From"));
+                                   QStringLiteral("Fr&om"));
     cmbFrom = makeDesigned<QComboBox>(client, "cmbFrom", twipsRect(555, 165, 1320, 315));
     lblTo = makeDesigned<QLabel>(client, "lblTo", twipsRect(1980, 210, 240, 270),
                                  QStringLiteral("&To"));
@@ -270,8 +276,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     // Enter presses the manual-listing button, the window's default button while it is shown.
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-        key->modifiers() == Qt::NoModifier && cmdManualListing->isVisible()) {
+        modifiers == Qt::NoModifier && cmdManualListing->isVisible()) {
         cmdManualListing->click();
         return true;
     }

@@ -132,9 +132,13 @@ private:
     void ShowChoices();
     void lstSelect_MouseDown();
     void lstSelect_MouseUp();
+    void lstSelect_KeyDown(int KeyCode);
+    void answerChoice(int row);
     bool Form_KeyPress(const QString& text);
     void Timer1_Timer();
     void showVerdict(bool right);
+    void showCounts();
+    void showTimeTaken(const QString& text);
 
     QString m_programFolder;
     ZorvelSettings m_settings;

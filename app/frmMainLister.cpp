@@ -3,6 +3,7 @@
 
 #include "frmMain.h"
 
+#include "accessibility/announce.h"
 #include "common/IntervalTimer.h"
 #include "itemlist.h"
 #include "listing.h"
@@ -43,6 +44,7 @@ void frmMain::Timer2_Timer()
                          step->position);
         txtCompleteText->setText(step->text);
         lstList->setListIndex(lstList->NewIndex());
+        announce(lstList, step->text);
         if (m_lister.speed() == listing::kManualSpeed)
             putReferenceOnClipboard();
     }

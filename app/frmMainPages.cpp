@@ -37,6 +37,8 @@ QLabel* makeCaption(QWidget* page, const char* name, const QRect& place, const Q
     return label;
 }
 
+constexpr double kDesignedChoicesHeight = 2775; // twips
+
 UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place)
 {
     auto* list = makeDesigned<UniListBox>(page, name, place);
@@ -67,10 +69,6 @@ void frmMain::buildListerPage(QWidget* page)
         makeDesigned<QCheckBox>(page, "chkRestartListing", twipsRect(8445, 690, 1500, 525),
                                 QStringLiteral("Restart on finish"));
     chkRestartListing->setChecked(true);
-    // The desktop's font is wider than the designed one; the caption must not be cut off.
-    chkRestartListing->resize(
-        qMax(chkRestartListing->width(), chkRestartListing->sizeHint().width()),
-        chkRestartListing->height());
     makeCaption(page, "Label4", twipsRect(8295, 1320, 1860, 225), QStringLiteral("Listing Speed"));
     sdrListingSpeed =
         makeDesigned<RailSlider>(page, "sdrListingSpeed", twipsRect(8595, 1620, 1260, 240));
@@ -81,6 +79,10 @@ void frmMain::buildListerPage(QWidget* page)
     slider.write(QStringLiteral("SliderIcon"), knobPicture());
     sdrListingSpeed->readProperties(slider);
     sdrListingSpeed->resize(sdrListingSpeed->size()); // lays the read properties out
+    QStringList speeds;
+    for (int value = 0; const std::optional<listing::Speed> speed = listing::speed(value); ++value)
+        speeds.append(speed->caption);
+    sdrListingSpeed->setValueCaptions(speeds);
     lblSpeed = makeDesigned<QLabel>(page, "lblSpeed", twipsRect(8280, 1965, 1935, 225));
     lblSpeed->setAlignment(Qt::AlignCenter);
     cmdManualListing =
@@ -100,7 +102,8 @@ void frmMain::buildListerPage(QWidget* page)
 void frmMain::buildTesterPage(QWidget* page)
 {
     lstSelected = makeArabicList(page, "lstSelected", twipsRect(60, 180, 7800, 4350));
-    lstSelect = makeArabicList(page, "lstSelect", twipsRect(75, 4590, 7770, 2775));
+    lstSelect =
+        makeArabicList(page, "lstSelect", twipsRect(75, 4590, 7770, int(kDesignedChoicesHeight)));
     cmdRestartTest = makeDesigned<QPushButton>(
         page, "cmdRestartTest", twipsRect(8595, 195, 1170, 330), QStringLiteral("&Restart Test"));
     const QColor green(0, 128, 0);
@@ -128,6 +131,8 @@ void frmMain::buildTesterPage(QWidget* page)
     connect(cmdRestartTest, &QPushButton::clicked, this, &frmMain::cmdRestartTest_Click);
     connect(lstSelect, &UniListBox::MouseDown, this, &frmMain::lstSelect_MouseDown);
     connect(lstSelect, &UniListBox::MouseUp, this, &frmMain::lstSelect_MouseUp);
+    connect(lstSelect, &UniListBox::KeyDown, this,
+            [this](int KeyCode, int) { lstSelect_KeyDown(KeyCode); });
 }
 
 void frmMain::buildTabStrip(QWidget* client)
@@ -193,7 +198,9 @@ void frmMain::Form_Resize()
     places.tabsHeight = twips(ctlTabs1->height());
     places.frameWidth = twips(fra1->width());
     places.frameHeight = twips(fra1->height());
-    places.lstSelectHeight = twips(lstSelect->height());
+    // The header and all three choices stay in view whatever the font: the choice list grows
+    // upwards from its designed height, and the recalled items give it the room.
+    places.lstSelectHeight = qMax(kDesignedChoicesHeight, twips(lstSelect->heightForRows(4)));
     places.lstSelectedHeight = twips(lstSelected->height());
     places.splitterWidth = twips(Splitter1->width());
     places.splitterHeight = twips(Splitter1->height());
@@ -208,7 +215,8 @@ void frmMain::Form_Resize()
     for (QFrame* frame : {fra1, fra2, fra3})
         frame->setGeometry(px(places.frameLeft), frame->y(), frame->width(),
                            px(places.frameHeight));
-    lstSelect->move(lstSelect->x(), px(places.lstSelectTop));
+    lstSelect->setGeometry(lstSelect->x(), px(places.lstSelectTop), lstSelect->width(),
+                           px(places.lstSelectHeight));
     lstSelected->resize(lstSelected->width(), px(places.lstSelectedHeight));
     Splitter1->resize(px(places.splitterWidth), px(places.splitterHeight));
     wbHelp->resize(wbHelp->width(), px(places.helpHeight));

@@ -3,6 +3,7 @@
 
 #include "frmMain.h"
 
+#include "accessibility/announce.h"
 #include "common/IntervalTimer.h"
 #include "listmessages.h"
 #include "tabs/ctlTabs.h"
@@ -30,11 +31,10 @@ void frmMain::cmdRestartTest_Click()
     lstSelected->Clear();
     m_tester.restart(colRange);
     ShowChoices();
-    lblCorrect->setText(QStringLiteral("0"));
-    lblWrong->setText(QStringLiteral("0"));
+    showCounts();
     txtAnswer->clear();
     lstSelect->setBackColor(SystemColor::WindowBackground);
-    lblTimeTaken->setText(QStringLiteral("0 sec"));
+    showTimeTaken(QStringLiteral("0 sec"));
     Timer1->setEnabled(false);
 }
 
@@ -56,9 +56,23 @@ void frmMain::lstSelect_MouseDown()
 
 void frmMain::lstSelect_MouseUp()
 {
-    if (!std::exchange(m_pickArmed, false))
-        return;
-    const TesterSession::Answer answer = m_tester.pick(lstSelect->ListIndex() - 1);
+    if (std::exchange(m_pickArmed, false))
+        answerChoice(lstSelect->ListIndex());
+}
+
+// With the choices focused, Enter and Space answer the highlighted row; Up and Down move the
+// highlight, as the list does itself.
+void frmMain::lstSelect_KeyDown(int KeyCode)
+{
+    if (KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter || KeyCode == Qt::Key_Space)
+        answerChoice(lstSelect->ListIndex());
+}
+
+// A pick of choice row `row`, however it was made: the header and rows beyond the choices
+// answer nothing.
+void frmMain::answerChoice(int row)
+{
+    const TesterSession::Answer answer = m_tester.pick(row - 1);
     if (answer.verdict == TesterSession::Verdict::None)
         return;
     Timer1->setEnabled(m_tester.isClockRunning());
@@ -75,12 +89,12 @@ void frmMain::lstSelect_MouseUp()
     }
     showVerdict(right);
     lstSelect->setListIndex(0);
+    announce(lstSelect, m_tester.isComplete() ? testing::kComplete : txtAnswer->text());
 }
 
 void frmMain::showVerdict(bool right)
 {
-    lblCorrect->setText(QString::number(m_tester.rightCount()));
-    lblWrong->setText(QString::number(m_tester.wrongCount()));
+    showCounts();
     lstSelect->setBackColor(right ? kRightBackground : kWrongBackground);
     txtAnswer->setText(right ? QStringLiteral("Correct") : QStringLiteral("Wrong"));
     QPalette palette = txtAnswer->palette();
@@ -88,9 +102,24 @@ void frmMain::showVerdict(bool right)
     txtAnswer->setPalette(palette);
 }
 
-// While the Tester is shown, the digits 1 to 3 pick out a choice row, typed on a Latin or an
-// Arabic keyboard; elsewhere they are the focused control's. Selecting only highlights the
-// row; the pick itself is made by the mouse.
+// The counters read as their captions to a screen reader, with the number as description.
+void frmMain::showCounts()
+{
+    lblCorrect->setText(QString::number(m_tester.rightCount()));
+    lblWrong->setText(QString::number(m_tester.wrongCount()));
+    lblCorrect->setAccessibleDescription(lblCorrect->text());
+    lblWrong->setAccessibleDescription(lblWrong->text());
+}
+
+void frmMain::showTimeTaken(const QString& text)
+{
+    lblTimeTaken->setText(text);
+    lblTimeTaken->setAccessibleDescription(text);
+}
+
+// While the Tester is shown, the digits 1 to 3 answer a choice row at once, as a click on it
+// would, typed on a Latin or an Arabic keyboard or the keypad; elsewhere they are the focused
+// control's.
 bool frmMain::Form_KeyPress(const QString& text)
 {
     static const QString digits[] = {QStringLiteral("1\u0661\u06F1"),
@@ -100,8 +129,10 @@ bool frmMain::Form_KeyPress(const QString& text)
         return false;
     for (int row = 1; row <= 3; ++row) {
         if (digits[row - 1].contains(text.front())) {
-            if (lstSelect->ListCount() > row)
-                lstSelect->setListIndex(row);
+            if (lstSelect->ListCount() > row) {
+                lstSelect->setListIndex(row); // seen for a moment, and by a screen reader
+                answerChoice(row);
+            }
             return true;
         }
     }
@@ -110,5 +141,5 @@ bool frmMain::Form_KeyPress(const QString& text)
 
 void frmMain::Timer1_Timer()
 {
-    lblTimeTaken->setText(testing::GetSecondsInHMSFormat(m_tester.elapsedSeconds()));
+    showTimeTaken(testing::GetSecondsInHMSFormat(m_tester.elapsedSeconds()));
 }

@@ -7,7 +7,8 @@ UniTextProperties txtCompleteTextProperties()
 {
     UniTextProperties p;
     p.Alignment = 1;
-    p.Enabled = false;
+    // Read-only, but not disabled: a long verse must scroll by wheel, bar and keys.
+    p.Locked = true;
     p.MaxLength = -1;
     p.MultiLine = true;
     p.ScrollBars = 2;

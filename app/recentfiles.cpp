@@ -32,7 +32,9 @@ QStringList menuEntries(const QString& stored)
 
 QString menuCaption(int k, const QString& path)
 {
-    return QStringLiteral("&%1  %2").arg(k).arg(path.mid(path.lastIndexOf(u'/') + 1));
+    // A "&" in a file name is shown as itself, not taken for a mnemonic.
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1).replace(u'&', QStringLiteral("&&"));
+    return QStringLiteral("&%1  %2").arg(k).arg(name);
 }
 
 } // namespace recentfiles

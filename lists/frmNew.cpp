@@ -2,6 +2,7 @@
 
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
+#include "common/captionfit.h"
 #include "common/designed.h"
 #include "itemlist.h"
 #include "listfile.h"
@@ -38,6 +39,7 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
         QStringLiteral("Enter the Items of Zorvel file (each entry in a new line)"));
     txtNew = makeDesigned<UniText>(this, "txtNew", twipsRect(135, 390, 8730, 7455));
     txtNew->setProperties(txtNewProperties());
+    txtNew->setAccessibleName(Label1->text());
     Command1 = makeDesigned<QPushButton>(this, "Command1", twipsRect(150, 7845, 1260, 390),
                                          QStringLiteral("Command1"));
     cmdImport = makeDesigned<QPushButton>(this, "cmdImport", twipsRect(5310, 7935, 1095, 315),
@@ -51,6 +53,7 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
 #else
     Command1->setVisible(false);
 #endif
+    fitCaptionsToText(this);
     connect(cmdImport, &QPushButton::clicked, this, &frmNew::cmdImport_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmNew::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "frmOpen.h"
 
+#include "common/captionfit.h"
 #include "common/designed.h"
 #include "listmessages.h"
 #include "listwalk.h"
@@ -25,6 +26,8 @@ frmOpen::frmOpen(const QString& programFolder, QWidget* parent)
     setFixedSize(twipsToPixels(6870), twipsToPixels(7470));
     TreeView1 = makeDesigned<QTreeWidget>(this, "TreeView1", twipsRect(45, 75, 6720, 6765));
     TreeView1->setHeaderHidden(true);
+    TreeView1->setHeaderLabel(tr("Lists")); // what a screen reader reads for the column
+    TreeView1->setAccessibleName(tr("Lists"));
     cmdOpenWord = makeDesigned<QPushButton>(this, "cmdOpenWord", twipsRect(1590, 7020, 1650, 315),
                                             QStringLiteral("Open in Word Mode"));
     cmdOpenLine = makeDesigned<QPushButton>(this, "cmdOpenLine", twipsRect(3330, 7020, 1650, 315),
@@ -34,6 +37,7 @@ frmOpen::frmOpen(const QString& programFolder, QWidget* parent)
     setTabOrder(cmdOpenLine, cmdOpenWord);
     setTabOrder(cmdOpenWord, cmdCancel);
     cmdOpenLine->setDefault(true);
+    fitCaptionsToText(this);
     connect(cmdOpenLine, &QPushButton::clicked, this, [this] { openSelected(false); });
     connect(cmdOpenWord, &QPushButton::clicked, this, [this] { openSelected(true); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -9,7 +9,7 @@ ValueAccessible::ValueAccessible(QWidget* widget, QAccessible::Role role, Value 
 QString ValueAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return QString::number(m_value.current());
+        return m_value.text ? m_value.text() : QString::number(m_value.current());
     return NamedAccessible::text(t);
 }
 

@@ -12,7 +12,8 @@ public:
         std::function<int()> current;
         std::function<int()> minimum;
         std::function<int()> maximum;
-        std::function<void(int)> set; // the control keeps its own rules for refused values
+        std::function<void(int)> set;       // the control keeps its own rules for refused values
+        std::function<QString()> text = {}; // what the value means to a reader; else its number
     };
 
     ValueAccessible(QWidget* widget, QAccessible::Role role, Value value);

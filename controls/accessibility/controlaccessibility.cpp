@@ -35,7 +35,8 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
         return new ValueAccessible(
             widget, QAccessible::Slider,
             {[slider] { return slider->Value(); }, [slider] { return slider->Min(); },
-             [slider] { return slider->Max(); }, [slider](int value) { slider->setValue(value); }});
+             [slider] { return slider->Max(); }, [slider](int value) { slider->setValue(value); },
+             [slider] { return slider->valueCaption(); }});
     }
     if (className == u"Splitter") {
         auto* splitter = static_cast<Splitter*>(widget);

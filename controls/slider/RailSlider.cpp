@@ -7,8 +7,11 @@
 #include "common/twips.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <limits>
 
@@ -42,6 +45,8 @@ RailSlider::RailSlider(QWidget* parent)
     : QWidget(parent)
 {
     installControlAccessibility();
+    // The value can be set from the keyboard too, so the slider is in the tab order.
+    setFocusPolicy(Qt::StrongFocus);
     // A new instance: the knob at the minimum end of the vertical default.
     m_knobPos = QPointF(0, height() - m_knob.height());
 }
@@ -240,6 +245,63 @@ void RailSlider::paintEvent(QPaintEvent*)
         drawEdge(painter, groove, edgeKindFor(m_railStyle), Side::All, palette());
     }
     painter.drawPixmap(QPoint(roundHalfEven(m_knobPos.x()), roundHalfEven(m_knobPos.y())), m_knob);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+QString RailSlider::valueCaption() const
+{
+    return m_valueCaptions.value(m_value - m_min, QString::number(m_value));
+}
+
+// The keys move the value as a drag would: one step, a page of about a third of the range,
+// or to either end. Right and Up raise the value on either axis.
+void RailSlider::keyPressEvent(QKeyEvent* event)
+{
+    const int page = qMax(1, (m_valueRange + 2) / 3);
+    int value = m_value;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        ++value;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        --value;
+        break;
+    case Qt::Key_PageUp:
+        value += page;
+        break;
+    case Qt::Key_PageDown:
+        value -= page;
+        break;
+    case Qt::Key_Home:
+        value = m_min;
+        break;
+    case Qt::Key_End:
+        value = m_max;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (m_enabled)
+        setValue(qBound(int(m_min), value, int(m_max)));
+}
+
+void RailSlider::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void RailSlider::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void RailSlider::dragTo(QPointF point)

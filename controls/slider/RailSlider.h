@@ -47,6 +47,11 @@ public:
     bool ShowValueTip() const { return m_showValueTip; }
     void setShowValueTip(bool Value);
 
+    // What each value means, from Min on, for screen readers ("Manual" rather than 6); the
+    // number itself where none is given.
+    void setValueCaptions(const QStringList& captions) { m_valueCaptions = captions; }
+    QString valueCaption() const;
+
     // Where the knob and the groove stand, in pixels of the client area.
     QPointF knobPosition() const { return m_knobPos; }
     QRect railRect() const { return m_railRect; } // left, top, right (exclusive), bottom
@@ -69,6 +74,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool horizontal() const { return m_orientation == 0; }
@@ -98,4 +106,5 @@ private:
     QPixmap m_knob;
     QPointF m_knobPos;
     QPixmap m_railPicture;
+    QStringList m_valueCaptions;
 };

@@ -38,7 +38,9 @@ void ctlTabs::DrawTabs()
 void ctlTabs::showSelectedFrame()
 {
     const QString frame = m_frames.value(m_selected - 1);
-    for (QObject* child : children()) {
+    // A copy: raising a child reorders the list of children.
+    const QObjectList frames = children();
+    for (QObject* child : frames) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget)
             continue;

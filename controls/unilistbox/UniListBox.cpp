@@ -116,6 +116,13 @@ int UniListBox::AddItem(const QString& Text, int BeforeIndex, qint32 ItemDataVal
     return m_newIndex;
 }
 
+int UniListBox::heightForRows(int rows) const
+{
+    // Without a border the inner list reaches two pixels past each edge (see layOut).
+    const int overhang = m_border ? 0 : 4;
+    return rows * m_list->rowHeight() + 2 * m_list->frameWidth() - overhang;
+}
+
 void UniListBox::Clear()
 {
     m_list->clear();

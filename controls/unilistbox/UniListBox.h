@@ -74,6 +74,8 @@ public:
 
     void Refresh();
     NativeList* hWnd() const { return m_list; }
+    // The height that shows `rows` whole rows in the current font, borders included.
+    int heightForRows(int rows) const;
     int Width() const;
 
     void readProperties(const PropertyBag& bag);

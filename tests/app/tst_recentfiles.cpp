@@ -73,6 +73,9 @@ void tst_recentfiles::menu()
     QCOMPARE(recentfiles::menuEntries(stored), entries);
     QCOMPARE(recentfiles::menuCaption(1, QStringLiteral("/Lists/Week One.zva")),
              QStringLiteral("&1  Week One.zva"));
+    // An ampersand in a name is shown, not taken for the menu's access key.
+    QCOMPARE(recentfiles::menuCaption(2, QStringLiteral("/Lists/Tom & Jerry.zva")),
+             QStringLiteral("&2  Tom && Jerry.zva"));
 }
 
 QTEST_GUILESS_MAIN(tst_recentfiles)

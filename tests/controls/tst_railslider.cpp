@@ -57,6 +57,8 @@ private slots:
     void refusalsChangeNothing();
     void lastValueAfterReading();
     void writesOnlyWhatDiffers();
+    void keysMoveTheValue_data();
+    void keysMoveTheValue();
 };
 
 void tst_railslider::geometryOfAHundredPixelSlider()
@@ -180,6 +182,45 @@ void tst_railslider::writesOnlyWhatDiffers()
     s.slider.writeProperties(designed);
     QCOMPARE(designed.names(),
              (QStringList{"SliderIcon", "Orientation", "RailPicture", "Max", "Value"}));
+}
+
+// From the designed value 3 of 0 to 6, a key moves the value as a drag would, with the same
+// events.
+void tst_railslider::keysMoveTheValue_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QStringList>("events");
+
+    QTest::newRow("Right and Up raise") << QList<int>{Qt::Key_Right, Qt::Key_Up} << 5
+                                        << QStringList{"ValueChanged", "ValueChanged"};
+    QTest::newRow("Left and Down lower") << QList<int>{Qt::Key_Left, Qt::Key_Down} << 1
+                                         << QStringList{"ValueChanged", "ValueChanged"};
+    QTest::newRow("End goes to the last")
+        << QList<int>{Qt::Key_End} << 6 << QStringList{"ValueChanged", "ArrivedLast"};
+    QTest::newRow("Home goes to the first")
+        << QList<int>{Qt::Key_Home} << 0 << QStringList{"ValueChanged", "ArrivedFirst"};
+    QTest::newRow("a page is a third of the range")
+        << QList<int>{Qt::Key_PageUp} << 5 << QStringList{"ValueChanged"};
+    QTest::newRow("never past an end")
+        << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Down} << 0
+        << QStringList{"ValueChanged", "ValueChanged", "ArrivedFirst"};
+}
+
+void tst_railslider::keysMoveTheValue()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, value);
+    QFETCH(QStringList, events);
+    Slider s;
+    s.slider.setValue(3); // as the window starts it: the value last announced is 3
+    s.events.clear();
+    QCOMPARE(s.slider.focusPolicy(), Qt::StrongFocus);
+    s.slider.setFocus();
+    for (const int key : keys)
+        QTest::keyClick(&s.slider, Qt::Key(key));
+    QCOMPARE(s.slider.Value(), value);
+    QCOMPARE(s.events, events);
 }
 
 QTEST_MAIN(tst_railslider)

@@ -64,6 +64,7 @@ private slots:
     void tabGeometry();
     void captions();
     void selectingAndClicking();
+    void oneFrameShowsAfterAnySequence();
     void changingTheNumberOfTabs();
     void arrowKeysRunPastTheEnds();
     void tabProperties();
@@ -119,6 +120,20 @@ void tst_tabsplitter::selectingAndClicking()
     QCOMPARE(s.tabs.SelectedTab(), 2);
     QTest::mouseClick(&s.tabs, Qt::LeftButton, {}, QPoint(400, 100)); // the body: nothing
     QCOMPARE(s.clicks, (QList<std::pair<int, int>>{{1, 2}, {2, 2}}));
+}
+
+// Showing a frame raises it, which reorders the strip's children; every sequence of choices
+// still leaves exactly the selected tab's frame shown.
+void tst_tabsplitter::oneFrameShowsAfterAnySequence()
+{
+    Strip s;
+    for (int sequence = 0; sequence < 3 * 3 * 3 * 3; ++sequence) {
+        for (int step = 0, rest = sequence; step < 4; ++step, rest /= 3) {
+            const int tab = rest % 3 + 1;
+            s.tabs.setSelectedTab(tab);
+            QCOMPARE(s.visibleChildren(), QStringList{QStringLiteral("f%1").arg(tab)});
+        }
+    }
 }
 
 void tst_tabsplitter::changingTheNumberOfTabs()

@@ -358,7 +358,8 @@ void tst_unitext::properties()
     box.readProperties(bag);
     QVERIFY(box.MultiLine());
     QCOMPARE(box.Alignment(), 1);
-    QVERIFY(!box.Enabled());
+    QVERIFY(box.Enabled());
+    QVERIFY(box.Locked()); // read-only, yet it scrolls
     QCOMPARE(box.Font().weight, 700);
     QCOMPARE(box.Font().charset, 178);
     box.setText(QStringLiteral("أ\r\nب"));

@@ -106,7 +106,7 @@ void tst_accessibility::sliderAndSplitterHaveValues()
     QCOMPARE(value->maximumValue().toInt(), slider->Max());
     value->setCurrentValue(slider->Max());
     QCOMPARE(slider->Value(), slider->Max());
-    QCOMPARE(speed->text(QAccessible::Value), QString::number(slider->Max()));
+    QCOMPARE(speed->text(QAccessible::Value), QStringLiteral("Manual")); // what 6 means
     value->setCurrentValue(slider->Max() + 1); // refused by the slider's own rules
     QCOMPARE(slider->Value(), slider->Max());
 

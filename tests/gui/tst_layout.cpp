@@ -1,10 +1,18 @@
 #include "EmissionCounter.h"
 #include "HelpView.h"
 #include "WindowDriver.h"
+#include "frmAbout.h"
+#include "frmNew.h"
+#include "frmOpen.h"
 #include "mainlayout.h"
+#include "slider/RailSlider.h"
 #include "splitter/Splitter.h"
 #include "tabs/ctlTabs.h"
+#include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
+
+#include <QAbstractButton>
+#include <QScrollBar>
 
 #include <QAction>
 #include <QFile>
@@ -19,7 +27,43 @@ private slots:
     void enlargingMovesWhatTheRulesSay();
     void tabsRestartTheirPractice();
     void helpMenuShowsTheReadme();
+    void exactlyOnePageIsShown();
+    void everyChoiceIsInView_data();
+    void everyChoiceIsInView();
+    void captionsShowWhole();
 };
+
+namespace {
+
+// The pages shown, as the strip's frames: exactly one is expected.
+QStringList shownPages(const WindowDriver& d)
+{
+    QStringList shown;
+    for (const char* frame : {"fra1", "fra2", "fra3"})
+        if (d.control(frame)->isVisible())
+            shown.append(QString::fromLatin1(frame));
+    return shown;
+}
+
+// Captions cut short: buttons and one-line labels narrower than their text needs, or
+// reaching past their parent.
+QStringList cutCaptions(const QWidget* form)
+{
+    QStringList cut;
+    for (const QWidget* control : form->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const bool caption = qobject_cast<const QAbstractButton*>(control) ||
+                             (label && !label->text().isEmpty() && label->pixmap().isNull());
+        if (!caption || !control->isVisibleTo(form))
+            continue;
+        if (control->width() < control->sizeHint().width() ||
+            !control->parentWidget()->rect().contains(control->geometry()))
+            cut.append(control->objectName());
+    }
+    return cut;
+}
+
+} // namespace
 
 void tst_layout::negativeSizesAreSkipped()
 {
@@ -121,6 +165,89 @@ void tst_layout::helpMenuShowsTheReadme()
     QVERIFY(d.control("fra3")->isVisible());
     d.window->findChild<QAction*>(QStringLiteral("mnuHelpHelp"))->trigger();
     QCOMPARE(clicks.count(), 1); // already shown: nothing
+}
+
+// Whatever the user does, one page shows and only its controls can be reached.
+void tst_layout::exactlyOnePageIsShown()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أ"), QStringLiteral("ب")}, false, 1);
+    auto* tabs = d.control<ctlTabs>("ctlTabs1");
+    auto expect = [&](const char* step) {
+        const QString page = QStringLiteral("fra%1").arg(tabs->SelectedTab());
+        QVERIFY2(shownPages(d) == QStringList{page}, step);
+    };
+    expect("at start");
+    for (const int tab : {1, 0, 2, 1, 0, 2, 2, 1}) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRects()[tab].fill().center());
+        expect("after a click on a tab");
+    }
+    tabs->setFocus();
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up}) {
+        QTest::keyClick(tabs, key);
+        expect("after an arrow key");
+    }
+    d.control<QAction>("mnuHelpHelp")->trigger();
+    expect("after Help > Help");
+    d.window->LoadZVFFile(d.program.addList(QStringLiteral("Other.zva"), QStringLiteral("x")));
+    expect("after a load");
+    d.window->resize(d.window->size() + QSize(120, 80));
+    QApplication::processEvents();
+    expect("after a resize");
+    // Tab walks only through the page shown.
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRects()[0].fill().center());
+    d.control("cmdRestartListing")->setFocus();
+    for (int i = 0; i < 40; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QVERIFY2(!d.control("fra2")->isAncestorOf(focus) && !d.control("fra3")->isAncestorOf(focus),
+                 qPrintable(focus->objectName()));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+void tst_layout::everyChoiceIsInView_data()
+{
+    QTest::addColumn<QSize>("enlargement");
+    QTest::newRow("designed size") << QSize(0, 0);
+    QTest::newRow("taller and wider") << QSize(150, 200);
+    QTest::newRow("wider only") << QSize(300, 0);
+}
+
+// The header and the three choices are all inside the list's view, without scrolling, with
+// the designed Arabic font.
+void tst_layout::everyChoiceIsInView()
+{
+    QFETCH(QSize, enlargement);
+    WindowDriver d;
+    d.open({QStringLiteral("ذَٰلِكَ ٱلۡكِتَٰبُ لَا رَيۡبَۛ فِيهِۛ"), QStringLiteral("بِسۡمِ ٱللَّهِ"),
+            QStringLiteral("قِفَا نَبْكِ"), QStringLiteral("وَإِذَا")},
+           false, 2);
+    d.window->resize(d.window->size() + enlargement);
+    QApplication::processEvents();
+    auto* select = d.control<UniListBox>("lstSelect");
+    QCOMPARE(select->ListCount(), 4);
+    NativeList* inner = select->hWnd();
+    QCOMPARE(inner->verticalScrollBar()->value(), 0);
+    for (int row = 0; row < 4; ++row)
+        QVERIFY2(inner->viewport()->rect().contains(inner->itemRect(row)),
+                 qPrintable(QStringLiteral("row %1").arg(row)));
+    // The recalled items stay above the choices.
+    QVERIFY(d.control("lstSelected")->geometry().bottom() < select->geometry().top());
+}
+
+void tst_layout::captionsShowWhole()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أ")}, false, 1);
+    d.control<RailSlider>("sdrListingSpeed")->setValue(6); // the manual button shows
+    QCOMPARE(cutCaptions(d.window.get()), QStringList());
+    frmOpen open(d.program.folder());
+    QCOMPARE(cutCaptions(&open), QStringList());
+    frmNew editor(d.program.folder());
+    QCOMPARE(cutCaptions(&editor), QStringList());
+    frmAbout about;
+    QCOMPARE(cutCaptions(&about), QStringList());
 }
 
 QTEST_MAIN(tst_layout)

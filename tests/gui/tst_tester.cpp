@@ -39,7 +39,9 @@ private slots:
     void init();
     void rightAndWrongPicks();
     void doubleClickIsOnePick();
-    void digitKeysSelectRowsOnTheTesterPage();
+    void digitKeysAnswerOnTheTesterPage_data();
+    void digitKeysAnswerOnTheTesterPage();
+    void arrowsAndEnterAnswerInTheChoices();
     void refusedChoicesKeepTheTestedRange();
     void listerNumbersStayWhileTesting();
 
@@ -116,31 +118,77 @@ void tst_tester::doubleClickIsOnePick()
     QCOMPARE(d.rows("lstSelected").size(), 1);
 }
 
-// While the Tester is shown the digits choose its rows, from a Latin or an Arabic keyboard;
-// elsewhere they are the focused control's.
-void tst_tester::digitKeysSelectRowsOnTheTesterPage()
+void tst_tester::digitKeysAnswerOnTheTesterPage_data()
 {
+    QTest::addColumn<QString>("text"); // what the key types
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Latin digits") << QString() << Qt::KeyboardModifiers();
+    QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0660") << Qt::KeyboardModifiers();
+    QTest::newRow("Eastern Arabic-Indic digits")
+        << QStringLiteral("\u06F0") << Qt::KeyboardModifiers();
+    QTest::newRow("the keypad") << QString() << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
+// While the Tester is shown, a digit answers its row at once, as a click on it would; a
+// digit beyond the rows, or on another page, answers nothing.
+void tst_tester::digitKeysAnswerOnTheTesterPage()
+{
+    QFETCH(QString, text);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     WindowDriver d;
     openTester(d);
-    d.control<QComboBox>("cmbFrom")->setCurrentIndex(3); // items 4 and 5: two choices
-    auto* select = d.control<UniListBox>("lstSelect");
-    QCOMPARE(select->ListCount(), 3);
     QWidget* focus = d.control("cmdRestartTest");
-    QTest::keyClick(focus, Qt::Key_3);
-    QCOMPARE(select->ListIndex(), 0);
-    QTest::keyClick(focus, Qt::Key_2);
-    QCOMPARE(select->ListIndex(), 2);
-    QKeyEvent arabicOne(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
-                        QStringLiteral("\u0661"));
-    QCoreApplication::sendEvent(focus, &arabicOne);
-    QCOMPARE(select->ListIndex(), 1);
-    QCOMPARE(counts(d), QStringLiteral("0/0")); // selecting is not picking
+    focus->setFocus();
+    auto typeDigit = [&](int digit) {
+        const QString typed = text.isEmpty() ? QString::number(digit)
+                                             : QString(QChar(text.front().unicode() + digit));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + digit, modifiers, typed);
+        QCoreApplication::sendEvent(focus, &press);
+    };
+    typeDigit(wrongRow(d, 1));
+    QCOMPARE(counts(d), QStringLiteral("0/1"));
+    QCOMPARE(d.control<QLineEdit>("txtAnswer")->text(), QStringLiteral("Wrong"));
+    typeDigit(rightRow(d, 1));
+    QCOMPARE(counts(d), QStringLiteral("1/1"));
+    QCOMPARE(d.rows("lstSelected").size(), 1);
+    QVERIFY(d.timer("Timer1")->isEnabled());
+
+    d.control<QComboBox>("cmbFrom")->setCurrentIndex(3); // items 4 and 5: two choices
+    typeDigit(3);
+    QCOMPARE(counts(d), QStringLiteral("0/0"));
 
     d.control<ctlTabs>("ctlTabs1")->setSelectedTab(1);
     auto* from = d.control<QComboBox>("cmbFrom");
     from->setFocus();
     QTest::keyClick(from, Qt::Key_2);
-    QCOMPARE(from->currentText(), QStringLiteral("2"));
+    QCOMPARE(from->currentText(), QStringLiteral("2")); // the list's own key
+}
+
+// With the choices focused, Up and Down move a visible highlight and Enter or Space answers
+// the highlighted row.
+void tst_tester::arrowsAndEnterAnswerInTheChoices()
+{
+    WindowDriver d;
+    openTester(d);
+    auto* select = d.control<UniListBox>("lstSelect");
+    select->setFocus();
+    QWidget* list = select->hWnd();
+    for (int row = 1; row < rightRow(d, 1); ++row)
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(select->ListIndex(), rightRow(d, 1));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(counts(d), QStringLiteral("1/0"));
+    QCOMPARE(select->ListIndex(), 0); // back on the header for the next choice
+
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(select->ListIndex(), 1);
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(d.control<QLabel>("lblCorrect")->text().toInt() +
+                 d.control<QLabel>("lblWrong")->text().toInt(),
+             2);
 }
 
 void tst_tester::refusedChoicesKeepTheTestedRange()
