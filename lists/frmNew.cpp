@@ -38,8 +38,8 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
         this, "Label1", twipsRect(165, 165, 6765, 240),
         QStringLiteral("Enter the Items of Zorvel file (each entry in a new line)"));
     txtNew = makeDesigned<UniText>(this, "txtNew", twipsRect(135, 390, 8730, 7455));
+    txtNew->setAccessibleName(Label1->text()); // before its editor is made, which takes it
     txtNew->setProperties(txtNewProperties());
-    txtNew->setAccessibleName(Label1->text());
     Command1 = makeDesigned<QPushButton>(this, "Command1", twipsRect(150, 7845, 1260, 390),
                                          QStringLiteral("Command1"));
     cmdImport = makeDesigned<QPushButton>(this, "cmdImport", twipsRect(5310, 7935, 1095, 315),

@@ -5,9 +5,11 @@
 
 void announce(QWidget* source, const QString& text)
 {
+    // The description is kept whether or not a screen reader listens, so that one that starts
+    // later, or reads the control again, finds the latest news.
+    source->setAccessibleDescription(text);
     if (!QAccessible::isActive())
         return;
-    source->setAccessibleDescription(text); // raises the description change itself
     QAccessibleEvent alert(source, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

@@ -1,4 +1,6 @@
 #include "WindowDriver.h"
+#include "frmNew.h"
+#include "frmOpen.h"
 #include "slider/RailSlider.h"
 #include "splitter/Splitter.h"
 #include "tabs/ctlTabs.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -31,6 +34,8 @@ private slots:
     void sliderAndSplitterHaveValues();
     void listBoxItemsCanBeReadAndPressed();
     void textBoxIsNamedEditableText();
+    void countersAndDialogsAreNamed();
+    void changesAreAnnounced();
 };
 
 void tst_accessibility::everyControlHasAName()
@@ -159,6 +164,47 @@ void tst_accessibility::textBoxIsNamedEditableText()
     QCOMPARE(editor->role(), QAccessible::EditableText);
     QVERIFY(!editor->text(QAccessible::Name).isEmpty());
     QVERIFY(editor->textInterface());
+}
+
+void tst_accessibility::countersAndDialogsAreNamed()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أَلِف")}, true, 2);
+    QCOMPARE(of(d.control("lblCorrect"))->text(QAccessible::Name), QStringLiteral("Correct"));
+    QCOMPARE(of(d.control("lblCorrect"))->text(QAccessible::Description), QStringLiteral("0"));
+    QCOMPARE(of(d.control("lblWrong"))->text(QAccessible::Name), QStringLiteral("Wrong"));
+    QCOMPARE(of(d.control("lblTimeTaken"))->text(QAccessible::Name), QStringLiteral("Time Taken"));
+    for (const char* lineList : {"cmbLineFrom", "cmbLineTo"})
+        QVERIFY(!d.control(lineList)->accessibleName().isEmpty());
+
+    frmOpen open(d.program.folder());
+    QAccessibleInterface* tree = of(open.tree());
+    QCOMPARE(tree->text(QAccessible::Name), QStringLiteral("Lists"));
+    QCOMPARE(open.tree()->headerItem()->text(0), QStringLiteral("Lists")); // not "1"
+    frmNew editor(d.program.folder());
+    QVERIFY(!of(editor.editor()->focusProxy())->text(QAccessible::Name).isEmpty());
+}
+
+// Each verdict, each newly listed entry and the end of a test reach a screen reader as the
+// description of the control it happened on, with an alert while one listens (which the
+// offscreen platform of the tests never does).
+void tst_accessibility::changesAreAnnounced()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أَلِف"), QStringLiteral("بَاء")}, false, 1);
+    d.control<RailSlider>("sdrListingSpeed")->setValue(2);
+    d.tick("Timer2");
+    QCOMPARE(d.control("lstList")->accessibleDescription(), QStringLiteral("بَاء"));
+
+    d.control<ctlTabs>("ctlTabs1")->setSelectedTab(2);
+    auto* choices = d.control("lstSelect");
+    auto pick = [&](const QString& item) {
+        d.clickRow("lstSelect", d.rows("lstSelect").indexOf(u' ' + item + QStringLiteral("   ")));
+        return choices->accessibleDescription();
+    };
+    QCOMPARE(pick(QStringLiteral("بَاء")), QStringLiteral("Wrong"));
+    QCOMPARE(pick(QStringLiteral("أَلِف")), QStringLiteral("Correct"));
+    QCOMPARE(pick(QStringLiteral("بَاء")), QStringLiteral("--- TEST COMPLETE ---"));
 }
 
 QTEST_MAIN(tst_accessibility)

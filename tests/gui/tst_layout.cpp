@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 
 // The main window's arrangement, its tabs and its read-me page.
@@ -31,6 +32,7 @@ private slots:
     void everyChoiceIsInView_data();
     void everyChoiceIsInView();
     void captionsShowWhole();
+    void altFOpensTheFileMenu();
 };
 
 namespace {
@@ -248,6 +250,20 @@ void tst_layout::captionsShowWhole()
     QCOMPARE(cutCaptions(&editor), QStringList());
     frmAbout about;
     QCOMPARE(cutCaptions(&about), QStringList());
+}
+
+// Alt+F is the File menu's, as in every program; From has Alt+O.
+void tst_layout::altFOpensTheFileMenu()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أ"), QStringLiteral("ب")}, false, 1);
+    d.window->activateWindow();
+    d.control("cmdRestartListing")->setFocus();
+    QTest::keyClick(d.window.get(), Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), d.control("cmbFrom"));
+    QTest::keyClick(d.window.get(), Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(d.control<QMenu>("mnuFile")->isVisible());
+    d.control<QMenu>("mnuFile")->close();
 }
 
 QTEST_MAIN(tst_layout)

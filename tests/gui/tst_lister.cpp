@@ -10,8 +10,11 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -31,6 +34,7 @@ class tst_lister : public QObject {
 private slots:
     void listsARangeByTimerAndByHand();
     void finishedListingStopsItsClock();
+    void longTextScrollsButCannotBeChanged();
     void wordModeEntriesHaveNoNumber();
     void realClockLists();
 };
@@ -85,6 +89,10 @@ void tst_lister::listsARangeByTimerAndByHand()
     QVERIFY(!d.control("cmdManualListing")->isVisible());
     d.tick("Timer2");
     QCOMPARE(d.rows("lstList").size(), 3);
+
+    slider->setValue(6);
+    QTest::keyClick(d.control("sdrListingSpeed"), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(d.rows("lstList").size(), 1); // the keypad's Enter too: the range starts over
 }
 
 // Once nothing more can be listed, the listing clock stops waking the program; a change that
@@ -116,6 +124,25 @@ void tst_lister::finishedListingStopsItsClock()
 
     QTest::mouseClick(d.control("cmdRestartListing"), Qt::LeftButton);
     QCOMPARE(d.rows("lstList").size(), 1);
+}
+
+// The full text is read-only, yet a long verse can be scrolled to its end.
+void tst_lister::longTextScrollsButCannotBeChanged()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("وَلَقَدْ ").repeated(120)});
+    auto* text = d.control<UniText>("txtCompleteText");
+    QVERIFY(text->isEnabled());
+    auto* editor = qobject_cast<QPlainTextEdit*>(text->hWnd());
+    QScrollBar* bar = editor->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QWheelEvent wheel(QPointF(10, 10), editor->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(editor->viewport(), &wheel);
+    QVERIFY(bar->value() > 0);
+    text->setFocus();
+    QTest::keyClicks(editor, QStringLiteral("x"));
+    QCOMPARE(text->Text(), QStringLiteral("وَلَقَدْ ").repeated(120));
 }
 
 void tst_lister::wordModeEntriesHaveNoNumber()

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTest>
 
 // Start-up and shutdown of the whole window against the settings files a user may have.
@@ -18,6 +19,7 @@ private slots:
     void opensTheListItIsStartedOn();
     void startsWithADamagedSettingsFile_data();
     void startsWithADamagedSettingsFile();
+    void printsItsOptionsWithoutADisplay();
 };
 
 void tst_startup::firstRunStartsEmptyAndStoresDefaults()
@@ -130,6 +132,26 @@ void tst_startup::startsWithADamagedSettingsFile()
     d.close();
     QVERIFY(d.messages.requests().isEmpty());
     QCOMPARE(d.program.setting(QStringLiteral("ActiveTab")), QStringLiteral("3"));
+}
+
+// Asked for its options in a terminal without a window system, the program answers and ends.
+void tst_startup::printsItsOptionsWithoutADisplay()
+{
+    const std::pair<QString, QByteArray> answers[] = {{QStringLiteral("--help"), "Usage:"},
+                                                      {QStringLiteral("--version"), "Zorvel 2.0"}};
+    for (const auto& [option, answer] : answers) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                    QStringLiteral("QT_QPA_PLATFORM")})
+            environment.remove(name);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ZORVEL_PROGRAM), {option});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(program.readAllStandardOutput().contains(answer));
+    }
 }
 
 QTEST_MAIN(tst_startup)
