@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Screenshots of every tab with a bundled list loaded, at the designed size and enlarged, under
-# a virtual X server: shots/tab<n>-<size>.png. It asks scripts/setup.sh for xvfb, imagemagick
-# and xdotool.
+# Screenshots under a virtual X server, in shots/: every tab with a bundled list loaded, at the
+# designed size and enlarged (tab<n>-<size>.png), and the sequences a learner goes through:
+# Tester then Lister, three picks, manual listing, the About box (seq-*.png). It asks
+# scripts/setup.sh for xvfb, imagemagick and xdotool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh xvfb xauth imagemagick xdotool
@@ -15,23 +16,61 @@ xvfb=$!
 sleep 1
 export DISPLAY=:97 XDG_CONFIG_HOME="$config"
 mkdir -p "$config/corvant"
+
+start() { # tab speed
+    printf '[Zorvel20]\nMRUF=%s|*|\nActiveTab=%s\nListerSpeed=%s\n' "$list" "$1" "$2" \
+        >"$config/corvant/Zorvel.conf"
+    build/bin/zorvel &
+    app=$!
+    sleep 2
+    id=$(xdotool search --name 'Zorvel 2.0' | head -n 1)
+}
+stop() {
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+}
+shot() { import -window root "shots/$1.png"; }
+key() { xdotool key --window "$id" "$@"; sleep 0.5; }
+
 for size in designed enlarged; do
     for tab in 1 2 3; do
-        printf '[Zorvel20]\nMRUF=%s|*|\nActiveTab=%s\nListerSpeed=0\n' "$list" "$tab" \
-            >"$config/corvant/Zorvel.conf"
-        build/bin/zorvel &
-        app=$!
-        sleep 2
+        start "$tab" 0
         if [[ $size == enlarged ]]; then
             # 1500 twips (100 pixels) more each way.
-            id=$(xdotool search --name 'Zorvel 2.0' | head -n 1)
             eval "$(xdotool getwindowgeometry --shell "$id")"
             xdotool windowsize "$id" $((WIDTH + 100)) $((HEIGHT + 100))
             sleep 1
         fi
-        import -window root "shots/tab$tab-$size.png"
-        kill "$app"
-        wait "$app" 2>/dev/null || true
+        shot "tab$tab-$size"
+        stop
     done
 done
+
+# Tester, three picks by key, then back to the Lister.
+start 2 0
+key 1
+key 2
+key 3
+shot seq-three-picks
+xdotool mousemove --window "$id" 60 75 click 1 # the Lister tab
+sleep 1
+shot seq-tester-then-lister
+stop
+
+# Manual listing: three entries by Enter.
+start 1 6
+key Return
+key Return
+key KP_Enter
+shot seq-manual-listing
+stop
+
+# The About box.
+start 3 3
+xdotool windowfocus "$id" key alt+h
+sleep 0.5
+xdotool key a
+sleep 1
+shot seq-about
+stop
 echo "screenshots in shots/"

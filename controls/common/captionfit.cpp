@@ -1,16 +1,13 @@
 #include "captionfit.h"
 
-#include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
 
 namespace {
-
-bool showsCaption(const QWidget* widget)
-{
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return !label->text().isEmpty() && !label->wordWrap() && label->pixmap().isNull();
-    return qobject_cast<const QAbstractButton*>(widget) != nullptr;
-}
 
 bool overlapsASibling(const QWidget* control, const QRect& place)
 {
@@ -26,14 +23,33 @@ bool overlapsASibling(const QWidget* control, const QRect& place)
 
 } // namespace
 
-// Widened about its centre where that leaves its neighbours alone, else towards the side
-// that has room.
+int captionWidth(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull())
+            return 0;
+        return label->sizeHint().width();
+    }
+    if (qobject_cast<const QCheckBox*>(control) || qobject_cast<const QRadioButton*>(control))
+        return control->sizeHint().width();
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    if (!button || button->text().isEmpty())
+        return 0;
+    const QStyle* style = button->style();
+    QString text = button->text();
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    return button->fontMetrics().horizontalAdvance(text) + icon +
+           2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+}
+
 void fitCaptionsToText(QWidget* form)
 {
     for (QWidget* control : form->findChildren<QWidget*>()) {
-        const int needed = control->sizeHint().width();
+        const int needed = captionWidth(control);
         QWidget* parent = control->parentWidget();
-        if (!showsCaption(control) || control->width() >= needed || !parent)
+        if (control->width() >= needed || !parent)
             continue;
         const QRect now = control->geometry();
         const int growth = needed - now.width();

@@ -1,6 +1,7 @@
 #include "EmissionCounter.h"
 #include "HelpView.h"
 #include "WindowDriver.h"
+#include "common/captionfit.h"
 #include "frmAbout.h"
 #include "frmNew.h"
 #include "frmOpen.h"
@@ -53,12 +54,10 @@ QStringList cutCaptions(const QWidget* form)
 {
     QStringList cut;
     for (const QWidget* control : form->findChildren<QWidget*>()) {
-        const auto* label = qobject_cast<const QLabel*>(control);
-        const bool caption = qobject_cast<const QAbstractButton*>(control) ||
-                             (label && !label->text().isEmpty() && label->pixmap().isNull());
-        if (!caption || !control->isVisibleTo(form))
+        const int needed = captionWidth(control);
+        if (needed == 0 || !control->isVisibleTo(form))
             continue;
-        if (control->width() < control->sizeHint().width() ||
+        if (control->width() < needed ||
             !control->parentWidget()->rect().contains(control->geometry()))
             cut.append(control->objectName());
     }
