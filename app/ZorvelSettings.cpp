@@ -1,6 +1,7 @@
 #include "ZorvelSettings.h"
 
 #include "settingsvalues.h"
+#include "zoom.h"
 
 #include <QStandardPaths>
 
@@ -9,6 +10,9 @@
 namespace {
 
 const QString kGroup = QStringLiteral("Zorvel20/");
+const QString kExtras = QStringLiteral("Extras/");
+const QString kArabicFont = QStringLiteral("ArabicFont");
+const QString kZoom = QStringLiteral("Zoom");
 
 const QString kFromRange = QStringLiteral("FromRange");
 const QString kToRange = QStringLiteral("ToRange");
@@ -35,18 +39,18 @@ ZorvelSettings::ZorvelSettings(const QString& filePath)
 {
 }
 
-QString ZorvelSettings::text(const QString& key) const
+QString ZorvelSettings::text(const QString& key, const QString& group) const
 {
-    const QVariant value = m_store.value(kGroup + key);
+    const QVariant value = m_store.value((group.isEmpty() ? kGroup : group) + key);
     // An INI value with an unquoted comma comes back as a list: take the text as written.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
 }
 
-void ZorvelSettings::setText(const QString& key, const QString& value)
+void ZorvelSettings::setText(const QString& key, const QString& value, const QString& group)
 {
-    m_store.setValue(kGroup + key, value);
+    m_store.setValue((group.isEmpty() ? kGroup : group) + key, value);
 }
 
 int ZorvelSettings::fromRange() const
@@ -134,4 +138,25 @@ void ZorvelSettings::setRecentFiles(const QString& recentFiles)
 void ZorvelSettings::sync()
 {
     m_store.sync();
+}
+
+QString ZorvelSettings::arabicFont() const
+{
+    return text(kArabicFont, kExtras).trimmed();
+}
+
+int ZorvelSettings::zoomPercent() const
+{
+    return settingsvalues::wholeNumber(text(kZoom, kExtras), zoom::kSmallest, zoom::kLargest,
+                                       zoom::kActualSize);
+}
+
+void ZorvelSettings::setArabicFont(const QString& family)
+{
+    setText(kArabicFont, family, kExtras);
+}
+
+void ZorvelSettings::setZoomPercent(int percent)
+{
+    setText(kZoom, QString::number(percent), kExtras);
 }

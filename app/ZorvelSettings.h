@@ -3,7 +3,9 @@
 #include <QSettings>
 
 // The per-user settings store: every value kept as text under the group "Zorvel20" of an INI
-// file. Reads are defensive; a damaged value yields the key's default.
+// file, and the settings of the features beyond the design under a group of their own,
+// "Extras", so that no Zorvel20 key changes meaning. Reads are defensive; a damaged value
+// yields the key's default.
 class ZorvelSettings {
 public:
     // $XDG_CONFIG_HOME/corvant/Zorvel.conf
@@ -20,6 +22,11 @@ public:
     int splitPercent() const;
     QString recentFiles() const;
 
+    // Extras: the Arabic font chosen in the View menu (empty: the designed one) and the zoom
+    // of the Arabic text in percent.
+    QString arabicFont() const;
+    int zoomPercent() const;
+
     void setFromRange(int index);
     void setToRange(int index);
     void setActiveTab(int tab);
@@ -28,13 +35,15 @@ public:
     void setLastOpenFolder(const QString& folder);
     void setSplitPercent(int percent);
     void setRecentFiles(const QString& recentFiles);
+    void setArabicFont(const QString& family);
+    void setZoomPercent(int percent);
 
     // Writes what was set to the file.
     void sync();
 
 private:
-    QString text(const QString& key) const;
-    void setText(const QString& key, const QString& value);
+    QString text(const QString& key, const QString& group = {}) const;
+    void setText(const QString& key, const QString& value, const QString& group = {});
 
     QSettings m_store;
 };

@@ -15,6 +15,7 @@
 #include "listmessages.h"
 #include "programicon.h"
 #include "rangestepicon.h"
+#include "readingfonts.h"
 #include "recentfiles.h"
 #include "slider/RailSlider.h"
 #include "splitter/Splitter.h"
@@ -97,6 +98,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
         move(frame.topLeft());
     }
     Form_Load(listToOpen);
+    applyReadingFont();
 }
 
 frmMain::~frmMain() = default;
@@ -193,6 +195,8 @@ void frmMain::buildMenus()
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 
+    buildViewMenu();
+
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpHelp = mnuHelp->addAction(QStringLiteral("&Help"));
@@ -271,6 +275,8 @@ void frmMain::Form_Unload()
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (zoomByWheel(watched, event))
+        return true;
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this)
         return false;
@@ -302,6 +308,7 @@ void frmMain::mnuFileLoad_Click()
 void frmMain::mnuFileNew_Click()
 {
     frmNew editor(m_programFolder, this);
+    editor.editor()->setFont(readingFont(m_settings.arabicFont(), m_settings.zoomPercent(), false));
     connect(&editor, &frmNew::listSaved, this, [this](const QString& path) { LoadZVFFile(path); });
     editor.exec();
 }

@@ -30,6 +30,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QToolButton;
+class QActionGroup;
 
 // The main window: it holds the open list and the practice state for the whole run, restores
 // the previous run's state when it is created and stores it again when it closes.
@@ -82,6 +83,11 @@ private:
     void Form_Resize();
     void ctlTabs1_TabClick(int& OldTab, int& NewTab);
     void mnuHelpHelp_Click();
+    void buildViewMenu();
+    void chooseReadingFont(const QString& family);
+    void setZoom(int percent);
+    void applyReadingFont();
+    bool zoomByWheel(QObject* watched, QEvent* event);
     void Form_Load(const QString& listToOpen);
     void Form_Unload();
     void mnuFileLoad_Click();
@@ -205,6 +211,8 @@ private:
     std::array<QAction*, 5> mnuFileMRUF{};
     QAction* mnuFileSep1 = nullptr;
     QAction* mnuFileExit = nullptr;
+    QMenu* mnuView = nullptr;
+    QMenu* mnuViewFont = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;

@@ -40,8 +40,9 @@ void frmMain::Timer2_Timer()
     if (step) {
         if (step->startedOver)
             lstList->Clear();
-        lstList->AddItem(listing::entry(blnWordMode, step->number, getDisplayWords(step->text)), -1,
-                         step->position);
+        lstList->AddItem(
+            withTabsAsGaps(listing::entry(blnWordMode, step->number, getDisplayWords(step->text))),
+            -1, step->position);
         txtCompleteText->setText(step->text);
         lstList->setListIndex(lstList->NewIndex());
         announce(lstList, step->text);

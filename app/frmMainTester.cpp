@@ -5,6 +5,7 @@
 
 #include "accessibility/announce.h"
 #include "common/IntervalTimer.h"
+#include "itemlist.h"
 #include "listmessages.h"
 #include "tabs/ctlTabs.h"
 #include "testing.h"
@@ -43,7 +44,7 @@ void frmMain::ShowChoices()
     lstSelect->Clear();
     lstSelect->AddItem(testing::kHeader);
     for (const QString& choice : m_tester.choices())
-        lstSelect->AddItem(choice);
+        lstSelect->AddItem(withTabsAsGaps(choice));
     lstSelect->setListIndex(0);
 }
 
@@ -78,7 +79,8 @@ void frmMain::answerChoice(int row)
     Timer1->setEnabled(m_tester.isClockRunning());
     const bool right = answer.verdict == TesterSession::Verdict::Right;
     if (right) {
-        lstSelected->AddItem(testing::recalledEntry(blnWordMode, answer.number, answer.row));
+        lstSelected->AddItem(
+            withTabsAsGaps(testing::recalledEntry(blnWordMode, answer.number, answer.row)));
         lstSelected->setListIndex(lstSelected->NewIndex());
         if (m_tester.isComplete()) {
             lstSelect->Clear();

@@ -11,6 +11,7 @@
 #include "listfile.h"
 #include "unilistbox/UniListBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -223,11 +224,25 @@ int main(int argc, char* argv[])
                        }) /
                50;
     };
+    // Zooming in and out again, painted.
+    QAction* zoomIn = window.findChild<QAction*>(QStringLiteral("mnuViewZoomIn"));
+    QAction* zoomOut = window.findChild<QAction*>(QStringLiteral("mnuViewZoomOut"));
+    auto zoomCost = [&] {
+        return measure(9, [&] {
+            zoomIn->trigger();
+            QApplication::processEvents();
+            zoomOut->trigger();
+            QApplication::processEvents();
+        });
+    };
     const double earlyTick = tickCost();
+    const double earlyZoom = zoomCost();
     const auto* lstList = window.findChild<UniListBox*>(QStringLiteral("lstList"));
     while (lstList->ListCount() < kLargeListWords - 500)
         tick();
     const double lateTick = tickCost();
+    row(QStringLiteral("zoom in and out, 80,000 entries listed"), zoomCost(),
+        QStringLiteral("the same with 10 listed"), earlyZoom);
     row(QStringLiteral("one Lister tick, 80,000 entries listed"), lateTick,
         QStringLiteral("the same with 10 listed"), earlyTick);
 

@@ -88,3 +88,8 @@ QString getDisplayWords(QStringView item)
     label += trimSpaces(label) == trimSpaces(item) ? u"   " : u"...";
     return label;
 }
+
+QString withTabsAsGaps(QString text)
+{
+    return text.replace(u'\t', QStringLiteral("\u2003\u2003"));
+}

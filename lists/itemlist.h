@@ -26,5 +26,9 @@ ItemList buildItems(QStringView text, bool wordMode);
 // item has more, or three spaces when it has not.
 QString getDisplayWords(QStringView item);
 
+// `text` as a practice list shows it: a TAB, as between the two hemistichs of a bayt, becomes
+// a clear gap instead of a column stop that would hide what follows it.
+QString withTabsAsGaps(QString text);
+
 // Spaces (U+0020 only) removed at both ends, as the list rules count blanks.
 QStringView trimSpaces(QStringView text);

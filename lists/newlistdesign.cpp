@@ -6,6 +6,9 @@ UniTextProperties txtNewProperties()
     p.MaxLength = -1;
     p.MultiLine = true;
     p.ScrollBars = 2;
-    p.Font = arabicFont(12, false);
+    // Arabic is typed right to left, in the face and size the practice lists show it in.
+    p.Alignment = 1;
+    p.RightToLeft = true;
+    p.Font = arabicFont(20.25, false);
     return p;
 }

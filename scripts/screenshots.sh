@@ -73,4 +73,29 @@ xdotool key a
 sleep 1
 shot seq-about
 stop
+# A Quran-like list (Uthmani script, pause signs) in every offered face at three sizes, on the
+# Lister (full text) and the Tester (header and choices): font-<face>-<zoom>-<tab>.png.
+quran=$config/Quran.zva
+cat >"$config/quran.txt" <<'TEXT'
+بِسۡمِ ٱللَّهِ ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ
+ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ
+ذَٰلِكَ ٱلۡكِتَٰبُ لَا رَيۡبَۛ فِيهِۛ هُدٗى لِّلۡمُتَّقِينَ
+ٱلَّذِينَ يُؤۡمِنُونَ بِٱلۡغَيۡبِ وَيُقِيمُونَ ٱلصَّلَوٰةَ وَمِمَّا رَزَقۡنَٰهُمۡ يُنفِقُونَ
+صِرَٰطَ ٱلَّذِينَ أَنۡعَمۡتَ عَلَيۡهِمۡ غَيۡرِ ٱلۡمَغۡضُوبِ عَلَيۡهِمۡ وَلَا ٱلضَّآلِّينَ
+قِفَا نَبْكِ مِنْ ذِكْرَى حَبِيبٍ وَمَنْزِلِ	بِسِقْطِ اللِّوَى بَيْنَ الدَّخُولِ فَحَوْمَلِ
+TEXT
+build/bin/zorvel-list encode "$config/quran.txt" "$quran"
+for face in Amiri "Amiri Quran" Scheherazade; do
+    for zoom in 75 100 200; do
+        for tab in 1 2; do
+            printf '[Zorvel20]\nMRUF=%s|*|\nActiveTab=%s\nListerSpeed=0\n[Extras]\nArabicFont=%s\nZoom=%s\n' \
+                "$quran" "$tab" "$face" "$zoom" >"$config/corvant/Zorvel.conf"
+            build/bin/zorvel &
+            app=$!
+            sleep 2
+            shot "font-${face// /}-$zoom-$tab"
+            stop
+        done
+    done
+done
 echo "screenshots in shots/"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ make cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    fonts-hosny-amiri fonts-dejavu-core
+    fonts-hosny-amiri fonts-sil-scheherazade fonts-dejavu-core
     "$@"
 )
 

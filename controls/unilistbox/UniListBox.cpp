@@ -4,6 +4,7 @@
 #include "NativeList.h"
 #include "common/PropertyBag.h"
 #include "common/drawedge.h"
+#include "common/inkextent.h"
 #include "common/keycodes.h"
 #include "itemlayout.h"
 
@@ -39,11 +40,10 @@ QList<int> columnWidths(const QByteArray& bytes)
     return widths;
 }
 
-// Rows tall enough for stacked diacritics above and below the letters.
+// Rows tall enough for every mark above and below the letters, a pixel spare at each edge.
 int rowHeightFor(const QFont& font)
 {
-    const QFontMetricsF metrics(font);
-    return qCeil(qMax(metrics.height(), metrics.ascent() + metrics.descent()) + 2);
+    return qCeil(arabicInkExtent(font).height()) + 2;
 }
 
 void drawSegment(QPainter& painter, const QRect& rect, const QString& text, const QColor& colour)
@@ -59,7 +59,10 @@ void drawSegment(QPainter& painter, const QRect& rect, const QString& text, cons
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.setPen(colour);
-    painter.drawText(QRectF(rect), text, option);
+    // The text's ascent stands below the highest mark the font can stack.
+    const double marksAbove =
+        arabicInkExtent(painter.font()).above - QFontMetricsF(painter.font()).ascent();
+    painter.drawText(QRectF(rect).adjusted(0, 1 + marksAbove, 0, 0), text, option);
     painter.restore();
 }
 

@@ -178,6 +178,7 @@ private:
     void destroyEditWindow();
     void placeEditWindow();
     void applyFont();
+    void spaceLinesForMarks();
     void changeFont(const std::function<void(FontRecord&)>& change);
     void applyColours();
     void applyMaxLength();

@@ -8,13 +8,13 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextEdit>
 
 QString UniText::editText() const
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget)) {
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget)) {
         QString text;
         for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
             if (block != box->document()->begin())
@@ -36,9 +36,10 @@ QString UniText::Text() const
 void UniText::setText(const QString& Value)
 {
     m_p.Text = Value;
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget)) {
         box->setPlainText(crlftext::toEditorBreaks(Value));
-    else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
+        spaceLinesForMarks();
+    } else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
         line->setText(Value);
     changed(QStringLiteral("Text"));
 }
@@ -60,14 +61,14 @@ int UniText::Length() const
 
 int UniText::Lines() const
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         return box->document()->blockCount();
     return m_editWidget ? 1 : 0;
 }
 
 int UniText::Line(int Selection) const
 {
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     if (!box)
         return 0;
     const QTextCursor cursor = box->textCursor();
@@ -82,7 +83,7 @@ QString UniText::GetLine(int Line, int MaxLength) const
     const int index = crlftext::lineIndex(Line, Lines(), this->Line());
     if (index < 0)
         return {};
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         return box->document()->findBlockByNumber(index).text().left(MaxLength);
     return editText().left(MaxLength);
 }
@@ -90,7 +91,7 @@ QString UniText::GetLine(int Line, int MaxLength) const
 void UniText::GetSel(int& SelStart, int& SelEnd) const
 {
     SelStart = SelEnd = 0;
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget)) {
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget)) {
         const QTextCursor cursor = box->textCursor();
         SelStart = toTextPosition(cursor.selectionStart());
         SelEnd = toTextPosition(cursor.selectionEnd());
@@ -105,7 +106,7 @@ void UniText::SetSel(int SelStart, int SelEnd)
     const int length = Length();
     const int start = SelStart < 0 ? length : qMin(SelStart, length);
     const int end = SelEnd < 0 ? length : qMin(SelEnd, length);
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget)) {
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget)) {
         QTextCursor cursor = box->textCursor();
         cursor.setPosition(toEditPosition(start));
         cursor.setPosition(toEditPosition(end), QTextCursor::KeepAnchor);
@@ -157,13 +158,13 @@ void UniText::setSelText(const QString& Value)
 
 void UniText::ScrollToCaret()
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         box->ensureCursorVisible();
 }
 
 bool UniText::CanUndo() const
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         return box->document()->isUndoAvailable();
     if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
         return line->isUndoAvailable();
@@ -172,7 +173,7 @@ bool UniText::CanUndo() const
 
 void UniText::ClearUndo()
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget)) {
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget)) {
         box->document()->clearUndoRedoStacks();
     } else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget)) {
         const int position = line->cursorPosition();
@@ -183,7 +184,7 @@ void UniText::ClearUndo()
 
 void UniText::Undo()
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         box->undo();
     else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
         line->undo();
@@ -191,13 +192,13 @@ void UniText::Undo()
 
 int UniText::FirstVisibleLine() const
 {
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     return box ? box->verticalScrollBar()->value() : 0;
 }
 
 int UniText::LastVisibleLine() const
 {
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     if (!box)
         return 0;
     const QRect area = box->viewport()->rect();
@@ -206,7 +207,7 @@ int UniText::LastVisibleLine() const
 
 int UniText::LineHeight() const
 {
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     if (!box)
         return 0;
     const int lines = LastVisibleLine() - FirstVisibleLine();
@@ -217,34 +218,34 @@ int UniText::LineHeight() const
 
 int UniText::ScrollHorizontal() const
 {
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     const bool hasBar = m_p.ScrollBars == 1 || m_p.ScrollBars == 3;
     return box && hasBar ? box->horizontalScrollBar()->value() : 0;
 }
 
 void UniText::setScrollHorizontal(int Value)
 {
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     if (box && (m_p.ScrollBars == 1 || m_p.ScrollBars == 3) && Value >= 0 && Value <= 32767)
         box->horizontalScrollBar()->setValue(Value);
 }
 
 int UniText::ScrollVertical() const
 {
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     return box && m_p.ScrollBars >= 2 ? box->verticalScrollBar()->value() : 0;
 }
 
 void UniText::setScrollVertical(int Value)
 {
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     if (box && m_p.ScrollBars >= 2 && Value >= 0 && Value <= 32767)
         box->verticalScrollBar()->setValue(Value);
 }
 
 bool UniText::Modified() const
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         return box->document()->isModified();
     if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
         return line->isModified();
@@ -253,7 +254,7 @@ bool UniText::Modified() const
 
 void UniText::setModified(bool Value)
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         box->document()->setModified(Value);
     else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
         line->setModified(Value);
@@ -262,7 +263,7 @@ void UniText::setModified(bool Value)
 // The editor's own text, line breaks as LF.
 QString UniText::editorText() const
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         return box->toPlainText();
     return editText();
 }

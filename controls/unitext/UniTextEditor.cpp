@@ -6,17 +6,18 @@
 #include "accessibility/controlaccessibility.h"
 #include "common/controlevents.h"
 #include "common/drawedge.h"
+#include "common/inkextent.h"
 #include "common/mousepointer.h"
 #include "unitext/crlftext.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QScrollBar>
+#include <QTextEdit>
 
-class UniText::EditBox : public InterceptableScrollArea<QPlainTextEdit> {
+class UniText::EditBox : public InterceptableScrollArea<QTextEdit> {
 public:
     using InterceptableScrollArea::InterceptableScrollArea;
 };
@@ -65,7 +66,7 @@ void UniText::createEditWindow()
     if (m_p.MultiLine) {
         auto* box = new EditBox(this);
         const bool wraps = m_p.ScrollBars == 2;
-        box->setLineWrapMode(wraps ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        box->setLineWrapMode(wraps ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
         box->setHorizontalScrollBarPolicy(m_p.ScrollBars == 1 || m_p.ScrollBars == 3
                                               ? Qt::ScrollBarAsNeeded
                                               : Qt::ScrollBarAlwaysOff);
@@ -78,6 +79,7 @@ void UniText::createEditWindow()
                                                               : Qt::AlignLeft;
         option.setAlignment(horizontal | Qt::AlignAbsolute);
         box->document()->setDefaultTextOption(option);
+        box->setAcceptRichText(false);
         box->setPlainText(crlftext::toEditorBreaks(m_p.Text));
         box->viewport()->setMouseTracking(true);
         connect(box->document(), &QTextDocument::contentsChange, this, [this] {
@@ -161,7 +163,7 @@ void UniText::destroyEditWindow()
     m_editWidget = nullptr;
     m_edit = nullptr;
     old->disconnect(this);
-    if (auto* box = qobject_cast<QPlainTextEdit*>(old))
+    if (auto* box = qobject_cast<QTextEdit*>(old))
         box->document()->disconnect(this);
     old->hide();
     // The old editor may be delivering the event whose handler re-creates it.
@@ -172,7 +174,7 @@ void UniText::placeEditWindow()
 {
     if (!m_editWidget)
         return;
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     auto* line = qobject_cast<QLineEdit*>(m_editWidget);
     if (m_p.Appearance == 1) {
         m_editWidget->setGeometry(rect());
@@ -217,7 +219,36 @@ void UniText::applyFont()
     if (!m_editWidget)
         return;
     m_editWidget->setFont(m_p.Font.toQFont());
+    spaceLinesForMarks();
     emit FontChanged();
+}
+
+// The editor spaces its lines by the font's ascent and descent; the marks that stand beyond
+// them would touch the line above, so each line gets the room they need, and the first line
+// the room above it.
+void UniText::spaceLinesForMarks()
+{
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
+    if (!box)
+        return;
+    const QFont font = m_p.Font.toQFont();
+    const QFontMetricsF metrics(font);
+    const InkExtent ink = arabicInkExtent(font);
+    const double above = ink.above - metrics.ascent();
+    const double below = ink.below - metrics.descent();
+    QTextDocument* document = box->document();
+    document->setDocumentMargin(qMax(4.0, above + 2));
+    QTextBlockFormat spacing;
+    spacing.setLineHeight(qCeil(above + below), QTextBlockFormat::LineDistanceHeight);
+    // Formatting is no edit the user can undo; the document's undo steps go with it.
+    const bool undo = document->isUndoRedoEnabled();
+    const bool modified = document->isModified();
+    document->setUndoRedoEnabled(false);
+    QTextCursor all(document);
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(spacing);
+    document->setUndoRedoEnabled(undo);
+    document->setModified(modified);
 }
 
 void UniText::applyColours()
@@ -253,7 +284,7 @@ void UniText::applyMaxLength()
         line->setMaxLength(limit > 0 ? limit : 32767 * 1024);
         return;
     }
-    auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget);
+    auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     if (!box || limit == 0)
         return;
     // The editor has no limit of its own: what goes beyond is taken off the end.

@@ -11,7 +11,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace {
 
@@ -247,7 +247,7 @@ void UniText::filterInputMethodText(QInputMethodEvent* input, bool& handled, qin
 
 void UniText::insertAtSelection(const QString& text)
 {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(m_editWidget))
+    if (auto* box = qobject_cast<QTextEdit*>(m_editWidget))
         box->textCursor().insertText(crlftext::toEditorBreaks(text));
     else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
         line->insert(text);

@@ -1,7 +1,11 @@
 #include "common/PropertyBag.h"
+#include "inkmeasure.h"
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 #include "unilistbox/itemlayout.h"
+
+#include <QFontInfo>
+#include <QRegularExpression>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -52,6 +56,8 @@ private slots:
     void properties();
     void paintsColumnsAndCheckBox();
     void paintsArabicFromTheRight();
+    void marksStayInsideTheirRow_data();
+    void marksStayInsideTheirRow();
     void updateModePaintsNothing();
     void clickSelectsAndRaisesEvents();
 };
@@ -307,6 +313,50 @@ void tst_unilistbox::paintsArabicFromTheRight()
     QVERIFY2(arabic.last() > inner->viewport()->width() - 12,
              "the Arabic item starts at the right");
     QVERIFY2(latin.first() < 12, "a Latin item starts at the left");
+}
+
+void tst_unilistbox::marksStayInsideTheirRow_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("size");
+    for (const char* family : {"Traditional Arabic", "Amiri", "Amiri Quran", "Scheherazade"}) {
+        for (const double size : {12.0, 20.25, 40.0})
+            QTest::addRow("%s %g pt", family, size) << QString::fromLatin1(family) << size;
+    }
+}
+
+// Every mark of a Quranic verse is painted whole, inside its own row: the row's ink is as tall
+// as the same text's ink drawn unclipped, and touches neither edge of the row.
+void tst_unilistbox::marksStayInsideTheirRow()
+{
+    QFETCH(QString, family);
+    QFETCH(double, size);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("QImage::pixel")));
+    FontRecord font = arabicFont(size, true);
+    font.name = family;
+    if (family != u"Traditional Arabic") // the faces the program depends on
+        QCOMPARE(QFontInfo(font.toQFont()).family(), family);
+    const QStringList verses{QStringLiteral("ذَٰلِكَ ٱلۡكِتَٰبُ لَا رَيۡبَۛ فِيهِۛ"), QStringLiteral("بِسۡمِ ٱللَّهِ"),
+                             QStringLiteral("وَٱلۡأَرۡضِۖ إِنَّۚ"), QStringLiteral("ءَآلۡـَٰٔنَ")};
+    UniListBox list;
+    list.setFont(font);
+    list.setForeColor(oleColor(0, 0, 0));
+    list.setBackColor(oleColor(255, 255, 255));
+    for (const QString& verse : verses)
+        list.AddItem(verse);
+    NativeList* inner = list.hWnd();
+    list.resize(900, (verses.size() + 1) * inner->rowHeight());
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const QImage image = inner->viewport()->grab().toImage();
+    for (int row = 0; row < verses.size(); ++row) {
+        const QRect rect = inner->itemRect(row);
+        QVERIFY(image.rect().contains(rect));
+        const QRect ink = inkmeasure::inkBounds(image, rect);
+        QVERIFY2(ink.top() > rect.top() && ink.bottom() < rect.bottom(), qPrintable(verses[row]));
+        QVERIFY2(ink.height() >= inkmeasure::freeInkHeight(verses[row], font.toQFont()) - 2,
+                 qPrintable(verses[row]));
+    }
 }
 
 void tst_unilistbox::updateModePaintsNothing()

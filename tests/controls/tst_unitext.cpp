@@ -1,16 +1,17 @@
 #include "EmissionCounter.h"
 #include "FakeMessageBox.h"
 #include "common/PropertyBag.h"
+#include "common/olecolor.h"
 #include "listerdesign.h"
 #include "newlistdesign.h"
 #include "unitext/UniText.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 
@@ -37,7 +38,7 @@ struct Scene {
     QWidget* edit() const { return box->hWnd(); }
     QWidget* mouseTarget() const
     {
-        auto* multi = qobject_cast<QPlainTextEdit*>(edit());
+        auto* multi = qobject_cast<QTextEdit*>(edit());
         return multi ? multi->viewport() : edit();
     }
 };
@@ -56,6 +57,8 @@ class tst_unitext : public QObject {
 private slots:
     void init() { m_messages = std::make_unique<FakeMessageBox>(); }
     void cleanup() { QVERIFY(m_messages->requests().isEmpty()); }
+    void linesKeepTheirMarksApart_data();
+    void linesKeepTheirMarksApart();
 
     void textUsesCrLf();
     void arabicTypedByAnInputMethodComesBack();
@@ -377,8 +380,53 @@ void tst_unitext::properties()
 
     UniText editor;
     editor.setProperties(txtNewProperties());
-    QCOMPARE(editor.Font().size, 12.0);
+    QCOMPARE(editor.Font().name, QStringLiteral("Traditional Arabic"));
+    QVERIFY(editor.RightToLeft()); // Arabic is typed from the right
+    QCOMPARE(editor.Alignment(), 1);
     QVERIFY(editor.CaptureEnter());
+}
+
+void tst_unitext::linesKeepTheirMarksApart_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("size");
+    for (const char* family : {"Amiri", "Amiri Quran", "Scheherazade"})
+        for (const double size : {14.0, 20.25, 36.0})
+            QTest::addRow("%s %g pt", family, size) << QString::fromLatin1(family) << size;
+}
+
+// Kasra and sukun below one line and the pause signs above the next never meet: between the
+// ink of the two lines lies at least one blank row of pixels, and the first line's marks are
+// not cut at the top.
+void tst_unitext::linesKeepTheirMarksApart()
+{
+    QFETCH(QString, family);
+    QFETCH(double, size);
+    UniTextProperties properties = txtCompleteTextProperties();
+    properties.Font.name = family;
+    properties.Font.size = size;
+    properties.ScrollBars = 0;
+    properties.ForeColor = oleColor(0, 0, 0);
+    properties.BackColor = oleColor(255, 255, 255);
+    UniText box;
+    box.setProperties(properties);
+    box.setText(QStringLiteral("وَٱلۡأَرۡضِۖ إِنَّۚ بِسۡمِ\r\nذَٰلِكَ ٱلۡكِتَٰبُ لَا رَيۡبَۛ فِيهِۛ"));
+    box.resize(1200, 400);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QImage image = qobject_cast<QTextEdit*>(box.hWnd())->viewport()->grab().toImage();
+    QList<bool> inkRows;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x)
+            ink = qGray(image.pixel(x, y)) < 200;
+        inkRows.append(ink);
+    }
+    const qsizetype first = inkRows.indexOf(true);
+    const qsizetype last = inkRows.lastIndexOf(true);
+    QVERIFY(first > 0);
+    QVERIFY(last < image.height() - 1);
+    QVERIFY2(inkRows.mid(first, last - first).contains(false), "the two lines' marks touch");
 }
 
 QTEST_MAIN(tst_unitext)

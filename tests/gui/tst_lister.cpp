@@ -10,10 +10,10 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QWheelEvent>
 
 namespace {
@@ -133,7 +133,7 @@ void tst_lister::longTextScrollsButCannotBeChanged()
     d.open({QStringLiteral("وَلَقَدْ ").repeated(120)});
     auto* text = d.control<UniText>("txtCompleteText");
     QVERIFY(text->isEnabled());
-    auto* editor = qobject_cast<QPlainTextEdit*>(text->hWnd());
+    auto* editor = qobject_cast<QTextEdit*>(text->hWnd());
     QScrollBar* bar = editor->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     QWheelEvent wheel(QPointF(10, 10), editor->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),

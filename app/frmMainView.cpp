@@ -1,0 +1,92 @@
+// frmMain: the View menu, which sets the face and the size of the Arabic text in the practice
+// lists, the full text and the New list editor.
+
+#include "frmMain.h"
+
+#include "readingfonts.h"
+#include "unilistbox/NativeList.h"
+#include "unilistbox/UniListBox.h"
+#include "unitext/UniText.h"
+#include "zoom.h"
+
+#include <QActionGroup>
+#include <QFontInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWheelEvent>
+
+void frmMain::buildViewMenu()
+{
+    mnuView = menuBar()->addMenu(tr("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuViewFont = mnuView->addMenu(tr("Arabic &Font"));
+    mnuViewFont->setObjectName(QStringLiteral("mnuViewFont"));
+    auto* faces = new QActionGroup(mnuViewFont);
+    for (const QString& family : readingFonts()) {
+        QAction* face = mnuViewFont->addAction(family);
+        face->setCheckable(true);
+        face->setData(family);
+        faces->addAction(face);
+        connect(face, &QAction::triggered, this, [this, family] { chooseReadingFont(family); });
+    }
+    mnuView->addSeparator();
+    QAction* in = mnuView->addAction(tr("Zoom &In"));
+    in->setObjectName(QStringLiteral("mnuViewZoomIn"));
+    in->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(in, &QAction::triggered, this, [this] { setZoom(zoom::in(m_settings.zoomPercent())); });
+    QAction* out = mnuView->addAction(tr("Zoom &Out"));
+    out->setObjectName(QStringLiteral("mnuViewZoomOut"));
+    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(out, &QAction::triggered, this,
+            [this] { setZoom(zoom::out(m_settings.zoomPercent())); });
+    QAction* actual = mnuView->addAction(tr("&Actual Size"));
+    actual->setObjectName(QStringLiteral("mnuViewActualSize"));
+    actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(actual, &QAction::triggered, this, [this] { setZoom(zoom::kActualSize); });
+}
+
+void frmMain::chooseReadingFont(const QString& family)
+{
+    m_settings.setArabicFont(family);
+    applyReadingFont();
+}
+
+void frmMain::setZoom(int percent)
+{
+    m_settings.setZoomPercent(percent);
+    applyReadingFont();
+}
+
+void frmMain::applyReadingFont()
+{
+    const QString family = m_settings.arabicFont();
+    const FontRecord lists = readingFont(family, m_settings.zoomPercent(), true);
+    for (UniListBox* list : {lstList, lstSelected, lstSelect})
+        list->setFont(lists);
+    txtCompleteText->setFont(lists);
+    // The face the lists show, whether chosen or the designed one's stand-in.
+    const QString shown = QFontInfo(lists.toQFont()).family();
+    for (QAction* face : mnuViewFont->actions())
+        face->setChecked(face->data().toString() == shown);
+    Form_Resize(); // the choices keep their room in any size
+}
+
+// Ctrl with the wheel over a practice list zooms, as in a browser.
+bool frmMain::zoomByWheel(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Wheel)
+        return false;
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier) || wheel->angleDelta().y() == 0)
+        return false;
+    for (UniListBox* list : {lstList, lstSelected, lstSelect}) {
+        if (watched == list->hWnd()->viewport()) {
+            const int zoomed = wheel->angleDelta().y() > 0 ? zoom::in(m_settings.zoomPercent())
+                                                           : zoom::out(m_settings.zoomPercent());
+            setZoom(zoomed);
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "common/FontRecord.h"
+
+#include <QStringList>
+
+// The Arabic faces the View menu offers: the installed font families that write Arabic, the
+// Quranic and Naskh faces first, then the rest by name.
+QStringList readingFonts();
+
+// The font of the practice lists and the full text at `zoomPercent`: the designed "Traditional
+// Arabic" (with its stand-ins) when `family` is empty, else that family.
+FontRecord readingFont(const QString& family, int zoomPercent, bool bold);
