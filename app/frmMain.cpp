@@ -22,18 +22,22 @@
 #include "tabs/ctlTabs.h"
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
+#include "userlists.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -58,6 +62,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
                  const QString& listToOpen, QWidget* parent)
     : QMainWindow(parent)
     , m_programFolder(programFolder)
+    , m_userFolder(userListFolder(programFolder, QFileInfo(programFolder).isWritable()))
     , m_settings(settingsFile)
     , m_tester(std::mt19937(quint32(std::chrono::system_clock::now().time_since_epoch().count())),
                [] {
@@ -89,6 +94,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     fitCaptionsToText(this);
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
+    setAcceptDrops(true); // a list file dropped on the window opens
 
     resize(twipsToPixels(kClientWidth),
            twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
@@ -293,8 +299,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::mnuFileLoad_Click()
 {
-    if (!m_openWindow)
+    if (!m_openWindow) {
         m_openWindow = new frmOpen(m_programFolder, this);
+        m_openWindow->setUserFolder(m_userFolder);
+    }
     m_openWindow->SelectedFileName.clear();
     m_openWindow->WordMode = false;
     m_openWindow->showModal();
@@ -308,9 +316,38 @@ void frmMain::mnuFileLoad_Click()
 void frmMain::mnuFileNew_Click()
 {
     frmNew editor(m_programFolder, this);
+    editor.setUserFolder(m_userFolder);
     editor.editor()->setFont(readingFont(m_settings.arabicFont(), m_settings.zoomPercent(), false));
     connect(&editor, &frmNew::listSaved, this, [this](const QString& path) { LoadZVFFile(path); });
     editor.exec();
+}
+
+namespace {
+
+// The first local list file among dropped addresses; empty when there is none.
+QString droppedList(const QMimeData* data)
+{
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".zva")))
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedList(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedList(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    LoadZVFFile(path);
 }
 
 void frmMain::mnuHelpAbout_Click()

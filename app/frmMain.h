@@ -68,6 +68,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -147,6 +149,7 @@ private:
     void showTimeTaken(const QString& text);
 
     QString m_programFolder;
+    QString m_userFolder; // the user's own lists; none when the program's folder keeps them
     ZorvelSettings m_settings;
 
     // The open list.

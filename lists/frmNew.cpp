@@ -9,7 +9,9 @@
 #include "listwalk.h"
 #include "newlistdesign.h"
 #include "unitext/UniText.h"
+#include "userlists.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -89,12 +91,29 @@ bool frmNew::dropUnkeptCharacters(QString& text)
     return true;
 }
 
+// The user's own folder, made when first needed; the program's folder where there is none or it
+// cannot be made (the save then says why it cannot write there).
+QString frmNew::saveFolder()
+{
+    if (m_userFolder.isEmpty())
+        return m_programFolder;
+    QString reason;
+    if (makeFolder(m_userFolder, &reason))
+        return m_userFolder;
+    MessageBox::inform(this,
+                       tr("Your lists folder \u201C%1\u201D could not be made: %2.\r\nChoose "
+                          "another folder you can write to.")
+                           .arg(m_userFolder, reason),
+                       QStringLiteral("Save error"));
+    return QDir::homePath();
+}
+
 void frmNew::cmdSave_Click()
 {
     QString text = txtNew->Text();
     if (trimSpaces(text).isEmpty())
         return;
-    QString path = CreateNewFile(this, m_programFolder);
+    QString path = CreateNewFile(this, saveFolder());
     if (trimSpaces(path).isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".zva")))
@@ -112,7 +131,15 @@ void frmNew::cmdSave_Click()
     // The old file is replaced only once the new one is wholly written.
     const listfile::Error error = listfile::writeFile(path, text);
     if (error.isError()) {
-        MessageBox::inform(this, listfile::describe(error, path), QStringLiteral("Save error"));
+        const QString folder = QFileInfo(path).absolutePath();
+        QString advice = tr("Save it in a folder you can write to");
+        if (!m_userFolder.isEmpty())
+            advice += tr(", such as your own lists folder \u201C%1\u201D").arg(m_userFolder);
+        MessageBox::inform(this,
+                           tr("The list could not be saved in the folder \u201C%1\u201D.\r\n%2"
+                              "\r\n%3. The text stays here.")
+                               .arg(folder, listfile::describe(error, path), advice),
+                           QStringLiteral("Save error"));
         return;
     }
     if (!text.isEmpty())
@@ -123,11 +150,12 @@ void frmNew::cmdSave_Click()
 // Fills the editor from a text file in UTF-8, UTF-16, UTF-32 or the system's code page.
 void frmNew::cmdImport_Click()
 {
-    const QString path = FileDialog::ask(this, {FileDialog::Kind::Open,
-                                                QStringLiteral("Import a Text File"),
-                                                QStringLiteral("Text files (*.txt);;All files (*)"),
-                                                m_programFolder,
-                                                {}});
+    const QString path =
+        FileDialog::ask(this, {FileDialog::Kind::Open,
+                               QStringLiteral("Import a Text File"),
+                               QStringLiteral("Text files (*.txt);;All files (*)"),
+                               m_userFolder.isEmpty() ? m_programFolder : m_userFolder,
+                               {}});
     if (path.isEmpty())
         return;
     if (!txtNew->LoadFile(path, 1))

@@ -15,6 +15,8 @@ public:
     explicit frmNew(const QString& programFolder, QWidget* parent = nullptr);
 
     UniText* editor() const { return txtNew; }
+    // The user's own list folder, where the save dialog starts; the program's folder when empty.
+    void setUserFolder(const QString& folder) { m_userFolder = folder; }
 
     // The save dialog: the chosen full path, or empty when the user cancels.
     static QString CreateNewFile(QWidget* lngHwnd, const QString& strInitialPath,
@@ -30,7 +32,10 @@ private:
     void Command1_Click();
     bool dropUnkeptCharacters(QString& text);
 
+    QString saveFolder();
+
     QString m_programFolder;
+    QString m_userFolder;
     QLabel* Label1;
     UniText* txtNew;
     QPushButton* cmdImport;

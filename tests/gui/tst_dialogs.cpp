@@ -139,17 +139,23 @@ void tst_dialogs::openWindowButtons()
     };
 
     bool wordButtonShown = true;
+    QTreeWidgetItem* current = nullptr;
+    qsizetype selected = -1;
     whenShown([&] {
         wordButtonShown = button("cmdOpenWord")->isVisibleTo(&open);
-        button("cmdOpenLine")->click(); // nothing selected
+        current = open.tree()->currentItem();
+        selected = open.tree()->selectedItems().size();
         open.tree()->setCurrentItem(open.node(QStringLiteral("/Arabic/Part 1/B.zva")));
         button("cmdOpenLine")->click();
     });
     open.showModal();
     QVERIFY(!wordButtonShown); // no WordModeEnabled.txt
-    QCOMPARE(messages.captions(), QStringList{QStringLiteral("No item selected")});
+    // The first node has the focus, unselected.
+    QCOMPARE(current, open.tree()->topLevelItem(0));
+    QCOMPARE(selected, 0);
     QCOMPARE(open.SelectedFileName, program.folder() + QStringLiteral("/Arabic/Part 1/B.zva"));
     QVERIFY(!open.WordMode);
+    QVERIFY(messages.requests().isEmpty());
 
     // Hidden, not unloaded: the tree stays as it was, new lists appear only after the close box.
     program.addList(QStringLiteral("New.zva"), QStringLiteral("n"));
