@@ -32,6 +32,9 @@ class QPushButton;
 class QToolButton;
 class QActionGroup;
 
+// The choice list's designed height, in twips; a larger font makes it taller.
+inline constexpr double kDesignedChoicesHeight = 2775;
+
 // The main window: it holds the open list and the practice state for the whole run, restores
 // the previous run's state when it is created and stores it again when it closes.
 class frmMain : public QMainWindow {
@@ -89,6 +92,7 @@ private:
     void chooseReadingFont(const QString& family);
     void setZoom(int percent);
     void applyReadingFont();
+    void keepRoomForTheChoices();
     bool zoomByWheel(QObject* watched, QEvent* event);
     void Form_Load(const QString& listToOpen);
     void Form_Unload();

@@ -37,8 +37,6 @@ QLabel* makeCaption(QWidget* page, const char* name, const QRect& place, const Q
     return label;
 }
 
-constexpr double kDesignedChoicesHeight = 2775; // twips
-
 UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place)
 {
     auto* list = makeDesigned<UniListBox>(page, name, place);

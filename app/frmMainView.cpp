@@ -3,6 +3,7 @@
 
 #include "frmMain.h"
 
+#include "common/twips.h"
 #include "readingfonts.h"
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
@@ -69,7 +70,19 @@ void frmMain::applyReadingFont()
     const QString shown = QFontInfo(lists.toQFont()).family();
     for (QAction* face : mnuViewFont->actions())
         face->setChecked(face->data().toString() == shown);
+    keepRoomForTheChoices();
     Form_Resize(); // the choices keep their room in any size
+}
+
+// A large font needs a taller window for the Tester's header and three choices and a row of
+// the recalled items above them: the window may not be made shorter than that, and grows to it.
+void frmMain::keepRoomForTheChoices()
+{
+    const double choices = qMax(kDesignedChoicesHeight, pixelsToTwips(lstSelect->heightForRows(4)));
+    const double recalled = pixelsToTwips(lstSelected->heightForRows(1));
+    // The page keeps 700 twips beside the two lists, and the client 675 beside the strip.
+    const int client = twipsToPixels(choices + recalled + 700 + 675);
+    setMinimumHeight(client + menuBar()->sizeHint().height());
 }
 
 // Ctrl with the wheel over a practice list zooms, as in a browser.

@@ -116,10 +116,17 @@ void tst_view::ctrlWheelZoomsThePracticeLists()
     for (int i = 0; i < 12; ++i)
         wheel(120);
     QCOMPARE(d.control<UniListBox>("lstList")->Font().size, 20.25 * 3);
-    // At the largest size the header and every choice are still in view.
+    // At the largest size the header and every choice are still in view: the window grew to
+    // give the choice list its room inside its page, below a row of the recalled items.
+    QApplication::processEvents();
     NativeList* inner = d.control<UniListBox>("lstSelect")->hWnd();
     for (int row = 0; row < 4; ++row)
         QVERIFY(inner->viewport()->rect().contains(inner->itemRect(row)));
+    const QRect choices = d.control("lstSelect")->geometry();
+    QVERIFY(d.control("fra2")->rect().contains(choices));
+    const QRect recalled = d.control("lstSelected")->geometry();
+    QVERIFY(recalled.bottom() < choices.top());
+    QVERIFY(recalled.height() >= d.control<UniListBox>("lstSelected")->heightForRows(1));
     wheel(-120);
     QCOMPARE(d.control<UniListBox>("lstList")->Font().size, 20.25 * 2.5);
 }
