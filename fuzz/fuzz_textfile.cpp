@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     textfile::decodeFile(bytes, false, 1252, &bom);
 
-    const QString utf7 = textfile::decodeCodepage(bytes, textfile::kUtf7);
+    const QString utf7 = textfile::decodeCodepage(bytes, textfile::kUtf7).value_or(QString());
     textfile::encodeCodepage(utf7, textfile::kUtf7);
 
     // UTF-16 written by the program reads back as it was.

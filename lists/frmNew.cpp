@@ -9,8 +9,10 @@
 #include "listwalk.h"
 #include "newlistdesign.h"
 #include "unitext/UniText.h"
+#include "unitext/textfilecodec.h"
 #include "userlists.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -50,6 +52,16 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
                                         QStringLiteral("&Save"));
     cmdClose = makeDesigned<QPushButton>(this, "cmdClose", twipsRect(7770, 7950, 1095, 315),
                                          QStringLiteral("&Close"));
+    // After an import: the encoding it was read in, and the others it can be read in again.
+    lblEncoding = makeDesigned<QLabel>(this, "lblEncoding", twipsRect(1500, 7980, 1200, 255),
+                                       tr("Read &as:"));
+    cmbEncoding = makeDesigned<QComboBox>(this, "cmbEncoding", twipsRect(2700, 7935, 2460, 315));
+    lblEncoding->setBuddy(cmbEncoding);
+    for (const int codepage :
+         {textfile::kUtf8, 1256, 28596, textfile::kUtf16LE, textfile::kUtf16BE})
+        cmbEncoding->addItem(textfile::codepageName(codepage), codepage);
+    lblEncoding->hide();
+    cmbEncoding->hide();
 #ifdef ZORVEL_DEVELOPMENT
     Command1->setVisible(true);
 #else
@@ -57,6 +69,8 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
 #endif
     fitCaptionsToText(this);
     connect(cmdImport, &QPushButton::clicked, this, &frmNew::cmdImport_Click);
+    connect(cmbEncoding, &QComboBox::activated, this,
+            [this](int index) { readImport(cmbEncoding->itemData(index).toInt()); });
     connect(cmdSave, &QPushButton::clicked, this, &frmNew::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(Command1, &QPushButton::clicked, this, &frmNew::Command1_Click);
@@ -158,10 +172,50 @@ void frmNew::cmdImport_Click()
                                {}});
     if (path.isEmpty())
         return;
-    if (!txtNew->LoadFile(path, 1))
+    txtNew->setFileCodepage(0); // the system's, after the UTF-8 inspection
+    if (!txtNew->LoadFile(path, 1)) {
         MessageBox::inform(this,
                            QStringLiteral("The file \u201C%1\u201D could not be read.").arg(path),
                            QStringLiteral("Import error"));
+        return;
+    }
+    m_importedFile = path;
+    showImportEncoding();
+}
+
+// The imported file read again in the encoding the user chose.
+void frmNew::readImport(int codepage)
+{
+    txtNew->setFileCodepage(codepage);
+    if (!txtNew->LoadFile(m_importedFile, 0))
+        MessageBox::inform(
+            this, QStringLiteral("The file \u201C%1\u201D could not be read.").arg(m_importedFile),
+            QStringLiteral("Import error"));
+    showImportEncoding();
+}
+
+// Says which encoding the import used, and never leaves undecodable bytes unmentioned.
+void frmNew::showImportEncoding()
+{
+    const int bom = txtNew->BOM();
+    const int used = bom == textfile::kNone               ? txtNew->effectiveCodepage()
+                     : bom == textfile::kUtf8ByInspection ? textfile::kUtf8
+                                                          : bom;
+    int index = cmbEncoding->findData(used);
+    if (index < 0) {
+        cmbEncoding->addItem(textfile::codepageName(used), used);
+        index = cmbEncoding->count() - 1;
+    }
+    cmbEncoding->setCurrentIndex(index);
+    lblEncoding->show();
+    cmbEncoding->show();
+    if (txtNew->Text().contains(QChar(0xFFFD)))
+        MessageBox::inform(this,
+                           tr("Some bytes of \u201C%1\u201D are not %2, so they show as "
+                              "\u201C\uFFFD\u201D.\r\nChoose the file's encoding under "
+                              "\u201CRead as\u201D.")
+                               .arg(m_importedFile, textfile::codepageName(used)),
+                           tr("Import"));
 }
 
 void frmNew::Command1_Click()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class UniText;
@@ -29,6 +30,8 @@ signals:
 private:
     void cmdSave_Click();
     void cmdImport_Click();
+    void readImport(int codepage);
+    void showImportEncoding();
     void Command1_Click();
     bool dropUnkeptCharacters(QString& text);
 
@@ -42,4 +45,7 @@ private:
     QPushButton* cmdSave;
     QPushButton* cmdClose;
     QPushButton* Command1;
+    QLabel* lblEncoding;
+    QComboBox* cmbEncoding;
+    QString m_importedFile;
 };

@@ -287,7 +287,13 @@ bool UniText::LoadFile(const QString& filename, int IfNoByteOrderMark)
         setText(QString());
         return true;
     }
-    setText(textfile::decodeFile(bytes, IfNoByteOrderMark == 1, effectiveCodepage(), &m_bom));
+    int bom = textfile::kNone;
+    const std::optional<QString> text =
+        textfile::decodeFile(bytes, IfNoByteOrderMark == 1, effectiveCodepage(), &bom);
+    if (!text)
+        return false; // a code page that cannot be read changes nothing
+    m_bom = bom;
+    setText(*text);
     return true;
 }
 
@@ -300,8 +306,9 @@ bool UniText::SaveFile(const QString& filename, int ByteOrderMark, bool Overwrit
     if (!OverwriteExisting && QFile::exists(filename))
         return false;
     QString error;
-    if (!saveAtomically(filename, textfile::encodeFile(text, bom, effectiveCodepage()), &error))
-        return false;
+    const std::optional<QByteArray> bytes = textfile::encodeFile(text, bom, effectiveCodepage());
+    if (!bytes || !saveAtomically(filename, *bytes, &error))
+        return false; // any file that was there is as it was
     m_bom = bom;
     return true;
 }

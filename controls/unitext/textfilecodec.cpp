@@ -15,30 +15,49 @@ const QByteArray kUtf8Signature("\xEF\xBB\xBF", 3);
 const QByteArray kUtf7Start("+/v8", 4);
 const QByteArray kUtf7Signature("+/v8-", 5);
 
+// Code pages whose iconv names are not "CP" and the number, both ways.
+struct NamedCodepage {
+    int codepage;
+    const char* iconv;
+    const char* shown;
+};
+constexpr NamedCodepage kNamed[] = {
+    {kUtf7, "UTF-7", "UTF-7"},
+    {kUtf8, "UTF-8", "UTF-8"},
+    {kUtf16LE, "UTF-16LE", "UTF-16 (little-endian)"},
+    {kUtf16BE, "UTF-16BE", "UTF-16 (big-endian)"},
+    {20127, "ASCII", "ASCII"},
+    {20866, "KOI8-R", "KOI8-R"},
+    {21866, "KOI8-U", "KOI8-U"},
+    {10000, "MACINTOSH", "Mac Roman"},
+    {20932, "EUC-JP", "EUC-JP"},
+    {51932, "EUC-JP", "EUC-JP"},
+    {51936, "EUC-CN", "EUC-CN"},
+    {51949, "EUC-KR", "EUC-KR"},
+    {54936, "GB18030", "GB18030"},
+    {50220, "ISO-2022-JP", "ISO-2022-JP"},
+    {950, "BIG5", "Big5"},
+};
+
 QByteArray iconvName(int codepage)
 {
-    switch (codepage) {
-    case kUtf7:
-        return "UTF-7";
-    case kUtf8:
-        return "UTF-8";
-    case 20127:
-        return "ASCII";
-    default:
-        if (codepage >= 28591 && codepage <= 28599)
-            return "ISO-8859-" + QByteArray::number(codepage - 28590);
-        return "CP" + QByteArray::number(codepage);
-    }
+    for (const NamedCodepage& named : kNamed)
+        if (named.codepage == codepage)
+            return named.iconv;
+    // 28591 to 28606 are ISO-8859-1 to -16.
+    if (codepage >= 28591 && codepage <= 28606)
+        return "ISO-8859-" + QByteArray::number(codepage - 28590);
+    return "CP" + QByteArray::number(codepage);
 }
 
 // Runs iconv over `input`; an invalid or cut-off sequence is replaced and skipped, `skip`
 // bytes at a time.
-QByteArray convert(const QByteArray& from, const QByteArray& to, QByteArrayView input,
-                   const QByteArray& replacement, int skip)
+std::optional<QByteArray> convert(const QByteArray& from, const QByteArray& to,
+                                  QByteArrayView input, const QByteArray& replacement, int skip)
 {
     iconv_t cd = iconv_open(to.constData(), from.constData());
     if (cd == iconv_t(-1))
-        return {};
+        return std::nullopt;
     QByteArray output;
     output.reserve(input.size() * 2 + 16);
     char* in = const_cast<char*>(input.data());
@@ -165,20 +184,23 @@ bool looksLikeUtf8(QByteArrayView bytes)
     return sequences > 0;
 }
 
-QString decodeCodepage(QByteArrayView bytes, int codepage)
+std::optional<QString> decodeCodepage(QByteArrayView bytes, int codepage)
 {
     const QByteArray replacement("\xFD\xFF", 2); // U+FFFD in UTF-16LE
-    return decodeUtf16(convert(iconvName(codepage), "UTF-16LE", bytes, replacement, 1), false);
+    const std::optional<QByteArray> wide =
+        convert(iconvName(codepage), "UTF-16LE", bytes, replacement, 1);
+    if (!wide)
+        return std::nullopt;
+    return decodeUtf16(*wide, false);
 }
 
-QByteArray encodeCodepage(const QString& text, int codepage)
+std::optional<QByteArray> encodeCodepage(const QString& text, int codepage)
 {
     return convert("UTF-16LE", iconvName(codepage), encodeUtf16LE(text), "?", 2);
 }
 
-int systemCodepage()
+int codepageOfCharset(const QByteArray& codeset)
 {
-    const QByteArray codeset(nl_langinfo(CODESET));
     if (codeset == "UTF-8")
         return kUtf8;
     if (codeset.startsWith("ISO-8859-"))
@@ -187,7 +209,28 @@ int systemCodepage()
         return 20127;
     if (codeset.startsWith("CP"))
         return codeset.mid(2).toInt();
-    return kUtf8;
+    for (const NamedCodepage& named : kNamed)
+        if (codeset == named.iconv)
+            return named.codepage;
+    return 0;
+}
+
+int systemCodepage()
+{
+    const int codepage = codepageOfCharset(QByteArray(nl_langinfo(CODESET)));
+    return codepage == kUtf8 || codepage == 0 ? 1256 : codepage;
+}
+
+QString codepageName(int codepage)
+{
+    for (const NamedCodepage& named : kNamed)
+        if (named.codepage == codepage)
+            return QString::fromLatin1(named.shown);
+    if (codepage >= 28591 && codepage <= 28606)
+        return QStringLiteral("ISO-8859-%1").arg(codepage - 28590);
+    if (codepage >= 1250 && codepage <= 1258)
+        return QStringLiteral("Windows-%1").arg(codepage);
+    return QStringLiteral("code page %1").arg(codepage);
 }
 
 bool isKnownBom(int bom)
@@ -207,7 +250,7 @@ bool isKnownBom(int bom)
     }
 }
 
-QByteArray encodeFile(const QString& text, int bom, int codepage)
+std::optional<QByteArray> encodeFile(const QString& text, int bom, int codepage)
 {
     const QString marked = QChar(0xFEFF) + text;
     switch (bom) {
@@ -243,15 +286,15 @@ QByteArray encodeFile(const QString& text, int bom, int codepage)
         return bytes;
     }
     case kUtf7:
-        return kUtf7Signature + encodeCodepage(text, kUtf7);
+        return kUtf7Signature + *encodeCodepage(text, kUtf7);
     case kUtf8:
-        return kUtf8Signature + encodeCodepage(text, kUtf8);
+        return kUtf8Signature + *encodeCodepage(text, kUtf8);
     default:
-        return {};
+        return std::nullopt;
     }
 }
 
-QString decodeFile(QByteArrayView bytes, bool inspectUtf8, int codepage, int* bom)
+std::optional<QString> decodeFile(QByteArrayView bytes, bool inspectUtf8, int codepage, int* bom)
 {
     const Signature signature =
         detectSignature(bytes.first(qMin<qsizetype>(5, bytes.size())), bytes.size());

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // The byte side of the text box's files: signatures, UTF-32 and UTF-16 in both byte orders,
 // the UTF-8 inspection, and single code pages through iconv.
 namespace textfile {
@@ -35,18 +37,27 @@ QByteArray encodeUtf16LE(const QString& text);
 bool looksLikeUtf8(QByteArrayView bytes);
 
 // Conversions through a code page; invalid input becomes U+FFFD when decoding and "?" when
-// encoding. 65000 is UTF-7, 65001 UTF-8.
-QString decodeCodepage(QByteArrayView bytes, int codepage);
-QByteArray encodeCodepage(const QString& text, int codepage);
+// encoding. 65000 is UTF-7, 65001 UTF-8, 1200 and 1201 UTF-16 without a signature. None for a
+// code page that cannot be converted: a failure, never an empty success.
+std::optional<QString> decodeCodepage(QByteArrayView bytes, int codepage);
+std::optional<QByteArray> encodeCodepage(const QString& text, int codepage);
 
-// The system's ANSI code page: the locale's character set as a code page number.
+// The system's ANSI code page: the locale's character set as a code page number. A UTF-8
+// locale has no legacy code page; there it is Windows-1256, the code page of legacy Arabic
+// files.
 int systemCodepage();
+// The code page a locale's character set (nl_langinfo's CODESET) names; 0 for none.
+int codepageOfCharset(const QByteArray& codeset);
+// A code page's name for people: "Windows-1256", "ISO-8859-6", "UTF-8".
+QString codepageName(int codepage);
 
-// The whole file for a BOM value, signature included; empty for an unknown value.
-QByteArray encodeFile(const QString& text, int bom, int codepage);
+// The whole file for a BOM value, signature included; none for an unknown value or a code
+// page that cannot be converted.
+std::optional<QByteArray> encodeFile(const QString& text, int bom, int codepage);
 bool isKnownBom(int bom);
 
-// The text of a whole file, and the BOM value it was read as.
-QString decodeFile(QByteArrayView bytes, bool inspectUtf8, int codepage, int* bom);
+// The text of a whole file, and the BOM value it was read as; none when its code page cannot
+// be converted.
+std::optional<QString> decodeFile(QByteArrayView bytes, bool inspectUtf8, int codepage, int* bom);
 
 } // namespace textfile

@@ -51,6 +51,10 @@ private slots:
     void inspection();
     void decodesWhatIconvMade();
     void mendedFaults();
+    void readsLegacyFiles_data();
+    void readsLegacyFiles();
+    void everyLocaleCodepageConverts();
+    void anUnknownCodepageFails();
 };
 
 void tst_textfile::roundTrips_data()
@@ -202,6 +206,80 @@ void tst_textfile::mendedFaults()
                                             "\x3C\xD8\x00\x00"
                                             "A\x00\x00\x00",
                                             12));
+}
+
+// Files made by iconv and checked with Python's codecs (tests/controls/fixtures), read as
+// Import reads them: the UTF-8 inspection first, then the code page.
+void tst_textfile::readsLegacyFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("codepage"); // 0: the system's, Windows-1256 under a UTF-8 locale
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bom");
+
+    const QString salam = QStringLiteral("السَّلامُ عَلَيْكُمْ\r\nبِسْمِ اللهِ");
+    QTest::newRow("Windows-1256 without a signature, under a UTF-8 locale")
+        << "salam-windows-1256.txt" << 0 << salam << 0;
+    QTest::newRow("UTF-8 without a signature") << "salam-utf-8.txt" << 0 << salam << 1;
+    QTest::newRow("ISO-8859-6") << "salam-iso-8859-6.txt" << 28596 << salam << 0;
+    QTest::newRow("UTF-16 without a signature") << "salam-utf-16le.txt" << 1200 << salam << 0;
+    QTest::newRow("KOI8-R") << "privet-koi8-r.txt" << 20866 << QStringLiteral("Привет, мир") << 0;
+    QTest::newRow("ISO-8859-15") << "euro-iso-8859-15.txt" << 28605 << QStringLiteral("12 € café")
+                                 << 0;
+}
+
+void tst_textfile::readsLegacyFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(int, codepage);
+    QFETCH(QString, text);
+    QFETCH(int, bom);
+    UniText box;
+    box.setFileCodepage(codepage);
+    QVERIFY(box.LoadFile(QStringLiteral(ZORVEL_FIXTURES "/") + file, 1));
+    QCOMPARE(box.Text(), text);
+    QCOMPARE(box.BOM(), bom);
+    QVERIFY(!box.Text().contains(QChar(0xFFFD)));
+}
+
+// Whatever character set a locale names has a code page that converts.
+void tst_textfile::everyLocaleCodepageConverts()
+{
+    QCOMPARE(textfile::systemCodepage(), 1256); // the tests run under C.UTF-8
+    QStringList charsets;
+    for (int n = 1; n <= 16; ++n)
+        if (n != 12) // there is no ISO-8859-12
+            charsets.append(QStringLiteral("ISO-8859-%1").arg(n));
+    for (int n = 1250; n <= 1258; ++n)
+        charsets.append(QStringLiteral("CP%1").arg(n));
+    charsets << QStringLiteral("KOI8-R") << QStringLiteral("KOI8-U") << QStringLiteral("GB18030")
+             << QStringLiteral("EUC-JP") << QStringLiteral("EUC-KR") << QStringLiteral("BIG5")
+             << QStringLiteral("ANSI_X3.4-1968") << QStringLiteral("UTF-8");
+    for (const QString& charset : charsets) {
+        const int codepage = textfile::codepageOfCharset(charset.toLatin1());
+        QVERIFY2(codepage != 0, qPrintable(charset));
+        QVERIFY2(textfile::decodeCodepage("abc", codepage) == QStringLiteral("abc"),
+                 qPrintable(charset));
+    }
+    QCOMPARE(textfile::codepageName(1256), QStringLiteral("Windows-1256"));
+    QCOMPARE(textfile::codepageName(28596), QStringLiteral("ISO-8859-6"));
+}
+
+// A code page that cannot be converted fails, changes nothing, and leaves any file as it was.
+void tst_textfile::anUnknownCodepageFails()
+{
+    for (const int codepage : {12345, 57005, 1})
+        QVERIFY(!textfile::decodeCodepage("abc", codepage));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.txt"));
+    writeBytes(path, "old text");
+    UniText box;
+    box.setText(QStringLiteral("new"));
+    box.setFileCodepage(12345);
+    QVERIFY(!box.SaveFile(path, 0, true));
+    QCOMPARE(readBytes(path), QByteArray("old text"));
+    QVERIFY(!box.LoadFile(path, 0));
+    QCOMPARE(box.Text(), QStringLiteral("new"));
 }
 
 QTEST_MAIN(tst_textfile)

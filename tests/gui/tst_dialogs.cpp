@@ -9,6 +9,7 @@
 #include "unitext/UniText.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,6 +66,7 @@ private slots:
     void newListAsksBeforeDroppingCharacters();
     void newListOpensInTheCurrentMode();
     void newListImportsATextFile();
+    void importSaysWhichEncoding();
     void aboutBox();
 };
 
@@ -398,6 +400,28 @@ void tst_dialogs::newListImportsATextFile()
     QFile::remove(path);
     editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
     QCOMPARE(messages.captions(), QStringList{QStringLiteral("Import error")});
+}
+
+// A legacy Arabic file comes in as Arabic; the editor says how it was read, offers the other
+// encodings, and tells of any byte that could not be read.
+void tst_dialogs::importSaysWhichEncoding()
+{
+    ScratchProgram program;
+    FakeMessageBox messages;
+    FakeFileDialog dialog(QStringLiteral(ZORVEL_FIXTURES "/salam-windows-1256.txt"));
+    frmNew editor(program.folder());
+    editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+    QCOMPARE(editor.editor()->Text(), QStringLiteral("السَّلامُ عَلَيْكُمْ\r\nبِسْمِ اللهِ"));
+    auto* encoding = editor.findChild<QComboBox*>(QStringLiteral("cmbEncoding"));
+    QVERIFY(encoding->isVisibleTo(&editor));
+    QCOMPARE(encoding->currentText(), QStringLiteral("Windows-1256"));
+    QVERIFY(messages.requests().isEmpty());
+
+    encoding->setCurrentIndex(encoding->findText(QStringLiteral("UTF-8")));
+    emit encoding->activated(encoding->currentIndex());
+    QVERIFY(editor.editor()->Text().contains(QChar(0xFFFD)));
+    QCOMPARE(messages.captions(), QStringList{QStringLiteral("Import")});
+    QVERIFY(messages.requests().constFirst().text.contains(QStringLiteral("UTF-8")));
 }
 
 void tst_dialogs::aboutBox()
