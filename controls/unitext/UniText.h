@@ -182,6 +182,7 @@ private:
     void changeFont(const std::function<void(FontRecord&)>& change);
     void applyColours();
     void applyMaxLength();
+    void refuseInputBeyondMaxLength(int position, int added);
     void paintBorder();
     void maskWithPasswordChar(QLineEdit* line);
     void insertAtSelection(const QString& text);
@@ -201,4 +202,5 @@ private:
 
     int m_bom = 0;
     bool m_mouseOver = false;
+    bool m_settingText = false; // a text set by code, which no limit cuts
 };

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -36,11 +37,15 @@ QString UniText::Text() const
 void UniText::setText(const QString& Value)
 {
     m_p.Text = Value;
+    const QScopedValueRollback settingText(m_settingText, true);
     if (auto* box = qobject_cast<QTextEdit*>(m_editWidget)) {
         box->setPlainText(crlftext::toEditorBreaks(Value));
         spaceLinesForMarks();
-    } else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget))
+    } else if (auto* line = qobject_cast<QLineEdit*>(m_editWidget)) {
+        line->setMaxLength(qMax(line->maxLength(), int(Value.size())));
         line->setText(Value);
+        applyMaxLength();
+    }
     changed(QStringLiteral("Text"));
 }
 

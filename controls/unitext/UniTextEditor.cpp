@@ -82,10 +82,11 @@ void UniText::createEditWindow()
         box->setAcceptRichText(false);
         box->setPlainText(crlftext::toEditorBreaks(m_p.Text));
         box->viewport()->setMouseTracking(true);
-        connect(box->document(), &QTextDocument::contentsChange, this, [this] {
-            applyMaxLength();
-            notify(ControlEvent::EditUpdate);
-        });
+        connect(box->document(), &QTextDocument::contentsChange, this,
+                [this](int position, int, int added) {
+                    refuseInputBeyondMaxLength(position, added);
+                    notify(ControlEvent::EditUpdate);
+                });
         connect(box->document(), &QTextDocument::contentsChanged, this,
                 [this] { notify(ControlEvent::EditChange); });
         connect(box->horizontalScrollBar(), &QScrollBar::valueChanged, box, [box] {
@@ -103,6 +104,7 @@ void UniText::createEditWindow()
         m_edit = box;
     } else {
         auto* line = new EditLine(this);
+        line->setMaxLength(qMax(line->maxLength(), int(m_p.Text.size())));
         line->setText(m_p.Text);
         line->setMouseTracking(true);
         if (!m_p.PasswordChar.isEmpty()) {
@@ -110,6 +112,7 @@ void UniText::createEditWindow()
             line->setEchoMode(QLineEdit::Password);
         }
         connect(line, &QLineEdit::textChanged, this, [this] {
+            applyMaxLength();
             notify(ControlEvent::EditUpdate);
             notify(ControlEvent::EditChange);
         });
@@ -277,24 +280,34 @@ void UniText::applyColours()
     m_editWidget->update();
 }
 
+// The limit holds for what the user types or pastes, as the native limit does; a text set by
+// code or read from a file is kept whole.
 void UniText::applyMaxLength()
 {
-    const int limit = m_p.MaxLength > 0 ? m_p.MaxLength : 0;
-    if (auto* line = qobject_cast<QLineEdit*>(m_editWidget)) {
-        line->setMaxLength(limit > 0 ? limit : 32767 * 1024);
+    auto* line = qobject_cast<QLineEdit*>(m_editWidget);
+    if (!line)
         return;
-    }
+    const int limit = m_p.MaxLength > 0 ? m_p.MaxLength : 32767 * 1024;
+    line->setMaxLength(qMax(limit, int(line->text().size())));
+}
+
+// What went beyond the limit is taken off what was just added, never off what was there.
+void UniText::refuseInputBeyondMaxLength(int position, int added)
+{
     auto* box = qobject_cast<QTextEdit*>(m_editWidget);
-    if (!box || limit == 0)
+    if (!box || m_p.MaxLength <= 0 || m_settingText || added <= 0)
         return;
-    // The editor has no limit of its own: what goes beyond is taken off the end.
-    const int excess = box->document()->characterCount() - 1 - limit;
-    if (excess > 0) {
-        QTextCursor cursor(box->document());
-        cursor.movePosition(QTextCursor::End);
-        cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, excess);
-        cursor.removeSelectedText();
-    }
+    const int length = box->document()->characterCount() - 1; // less the closing separator
+    const int excess = length - m_p.MaxLength;
+    if (excess <= 0)
+        return;
+    // The document reports a changed stretch that may be larger than what was typed, but the
+    // caret stands right after what was typed or pasted.
+    const int end = qBound(position, box->textCursor().position(), length);
+    QTextCursor cursor(box->document());
+    cursor.setPosition(qMax(position, end - excess));
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
 }
 
 void UniText::notify(QEvent::Type type)

@@ -11,9 +11,22 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
+
+// Whether Enter has a default button to press in the control's window.
+bool hasDefaultButton(const QWidget* window)
+{
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    return std::any_of(buttons.begin(), buttons.end(), [window](const QPushButton* button) {
+        return button->isDefault() && button->isVisibleTo(window) && button->isEnabled();
+    });
+}
 
 // Mouse positions are reported in the container's scale units, which are twips here.
 constexpr double kTwipsPerPixel = 15.0;
@@ -102,8 +115,8 @@ void UniText::EditWndProc(bool before, bool& handled, qintptr& result, QWidget*,
         raiseMouse(message, event);
         break;
     case QEvent::Leave:
-        m_mouseOver = false;
-        if (m_p.UseEvents)
+        // The editor and its viewport both report leaving: the control left once.
+        if (std::exchange(m_mouseOver, false) && m_p.UseEvents)
             emit MouseLeave();
         break;
     case QEvent::MouseButtonRelease:
@@ -181,8 +194,13 @@ bool UniText::preTranslateKey(QKeyEvent* key, qintptr& result)
             emit KeyDown(keyCode, shiftState(modifiers));
         }
     };
-    const keytranslation::Rules rules{m_p.CaptureTab, m_p.CaptureEnter, m_p.CaptureEsc,
-                                      m_p.MultiLine,  m_p.Locked,       m_p.Enabled};
+    const keytranslation::Rules rules{m_p.CaptureTab,
+                                      m_p.CaptureEnter,
+                                      m_p.CaptureEsc,
+                                      m_p.MultiLine,
+                                      m_p.Locked,
+                                      m_p.Enabled,
+                                      hasDefaultButton(QWidget::window())};
     result = 1;
     switch (keytranslation::translate(code, modifiers, rules)) {
     case keytranslation::Action::TypeTab:
@@ -196,7 +214,8 @@ bool UniText::preTranslateKey(QKeyEvent* key, qintptr& result)
     case keytranslation::Action::CaptureEnter: {
         raiseKeyDown();
         int keyAscii = code;
-        emit KeyPress(keyAscii);
+        if (m_p.UseEvents)
+            emit KeyPress(keyAscii);
         if (keyAscii == code)
             insertAtSelection(QStringLiteral("\r\n"));
         else if (keyAscii != 0)
@@ -206,7 +225,8 @@ bool UniText::preTranslateKey(QKeyEvent* key, qintptr& result)
     case keytranslation::Action::CaptureEsc: {
         raiseKeyDown();
         int keyAscii = code;
-        emit KeyPress(keyAscii);
+        if (m_p.UseEvents)
+            emit KeyPress(keyAscii);
         return true;
     }
     case keytranslation::Action::ToContainer:

@@ -25,8 +25,11 @@ Action translate(int virtualKey, Qt::KeyboardModifiers modifiers, const Rules& r
         return Action::CaptureEsc;
     if (virtualKey >= kFirstNavigationKey && virtualKey <= kLastNavigationKey)
         return Action::ToEditor; // the caret moves, locked or not
-    if (virtualKey == kKeyEnter && rules.multiLine)
-        return Action::ToContainer;
+    if (virtualKey == kKeyEnter && rules.multiLine) {
+        // Without a default button Enter breaks the line as in any editor, typed by the box
+        // itself like a captured one.
+        return rules.containerHasDefaultButton ? Action::ToContainer : Action::CaptureEnter;
+    }
     if (virtualKey == kKeyTab || virtualKey == kKeyEnter || virtualKey == kKeyEsc)
         return Action::ToEditor;
     if (rules.locked || !rules.enabled)

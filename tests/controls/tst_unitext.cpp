@@ -8,6 +8,7 @@
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -158,6 +159,14 @@ void tst_unitext::clickOnlyWhileTheMouseIsOver()
     QCOMPARE(click.first(), 1);
     // Positions come in the container's twips.
     QCOMPARE(x, 300.0f);
+
+    // Leaving is said once, though the editor and its viewport both report it.
+    QSignalSpy leave(scene.box, &UniText::MouseLeave);
+    QEvent viewportLeft(QEvent::Leave);
+    QCoreApplication::sendEvent(scene.mouseTarget(), &viewportLeft);
+    QEvent editorLeft(QEvent::Leave);
+    QCoreApplication::sendEvent(scene.edit(), &editorLeft);
+    QCOMPARE(leave.count(), 1);
 }
 
 void tst_unitext::enterThroughKeyPress_data()
@@ -187,10 +196,20 @@ void tst_unitext::enterThroughKeyPress()
     QCOMPARE(scene.box->Text(), text);
 }
 
+// Without CaptureEnter, Enter is the default button's where the window has one; where it has
+// none, Enter breaks the line as in any editor.
 void tst_unitext::enterWithoutCaptureGoesToTheContainer()
 {
     Scene scene;
     scene.box->setCaptureEnter(false);
+    scene.box->setUseEvents(false);
+    EmissionCounter keyPress(scene.box, &UniText::KeyPress);
+    QTest::keyClick(scene.edit(), Qt::Key_Return);
+    QCOMPARE(scene.box->Text(), QStringLiteral("\r\n"));
+    scene.box->setText(QString());
+    auto* ok = new QPushButton(QStringLiteral("OK"), &scene.window);
+    ok->setDefault(true);
+    ok->show();
     struct Catcher : QObject {
         int enters = 0;
         bool eventFilter(QObject*, QEvent* event) override
@@ -205,6 +224,14 @@ void tst_unitext::enterWithoutCaptureGoesToTheContainer()
     QTest::keyClick(scene.edit(), Qt::Key_Return);
     QCOMPARE(scene.box->Text(), QString());
     QCOMPARE(catcher.enters, 1);
+
+    // Captured Enter and Esc raise no KeyPress while the events are off.
+    scene.box->setCaptureEnter(true);
+    scene.box->setCaptureEsc(true);
+    QTest::keyClick(scene.edit(), Qt::Key_Return);
+    QTest::keyClick(scene.edit(), Qt::Key_Escape);
+    QCOMPARE(scene.box->Text(), QStringLiteral("\r\n"));
+    QCOMPARE(keyPress.count(), 0);
 }
 
 void tst_unitext::tabCapture()
@@ -331,9 +358,30 @@ void tst_unitext::maxLength()
     scene.box->setMaxLength(5);
     commit(scene.edit(), QStringLiteral("abcdefgh"));
     QCOMPARE(scene.box->Text(), QStringLiteral("abcde"));
+    // Typing at the start of a full box is refused; nothing already there is lost.
+    scene.box->SetSel(0, 0);
+    QTest::keyClick(scene.edit(), Qt::Key_X);
+    commit(scene.edit(), QStringLiteral("ب"));
+    QCOMPARE(scene.box->Text(), QStringLiteral("abcde"));
+    // A text set by code, or read from a file, is kept whole.
+    scene.box->setText(QStringLiteral("abcdefgh"));
+    QCOMPARE(scene.box->Text(), QStringLiteral("abcdefgh"));
     scene.box->setMaxLength(0);
     commit(scene.edit(), QStringLiteral("fgh"));
-    QCOMPARE(scene.box->Length(), 8);
+    QCOMPARE(scene.box->Length(), 11);
+
+    // The single-line box keeps the same rules.
+    UniText line;
+    line.setMaxLength(3);
+    line.setText(QStringLiteral("abcdef"));
+    QCOMPARE(line.Text(), QStringLiteral("abcdef"));
+    line.SetSel(0, 0);
+    QTest::keyClick(line.hWnd(), Qt::Key_X);
+    QCOMPARE(line.Text(), QStringLiteral("abcdef"));
+    line.SetSel(0, 6);
+    QTest::keyClick(line.hWnd(), Qt::Key_Delete);
+    QTest::keyClicks(line.hWnd(), QStringLiteral("wxyz"));
+    QCOMPARE(line.Text(), QStringLiteral("wxy"));
 }
 
 void tst_unitext::appearanceInsetsTheEditor()

@@ -90,6 +90,8 @@ void tst_unitextlogic::keys_data()
     captureAll.captureTab = captureAll.captureEnter = captureAll.captureEsc = true;
     Rules multiLine;
     multiLine.multiLine = true;
+    Rules withDefault = multiLine;
+    withDefault.containerHasDefaultButton = true;
     Rules locked;
     locked.locked = true;
     Rules disabled;
@@ -103,8 +105,10 @@ void tst_unitextlogic::keys_data()
     QTest::newRow("Tab not captured is the editor's") << 9 << none << plain << Action::ToEditor;
     QTest::newRow("captured Enter") << 13 << none << captureAll << Action::CaptureEnter;
     QTest::newRow("captured Esc") << 27 << none << captureAll << Action::CaptureEsc;
-    QTest::newRow("Enter in a multi-line box is the container's")
-        << 13 << none << multiLine << Action::ToContainer;
+    QTest::newRow("Enter in a multi-line box is the default button's")
+        << 13 << none << withDefault << Action::ToContainer;
+    QTest::newRow("without a default button Enter breaks the line")
+        << 13 << none << multiLine << Action::CaptureEnter;
     QTest::newRow("Enter in a single line is the editor's")
         << 13 << none << plain << Action::ToEditor;
     QTest::newRow("a letter in a locked box is swallowed")
