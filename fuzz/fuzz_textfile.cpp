@@ -14,6 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!textfile::isKnownBom(bom))
         std::abort();
     textfile::decodeFile(bytes, false, 1252, &bom);
+    // The import's other encodings, and a code page that cannot be converted.
+    for (const int codepage : {28596, 28605, 20866, textfile::kUtf16LE, textfile::kUtf16BE})
+        if (!textfile::decodeCodepage(bytes, codepage))
+            std::abort();
+    if (textfile::decodeCodepage(bytes, 12345))
+        std::abort();
 
     const QString utf7 = textfile::decodeCodepage(bytes, textfile::kUtf7).value_or(QString());
     textfile::encodeCodepage(utf7, textfile::kUtf7);

@@ -4,6 +4,7 @@
 #include "common/MessageBox.h"
 #include "common/captionfit.h"
 #include "common/designed.h"
+#include "frmUnkept.h"
 #include "itemlist.h"
 #include "listfile.h"
 #include "listwalk.h"
@@ -17,19 +18,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-// "U+FEFB on line 3"
-QString describeCharacter(const QString& text, qsizetype index)
-{
-    const qsizetype line = QStringView(text).left(index).count(u'\n') + 1;
-    const QString code =
-        QStringLiteral("%1").arg(text[index].unicode(), 4, 16, QChar(u'0')).toUpper();
-    return QStringLiteral("U+%1 on line %2").arg(code).arg(line);
-}
-
-} // namespace
 
 frmNew::frmNew(const QString& programFolder, QWidget* parent)
     : QDialog(parent)
@@ -85,22 +73,20 @@ QString frmNew::CreateNewFile(QWidget* lngHwnd, const QString& strInitialPath,
                                      strFileTitle});
 }
 
-// Characters a list file cannot give back are dropped only when the user agrees.
+// Characters a list file cannot give back are replaced or dropped only as the user says.
 bool frmNew::dropUnkeptCharacters(QString& text)
 {
-    qsizetype bad = listfile::firstUnkeptCharacter(text);
-    if (bad < 0)
+    const QList<listfile::UnkeptCharacter> unkept = listfile::unkeptCharacters(text);
+    if (unkept.isEmpty())
         return true;
-    const MessageBox::Answer answer = MessageBox::show(
-        this, {QStringLiteral("A list file cannot keep the character %1 and others like it.\r\n"
-                              "Do you want to save the list without them?")
-                   .arg(describeCharacter(text, bad)),
-               QStringLiteral("Characters that cannot be kept"), MessageBox::Icon::Question,
-               MessageBox::Buttons::YesNo, MessageBox::Answer::No});
-    if (answer != MessageBox::Answer::Yes)
+    frmUnkept ask(unkept, this);
+    if (ask.exec() != QDialog::Accepted)
         return false;
-    // Taking one out moves the rest, which may make another overflow: check again each time.
-    for (; bad >= 0; bad = listfile::firstUnkeptCharacter(text))
+    text = ask.replaced(text);
+    // What is left (a stand-in that cannot be kept, or a unit that overflows where it now
+    // stands) goes; taking one out moves the rest, so check again each time.
+    for (qsizetype bad = listfile::firstUnkeptCharacter(text); bad >= 0;
+         bad = listfile::firstUnkeptCharacter(text))
         text.remove(bad, 1);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -192,6 +193,51 @@ qsizetype firstUnkeptCharacter(QStringView text)
             return i;
     }
     return -1;
+}
+
+QList<UnkeptCharacter> unkeptCharacters(QStringView text)
+{
+    QList<UnkeptCharacter> found;
+    Shift shift;
+    int line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\n')
+            ++line;
+        const int unit = static_cast<qint16>(c.unicode());
+        if (unit > 0 && unit + shift.next() <= kMaxUnit)
+            continue;
+        QString character(c);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            character += text[++i];
+            shift.next();
+        }
+        const auto known = std::find_if(found.begin(), found.end(),
+                                        [&](const auto& k) { return k.character == character; });
+        if (known != found.end())
+            ++known->count;
+        else
+            found.append({character, 1, line});
+    }
+    return found;
+}
+
+QString describeUnkept(const QList<UnkeptCharacter>& characters)
+{
+    QStringList lines;
+    for (const UnkeptCharacter& unkept : characters) {
+        const char32_t code = unkept.character.size() == 2
+                                  ? QChar::surrogateToUcs4(unkept.character[0], unkept.character[1])
+                                  : unkept.character[0].unicode();
+        // U+0000 has no picture of its own.
+        const QString shown = code == 0 ? QString() : u' ' + unkept.character;
+        const QString times = unkept.count == 1 ? tr("once") : tr("%1 times").arg(unkept.count);
+        lines.append(
+            tr("U+%1%2: %3, first on line %4")
+                .arg(QString::number(code, 16).toUpper().rightJustified(4, u'0'), shown, times)
+                .arg(unkept.firstLine));
+    }
+    return lines.join(u'\n');
 }
 
 QString decode(QByteArrayView bytes, Error* error)

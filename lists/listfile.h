@@ -40,6 +40,18 @@ QByteArray encode(QStringView text, Error* error);
 // overflow. -1 when every character is kept.
 qsizetype firstUnkeptCharacter(QStringView text);
 
+// A character that a list file cannot keep, as `text` holds it: how often, and the line
+// (1-based) of its first occurrence. A character beyond U+FFFF is one, not two halves.
+struct UnkeptCharacter {
+    QString character;
+    int count = 0;
+    int firstLine = 0;
+};
+// Every such character, in the order of first occurrence.
+QList<UnkeptCharacter> unkeptCharacters(QStringView text);
+// "U+FDFA ﷺ: 12 times, first on line 3", one line for each.
+QString describeUnkept(const QList<UnkeptCharacter>& characters);
+
 // Decodes the units of `bytes`; a trailing odd byte is ignored. Characters U+0000 and
 // U+8000 and above were not kept by the writer and come back as nothing.
 QString decode(QByteArrayView bytes, Error* error);

@@ -44,12 +44,6 @@ QString withCrLf(const QString& text)
     return result;
 }
 
-// The line (1-based) of the character at `index`.
-qsizetype lineOf(const QString& text, qsizetype index)
-{
-    return QStringView(text).left(index).count(u'\n') + 1;
-}
-
 bool encode(const QString& source, const QString& target)
 {
     QFile in(source);
@@ -62,11 +56,10 @@ bool encode(const QString& source, const QString& target)
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     text = withCrLf(text);
-    if (const qsizetype bad = listfile::firstUnkeptCharacter(text); bad >= 0) {
-        return fail(source,
-                    QStringLiteral("character U+%1 on line %2 cannot be kept in a list file")
-                        .arg(text[bad].unicode(), 4, 16, QChar(u'0'))
-                        .arg(lineOf(text, bad)));
+    if (const QList<listfile::UnkeptCharacter> unkept = listfile::unkeptCharacters(text);
+        !unkept.isEmpty()) {
+        return fail(source, QStringLiteral("these characters cannot be kept in a list file:\n") +
+                                listfile::describeUnkept(unkept));
     }
     const listfile::Error error = listfile::writeFile(target, text);
     return !error.isError() || fail(target, listfile::describe(error, target));

@@ -3,6 +3,7 @@
 #include "WindowDriver.h"
 #include "frmNew.h"
 #include "frmOpen.h"
+#include "frmUnkept.h"
 #include "listfile.h"
 #include "listwalk.h"
 #include "tabs/ctlTabs.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -348,22 +350,43 @@ void tst_dialogs::newListNeverLosesTheOldFile()
     QCOMPARE(editor.editor()->Text(), QString(300, u'n')); // the editor keeps the text
 }
 
+// Characters a list file cannot keep are all named at once; each can be replaced by a text the
+// user types, or dropped; a cancelled question saves nothing.
 void tst_dialogs::newListAsksBeforeDroppingCharacters()
 {
     ScratchProgram program;
     FakeMessageBox messages;
-    const QString path = program.folder() + QStringLiteral("/Odd.zva");
+    const QString path = program.folder() + QStringLiteral("/Hadith.zva");
     FakeFileDialog dialog(path);
     frmNew editor(program.folder());
-    editor.editor()->setText(QStringLiteral("سلام\r\nلا \uFEFB\r\n\u7FFF"));
+    editor.editor()->setText(
+        QStringLiteral("قال رسول الله \uFDFA\r\n\uFD3Eإنما الأعمال\uFD3F \uFDFA"));
     QPushButton* save = editor.findChild<QPushButton*>(QStringLiteral("cmdSave"));
-    save->click(); // the default answer is No
-    QVERIFY(messages.requests().last().text.contains(QStringLiteral("U+FEFB on line 2")));
+
+    QStringList asked;
+    whenShown([&] {
+        auto* ask = qobject_cast<frmUnkept*>(QApplication::activeModalWidget());
+        for (const QLabel* label : ask->findChildren<QLabel*>())
+            if (label->buddy())
+                asked.append(label->text());
+        ask->reject();
+    });
+    save->click();
+    QCOMPARE(asked, (QStringList{QStringLiteral("U+FDFA \uFDFA: 2 times, first on line 1"),
+                                 QStringLiteral("U+FD3E \uFD3E: once, first on line 2"),
+                                 QStringLiteral("U+FD3F \uFD3F: once, first on line 2")}));
     QVERIFY(!QFile::exists(path));
-    messages.queueAnswer(MessageBox::Answer::Yes);
+
+    whenShown([&] {
+        auto* ask = qobject_cast<frmUnkept*>(QApplication::activeModalWidget());
+        ask->replacements().at(0)->setText(QStringLiteral("صلى الله عليه وسلم"));
+        ask->accept(); // the ornate parentheses are dropped
+    });
     save->click();
     listfile::Error error;
-    QCOMPARE(listfile::readFile(path, &error), QStringLiteral("سلام\r\nلا \r\n"));
+    QCOMPARE(listfile::readFile(path, &error),
+             QStringLiteral("قال رسول الله صلى الله عليه وسلم\r\nإنما الأعمال صلى الله عليه وسلم"));
+    QVERIFY(messages.requests().isEmpty());
 }
 
 void tst_dialogs::newListOpensInTheCurrentMode()

@@ -95,6 +95,7 @@ private slots:
     void devicesReadAsTheBytesDecode();
     void keptCharacters_data();
     void keptCharacters();
+    void unkeptCharactersAreCounted();
     void failedWritesLeaveTheOldFile();
     void refusesHugeFiles();
     void convertsPlainFilesInPlace();
@@ -247,6 +248,27 @@ void tst_listfile::keptCharacters()
     QFETCH(QString, text);
     QFETCH(qsizetype, firstUnkept);
     QCOMPARE(listfile::firstUnkeptCharacter(text), firstUnkept);
+}
+
+// Every unkept character is named once, with its count and first line; a character beyond
+// U+FFFF is one character, not its two halves.
+void tst_listfile::unkeptCharactersAreCounted()
+{
+    const QString text =
+        QStringLiteral("\uFDFA \u0645\r\n\uFD3E\u0622\u064A\u0629\uFD3F\r\n\uFDFA ") +
+        QString::fromUcs4(U"\U0001F319\U0001F319") + QChar(0) + u'\uFDFA';
+    const QList<listfile::UnkeptCharacter> unkept = listfile::unkeptCharacters(text);
+    QStringList seen;
+    for (const listfile::UnkeptCharacter& c : unkept)
+        seen.append(QStringLiteral("%1:%2:%3").arg(c.character).arg(c.count).arg(c.firstLine));
+    QCOMPARE(seen, (QStringList{QStringLiteral("\uFDFA:3:1"), QStringLiteral("\uFD3E:1:2"),
+                                QStringLiteral("\uFD3F:1:2"),
+                                QString::fromUcs4(U"\U0001F319") + QStringLiteral(":2:3"),
+                                QString(QChar(0)) + QStringLiteral(":1:3")}));
+    QCOMPARE(listfile::describeUnkept(unkept).section(u'\n', 3, 4),
+             QStringLiteral("U+1F319 \U0001F319: 2 times, first on line 3\n"
+                            "U+0000: once, first on line 3"));
+    QVERIFY(listfile::unkeptCharacters(QStringLiteral("بِسْمِ اللَّهِ")).isEmpty());
 }
 
 void tst_listfile::failedWritesLeaveTheOldFile()
