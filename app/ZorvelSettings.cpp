@@ -13,6 +13,7 @@ const QString kGroup = QStringLiteral("Zorvel20/");
 const QString kExtras = QStringLiteral("Extras/");
 const QString kArabicFont = QStringLiteral("ArabicFont");
 const QString kZoom = QStringLiteral("Zoom");
+const QString kRecallFirst = QStringLiteral("RecallFirst");
 
 const QString kFromRange = QStringLiteral("FromRange");
 const QString kToRange = QStringLiteral("ToRange");
@@ -159,4 +160,14 @@ void ZorvelSettings::setArabicFont(const QString& family)
 void ZorvelSettings::setZoomPercent(int percent)
 {
     setText(kZoom, QString::number(percent), kExtras);
+}
+
+bool ZorvelSettings::recallFirst() const
+{
+    return settingsvalues::wholeNumber(text(kRecallFirst, kExtras), 0, 1, 0) == 1;
+}
+
+void ZorvelSettings::setRecallFirst(bool recallFirst)
+{
+    setText(kRecallFirst, recallFirst ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
 }

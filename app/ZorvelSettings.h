@@ -26,6 +26,8 @@ public:
     // of the Arabic text in percent.
     QString arabicFont() const;
     int zoomPercent() const;
+    // Extras: whether the Lister prompts before it reveals.
+    bool recallFirst() const;
 
     void setFromRange(int index);
     void setToRange(int index);
@@ -37,6 +39,7 @@ public:
     void setRecentFiles(const QString& recentFiles);
     void setArabicFont(const QString& family);
     void setZoomPercent(int percent);
+    void setRecallFirst(bool recallFirst);
 
     // Writes what was set to the file.
     void sync();

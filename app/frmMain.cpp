@@ -231,6 +231,7 @@ void frmMain::Form_Load(const QString& listToOpen)
     sdrListingSpeed->setValue(m_settings.listerSpeed());
     sdrListingSpeed_ValueChanged(); // an unchanged value raised no event
     chkRestartListing->setChecked(m_settings.restartListing());
+    chkRecallFirst->setChecked(m_settings.recallFirst());
     strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));
     Splitter1->setChild1(lstList);
     Splitter1->setChild2(txtCompleteText);
@@ -413,6 +414,7 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile, bool wordMode)
     m_settings.setLastOpenFolder(strLastOpenFolder);
     setWindowTitle(baseCaption() + QStringLiteral(" [ ") + list.title + QStringLiteral(" ]"));
     strListName = list.name;
+    m_listTitle = list.title;
     ShowComboFromTo();
     addToRecentFiles(strZVFFile);
     buildRecentFileMenu();

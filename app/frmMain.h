@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListerSession.h"
+#include "PracticeHistory.h"
 #include "PracticeRange.h"
 #include "TesterSession.h"
 #include "ZorvelSettings.h"
@@ -56,6 +57,7 @@ public:
 
     const QStringList& items() const { return colItems; }
     const QString& listName() const { return strListName; }
+    const QString& listTitle() const { return m_listTitle; }
     const QString& lastOpenFolder() const { return strLastOpenFolder; }
     const QString& programFolder() const { return m_programFolder; }
     const PracticeRange& range() const { return colRange; }
@@ -135,6 +137,7 @@ private:
     void runListingClockWhenNeeded();
     void sdrListingSpeed_ValueChanged();
     void chkRestartListing_Click();
+    void chkRecallFirst_Click();
     void lstList_Click();
     void lstList_DblClick();
     void putReferenceOnClipboard();
@@ -150,6 +153,11 @@ private:
     void Timer1_Timer();
     void showVerdict(bool right);
     void showCounts();
+    void showMistakes();
+    PracticeHistory& history();
+    void reportHistoryTrouble();
+    void mnuViewProgress_Click();
+    void practiseFrom(const QString& item);
     void showTimeTaken(const QString& text);
 
     QString m_programFolder;
@@ -161,13 +169,18 @@ private:
     bool blnWordMode = false;
     QString strLastOpenFolder;
     QString strListName;
+    QString m_listTitle; // the list as the practice history knows it
     bool blnComboEvents = true;
 
     // The practised range; each practice mode keeps the one it was restarted with.
     PracticeRange colRange;
     ListerSession m_lister;
     TesterSession m_tester;
-    bool m_pickArmed = false; // a press on the choices that its release may answer
+    bool m_pickArmed = false;                 // a press on the choices that its release may answer
+    std::optional<PracticeHistory> m_history; // opened at the first pick
+    QString m_historyPath;
+    QString m_historyTrouble;
+    bool m_historyReported = false;
 
     IntervalTimer* Timer1 = nullptr;
     IntervalTimer* Timer2 = nullptr;
@@ -197,6 +210,7 @@ private:
     UniText* txtCompleteText = nullptr;
     QPushButton* cmdRestartListing = nullptr;
     QCheckBox* chkRestartListing = nullptr;
+    QCheckBox* chkRecallFirst = nullptr; // beyond the design: off unless the user ticks it
     RailSlider* sdrListingSpeed = nullptr;
     QLabel* lblSpeed = nullptr;
     QPushButton* cmdManualListing = nullptr;
@@ -208,6 +222,8 @@ private:
     QLabel* lblWrong = nullptr;
     QLabel* lblTimeTaken = nullptr;
     QLineEdit* txtAnswer = nullptr;
+    QLabel* lblMistakes = nullptr; // beyond the design: shown after a test with mistakes
+    UniListBox* lstMistakes = nullptr;
 
     frmOpen* m_openWindow = nullptr; // loaded on first use, then only hidden
 

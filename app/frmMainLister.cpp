@@ -40,14 +40,23 @@ void frmMain::Timer2_Timer()
     if (step) {
         if (step->startedOver)
             lstList->Clear();
-        lstList->AddItem(
-            withTabsAsGaps(listing::entry(blnWordMode, step->number, getDisplayWords(step->text))),
-            -1, step->position);
-        txtCompleteText->setText(step->text);
-        lstList->setListIndex(lstList->NewIndex());
-        announce(lstList, step->text);
-        if (m_lister.speed() == listing::kManualSpeed)
-            putReferenceOnClipboard();
+        const QString entry =
+            withTabsAsGaps(listing::entry(blnWordMode, step->number, getDisplayWords(step->text)));
+        if (step->reveal) {
+            lstList->setList(lstList->NewIndex(), entry);
+        } else {
+            const QString shown =
+                step->prompt ? listing::entry(blnWordMode, step->number,
+                                              listing::recallPrompt(step->text, blnWordMode))
+                             : entry;
+            lstList->AddItem(shown, -1, step->position);
+            lstList->setListIndex(lstList->NewIndex());
+            if (m_lister.speed() == listing::kManualSpeed)
+                putReferenceOnClipboard();
+        }
+        // A prompt keeps the whole item to itself until it is revealed.
+        txtCompleteText->setText(step->prompt ? QString() : step->text);
+        announce(lstList, step->prompt ? lstList->List(lstList->NewIndex()) : step->text);
     }
     runListingClockWhenNeeded();
 }
@@ -66,7 +75,8 @@ void frmMain::sdrListingSpeed_ValueChanged()
         return;
     m_lister.setSpeed(sdrListingSpeed->Value());
     lblSpeed->setText(speed->caption);
-    Timer2->setInterval(speed->interval);
+    // Recalling first, each interval holds the prompt and the reveal.
+    Timer2->setInterval(m_lister.recallFirst() ? speed->interval / 2 : speed->interval);
     if (sdrListingSpeed->Value() == listing::kManualSpeed)
         cmdManualListing->show();
     runListingClockWhenNeeded();
@@ -76,6 +86,13 @@ void frmMain::chkRestartListing_Click()
 {
     m_lister.setRestartOnFinish(chkRestartListing->isChecked());
     runListingClockWhenNeeded();
+}
+
+void frmMain::chkRecallFirst_Click()
+{
+    m_lister.setRecallFirst(chkRecallFirst->isChecked());
+    m_settings.setRecallFirst(chkRecallFirst->isChecked());
+    sdrListingSpeed_ValueChanged(); // the interval follows
 }
 
 void frmMain::lstList_Click()

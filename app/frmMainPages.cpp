@@ -87,12 +87,16 @@ void frmMain::buildListerPage(QWidget* page)
         makeDesigned<QPushButton>(page, "cmdManualListing", twipsRect(8280, 2340, 2010, 450),
                                   QStringLiteral("&List Next Item (Enter Key)"));
     cmdManualListing->hide();
+    chkRecallFirst = makeDesigned<QCheckBox>(page, "chkRecallFirst",
+                                             twipsRect(8445, 3000, 1800, 300), tr("Re&call first"));
+    chkRecallFirst->setToolTip(tr("Show each entry's start first, and the whole at the next step"));
 
     connect(cmdRestartListing, &QPushButton::clicked, this, &frmMain::cmdRestartListing_Click);
     connect(cmdManualListing, &QPushButton::clicked, this, &frmMain::cmdManualListing_Click);
     connect(sdrListingSpeed, &RailSlider::ValueChanged, this,
             &frmMain::sdrListingSpeed_ValueChanged);
     connect(chkRestartListing, &QCheckBox::toggled, this, &frmMain::chkRestartListing_Click);
+    connect(chkRecallFirst, &QCheckBox::toggled, this, &frmMain::chkRecallFirst_Click);
     connect(lstList, &UniListBox::Click, this, &frmMain::lstList_Click);
     connect(lstList, &UniListBox::DblClick, this, &frmMain::lstList_DblClick);
 }
@@ -126,6 +130,12 @@ void frmMain::buildTesterPage(QWidget* page)
     answer.setColor(QPalette::Base, resolveColor(SystemColor::ButtonFace));
     txtAnswer->setPalette(answer);
 
+    lblMistakes = makeCaption(page, "lblMistakes", twipsRect(8040, 2520, 2310, 270), tr("Mistakes"),
+                              QColor(255, 0, 0));
+    lstMistakes = makeDesigned<UniListBox>(page, "lstMistakes", twipsRect(8040, 2820, 2310, 4200));
+    lblMistakes->setBuddy(lstMistakes);
+    lblMistakes->hide();
+    lstMistakes->hide();
     connect(cmdRestartTest, &QPushButton::clicked, this, &frmMain::cmdRestartTest_Click);
     connect(lstSelect, &UniListBox::MouseDown, this, &frmMain::lstSelect_MouseDown);
     connect(lstSelect, &UniListBox::MouseUp, this, &frmMain::lstSelect_MouseUp);

@@ -5,14 +5,19 @@
 
 #include "accessibility/announce.h"
 #include "common/IntervalTimer.h"
+#include "common/MessageBox.h"
 #include "itemlist.h"
 #include "listmessages.h"
 #include "tabs/ctlTabs.h"
 #include "testing.h"
 #include "unilistbox/UniListBox.h"
+#include "userlists.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSqlDatabase>
+#include <QStandardPaths>
 
 namespace {
 
@@ -36,6 +41,8 @@ void frmMain::cmdRestartTest_Click()
     txtAnswer->clear();
     lstSelect->setBackColor(SystemColor::WindowBackground);
     showTimeTaken(QStringLiteral("0 sec"));
+    lblMistakes->hide();
+    lstMistakes->hide();
     Timer1->setEnabled(false);
 }
 
@@ -78,6 +85,9 @@ void frmMain::answerChoice(int row)
         return;
     Timer1->setEnabled(m_tester.isClockRunning());
     const bool right = answer.verdict == TesterSession::Verdict::Right;
+    history().recordPick(m_listTitle, m_tester.range().byNumber(answer.number), right,
+                         answer.firstTry);
+    reportHistoryTrouble();
     if (right) {
         lstSelected->AddItem(
             withTabsAsGaps(testing::recalledEntry(blnWordMode, answer.number, answer.row)));
@@ -85,6 +95,13 @@ void frmMain::answerChoice(int row)
         if (m_tester.isComplete()) {
             lstSelect->Clear();
             lstSelect->AddItem(testing::kComplete);
+            const PracticeRange& tested = m_tester.range();
+            history().recordSession(m_listTitle,
+                                    {QDateTime::currentDateTime(), tested.first(), tested.last(),
+                                     blnWordMode, m_tester.rightCount(), m_tester.wrongCount(),
+                                     m_tester.elapsedSeconds()});
+            reportHistoryTrouble();
+            showMistakes();
         } else {
             ShowChoices();
         }
@@ -144,4 +161,66 @@ bool frmMain::Form_KeyPress(const QString& text)
 void frmMain::Timer1_Timer()
 {
     showTimeTaken(testing::GetSecondsInHMSFormat(m_tester.elapsedSeconds()));
+}
+
+// What the test showed: the items that drew wrong picks, worst first.
+void frmMain::showMistakes()
+{
+    const QList<TesterSession::Mistake> mistakes = m_tester.mistakes();
+    lstMistakes->Clear();
+    for (const TesterSession::Mistake& mistake : mistakes) {
+        const QString label = getDisplayWords(m_tester.range().byNumber(mistake.number));
+        lstMistakes->AddItem(
+            withTabsAsGaps(QStringLiteral("%1 \u00D7 %2")
+                               .arg(mistake.wrong)
+                               .arg(testing::recalledEntry(blnWordMode, mistake.number, label))),
+            -1, mistake.number);
+    }
+    lblMistakes->setVisible(!mistakes.isEmpty());
+    lstMistakes->setVisible(!mistakes.isEmpty());
+}
+
+// The history opens at the first pick, so that start-up never waits for it; one that cannot be
+// used is said once, and practice goes on without it.
+PracticeHistory& frmMain::history()
+{
+    if (m_history)
+        return *m_history;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/zorvel");
+    const QString path = folder + QStringLiteral("/progress.sqlite");
+    QString reason;
+    if (!makeFolder(folder, &reason)) {
+        m_history.emplace(); // no history: the folder cannot be made
+    } else {
+        const QString connection = QStringLiteral("zorvel-history");
+        QSqlDatabase database =
+            QSqlDatabase::contains(connection)
+                ? QSqlDatabase::database(connection, false)
+                : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        database.close();
+        database.setDatabaseName(path);
+        m_history.emplace(database);
+    }
+    m_historyPath = path;
+    m_historyTrouble = reason;
+    reportHistoryTrouble();
+    return *m_history;
+}
+
+// A history that cannot be opened or stops taking records (damaged, locked, a full disk) is
+// said once; practice goes on without it.
+void frmMain::reportHistoryTrouble()
+{
+    if (m_historyReported || (m_history && m_history->isOpen()))
+        return;
+    m_historyReported = true;
+    const QString reason =
+        m_history && !m_history->error().isEmpty() ? m_history->error() : m_historyTrouble;
+    MessageBox::inform(this,
+                       tr("The practice history in \u201C%1\u201D cannot be used: %2.\r\n"
+                          "Practice goes on; picks are not remembered until Zorvel starts "
+                          "again.")
+                           .arg(m_historyPath, reason),
+                       tr("Practice history"));
 }

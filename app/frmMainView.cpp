@@ -4,6 +4,8 @@
 #include "frmMain.h"
 
 #include "common/twips.h"
+#include "frmProgress.h"
+#include "listmessages.h"
 #include "readingfonts.h"
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
@@ -45,6 +47,11 @@ void frmMain::buildViewMenu()
     actual->setObjectName(QStringLiteral("mnuViewActualSize"));
     actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(actual, &QAction::triggered, this, [this] { setZoom(zoom::kActualSize); });
+    mnuView->addSeparator();
+    QAction* progress = mnuView->addAction(tr("&Progress..."));
+    progress->setObjectName(QStringLiteral("mnuViewProgress"));
+    progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(progress, &QAction::triggered, this, &frmMain::mnuViewProgress_Click);
 }
 
 void frmMain::chooseReadingFont(const QString& family)
@@ -65,6 +72,7 @@ void frmMain::applyReadingFont()
     const FontRecord lists = readingFont(family, m_settings.zoomPercent(), true);
     for (UniListBox* list : {lstList, lstSelected, lstSelect})
         list->setFont(lists);
+    lstMistakes->setFont(readingFont(family, m_settings.zoomPercent() * 6 / 10, false));
     txtCompleteText->setFont(lists);
     // The face the lists show, whether chosen or the designed one's stand-in.
     const QString shown = QFontInfo(lists.toQFont()).family();
@@ -102,4 +110,29 @@ bool frmMain::zoomByWheel(QObject* watched, QEvent* event)
         }
     }
     return false;
+}
+
+void frmMain::mnuViewProgress_Click()
+{
+    if (colItems.isEmpty()) {
+        showOpenFileMessage(this);
+        return;
+    }
+    PracticeHistory& kept = history();
+    frmProgress progress(m_listTitle, kept.sessions(m_listTitle),
+                         kept.weakestItems(m_listTitle, 50), colRange.first(), colRange.last(),
+                         readingFont(m_settings.arabicFont(), m_settings.zoomPercent(), false),
+                         this);
+    connect(&progress, &frmProgress::practise, this, &frmMain::practiseFrom);
+    progress.exec();
+}
+
+// A weak item and the four after it, as a preset would choose them.
+void frmMain::practiseFrom(const QString& item)
+{
+    const qsizetype index = colItems.indexOf(item);
+    if (index < 0)
+        return; // the list no longer holds it
+    const int first = int(index) + 1;
+    applyAndRestart(colRange.chosen(first, qMin(first + 4, colRange.count())));
 }

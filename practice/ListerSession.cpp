@@ -2,16 +2,27 @@
 
 #include "listing.h"
 
+#include <utility>
+
 void ListerSession::restart(const PracticeRange& range)
 {
     m_range = range;
     m_position = 1;
+    m_prompted.reset();
+}
+
+void ListerSession::setRecallFirst(bool recallFirst)
+{
+    m_recallFirst = recallFirst;
+    if (!recallFirst)
+        m_prompted.reset(); // what was prompted stays as it is; the next item comes whole
 }
 
 bool ListerSession::isFinished() const
 {
     // A quick listing never starts over: it is for reading the range through once.
-    return m_position > m_range.size() && (!m_restartOnFinish || m_speed == listing::kQuickSpeed);
+    return !m_prompted && m_position > m_range.size() &&
+           (!m_restartOnFinish || m_speed == listing::kQuickSpeed);
 }
 
 bool ListerSession::needsClock() const
@@ -24,6 +35,13 @@ std::optional<ListerSession::Step> ListerSession::step()
 {
     if (m_range.isEmpty() || isFinished())
         return std::nullopt;
+    if (m_prompted) {
+        Step reveal = *std::exchange(m_prompted, std::nullopt);
+        reveal.prompt = false;
+        reveal.startedOver = false;
+        reveal.reveal = true;
+        return reveal;
+    }
     Step step;
     if (m_position > m_range.size()) {
         step.startedOver = true;
@@ -33,5 +51,9 @@ std::optional<ListerSession::Step> ListerSession::step()
     step.number = m_range.first() + m_position - 1;
     step.text = m_range.at(m_position);
     ++m_position;
+    if (m_recallFirst) {
+        step.prompt = true;
+        m_prompted = step;
+    }
     return step;
 }

@@ -13,6 +13,8 @@ public:
         int position = 0;         // in the range, 1-based
         int number = 0;           // in the whole list
         QString text;             // the complete item
+        bool prompt = false;      // recall first: only its start is shown yet
+        bool reveal = false;      // recall first: the item prompted last, shown whole now
     };
 
     // Lists `range` from its first item at the next step.
@@ -20,6 +22,9 @@ public:
     void setSpeed(int sliderValue) { m_speed = sliderValue; }
     int speed() const { return m_speed; }
     void setRestartOnFinish(bool restart) { m_restartOnFinish = restart; }
+    // Recall first: each new item is first a prompt, and is revealed whole at the next step.
+    void setRecallFirst(bool recallFirst);
+    bool recallFirst() const { return m_recallFirst; }
 
     // What one step shows, and the listing moves past it; nothing when the range is empty or
     // the listing is finished.
@@ -38,4 +43,6 @@ private:
     int m_position = 1;
     int m_speed = 3;
     bool m_restartOnFinish = true;
+    bool m_recallFirst = false;
+    std::optional<Step> m_prompted; // the item waiting to be revealed
 };

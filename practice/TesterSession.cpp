@@ -2,6 +2,7 @@
 
 #include "itemlist.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,6 +24,7 @@ void TesterSession::restart(const PracticeRange& range)
     m_right = 0;
     m_wrong = 0;
     m_clockStarted = false;
+    m_mistakes.clear();
     offerChoices();
 }
 
@@ -53,6 +55,7 @@ TesterSession::Answer TesterSession::pick(int index)
     Answer answer;
     answer.number = m_next;
     answer.row = m_choices.at(index);
+    answer.firstTry = !m_mistakes.contains(m_next);
     // Items with the same label are interchangeable: the row is all the user sees.
     if (answer.row == getDisplayWords(m_range.byNumber(m_next))) {
         answer.verdict = Verdict::Right;
@@ -62,6 +65,7 @@ TesterSession::Answer TesterSession::pick(int index)
     } else {
         answer.verdict = Verdict::Wrong;
         ++m_wrong;
+        ++m_mistakes[m_next];
     }
     return answer;
 }
@@ -74,4 +78,15 @@ double TesterSession::tickSeconds() const
 qint64 TesterSession::elapsedSeconds() const
 {
     return std::llround(tickSeconds() - double(m_startSeconds));
+}
+
+QList<TesterSession::Mistake> TesterSession::mistakes() const
+{
+    QList<Mistake> found;
+    for (auto it = m_mistakes.cbegin(); it != m_mistakes.cend(); ++it)
+        found.append({it.key(), it.value()});
+    std::sort(found.begin(), found.end(), [](const Mistake& a, const Mistake& b) {
+        return a.wrong != b.wrong ? a.wrong > b.wrong : a.number < b.number;
+    });
+    return found;
 }

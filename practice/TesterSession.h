@@ -2,6 +2,7 @@
 
 #include "PracticeRange.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <functional>
@@ -17,8 +18,13 @@ public:
     enum class Verdict { None, Right, Wrong };
     struct Answer {
         Verdict verdict = Verdict::None;
-        int number = 0; // the item that was to be picked
-        QString row;    // the text of the row picked
+        int number = 0;       // the item that was to be picked
+        QString row;          // the text of the row picked
+        bool firstTry = true; // no wrong row was picked for this item before
+    };
+    struct Mistake {
+        int number = 0; // the item that drew wrong picks
+        int wrong = 0;
     };
 
     TesterSession(std::mt19937 random, TickCounter tickCount);
@@ -47,6 +53,8 @@ public:
     bool isClockRunning() const { return m_clockStarted && !isComplete(); }
     // Whole seconds since the first pick.
     qint64 elapsedSeconds() const;
+    // The items of this test that drew wrong picks, the most first, then in list order.
+    QList<Mistake> mistakes() const;
 
 private:
     void offerChoices();
@@ -60,5 +68,6 @@ private:
     int m_right = 0;
     int m_wrong = 0;
     bool m_clockStarted = false;
+    QHash<int, int> m_mistakes; // wrong picks by item number, this test
     qint64 m_startSeconds = 0;
 };

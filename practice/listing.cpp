@@ -27,6 +27,18 @@ QString entry(bool wordMode, int itemNumber, const QString& displayWords)
     return QStringLiteral(" %1.  ").arg(itemNumber) + displayWords;
 }
 
+QString recallPrompt(const QString& item, bool wordMode)
+{
+    if (!wordMode) {
+        const QString first = item.section(u' ', 0, 0, QString::SectionSkipEmpty);
+        return first + QStringLiteral(" \u2026");
+    }
+    // Word items: "word. n >>" first on a line, "<< word" last, "<< word. n>>" alone.
+    const qsizetype number = item.lastIndexOf(QStringLiteral(". "));
+    const QString marker = number >= 0 && item.endsWith(u">>") ? item.mid(number) : QString();
+    return item.startsWith(QStringLiteral("<< ")) ? QStringLiteral("<< ") + marker : marker;
+}
+
 QString reference(const QString& listName, int position)
 {
     return listName + u':' + QString::number(position);

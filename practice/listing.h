@@ -22,6 +22,10 @@ std::optional<Speed> speed(int sliderValue);
 // label, in word mode the label alone.
 QString entry(bool wordMode, int itemNumber, const QString& displayWords);
 
+// What recall first shows of an item before it is revealed: in line mode its first word and an
+// ellipsis, in word mode only the line marker it carries (nothing for a word within a line).
+QString recallPrompt(const QString& item, bool wordMode);
+
 // The clipboard reference of a listed entry: the list's name, ":" and its 1-based position.
 QString reference(const QString& listName, int position);
 

@@ -63,6 +63,14 @@ QString NativeList::text(int index) const
     return index >= 0 && index < count() ? m_items[index].text : QString();
 }
 
+void NativeList::setText(int index, const QString& text)
+{
+    if (index < 0 || index >= count())
+        return;
+    m_items[index].text = text;
+    viewport()->update(itemRect(index));
+}
+
 qint32 NativeList::data(int index) const
 {
     return index >= 0 && index < count() ? m_items[index].data : 0;

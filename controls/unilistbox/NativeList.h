@@ -20,6 +20,7 @@ public:
     int count() const { return static_cast<int>(m_items.size()); }
 
     QString text(int index) const;
+    void setText(int index, const QString& text);
     qint32 data(int index) const;
     bool setData(int index, qint32 value);
     bool checked(int index) const;

@@ -141,6 +141,11 @@ QString UniListBox::List(int Index) const
     return m_list->text(Index);
 }
 
+void UniListBox::setList(int Index, const QString& Text)
+{
+    m_list->setText(Index, Text);
+}
+
 int UniListBox::ListCount() const
 {
     return m_list->count();

@@ -28,6 +28,7 @@ public:
     void Clear();
     bool RemoveItem(int Index);
     QString List(int Index) const;
+    void setList(int Index, const QString& Text);
     int ListCount() const;
     int ListIndex() const;
     void setListIndex(int Index);

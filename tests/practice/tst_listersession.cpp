@@ -32,6 +32,9 @@ private slots:
     void steps();
     void finishedQuickListResumesAtATimedSpeed();
     void stepsCarryPositionAndText();
+    void recallFirstPromptsThenReveals();
+    void recallPrompts_data();
+    void recallPrompts();
 };
 
 void tst_listersession::steps_data()
@@ -108,6 +111,57 @@ void tst_listersession::stepsCarryPositionAndText()
     QCOMPARE(second->text, QStringLiteral("item 10"));
     lister.restart(rangeOf(12, 2, 3));
     QCOMPARE(shown(lister.step()), QStringLiteral("2")); // a restart begins afresh
+}
+
+// Each new item is first a prompt and is revealed at the next step; a range does not end, nor
+// start over, before its last item is revealed.
+void tst_listersession::recallFirstPromptsThenReveals()
+{
+    ListerSession lister;
+    lister.setSpeed(2);
+    lister.setRecallFirst(true);
+    lister.restart(rangeOf(12, 5, 6));
+    QStringList seen;
+    for (int i = 0; i < 6; ++i) {
+        const std::optional<ListerSession::Step> step = lister.step();
+        seen.append(shown(step) + QString::fromLatin1(step->prompt   ? "?"
+                                                      : step->reveal ? "!"
+                                                                     : ""));
+    }
+    QCOMPARE(seen.join(u' '), QStringLiteral("5? 5! 6? 6! *5? 5!"));
+
+    lister.setRestartOnFinish(false);
+    lister.restart(rangeOf(12, 5, 5));
+    lister.step();
+    QVERIFY(!lister.isFinished()); // the prompt still waits for its reveal
+    QVERIFY(lister.needsClock());
+    QVERIFY(lister.step()->reveal);
+    QVERIFY(lister.isFinished());
+
+    lister.restart(rangeOf(12, 5, 6));
+    lister.step();
+    lister.setRecallFirst(false); // turned off between prompt and reveal: the next comes whole
+    QCOMPARE(shown(lister.step()), QStringLiteral("6"));
+}
+
+void tst_listersession::recallPrompts_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("wordMode");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("a line: its first word") << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << "قِفَا …";
+    QTest::newRow("the first word of a line: its marker") << "مَنْ. 3 >>" << true << ". 3 >>";
+    QTest::newRow("the last word of a line") << "<< وَجَدَ" << true << "<< ";
+    QTest::newRow("a line of one word") << "<< الصَّبْرُ. 7>>" << true << "<< . 7>>";
+    QTest::newRow("a word within a line: nothing") << "جَدَّ" << true << "";
+}
+
+void tst_listersession::recallPrompts()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, wordMode);
+    QFETCH(QString, prompt);
+    QCOMPARE(listing::recallPrompt(item, wordMode), prompt);
 }
 
 QTEST_GUILESS_MAIN(tst_listersession)

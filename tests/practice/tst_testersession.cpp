@@ -43,6 +43,7 @@ private slots:
     void completesAtTheRangesEnd();
     void clockFromTheFirstPick();
     void sameLabelsAreInterchangeable();
+    void mistakesOfTheTest();
 
 private:
     TesterSession session(quint32 seed = 7)
@@ -170,6 +171,26 @@ void tst_testersession::sameLabelsAreInterchangeable()
         const int row = int(tester.choices().indexOf(label(items[1])));
         QCOMPARE(tester.pick(row).verdict, TesterSession::Verdict::Right);
     }
+}
+
+// What a test shows about the learner: items with wrong picks, worst first; the first try.
+void tst_testersession::mistakesOfTheTest()
+{
+    TesterSession tester = session();
+    tester.restart(rangeOf(kNine, 1, 4));
+    QVERIFY(tester.pick(rightIndex(tester)).firstTry); // item 1, right at once
+    tester.pick(wrongIndex(tester));                   // item 2, one wrong
+    QVERIFY(!tester.pick(rightIndex(tester)).firstTry);
+    tester.pick(wrongIndex(tester)); // item 3, two wrong
+    tester.pick(wrongIndex(tester));
+    QCOMPARE(tester.pick(rightIndex(tester)).verdict, TesterSession::Verdict::Right);
+    const QList<TesterSession::Mistake> mistakes = tester.mistakes();
+    QCOMPARE(mistakes.size(), 2);
+    QCOMPARE(mistakes[0].number, 3);
+    QCOMPARE(mistakes[0].wrong, 2);
+    QCOMPARE(mistakes[1].number, 2);
+    tester.restart(rangeOf(kNine, 1, 4));
+    QVERIFY(tester.mistakes().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_testersession)

@@ -10,6 +10,8 @@ public:
 
     QString folder() const { return m_dir.path() + QStringLiteral("/program"); }
     QString settingsFile() const { return m_dir.path() + QStringLiteral("/Zorvel.conf"); }
+    // The user's data folder ($XDG_DATA_HOME) while the window runs: own lists, history.
+    QString dataFolder() const { return m_dir.path() + QStringLiteral("/data"); }
 
     // Writes a list file below the program folder and returns its full path.
     QString addList(const QString& relativePath, const QString& text) const;

@@ -41,6 +41,7 @@ void WindowDriver::start(const QByteArray& settings, const QString& listToOpen)
 {
     if (!settings.isEmpty())
         program.writeSettings(settings);
+    qputenv("XDG_DATA_HOME", program.dataFolder().toLocal8Bit());
     window = std::make_unique<frmMain>(program.folder(), program.settingsFile(), listToOpen);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "PracticeHistory.h"
+#include "common/FontRecord.h"
+
+#include <QDialog>
+
+class QChartView;
+class QTableWidget;
+class UniListBox;
+
+// The learner's progress with the open list: a chart of the completed tests of the range being
+// practised (time taken and wrong picks), the table of every completed test, and the items
+// that drew the most wrong picks; choosing one practises the stretch that starts with it.
+class frmProgress : public QDialog {
+    Q_OBJECT
+public:
+    frmProgress(const QString& listTitle, const QList<PracticeHistory::Session>& sessions,
+                const QList<PracticeHistory::ItemRecord>& weakest, int rangeFirst, int rangeLast,
+                const FontRecord& arabic, QWidget* parent = nullptr);
+
+    QChartView* chart() const { return m_chart; }
+    QTableWidget* table() const { return m_table; }
+    UniListBox* weakest() const { return m_weakest; }
+
+signals:
+    // The user chose this item to practise from.
+    void practise(const QString& item);
+
+private:
+    void choose();
+
+    QList<PracticeHistory::ItemRecord> m_items;
+    QChartView* m_chart;
+    QTableWidget* m_table;
+    UniListBox* m_weakest;
+};
