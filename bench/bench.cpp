@@ -5,7 +5,9 @@
 #include "common/IntervalTimer.h"
 #include "common/MessageBox.h"
 #include "common/longlistcombo.h"
+#include "PracticeHistory.h"
 #include "frmMain.h"
+#include "frmProgress.h"
 #include "itemlist.h"
 #include "largelist.h"
 #include "listfile.h"
@@ -17,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -154,6 +157,7 @@ int main(int argc, char* argv[])
         return runChild(app.arguments());
     IntervalTimer::setClockDriven(false); // the bench ticks the Lister itself
     QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit()); // no real history
     const QString large = writeList(dir, QStringLiteral("Large List.zva"), kLargeListWords);
     const QString settings = dir.filePath(QStringLiteral("Zorvel.conf"));
     QTextStream(stdout)
@@ -260,6 +264,45 @@ int main(int argc, char* argv[])
     const double smallPick = measure(9, [&] { pick(next++); });
     row(QStringLiteral("one right pick, range of 80,000 items"), bigPick,
         QStringLiteral("the same in a range of 10"), smallPick);
+
+    // The practice history: a pick recorded into a history of 80,000 items and 10,000 tests,
+    // and the Progress window opened on it, each against a nearly empty history.
+    listfile::Error readError;
+    const QStringList items = buildItems(listfile::readFile(large, &readError), true).items;
+    auto historyOf = [&](const QString& name, int itemCount, int testCount) {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(dir.filePath(name + QStringLiteral(".sqlite")));
+        PracticeHistory history(database);
+        database.transaction();
+        for (int i = 0; i < itemCount; ++i)
+            history.recordPick(QStringLiteral("Large"), items[i], i % 3 == 0, true);
+        for (int i = 0; i < testCount; ++i)
+            history.recordSession(QStringLiteral("Large"),
+                                  {QDateTime::currentDateTime(), 1, 10, true, 10, i % 7, 60 + i % 50});
+        database.commit();
+        return history;
+    };
+    PracticeHistory full = historyOf(QStringLiteral("full"), kLargeListWords, 10000);
+    PracticeHistory small = historyOf(QStringLiteral("small"), 10, 10);
+    int picked = 0;
+    auto recordInto = [&](PracticeHistory& history) {
+        return measure(101, [&] {
+            history.recordPick(QStringLiteral("Large"), items[picked++ % 10], false, true);
+        });
+    };
+    row(QStringLiteral("record a pick, history of 80,000 items and 10,000 tests"),
+        recordInto(full), QStringLiteral("the same into a history of 10"), recordInto(small));
+    auto openProgress = [&](PracticeHistory& history) {
+        return measure(9, [&] {
+            frmProgress progress(QStringLiteral("Large"), history.sessions(QStringLiteral("Large")),
+                                 history.weakestItems(QStringLiteral("Large"), 50), 1, 10,
+                                 arabicFont(20.25, false));
+            progress.show();
+            QApplication::processEvents();
+        });
+    };
+    row(QStringLiteral("open the Progress window, 10,000 tests"), openProgress(full),
+        QStringLiteral("the same with 10 tests"), openProgress(small));
 
     // Peak memory and start-up, each in a process of its own.
     writeSettings(settings, large);
