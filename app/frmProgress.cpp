@@ -4,6 +4,7 @@
 #include "testing.h"
 #include "unilistbox/UniListBox.h"
 
+#include <QAbstractTableModel>
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
@@ -11,9 +12,63 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QValueAxis>
+
+namespace {
+
+// The completed tests, a row each, made as the view asks: ten thousand tests open at once.
+class SessionModel : public QAbstractTableModel {
+public:
+    SessionModel(QList<PracticeHistory::Session> sessions, QObject* parent)
+        : QAbstractTableModel(parent)
+        , m_sessions(std::move(sessions))
+    {
+    }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_sessions.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : 6;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || role != Qt::DisplayRole)
+            return {};
+        const PracticeHistory::Session& session = m_sessions[index.row()];
+        switch (index.column()) {
+        case 0:
+            return QLocale().toString(session.finished.toLocalTime(), QLocale::ShortFormat);
+        case 1:
+            return QStringLiteral("%1\u2013%2").arg(session.first).arg(session.last);
+        case 2:
+            return session.wordMode ? frmProgress::tr("word") : frmProgress::tr("line");
+        case 3:
+            return session.right;
+        case 4:
+            return session.wrong;
+        default:
+            return testing::GetSecondsInHMSFormat(session.seconds);
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        const QStringList titles{frmProgress::tr("Date"),  frmProgress::tr("Range"),
+                                 frmProgress::tr("Mode"),  frmProgress::tr("Right"),
+                                 frmProgress::tr("Wrong"), frmProgress::tr("Time")};
+        return titles.value(section);
+    }
+
+private:
+    QList<PracticeHistory::Session> m_sessions;
+};
+
+} // namespace
 
 frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::Session>& sessions,
                          const QList<PracticeHistory::ItemRecord>& weakest, int rangeFirst,
@@ -21,7 +76,7 @@ frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::
     : QDialog(parent)
     , m_items(weakest)
     , m_chart(new QChartView(this))
-    , m_table(new QTableWidget(int(sessions.size()), 6, this))
+    , m_table(new QTableView(this))
     , m_weakest(new UniListBox(this))
 {
     setObjectName(QStringLiteral("frmProgress"));
@@ -66,23 +121,11 @@ frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::
 
     m_table->setObjectName(QStringLiteral("sessions"));
     m_table->setAccessibleName(tr("Completed tests"));
-    m_table->setHorizontalHeaderLabels(
-        {tr("Date"), tr("Range"), tr("Mode"), tr("Right"), tr("Wrong"), tr("Time")});
+    m_table->setModel(new SessionModel(sessions, m_table));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
-    for (int row = 0; row < sessions.size(); ++row) {
-        const PracticeHistory::Session& session = sessions[row];
-        const QStringList cells{
-            QLocale().toString(session.finished.toLocalTime(), QLocale::ShortFormat),
-            QStringLiteral("%1\u2013%2").arg(session.first).arg(session.last),
-            session.wordMode ? tr("word") : tr("line"),
-            QString::number(session.right),
-            QString::number(session.wrong),
-            testing::GetSecondsInHMSFormat(session.seconds)};
-        for (int column = 0; column < cells.size(); ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
-    }
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Stretched columns: no row is measured, however many there are.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->scrollToBottom();
 
     m_weakest->setObjectName(QStringLiteral("weakest"));

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 class QChartView;
-class QTableWidget;
+class QTableView;
 class UniListBox;
 
 // The learner's progress with the open list: a chart of the completed tests of the range being
@@ -20,7 +20,7 @@ public:
                 const FontRecord& arabic, QWidget* parent = nullptr);
 
     QChartView* chart() const { return m_chart; }
-    QTableWidget* table() const { return m_table; }
+    QTableView* table() const { return m_table; }
     UniListBox* weakest() const { return m_weakest; }
 
 signals:
@@ -32,6 +32,6 @@ private:
 
     QList<PracticeHistory::ItemRecord> m_items;
     QChartView* m_chart;
-    QTableWidget* m_table;
+    QTableView* m_table;
     UniListBox* m_weakest;
 };

@@ -2,10 +2,10 @@
 // the reference it is compared with, in the same run.
 
 #include "ItemNumberModel.h"
+#include "PracticeHistory.h"
 #include "common/IntervalTimer.h"
 #include "common/MessageBox.h"
 #include "common/longlistcombo.h"
-#include "PracticeHistory.h"
 #include "frmMain.h"
 #include "frmProgress.h"
 #include "itemlist.h"
@@ -277,8 +277,8 @@ int main(int argc, char* argv[])
         for (int i = 0; i < itemCount; ++i)
             history.recordPick(QStringLiteral("Large"), items[i], i % 3 == 0, true);
         for (int i = 0; i < testCount; ++i)
-            history.recordSession(QStringLiteral("Large"),
-                                  {QDateTime::currentDateTime(), 1, 10, true, 10, i % 7, 60 + i % 50});
+            history.recordSession(QStringLiteral("Large"), {QDateTime::currentDateTime(), 1, 10,
+                                                            true, 10, i % 7, 60 + i % 50});
         database.commit();
         return history;
     };
@@ -290,8 +290,8 @@ int main(int argc, char* argv[])
             history.recordPick(QStringLiteral("Large"), items[picked++ % 10], false, true);
         });
     };
-    row(QStringLiteral("record a pick, history of 80,000 items and 10,000 tests"),
-        recordInto(full), QStringLiteral("the same into a history of 10"), recordInto(small));
+    row(QStringLiteral("record a pick, history of 80,000 items and 10,000 tests"), recordInto(full),
+        QStringLiteral("the same into a history of 10"), recordInto(small));
     auto openProgress = [&](PracticeHistory& history) {
         return measure(9, [&] {
             frmProgress progress(QStringLiteral("Large"), history.sessions(QStringLiteral("Large")),

@@ -5,13 +5,14 @@
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -101,7 +102,7 @@ void tst_history::aTestIsRememberedAndShown()
     QStringList weakest;
     QTimer::singleShot(0, d.window.get(), [&] {
         auto* progress = d.window->findChild<frmProgress*>();
-        sessions = progress->table()->rowCount();
+        sessions = progress->table()->model()->rowCount();
         for (int i = 0; i < progress->weakest()->ListCount(); ++i)
             weakest.append(progress->weakest()->List(i));
         progress->weakest()->setListIndex(1); // item 2
