@@ -83,20 +83,24 @@ frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::
     setWindowTitle(tr("Progress: %1").arg(listTitle));
     resize(720, 640);
 
-    // The tests of the range being practised, one point each, oldest first.
+    // The latest tests of the range being practised, one point each, oldest first; more than
+    // a few hundred points would only blur the line.
+    constexpr int kCharted = 300;
+    QList<const PracticeHistory::Session*> charted;
+    for (auto it = sessions.crbegin(); it != sessions.crend() && charted.size() < kCharted; ++it)
+        if (it->first == rangeFirst && it->last == rangeLast)
+            charted.prepend(&*it);
     auto* time = new QLineSeries;
     time->setName(tr("Time taken (seconds)"));
     auto* wrong = new QLineSeries;
     wrong->setName(tr("Wrong picks"));
     int test = 0;
     double highest = 1;
-    for (const PracticeHistory::Session& session : sessions) {
-        if (session.first != rangeFirst || session.last != rangeLast)
-            continue;
+    for (const PracticeHistory::Session* session : charted) {
         ++test;
-        time->append(test, double(session.seconds));
-        wrong->append(test, session.wrong);
-        highest = qMax(highest, double(qMax<qint64>(session.seconds, session.wrong)));
+        time->append(test, double(session->seconds));
+        wrong->append(test, session->wrong);
+        highest = qMax(highest, double(qMax<qint64>(session->seconds, session->wrong)));
     }
     auto* chart = new QChart;
     chart->setTitle(tr("Tests of items %1 to %2").arg(rangeFirst).arg(rangeLast));

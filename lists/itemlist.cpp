@@ -73,9 +73,8 @@ ItemList buildItems(QStringView text, bool wordMode)
     return list;
 }
 
-QString getDisplayWords(QStringView item)
+QString getDisplayWords(QStringView item, int kShownWords)
 {
-    constexpr int kShownWords = 6;
     QString label;
     int words = 0;
     // An empty item has no words at all, not one empty word.

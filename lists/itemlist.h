@@ -24,7 +24,7 @@ ItemList buildItems(QStringView text, bool wordMode);
 
 // The short label of an item: its first six words, each after one space, then "..." when the
 // item has more, or three spaces when it has not.
-QString getDisplayWords(QStringView item);
+QString getDisplayWords(QStringView item, int shownWords = 6);
 
 // `text` as a practice list shows it: a TAB, as between the two hemistichs of a bayt, becomes
 // a clear gap instead of a column stop that would hide what follows it.

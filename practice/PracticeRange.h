@@ -50,7 +50,7 @@ public:
     // Position 1 to size().
     const QString& at(int position) const { return m_items.at(m_first + position - 2); }
     bool containsNumber(int number) const { return number >= m_first && number <= m_last; }
-    // The item numbered `number` in the whole list; it must lie in the range.
+    // The item numbered `number` in the whole list (a look-alike may lie outside the range).
     const QString& byNumber(int number) const { return m_items.at(number - 1); }
 
     // Which of the five range buttons would change something.

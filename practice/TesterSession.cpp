@@ -32,15 +32,42 @@ void TesterSession::restart(const PracticeRange& range)
 void TesterSession::offerChoices()
 {
     m_choices.clear();
-    QStringList pool;
+    m_choiceNumbers.clear();
+    QList<int> pool;
     for (int number = m_next; number < m_next + kOffered && m_range.containsNumber(number);
          ++number)
-        pool.append(getDisplayWords(m_range.byNumber(number)));
+        pool.append(number);
+    if (m_lookAlikeOf && pool.size() == kOffered) {
+        if (const int other = m_lookAlikeOf(m_next, m_next, m_next + kOffered - 1))
+            pool.back() = other;
+    }
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     while (!pool.isEmpty()) {
         const auto position =
             qMin(qsizetype(uniform(m_random) * double(pool.size())), pool.size() - 1);
-        m_choices.append(pool.takeAt(position));
+        m_choiceNumbers.append(pool.takeAt(position));
+    }
+    for (const int number : m_choiceNumbers)
+        m_choices.append(label(number));
+}
+
+// The designed label of six words; with look-alikes, as many more as tell it from the other
+// rows.
+QString TesterSession::label(int number) const
+{
+    const QString& item = m_range.byNumber(number);
+    if (!m_lookAlikeOf)
+        return getDisplayWords(item);
+    const qsizetype words = item.split(u' ', Qt::SkipEmptyParts).size();
+    for (int shown = 6;; ++shown) {
+        const QString mine = getDisplayWords(item, shown);
+        const bool alone =
+            std::none_of(m_choiceNumbers.begin(), m_choiceNumbers.end(), [&](int other) {
+                return other != number && m_range.byNumber(other) != item &&
+                       getDisplayWords(m_range.byNumber(other), shown) == mine;
+            });
+        if (alone || shown >= words)
+            return mine;
     }
 }
 
@@ -56,14 +83,20 @@ TesterSession::Answer TesterSession::pick(int index)
     answer.number = m_next;
     answer.row = m_choices.at(index);
     answer.firstTry = !m_mistakes.contains(m_next);
-    // Items with the same label are interchangeable: the row is all the user sees.
-    if (answer.row == getDisplayWords(m_range.byNumber(m_next))) {
+    // Items with the same label are interchangeable: the row is all the user sees. With
+    // look-alikes the rows tell the items apart, and the items are compared.
+    const int picked = m_choiceNumbers.at(index);
+    const bool right = m_lookAlikeOf ? m_range.byNumber(picked) == m_range.byNumber(m_next)
+                                     : answer.row == getDisplayWords(m_range.byNumber(m_next));
+    if (right) {
         answer.verdict = Verdict::Right;
         ++m_right;
         ++m_next;
         offerChoices();
     } else {
         answer.verdict = Verdict::Wrong;
+        if (picked < m_next || picked >= m_next + kOffered)
+            answer.confusedWith = picked;
         ++m_wrong;
         ++m_mistakes[m_next];
     }

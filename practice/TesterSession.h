@@ -21,6 +21,7 @@ public:
         int number = 0;       // the item that was to be picked
         QString row;          // the text of the row picked
         bool firstTry = true; // no wrong row was picked for this item before
+        int confusedWith = 0; // a look-alike picked instead: its item number
     };
     struct Mistake {
         int number = 0; // the item that drew wrong picks
@@ -31,6 +32,13 @@ public:
 
     void setRandom(std::mt19937 random) { m_random = random; }
     void setTickCounter(TickCounter tickCount) { m_tickCount = std::move(tickCount); }
+
+    // Look-alike choices: given the item to pick and the next ones offered with it, the item
+    // elsewhere in the list most like it, or 0. One wrong choice is then that item, every row
+    // shows as many words as it takes to tell it from the others, and a pick is judged by the
+    // items, not their labels. An empty function turns them off.
+    using LookAlikeOf = std::function<int(int number, int from, int to)>;
+    void setLookAlikes(LookAlikeOf lookAlikeOf) { m_lookAlikeOf = std::move(lookAlikeOf); }
 
     // Back to the range's first item with fresh choices, no counts, the clock stopped.
     void restart(const PracticeRange& range);
@@ -58,12 +66,15 @@ public:
 
 private:
     void offerChoices();
+    QString label(int number) const;
     double tickSeconds() const;
 
     PracticeRange m_range;
     std::mt19937 m_random;
     TickCounter m_tickCount;
     QStringList m_choices;
+    QList<int> m_choiceNumbers; // the items behind the rows
+    LookAlikeOf m_lookAlikeOf;
     int m_next = 0;
     int m_right = 0;
     int m_wrong = 0;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Finds the passages of a list by their words, however they are spelled: every passage is
+// folded once (arabicfold), and a search keeps the passages holding every word typed, best
+// first. A passage is an item in line mode and a line in word mode.
+class PassageFinder {
+public:
+    struct Passage {
+        int first = 0; // the item numbers it covers
+        int last = 0;
+        QString text;
+    };
+
+    PassageFinder() = default;
+    explicit PassageFinder(QList<Passage> passages);
+
+    // The passages of a list: its items, or in word mode its lines (from the word items).
+    static QList<Passage> linesOf(const QStringList& wordItems,
+                                  const QList<std::pair<int, int>>& lineItems);
+    static QList<Passage> itemsOf(const QStringList& items);
+
+    // Up to `limit` passage indexes holding every word of `query` (a number typed alone also
+    // finds the passage of that item), best first: the words together and early, then short.
+    QList<int> find(const QString& query, int limit) const;
+
+    const Passage& passage(int index) const { return m_passages[index]; }
+    int size() const { return int(m_passages.size()); }
+
+    // A few words of the passage around the first word of `query` that it holds, so that the
+    // match shows in a short row.
+    QString excerpt(int index, const QString& query) const;
+
+private:
+    QList<Passage> m_passages;
+    QStringList m_folded;
+};
