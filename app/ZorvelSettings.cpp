@@ -14,6 +14,7 @@ const QString kExtras = QStringLiteral("Extras/");
 const QString kArabicFont = QStringLiteral("ArabicFont");
 const QString kZoom = QStringLiteral("Zoom");
 const QString kRecallFirst = QStringLiteral("RecallFirst");
+const QString kLookAlikes = QStringLiteral("LookAlikes");
 
 const QString kFromRange = QStringLiteral("FromRange");
 const QString kToRange = QStringLiteral("ToRange");
@@ -170,4 +171,14 @@ bool ZorvelSettings::recallFirst() const
 void ZorvelSettings::setRecallFirst(bool recallFirst)
 {
     setText(kRecallFirst, recallFirst ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
+}
+
+bool ZorvelSettings::lookAlikes() const
+{
+    return settingsvalues::wholeNumber(text(kLookAlikes, kExtras), 0, 1, 0) == 1;
+}
+
+void ZorvelSettings::setLookAlikes(bool lookAlikes)
+{
+    setText(kLookAlikes, lookAlikes ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
 }

@@ -28,6 +28,8 @@ public:
     int zoomPercent() const;
     // Extras: whether the Lister prompts before it reveals.
     bool recallFirst() const;
+    // Extras: whether the Tester offers a look-alike among its choices.
+    bool lookAlikes() const;
 
     void setFromRange(int index);
     void setToRange(int index);
@@ -40,6 +42,7 @@ public:
     void setArabicFont(const QString& family);
     void setZoomPercent(int percent);
     void setRecallFirst(bool recallFirst);
+    void setLookAlikes(bool lookAlikes);
 
     // Writes what was set to the file.
     void sync();

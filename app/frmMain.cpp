@@ -232,6 +232,7 @@ void frmMain::Form_Load(const QString& listToOpen)
     sdrListingSpeed_ValueChanged(); // an unchanged value raised no event
     chkRestartListing->setChecked(m_settings.restartListing());
     chkRecallFirst->setChecked(m_settings.recallFirst());
+    chkLookAlikes->setChecked(m_settings.lookAlikes());
     strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));
     Splitter1->setChild1(lstList);
     Splitter1->setChild2(txtCompleteText);
@@ -401,6 +402,8 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile, bool wordMode)
 
     blnWordMode = wordMode;
     colItems = std::move(list.items.items);
+    m_finder.reset(); // made again for this list when asked
+    m_lookAlikes.reset();
     {
         // The old selection of the line lists means nothing for the new lines; the range
         // applied below shows itself in them.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ListerSession.h"
+#include "LookAlikes.h"
+#include "PassageFinder.h"
 #include "PracticeHistory.h"
 #include "PracticeRange.h"
 #include "TesterSession.h"
@@ -158,6 +160,10 @@ private:
     void reportHistoryTrouble();
     void mnuViewProgress_Click();
     void practiseFrom(const QString& item);
+    void mnuViewFind_Click();
+    const PassageFinder& finder();
+    const LookAlikes& lookAlikes();
+    void chkLookAlikes_Click();
     void showTimeTaken(const QString& text);
 
     QString m_programFolder;
@@ -178,6 +184,8 @@ private:
     TesterSession m_tester;
     bool m_pickArmed = false;                 // a press on the choices that its release may answer
     std::optional<PracticeHistory> m_history; // opened at the first pick
+    std::optional<PassageFinder> m_finder;    // made for the open list when first asked
+    std::optional<LookAlikes> m_lookAlikes;
     QString m_historyPath;
     QString m_historyTrouble;
     bool m_historyReported = false;
@@ -224,6 +232,7 @@ private:
     QLineEdit* txtAnswer = nullptr;
     QLabel* lblMistakes = nullptr; // beyond the design: shown after a test with mistakes
     UniListBox* lstMistakes = nullptr;
+    QCheckBox* chkLookAlikes = nullptr; // beyond the design: off unless the user ticks it
 
     frmOpen* m_openWindow = nullptr; // loaded on first use, then only hidden
 

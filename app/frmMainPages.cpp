@@ -130,13 +130,17 @@ void frmMain::buildTesterPage(QWidget* page)
     answer.setColor(QPalette::Base, resolveColor(SystemColor::ButtonFace));
     txtAnswer->setPalette(answer);
 
-    lblMistakes = makeCaption(page, "lblMistakes", twipsRect(8040, 2520, 2310, 270), tr("Mistakes"),
+    chkLookAlikes = makeDesigned<QCheckBox>(page, "chkLookAlikes", twipsRect(8100, 2430, 2250, 300),
+                                            tr("Loo&k-alike choices"));
+    chkLookAlikes->setToolTip(tr("Offer a passage elsewhere that reads like the right one"));
+    lblMistakes = makeCaption(page, "lblMistakes", twipsRect(8040, 2820, 2310, 270), tr("Mistakes"),
                               QColor(255, 0, 0));
-    lstMistakes = makeDesigned<UniListBox>(page, "lstMistakes", twipsRect(8040, 2820, 2310, 4200));
+    lstMistakes = makeDesigned<UniListBox>(page, "lstMistakes", twipsRect(8040, 3120, 2310, 3900));
     lblMistakes->setBuddy(lstMistakes);
     lblMistakes->hide();
     lstMistakes->hide();
     connect(cmdRestartTest, &QPushButton::clicked, this, &frmMain::cmdRestartTest_Click);
+    connect(chkLookAlikes, &QCheckBox::toggled, this, &frmMain::chkLookAlikes_Click);
     connect(lstSelect, &UniListBox::MouseDown, this, &frmMain::lstSelect_MouseDown);
     connect(lstSelect, &UniListBox::MouseUp, this, &frmMain::lstSelect_MouseUp);
     connect(lstSelect, &UniListBox::KeyDown, this,

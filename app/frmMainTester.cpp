@@ -13,6 +13,7 @@
 #include "unilistbox/UniListBox.h"
 #include "userlists.h"
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,9 @@ void frmMain::answerChoice(int row)
     const bool right = answer.verdict == TesterSession::Verdict::Right;
     history().recordPick(m_listTitle, m_tester.range().byNumber(answer.number), right,
                          answer.firstTry);
+    if (answer.confusedWith != 0)
+        history().recordConfusion(m_listTitle, m_tester.range().byNumber(answer.number),
+                                  m_tester.range().byNumber(answer.confusedWith));
     reportHistoryTrouble();
     if (right) {
         lstSelected->AddItem(
@@ -223,4 +227,26 @@ void frmMain::reportHistoryTrouble()
                           "again.")
                            .arg(m_historyPath, reason),
                        tr("Practice history"));
+}
+
+// The look-alikes of the open list, found once when first needed.
+const LookAlikes& frmMain::lookAlikes()
+{
+    if (!m_lookAlikes)
+        m_lookAlikes.emplace(colItems);
+    return *m_lookAlikes;
+}
+
+void frmMain::chkLookAlikes_Click()
+{
+    const bool on = chkLookAlikes->isChecked();
+    m_settings.setLookAlikes(on);
+    if (on)
+        m_tester.setLookAlikes([this](int number, int from, int to) {
+            return lookAlikes().mostLike(number, from, to);
+        });
+    else
+        m_tester.setLookAlikes({});
+    if (!colItems.isEmpty())
+        cmdRestartTest_Click(); // the choices change with the option
 }

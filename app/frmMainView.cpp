@@ -3,7 +3,9 @@
 
 #include "frmMain.h"
 
+#include "LineListModel.h"
 #include "common/twips.h"
+#include "frmFind.h"
 #include "frmProgress.h"
 #include "listmessages.h"
 #include "readingfonts.h"
@@ -48,6 +50,10 @@ void frmMain::buildViewMenu()
     actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(actual, &QAction::triggered, this, [this] { setZoom(zoom::kActualSize); });
     mnuView->addSeparator();
+    QAction* find = mnuView->addAction(tr("&Find..."));
+    find->setObjectName(QStringLiteral("mnuViewFind"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, &frmMain::mnuViewFind_Click);
     QAction* progress = mnuView->addAction(tr("&Progress..."));
     progress->setObjectName(QStringLiteral("mnuViewProgress"));
     progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -135,4 +141,42 @@ void frmMain::practiseFrom(const QString& item)
         return; // the list no longer holds it
     const int first = int(index) + 1;
     applyAndRestart(colRange.chosen(first, qMin(first + 4, colRange.count())));
+}
+
+// The passages of the open list, folded once when first asked: its items, or its lines.
+const PassageFinder& frmMain::finder()
+{
+    if (m_finder)
+        return *m_finder;
+    if (!blnWordMode) {
+        m_finder.emplace(PassageFinder::itemsOf(colItems));
+    } else {
+        QList<std::pair<int, int>> lines;
+        for (int row = 0; row < m_lines->rowCount(); ++row) {
+            const QModelIndex line = m_lines->index(row);
+            lines.append({line.data(LineListModel::FirstItemRole).toInt(),
+                          line.data(LineListModel::LastItemRole).toInt()});
+        }
+        m_finder.emplace(PassageFinder::linesOf(colItems, lines));
+    }
+    return *m_finder;
+}
+
+// The passage found starts the range, which keeps its size where the list allows; in word
+// mode the range is the passage's line.
+void frmMain::mnuViewFind_Click()
+{
+    if (colItems.isEmpty()) {
+        showOpenFileMessage(this);
+        return;
+    }
+    frmFind find(finder(), readingFont(m_settings.arabicFont(), m_settings.zoomPercent(), false),
+                 this);
+    connect(&find, &frmFind::chosen, this, [this](int index) {
+        const PassageFinder::Passage& passage = finder().passage(index);
+        const int last = blnWordMode ? passage.last
+                                     : qMin(passage.first + colRange.size() - 1, colRange.count());
+        applyAndRestart(colRange.chosen(passage.first, last));
+    });
+    find.exec();
 }

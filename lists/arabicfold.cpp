@@ -10,7 +10,8 @@ bool dropped(char16_t c)
            || (c >= 0x0610 && c <= 0x061A) // small high signs
            || (c >= 0x06D6 && c <= 0x06ED) // Quranic pause signs and small letters
            || (c >= 0x08F0 && c <= 0x08F2) // open tanween
-           || c == 0x0640;                 // tatweel
+           || c == 0x0640                  // tatweel
+           || c == 0x0621;                 // a hamza on the line, which many spellings omit
 }
 
 char16_t unified(char16_t c)

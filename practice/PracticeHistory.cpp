@@ -61,6 +61,11 @@ bool PracticeHistory::upgrade()
                              "INTEGER)")) &&
           run(QStringLiteral("CREATE INDEX IF NOT EXISTS sessions_list ON sessions (list, id)"))))
         return false;
+    if (found < 3 &&
+        !run(QStringLiteral("CREATE TABLE IF NOT EXISTS confusions (list TEXT NOT NULL, item TEXT "
+                            "NOT NULL, other TEXT NOT NULL, count INTEGER NOT NULL DEFAULT 0, "
+                            "PRIMARY KEY (list, item, other))")))
+        return false;
     return run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
 }
 
@@ -140,4 +145,34 @@ QList<PracticeHistory::Session> PracticeHistory::sessions(const QString& list) c
         found.append(session);
     }
     return found;
+}
+
+void PracticeHistory::recordConfusion(const QString& list, const QString& item,
+                                      const QString& other)
+{
+    if (!m_open)
+        return;
+    QSqlQuery query(m_database);
+    query.prepare(QStringLiteral("INSERT INTO confusions (list, item, other, count) VALUES (?, ?, "
+                                 "?, 1) ON CONFLICT (list, item, other) DO UPDATE SET count = "
+                                 "count + 1"));
+    query.addBindValue(list);
+    query.addBindValue(item);
+    query.addBindValue(other);
+    if (!query.exec())
+        fail(query.lastError().text());
+}
+
+int PracticeHistory::confusions(const QString& list, const QString& item,
+                                const QString& other) const
+{
+    if (!m_open)
+        return 0;
+    QSqlQuery query(m_database);
+    query.prepare(QStringLiteral("SELECT count FROM confusions WHERE list = ? AND item = ? AND "
+                                 "other = ?"));
+    query.addBindValue(list);
+    query.addBindValue(item);
+    query.addBindValue(other);
+    return query.exec() && query.next() ? query.value(0).toInt() : 0;
 }

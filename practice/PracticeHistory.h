@@ -12,8 +12,8 @@
 // A database that cannot be opened or written leaves the history off; practice goes on.
 class PracticeHistory {
 public:
-    // 1: the items alone; 2: the completed tests as well.
-    static constexpr int kSchemaVersion = 2;
+    // 1: the items alone; 2: the completed tests as well; 3: the look-alikes taken for items.
+    static constexpr int kSchemaVersion = 3;
 
     struct ItemRecord {
         QString text;
@@ -43,6 +43,10 @@ public:
     // A pick of the item `item` of list `list`: right at the first try, or a wrong row picked.
     void recordPick(const QString& list, const QString& item, bool right, bool firstTry);
     void recordSession(const QString& list, const Session& session);
+    // A look-alike `other` picked while `item` was the one to pick.
+    void recordConfusion(const QString& list, const QString& item, const QString& other);
+    // How often `other` was taken for `item`.
+    int confusions(const QString& list, const QString& item, const QString& other) const;
 
     // The items that drew the most wrong picks, worst first.
     QList<ItemRecord> weakestItems(const QString& list, int count) const;
