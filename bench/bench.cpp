@@ -2,7 +2,10 @@
 // the reference it is compared with, in the same run.
 
 #include "ItemNumberModel.h"
+#include "LookAlikes.h"
+#include "PassageFinder.h"
 #include "PracticeHistory.h"
+#include "arabicfold.h"
 #include "common/IntervalTimer.h"
 #include "common/MessageBox.h"
 #include "common/longlistcombo.h"
@@ -303,6 +306,26 @@ int main(int argc, char* argv[])
     };
     row(QStringLiteral("open the Progress window, 10,000 tests"), openProgress(full),
         QStringLiteral("the same with 10 tests"), openProgress(small));
+
+    // Finding passages as the user types, and the look-alikes' index, over 80,000 items.
+    const PassageFinder finder(PassageFinder::itemsOf(items));
+    const QString typed = items[items.size() / 2].section(u' ', 0, 0).left(3);
+    const double search = measure(21, [&] { finder.find(typed, 100); });
+    const double plainScan = measure(21, [&] {
+        int hits = 0;
+        for (const QString& item : items)
+            hits += item.contains(typed) ? 1 : 0;
+        return hits;
+    });
+    row(QStringLiteral("Find: a search as the user types, 80,000 items"), search,
+        QStringLiteral("scan the items for the text unfolded"), plainScan);
+    const double lookAlikeIndex = measure(5, [&] { LookAlikes index(items); });
+    const double foldOnly = measure(5, [&] {
+        for (const QString& item : items)
+            arabicfold::fold(item);
+    });
+    row(QStringLiteral("build the look-alikes' index, 80,000 items"), lookAlikeIndex,
+        QStringLiteral("fold the items alone"), foldOnly);
 
     // Peak memory and start-up, each in a process of its own.
     writeSettings(settings, large);

@@ -1,4 +1,5 @@
 #include "WindowDriver.h"
+#include "frmFind.h"
 #include "frmProgress.h"
 #include "itemlist.h"
 #include "slider/RailSlider.h"
@@ -8,10 +9,13 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -47,6 +51,8 @@ private slots:
     void recallFirstPromptsThenReveals();
     void aTestIsRememberedAndShown();
     void aDamagedHistoryIsSaidOnce();
+    void findSetsTheRange();
+    void lookAlikeChoicesAreOffered();
 };
 
 void tst_history::recallFirstPromptsThenReveals()
@@ -131,6 +137,55 @@ void tst_history::aDamagedHistoryIsSaidOnce()
     QCOMPARE(d.control<QLabel>("lblCorrect")->text(), QStringLiteral("2")); // practice goes on
     damaged.open(QIODevice::ReadOnly);
     QCOMPARE(damaged.readAll(), QByteArray(2048, 'x'));
+}
+
+// Ctrl+F finds a passage by its words, typed without marks, and practises from it.
+void tst_history::findSetsTheRange()
+{
+    WindowDriver d;
+    d.open(kVerses, false, 1);
+    d.control<QComboBox>("cmbTo")->setCurrentIndex(1); // items 1-2: a range of two
+    QStringList found;
+    QTimer::singleShot(0, d.window.get(), [&] {
+        auto* find = d.window->findChild<frmFind*>();
+        find->query()->setText(QStringLiteral("يومنون بالغيب"));
+        for (int i = 0; i < find->results()->ListCount(); ++i)
+            found.append(find->results()->List(i));
+        QTest::keyClick(find->query(), Qt::Key_Return);
+    });
+    d.control<QAction>("mnuViewFind")->trigger();
+    QCOMPARE(found.size(), 1);
+    QVERIFY(found[0].startsWith(QStringLiteral(" 3.")));
+    QCOMPARE(d.shownRange(), QStringLiteral("3-4"));
+}
+
+// With the option, a verse that begins like the right one is offered, and taking it for the
+// right one is remembered as a confusion.
+void tst_history::lookAlikeChoicesAreOffered()
+{
+    const QString verse48 =
+        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا شَفَٰعَةٞ");
+    const QString verse123 =
+        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا عَدۡلٞ");
+    QStringList list{verse48, QStringLiteral("أ ب"), QStringLiteral("ت ث")};
+    for (int i = 0; i < 5; ++i)
+        list << QStringLiteral("كلمة %1").arg(i);
+    list << verse123;
+    WindowDriver d;
+    d.open(list, false, 2);
+    d.control<QComboBox>("cmbTo")->setCurrentIndex(2); // 1-3
+    d.control<QCheckBox>("chkLookAlikes")->setChecked(true);
+    const int other = int(d.rows("lstSelect").indexOf(getDisplayWords(verse123, 99)));
+    QVERIFY(other > 0);
+    d.clickRow("lstSelect", other);
+    QCOMPARE(d.control<QLabel>("lblWrong")->text(), QStringLiteral("1"));
+    d.close();
+    QCOMPARE(d.program.setting(QStringLiteral("LookAlikes")), QString()); // under [Extras]
+    QSqlDatabase database =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+    database.setDatabaseName(d.program.dataFolder() + QStringLiteral("/zorvel/progress.sqlite"));
+    PracticeHistory history(database);
+    QCOMPARE(history.confusions(QStringLiteral("Name"), verse48, verse123), 1);
 }
 
 QTEST_MAIN(tst_history)
