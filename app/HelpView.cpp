@@ -2,6 +2,8 @@
 
 #include <QUrl>
 
+#include <utility>
+
 HelpView::HelpView(QWidget* parent)
     : QTextBrowser(parent)
 {
@@ -10,7 +12,16 @@ HelpView::HelpView(QWidget* parent)
 
 void HelpView::navigate(const QString& localFile)
 {
-    setSource(QUrl::fromLocalFile(localFile));
+    m_pending = QUrl::fromLocalFile(localFile);
+    if (isVisible())
+        setSource(std::exchange(m_pending, QUrl()));
+}
+
+void HelpView::showEvent(QShowEvent* event)
+{
+    QTextBrowser::showEvent(event);
+    if (!m_pending.isEmpty())
+        setSource(std::exchange(m_pending, QUrl()));
 }
 
 QVariant HelpView::loadResource(int type, const QUrl& name)

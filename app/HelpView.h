@@ -11,10 +11,16 @@ public:
 
     bool isOffline() const { return m_offline; }
     void setOffline(bool offline) { m_offline = offline; }
+    // Shows `localFile`; while the view is hidden, when it is first shown (a read-me that
+    // nobody looks at costs start-up nothing).
     void navigate(const QString& localFile);
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     bool m_offline = false;
+    QUrl m_pending;
 };

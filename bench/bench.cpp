@@ -21,8 +21,11 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListView>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -132,11 +135,37 @@ int runChild(const QStringList& args)
         out << "painted" << Qt::endl;
         return 0;
     }
-    frmMain window(args[2], args[3]);
-    window.show();
-    if (args[1] == u"--child-memory" && !args.value(4).isEmpty()) {
-        window.LoadZVFFile(args[4], true);
+    if (args[1] == u"--child-reference") {
+        // The floor: the same text read plainly, its lines (or words) in a plain list view with
+        // the same Arabic font and size, to its first paint.
+        QFile file(args[2]);
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        const QString text = QString::fromUtf16(
+            reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
+        const QStringList entries =
+            args[3] == u"word"
+                ? text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)
+                : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QStringListModel model(entries);
+        QWidget window;
+        window.resize(716, 610);
+        QListView view(&window);
+        view.setGeometry(9, 54, 518, 386);
+        view.setUniformItemSizes(true);
+        view.setFont(arabicFont(20.25, true).toQFont());
+        view.setModel(&model);
+        window.show();
+        QApplication::processEvents();
+        out << "painted" << Qt::endl;
+        return 0;
     }
+    frmMain window(args[2], args[3]);
+    if (args[1] == u"--child-word" || args[1] == u"--child-memory") {
+        if (!args.value(4).isEmpty())
+            window.LoadZVFFile(args[4], true);
+    }
+    window.show();
     QApplication::processEvents();
     if (args[1] == u"--child-memory")
         out << peakMegabytes() << Qt::endl;
@@ -336,8 +365,25 @@ int main(int argc, char* argv[])
         QStringLiteral("the program with no list"),
         child({QStringLiteral("--child-memory"), dir.path(), empty, QString()}, true),
         QStringLiteral("MB"));
-    row(QStringLiteral("start-up to the first painted window, large list reopened"),
-        child({QStringLiteral("--child-main"), dir.path(), settings}),
+    // Start-up against its floor: a minimal program that reads the same text plainly and paints
+    // its first lines with the same font; and against an empty window.
+    const QString plain = dir.filePath(QStringLiteral("Large List.utf16"));
+    {
+        QFile copy(plain);
+        copy.open(QIODevice::WriteOnly);
+        listfile::Error error;
+        const QString text = listfile::readFile(large, &error);
+        copy.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    }
+    const double lineStart = child({QStringLiteral("--child-main"), dir.path(), settings});
+    row(QStringLiteral("start-up to the first painted window, large list reopened, line mode"),
+        lineStart, QStringLiteral("minimal program: read, split lines, paint"),
+        child({QStringLiteral("--child-reference"), plain, QStringLiteral("line")}));
+    row(QStringLiteral("start-up to the first painted window, large list, word mode"),
+        child({QStringLiteral("--child-word"), dir.path(), empty, large}),
+        QStringLiteral("minimal program: read, split words, paint"),
+        child({QStringLiteral("--child-reference"), plain, QStringLiteral("word")}));
+    row(QStringLiteral("start-up to the first painted window, large list reopened"), lineStart,
         QStringLiteral("an empty top-level window"), child({QStringLiteral("--child-empty")}));
 
     // The From and To lists: one shared model against one insert per entry and list.
