@@ -2,10 +2,11 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
-#include <QImage>
-#include <QPainter>
+#include <QRawFont>
 #include <QString>
+#include <QTextLayout>
 
 namespace {
 
@@ -30,39 +31,40 @@ const QString kProbe = QStringLiteral(
 
 } // namespace
 
-// The probe is drawn and its ink measured: a font's metrics and its glyphs' boxes do not see
-// marks that the shaper stacks on other marks.
+// The probe is shaped and the ink boxes of its glyphs, where the shaper placed them, measured:
+// a font's metrics and its glyphs' own boxes do not see marks stacked on other marks. No pixel
+// is drawn, so that start-up pays only for the shaping.
 InkExtent arabicInkExtent(const QFont& font)
 {
     static QHash<QString, InkExtent> known;
     const QString key = font.key();
     if (const auto found = known.constFind(key); found != known.cend())
         return *found;
-    const QFontMetricsF metrics(font);
-    const int baseline = qCeil(metrics.height() * 2);
-    QImage canvas(qCeil(metrics.horizontalAdvance(kProbe)) + 40, baseline * 2,
-                  QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    QPainter painter(&canvas);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(20, baseline), kProbe);
-    painter.end();
-    int top = baseline;
-    int bottom = baseline;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(line[x]) != 0) {
-                top = qMin(top, y);
-                bottom = qMax(bottom, y + 1);
-                break;
-            }
+    QTextLayout layout(kProbe, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    const double baseline = line.ascent();
+    double top = baseline;
+    double bottom = baseline;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QRectF ink = raw.boundingRect(glyphs[i]).translated(positions[i]);
+            if (ink.isEmpty())
+                continue;
+            top = qMin(top, ink.top());
+            bottom = qMax(bottom, ink.bottom());
         }
     }
+    const QFontMetricsF metrics(font);
     InkExtent extent;
-    extent.above = qMax(metrics.ascent(), double(baseline - top));
-    extent.below = qMax(metrics.descent(), double(bottom - baseline));
+    // A pixel more each way for the antialiased edge of the ink.
+    extent.above = qMax(metrics.ascent(), baseline - top + 1);
+    extent.below = qMax(metrics.descent(), bottom - baseline + 1);
     known.insert(key, extent);
     return extent;
 }
