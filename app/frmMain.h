@@ -93,6 +93,8 @@ private:
     void ctlTabs1_TabClick(int& OldTab, int& NewTab);
     void mnuHelpHelp_Click();
     void buildViewMenu();
+    void fillFontMenu();
+    void checkShownFace();
     void chooseReadingFont(const QString& family);
     void setZoom(int percent);
     void applyReadingFont();

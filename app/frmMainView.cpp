@@ -26,14 +26,8 @@ void frmMain::buildViewMenu()
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuViewFont = mnuView->addMenu(tr("Arabic &Font"));
     mnuViewFont->setObjectName(QStringLiteral("mnuViewFont"));
-    auto* faces = new QActionGroup(mnuViewFont);
-    for (const QString& family : readingFonts()) {
-        QAction* face = mnuViewFont->addAction(family);
-        face->setCheckable(true);
-        face->setData(family);
-        faces->addAction(face);
-        connect(face, &QAction::triggered, this, [this, family] { chooseReadingFont(family); });
-    }
+    // Asking the font system for every face that writes Arabic takes a while: not at start-up.
+    connect(mnuViewFont, &QMenu::aboutToShow, this, &frmMain::fillFontMenu);
     mnuView->addSeparator();
     QAction* in = mnuView->addAction(tr("Zoom &In"));
     in->setObjectName(QStringLiteral("mnuViewZoomIn"));
@@ -60,6 +54,29 @@ void frmMain::buildViewMenu()
     connect(progress, &QAction::triggered, this, &frmMain::mnuViewProgress_Click);
 }
 
+void frmMain::fillFontMenu()
+{
+    if (!mnuViewFont->isEmpty())
+        return;
+    auto* faces = new QActionGroup(mnuViewFont);
+    for (const QString& family : readingFonts()) {
+        QAction* face = mnuViewFont->addAction(family);
+        face->setCheckable(true);
+        face->setData(family);
+        faces->addAction(face);
+        connect(face, &QAction::triggered, this, [this, family] { chooseReadingFont(family); });
+    }
+    checkShownFace();
+}
+
+// The face the lists show, whether chosen or the designed one's stand-in.
+void frmMain::checkShownFace()
+{
+    const QString shown = QFontInfo(lstList->Font().toQFont()).family();
+    for (QAction* face : mnuViewFont->actions())
+        face->setChecked(face->data().toString() == shown);
+}
+
 void frmMain::chooseReadingFont(const QString& family)
 {
     m_settings.setArabicFont(family);
@@ -80,10 +97,7 @@ void frmMain::applyReadingFont()
         list->setFont(lists);
     lstMistakes->setFont(readingFont(family, m_settings.zoomPercent() * 6 / 10, false));
     txtCompleteText->setFont(lists);
-    // The face the lists show, whether chosen or the designed one's stand-in.
-    const QString shown = QFontInfo(lists.toQFont()).family();
-    for (QAction* face : mnuViewFont->actions())
-        face->setChecked(face->data().toString() == shown);
+    checkShownFace();
     keepRoomForTheChoices();
     Form_Resize(); // the choices keep their room in any size
 }
