@@ -7,6 +7,7 @@
 #include "PracticeRange.h"
 #include "TesterSession.h"
 #include "ZorvelSettings.h"
+#include "common/FontRecord.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -158,6 +159,7 @@ private:
     void showVerdict(bool right);
     void showCounts();
     void showMistakes();
+    FontRecord mistakesFont() const;
     PracticeHistory& history();
     void reportHistoryTrouble();
     void mnuViewProgress_Click();

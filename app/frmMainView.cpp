@@ -95,7 +95,8 @@ void frmMain::applyReadingFont()
     const FontRecord lists = readingFont(family, m_settings.zoomPercent(), true);
     for (UniListBox* list : {lstList, lstSelected, lstSelect})
         list->setFont(lists);
-    lstMistakes->setFont(readingFont(family, m_settings.zoomPercent() * 6 / 10, false));
+    if (lstMistakes->isVisible()) // else it takes the font when it shows
+        lstMistakes->setFont(mistakesFont());
     txtCompleteText->setFont(lists);
     checkShownFace();
     keepRoomForTheChoices();
@@ -193,4 +194,10 @@ void frmMain::mnuViewFind_Click()
         applyAndRestart(colRange.chosen(passage.first, last));
     });
     find.exec();
+}
+
+// The mistakes of a test, in the reading face at a smaller size: they share a narrow column.
+FontRecord frmMain::mistakesFont() const
+{
+    return readingFont(m_settings.arabicFont(), m_settings.zoomPercent() * 6 / 10, false);
 }
