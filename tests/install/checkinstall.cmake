@@ -12,7 +12,9 @@ foreach(path
         share/zorvel/ZV_Readme.htm share/zorvel/WordModeEnabled.txt
         share/zorvel/Arabic/Alphabet.zva share/zorvel/Arabic/Poetry/Mutanabbi.zva
         share/applications/zorvel.desktop share/icons/hicolor/scalable/apps/zorvel.svg
-        share/mime/packages/zorvel-list.xml share/metainfo/example.corvant.zorvel.metainfo.xml)
+        share/mime/packages/zorvel-list.xml share/metainfo/example.corvant.zorvel.metainfo.xml
+        share/man/man1/zorvel.1.gz share/man/man1/zorvel-list.1.gz
+        share/doc/zorvel/copyright share/doc/zorvel/changelog.gz)
     if(NOT EXISTS ${PREFIX}/${path})
         message(FATAL_ERROR "not installed: ${path}")
     endif()
