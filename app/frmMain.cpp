@@ -319,7 +319,7 @@ void frmMain::mnuFileNew_Click()
 {
     frmNew editor(m_programFolder, this);
     editor.setUserFolder(m_userFolder);
-    editor.editor()->setFont(readingFont(m_settings.arabicFont(), m_settings.zoomPercent(), false));
+    editor.editor()->setFont(readingFontAtZoom(false));
     connect(&editor, &frmNew::listSaved, this, [this](const QString& path) { LoadZVFFile(path); });
     editor.exec();
 }

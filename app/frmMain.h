@@ -38,6 +38,8 @@ class QActionGroup;
 
 // The choice list's designed height, in twips; a larger font makes it taller.
 inline constexpr double kDesignedChoicesHeight = 2775;
+// The mistakes of a test share a narrow column: their text is smaller than the lists'.
+inline constexpr int kMistakesZoom = 60;
 
 // The main window: it holds the open list and the practice state for the whole run, restores
 // the previous run's state when it is created and stores it again when it closes.
@@ -159,7 +161,10 @@ private:
     void showVerdict(bool right);
     void showCounts();
     void showMistakes();
-    FontRecord mistakesFont() const;
+    // The reading face at the user's zoom (percent of it, for smaller text).
+    FontRecord readingFontAtZoom(bool bold, int percentOfZoom = 100) const;
+    // The choice list's height in twips: the designed one, or taller for header + three rows.
+    double choicesHeight() const;
     PracticeHistory& history();
     void reportHistoryTrouble();
     void mnuViewProgress_Click();

@@ -40,15 +40,15 @@ void frmMain::Timer2_Timer()
     if (step) {
         if (step->startedOver)
             lstList->Clear();
-        const QString entry =
-            withTabsAsGaps(listing::entry(blnWordMode, step->number, getDisplayWords(step->text)));
+        // A prompt shows only the start of the item; its reveal replaces that row.
+        const QString shown = step->prompt
+                                  ? listing::entry(blnWordMode, step->number,
+                                                   listing::recallPrompt(step->text, blnWordMode))
+                                  : withTabsAsGaps(listing::entry(blnWordMode, step->number,
+                                                                  getDisplayWords(step->text)));
         if (step->reveal) {
-            lstList->setList(lstList->NewIndex(), entry);
+            lstList->setList(lstList->NewIndex(), shown);
         } else {
-            const QString shown =
-                step->prompt ? listing::entry(blnWordMode, step->number,
-                                              listing::recallPrompt(step->text, blnWordMode))
-                             : entry;
             lstList->AddItem(shown, -1, step->position);
             lstList->setListIndex(lstList->NewIndex());
             if (m_lister.speed() == listing::kManualSpeed)
@@ -56,7 +56,7 @@ void frmMain::Timer2_Timer()
         }
         // A prompt keeps the whole item to itself until it is revealed.
         txtCompleteText->setText(step->prompt ? QString() : step->text);
-        announce(lstList, step->prompt ? lstList->List(lstList->NewIndex()) : step->text);
+        announce(lstList, step->prompt ? shown : step->text);
     }
     runListingClockWhenNeeded();
 }

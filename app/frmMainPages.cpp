@@ -212,7 +212,7 @@ void frmMain::Form_Resize()
     places.frameHeight = twips(fra1->height());
     // The header and all three choices stay in view whatever the font: the choice list grows
     // upwards from its designed height, and the recalled items give it the room.
-    places.lstSelectHeight = qMax(kDesignedChoicesHeight, twips(lstSelect->heightForRows(4)));
+    places.lstSelectHeight = choicesHeight();
     places.lstSelectedHeight = twips(lstSelected->height());
     places.splitterWidth = twips(Splitter1->width());
     places.splitterHeight = twips(Splitter1->height());

@@ -171,7 +171,7 @@ void frmMain::Timer1_Timer()
 void frmMain::showMistakes()
 {
     const QList<TesterSession::Mistake> mistakes = m_tester.mistakes();
-    lstMistakes->setFont(mistakesFont());
+    lstMistakes->setFont(readingFontAtZoom(false, kMistakesZoom));
     lstMistakes->Clear();
     for (const TesterSession::Mistake& mistake : mistakes) {
         const QString label = getDisplayWords(m_tester.range().byNumber(mistake.number));

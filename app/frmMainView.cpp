@@ -91,12 +91,11 @@ void frmMain::setZoom(int percent)
 
 void frmMain::applyReadingFont()
 {
-    const QString family = m_settings.arabicFont();
-    const FontRecord lists = readingFont(family, m_settings.zoomPercent(), true);
+    const FontRecord lists = readingFontAtZoom(true);
     for (UniListBox* list : {lstList, lstSelected, lstSelect})
         list->setFont(lists);
     if (lstMistakes->isVisible()) // else it takes the font when it shows
-        lstMistakes->setFont(mistakesFont());
+        lstMistakes->setFont(readingFontAtZoom(false, kMistakesZoom));
     txtCompleteText->setFont(lists);
     checkShownFace();
     keepRoomForTheChoices();
@@ -107,7 +106,7 @@ void frmMain::applyReadingFont()
 // the recalled items above them: the window may not be made shorter than that, and grows to it.
 void frmMain::keepRoomForTheChoices()
 {
-    const double choices = qMax(kDesignedChoicesHeight, pixelsToTwips(lstSelect->heightForRows(4)));
+    const double choices = choicesHeight();
     const double recalled = pixelsToTwips(lstSelected->heightForRows(1));
     // The page keeps 700 twips beside the two lists, and the client 675 beside the strip.
     const int client = twipsToPixels(choices + recalled + 700 + 675);
@@ -142,8 +141,7 @@ void frmMain::mnuViewProgress_Click()
     PracticeHistory& kept = history();
     frmProgress progress(m_listTitle, kept.sessions(m_listTitle),
                          kept.weakestItems(m_listTitle, 50), colRange.first(), colRange.last(),
-                         readingFont(m_settings.arabicFont(), m_settings.zoomPercent(), false),
-                         this);
+                         readingFontAtZoom(false), this);
     connect(&progress, &frmProgress::practise, this, &frmMain::practiseFrom);
     progress.exec();
 }
@@ -185,8 +183,7 @@ void frmMain::mnuViewFind_Click()
         showOpenFileMessage(this);
         return;
     }
-    frmFind find(finder(), readingFont(m_settings.arabicFont(), m_settings.zoomPercent(), false),
-                 this);
+    frmFind find(finder(), readingFontAtZoom(false), this);
     connect(&find, &frmFind::chosen, this, [this](int index) {
         const PassageFinder::Passage& passage = finder().passage(index);
         const int last = blnWordMode ? passage.last
@@ -196,8 +193,13 @@ void frmMain::mnuViewFind_Click()
     find.exec();
 }
 
-// The mistakes of a test, in the reading face at a smaller size: they share a narrow column.
-FontRecord frmMain::mistakesFont() const
+FontRecord frmMain::readingFontAtZoom(bool bold, int percentOfZoom) const
 {
-    return readingFont(m_settings.arabicFont(), m_settings.zoomPercent() * 6 / 10, false);
+    return readingFont(m_settings.arabicFont(), m_settings.zoomPercent() * percentOfZoom / 100,
+                       bold);
+}
+
+double frmMain::choicesHeight() const
+{
+    return qMax(kDesignedChoicesHeight, pixelsToTwips(lstSelect->heightForRows(4)));
 }

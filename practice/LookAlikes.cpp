@@ -18,12 +18,11 @@ int sharedBeginning(const QStringList& a, const QStringList& b)
     return shared;
 }
 
-int sharedWords(const QStringList& a, const QStringList& b)
+int sharedWords(const QSet<QString>& mine, const QStringList& theirs)
 {
-    const QSet<QString> words(b.begin(), b.end());
     int shared = 0;
-    for (const QString& word : a)
-        shared += words.contains(word) ? 1 : 0;
+    for (const QString& word : theirs)
+        shared += mine.contains(word) ? 1 : 0;
     return shared;
 }
 
@@ -45,6 +44,7 @@ int LookAlikes::mostLike(int number, int from, int to) const
         return 0;
     const QStringList& words = m_words[number - 1];
     const QList<int> candidates = m_byFirst.value(words.first());
+    const QSet<QString> mine(words.begin(), words.end());
     int best = 0;
     std::pair<int, int> bestScore{0, 0};
     int compared = 0;
@@ -56,7 +56,7 @@ int LookAlikes::mostLike(int number, int from, int to) const
         const QStringList& theirs = m_words[other - 1];
         if (theirs == words)
             continue; // the same text: picking it would be right anyway
-        const std::pair<int, int> score{sharedBeginning(words, theirs), sharedWords(words, theirs)};
+        const std::pair<int, int> score{sharedBeginning(words, theirs), sharedWords(mine, theirs)};
         if (score > bestScore) {
             bestScore = score;
             best = other;

@@ -8,6 +8,7 @@
 #include "listwalk.h"
 #include "tabs/ctlTabs.h"
 #include "unitext/UniText.h"
+#include "whenShown.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -42,12 +43,6 @@ QStringList rootTexts(const QTreeWidget* tree)
         texts.append(tree->topLevelItem(i)->text(0));
     texts.sort();
     return texts;
-}
-
-// Answers the next modal dialog with `action` once its event loop runs.
-void whenShown(std::function<void()> action)
-{
-    QTimer::singleShot(0, qApp, std::move(action));
 }
 
 } // namespace

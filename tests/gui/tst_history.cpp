@@ -5,6 +5,7 @@
 #include "slider/RailSlider.h"
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
+#include "whenShown.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -106,7 +107,7 @@ void tst_history::aTestIsRememberedAndShown()
 
     int sessions = 0;
     QStringList weakest;
-    QTimer::singleShot(0, d.window.get(), [&] {
+    whenShown([&] {
         auto* progress = d.window->findChild<frmProgress*>();
         sessions = progress->table()->model()->rowCount();
         for (int i = 0; i < progress->weakest()->ListCount(); ++i)
@@ -146,7 +147,7 @@ void tst_history::findSetsTheRange()
     d.open(kVerses, false, 1);
     d.control<QComboBox>("cmbTo")->setCurrentIndex(1); // items 1-2: a range of two
     QStringList found;
-    QTimer::singleShot(0, d.window.get(), [&] {
+    whenShown([&] {
         auto* find = d.window->findChild<frmFind*>();
         find->query()->setText(QStringLiteral("يومنون بالغيب"));
         for (int i = 0; i < find->results()->ListCount(); ++i)

@@ -5,6 +5,7 @@
 #include "listfile.h"
 #include "unitext/UniText.h"
 #include "userlists.h"
+#include "whenShown.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,11 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-void whenShown(std::function<void()> action)
-{
-    QTimer::singleShot(0, qApp, std::move(action));
-}
 
 QStringList childTexts(const QTreeWidgetItem* item)
 {

@@ -3,6 +3,7 @@
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
+#include "whenShown.h"
 #include "zoom.h"
 
 #include <QAction>
@@ -84,7 +85,7 @@ void tst_view::fontAndZoomApplyEverywhereAndStay()
     // The New list editor writes in the same face and size.
     QString editorFace;
     double editorSize = 0;
-    QTimer::singleShot(0, d.window.get(), [&] {
+    whenShown([&] {
         auto* editor = d.window->findChild<frmNew*>();
         editorFace = editor->editor()->Font().name;
         editorSize = editor->editor()->Font().size;
