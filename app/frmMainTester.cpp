@@ -242,9 +242,11 @@ void frmMain::chkLookAlikes_Click()
 {
     const bool on = chkLookAlikes->isChecked();
     m_settings.setLookAlikes(on);
+    // The index is built at the first question asked once the window shows, never on the
+    // start-up path: a test restored at start-up offers its first choices without a look-alike.
     if (on)
         m_tester.setLookAlikes([this](int number, int from, int to) {
-            return lookAlikes().mostLike(number, from, to);
+            return isVisible() ? lookAlikes().mostLike(number, from, to) : 0;
         });
     else
         m_tester.setLookAlikes({});
