@@ -103,8 +103,9 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    Form_Load(listToOpen);
+    // The lists take the reading font before the stored list fills them.
     applyReadingFont();
+    Form_Load(listToOpen);
 }
 
 frmMain::~frmMain() = default;

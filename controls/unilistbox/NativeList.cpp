@@ -2,11 +2,13 @@
 
 #include "DrawItemEvent.h"
 #include "accessibility/controlaccessibility.h"
+#include "common/inkextent.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QtMath>
 
 NativeList::NativeList(QWidget* controlWindow)
     : QAbstractScrollArea(controlWindow)
@@ -144,30 +146,31 @@ int NativeList::findPrefix(const QString& prefix, int start) const
     return -1;
 }
 
-void NativeList::setRowHeight(int height)
+int NativeList::rowHeight() const
 {
-    m_rowHeight = qMax(1, height);
-    updateScrollRange();
-    viewport()->update();
+    // A pixel spare at each edge.
+    if (m_rowHeight == 0)
+        m_rowHeight = qCeil(arabicInkExtent(font()).height()) + 2;
+    return m_rowHeight;
 }
 
 QRect NativeList::itemRect(int index) const
 {
     const int row = index - verticalScrollBar()->value();
-    return QRect(0, row * m_rowHeight, viewport()->width(), m_rowHeight);
+    return QRect(0, row * rowHeight(), viewport()->width(), rowHeight());
 }
 
 int NativeList::rowAt(int y) const
 {
     if (y < 0)
         return -1;
-    const int index = verticalScrollBar()->value() + y / m_rowHeight;
+    const int index = verticalScrollBar()->value() + y / rowHeight();
     return index < count() ? index : -1;
 }
 
 int NativeList::visibleRows() const
 {
-    return qMax(1, viewport()->height() / m_rowHeight);
+    return qMax(1, viewport()->height() / rowHeight());
 }
 
 void NativeList::scheduleScrollRange()
@@ -175,7 +178,10 @@ void NativeList::scheduleScrollRange()
     if (m_scrollRangePending)
         return;
     m_scrollRangePending = true;
-    QMetaObject::invokeMethod(this, &NativeList::updateScrollRange, Qt::QueuedConnection);
+    // A hidden list waits until it shows: the range needs the row height, which needs the
+    // font it shows in.
+    if (isVisible())
+        QMetaObject::invokeMethod(this, &NativeList::updateScrollRange, Qt::QueuedConnection);
 }
 
 void NativeList::updateScrollRange()
@@ -198,7 +204,7 @@ void NativeList::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     const int first = verticalScrollBar()->value();
-    const int last = qMin(count() - 1, first + viewport()->height() / m_rowHeight);
+    const int last = qMin(count() - 1, first + viewport()->height() / rowHeight());
     const bool focused = hasFocus();
     for (int index = first; index <= last; ++index) {
         int state = m_items[index].checked ? DrawItemEvent::ODS_SELECTED : 0;
@@ -215,6 +221,23 @@ void NativeList::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollRange();
+}
+
+void NativeList::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    if (m_scrollRangePending)
+        updateScrollRange();
+}
+
+void NativeList::changeEvent(QEvent* event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    m_rowHeight = 0;
+    scheduleScrollRange();
+    viewport()->update();
 }
 
 void NativeList::moveCaretByUser(int index)

@@ -36,8 +36,9 @@ public:
     // around to `start` itself; -1 when none does.
     int findPrefix(const QString& prefix, int start) const;
 
-    int rowHeight() const { return m_rowHeight; }
-    void setRowHeight(int height);
+    // Rows tall enough for every mark the list's font stacks above and below its letters,
+    // measured when first needed: a list shows in another font than the one it is made with.
+    int rowHeight() const;
     QRect itemRect(int index) const; // in viewport coordinates
     int rowAt(int y) const;          // -1 below the last item
 
@@ -57,6 +58,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -85,6 +88,6 @@ private:
     QWidget* m_controlWindow;
     QList<Item> m_items;
     int m_caret = -1;
-    int m_rowHeight = 16;
+    mutable int m_rowHeight = 0; // 0 until measured in the current font
     bool m_scrollRangePending = false;
 };

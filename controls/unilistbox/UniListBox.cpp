@@ -40,12 +40,6 @@ QList<int> columnWidths(const QByteArray& bytes)
     return widths;
 }
 
-// Rows tall enough for every mark above and below the letters, a pixel spare at each edge.
-int rowHeightFor(const QFont& font)
-{
-    return qCeil(arabicInkExtent(font).height()) + 2;
-}
-
 void drawSegment(QPainter& painter, const QRect& rect, const QString& text, const QColor& colour)
 {
     if (text.isEmpty() || rect.width() <= 0)
@@ -333,9 +327,7 @@ void UniListBox::changed(const QString& key)
 
 void UniListBox::applyFont()
 {
-    const QFont font = m_font.toQFont();
-    m_list->setFont(font);
-    m_list->setRowHeight(rowHeightFor(font));
+    m_list->setFont(m_font.toQFont());
 }
 
 void UniListBox::applyColours()

@@ -202,5 +202,6 @@ private:
 
     int m_bom = 0;
     bool m_mouseOver = false;
-    bool m_settingText = false; // a text set by code, which no limit cuts
+    bool m_settingText = false;         // a text set by code, which no limit cuts
+    bool m_spaceLinesWhenShown = false; // measuring the marks waits for the font it shows in
 };

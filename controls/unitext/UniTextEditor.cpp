@@ -209,6 +209,8 @@ void UniText::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     nameEditor();
+    if (m_spaceLinesWhenShown)
+        spaceLinesForMarks();
 }
 
 void UniText::nameEditor()
@@ -228,11 +230,15 @@ void UniText::applyFont()
 
 // The editor spaces its lines by the font's ascent and descent; the marks that stand beyond
 // them would touch the line above, so each line gets the room they need, and the first line
-// the room above it.
+// the room above it. A hidden box waits until it shows: measuring the marks shapes a probe
+// in the font, and a box is made in another font than the one it shows.
 void UniText::spaceLinesForMarks()
 {
     auto* box = qobject_cast<QTextEdit*>(m_editWidget);
     if (!box)
+        return;
+    m_spaceLinesWhenShown = !isVisible();
+    if (m_spaceLinesWhenShown)
         return;
     const QFont font = m_p.Font.toQFont();
     const QFontMetricsF metrics(font);

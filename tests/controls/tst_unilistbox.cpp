@@ -6,6 +6,7 @@
 
 #include <QFontInfo>
 #include <QRegularExpression>
+#include <QScrollBar>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -58,6 +59,7 @@ private slots:
     void paintsArabicFromTheRight();
     void marksStayInsideTheirRow_data();
     void marksStayInsideTheirRow();
+    void rowsFollowTheFontItShowsIn();
     void updateModePaintsNothing();
     void clickSelectsAndRaisesEvents();
 };
@@ -357,6 +359,34 @@ void tst_unilistbox::marksStayInsideTheirRow()
         QVERIFY2(ink.height() >= inkmeasure::freeInkHeight(verses[row], font.toQFont()) - 2,
                  qPrintable(verses[row]));
     }
+}
+
+// A list filled while hidden (as the Tester's lists are on another page), in another font than
+// the one it shows in, scrolls over all its items once shown again, and its rows and scroll
+// range follow a later font.
+void tst_unilistbox::rowsFollowTheFontItShowsIn()
+{
+    UniListBox list;
+    NativeList* inner = list.hWnd();
+    list.resize(300, 200);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.hide();
+    for (int i = 0; i < 50; ++i)
+        list.AddItem(QStringLiteral("بِسۡمِ ٱللَّهِ %1").arg(i));
+    list.setFont(arabicFont(20.25, true));
+    list.show();
+    auto lastItemReachable = [&] {
+        const int rows = inner->viewport()->height() / inner->rowHeight();
+        return inner->verticalScrollBar()->maximum() == 50 - rows;
+    };
+    QVERIFY(lastItemReachable());
+    const int smallRow = inner->rowHeight();
+    list.setFont(arabicFont(40, true));
+    QTRY_VERIFY(lastItemReachable());
+    QVERIFY(inner->rowHeight() > smallRow * 3 / 2);
+    list.setListIndex(49);
+    QVERIFY(inner->viewport()->rect().contains(inner->itemRect(49)));
 }
 
 void tst_unilistbox::updateModePaintsNothing()
