@@ -50,9 +50,15 @@ QString ZorvelSettings::text(const QString& key, const QString& group) const
     return value.toString();
 }
 
+// A value set as it stands is not written again: opening the most recent list at start-up
+// sets its folder and the recent files unchanged, and the file need not be rewritten for it.
 void ZorvelSettings::setText(const QString& key, const QString& value, const QString& group)
 {
-    m_store.setValue((group.isEmpty() ? kGroup : group) + key, value);
+    const QString path = (group.isEmpty() ? kGroup : group) + key;
+    const QVariant stored = m_store.value(path);
+    if (stored.typeId() == QMetaType::QString && stored.toString() == value)
+        return;
+    m_store.setValue(path, value);
 }
 
 int ZorvelSettings::fromRange() const

@@ -35,6 +35,12 @@
 
 namespace {
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The median of several runs, in milliseconds.
 double measure(int runs, const std::function<void()>& work)
 {
@@ -45,8 +51,7 @@ double measure(int runs, const std::function<void()>& work)
         work();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
 }
 
 void row(const QString& what, double value, const QString& reference, double referenceValue,
@@ -101,25 +106,42 @@ int rightRow(const UniListBox* select, const QString& item)
     return -1;
 }
 
-// Runs this program again in one of its child modes and returns the median wall time of the
-// whole run, or the number it printed.
-// Runs the bench in a child mode five times; the median of what the child prints, or of the
-// time until it first prints (the end of its start-up, before it shuts down).
-double child(const QStringList& arguments, bool printed = false)
+// Runs this program again in one of its child modes; the time until the child first prints
+// (the end of its start-up, before it shuts down), and what it printed.
+std::pair<double, double> runChildOnce(const QStringList& arguments)
+{
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QCoreApplication::applicationFilePath(), arguments);
+    process.waitForReadyRead(60000);
+    const double startUp = double(timer.nsecsElapsed()) / 1e6;
+    process.waitForFinished(60000);
+    return {startUp, process.readAllStandardOutput().trimmed().toDouble()};
+}
+
+// The median of what a child mode prints, over five runs.
+double printedByChild(const QStringList& arguments)
 {
     std::vector<double> values;
-    for (int i = 0; i < 5; ++i) {
-        QProcess process;
-        QElapsedTimer timer;
-        timer.start();
-        process.start(QCoreApplication::applicationFilePath(), arguments);
-        process.waitForReadyRead(60000);
-        const double startUp = double(timer.nsecsElapsed()) / 1e6;
-        process.waitForFinished(60000);
-        values.push_back(printed ? process.readAllStandardOutput().trimmed().toDouble() : startUp);
+    for (int i = 0; i < 5; ++i)
+        values.push_back(runChildOnce(arguments).second);
+    return median(values);
+}
+
+// The start-up of two child modes, each the median of 15 runs taken in turns after a run of
+// each to warm the caches, so that the machine's drift weighs on both alike.
+std::pair<double, double> startUps(const QStringList& measured, const QStringList& reference)
+{
+    runChildOnce(measured);
+    runChildOnce(reference);
+    std::vector<double> measuredTimes;
+    std::vector<double> referenceTimes;
+    for (int i = 0; i < 15; ++i) {
+        measuredTimes.push_back(runChildOnce(measured).first);
+        referenceTimes.push_back(runChildOnce(reference).first);
     }
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return {median(measuredTimes), median(referenceTimes)};
 }
 
 // The child modes: a first painted window, empty or the program's own with a list reopened,
@@ -361,9 +383,9 @@ int main(int argc, char* argv[])
     const QString empty = dir.filePath(QStringLiteral("Empty.conf"));
     writeSettings(empty, QString());
     row(QStringLiteral("peak resident memory, large list in word mode"),
-        child({QStringLiteral("--child-memory"), dir.path(), empty, large}, true),
+        printedByChild({QStringLiteral("--child-memory"), dir.path(), empty, large}),
         QStringLiteral("the program with no list"),
-        child({QStringLiteral("--child-memory"), dir.path(), empty, QString()}, true),
+        printedByChild({QStringLiteral("--child-memory"), dir.path(), empty, QString()}),
         QStringLiteral("MB"));
     // Start-up against its floor: a minimal program that reads the same text plainly and paints
     // its first lines with the same font; and against an empty window.
@@ -375,16 +397,20 @@ int main(int argc, char* argv[])
         const QString text = listfile::readFile(large, &error);
         copy.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     }
-    const double lineStart = child({QStringLiteral("--child-main"), dir.path(), settings});
+    const auto [lineStart, lineFloor] =
+        startUps({QStringLiteral("--child-main"), dir.path(), settings},
+                 {QStringLiteral("--child-reference"), plain, QStringLiteral("line")});
     row(QStringLiteral("start-up to the first painted window, large list reopened, line mode"),
-        lineStart, QStringLiteral("minimal program: read, split lines, paint"),
-        child({QStringLiteral("--child-reference"), plain, QStringLiteral("line")}));
-    row(QStringLiteral("start-up to the first painted window, large list, word mode"),
-        child({QStringLiteral("--child-word"), dir.path(), empty, large}),
-        QStringLiteral("minimal program: read, split words, paint"),
-        child({QStringLiteral("--child-reference"), plain, QStringLiteral("word")}));
-    row(QStringLiteral("start-up to the first painted window, large list reopened"), lineStart,
-        QStringLiteral("an empty top-level window"), child({QStringLiteral("--child-empty")}));
+        lineStart, QStringLiteral("minimal program: read, split lines, paint"), lineFloor);
+    const auto [wordStart, wordFloor] =
+        startUps({QStringLiteral("--child-word"), dir.path(), empty, large},
+                 {QStringLiteral("--child-reference"), plain, QStringLiteral("word")});
+    row(QStringLiteral("start-up to the first painted window, large list, word mode"), wordStart,
+        QStringLiteral("minimal program: read, split words, paint"), wordFloor);
+    const auto [emptyStart, emptyWindow] = startUps(
+        {QStringLiteral("--child-main"), dir.path(), settings}, {QStringLiteral("--child-empty")});
+    row(QStringLiteral("start-up to the first painted window, large list reopened"), emptyStart,
+        QStringLiteral("an empty top-level window"), emptyWindow);
 
     // The From and To lists: one shared model against one insert per entry and list.
     QComboBox from;

@@ -15,6 +15,7 @@ private slots:
     void storedFiles_data();
     void storedFiles();
     void writesTextBack();
+    void unchangedValuesLeaveTheFileAlone();
 };
 
 void tst_settings::wholeNumbers_data()
@@ -133,6 +134,40 @@ void tst_settings::writesTextBack()
     QVERIFY(ini.contains("ActiveTab=2"));
     QVERIFY(ini.contains("RestartListing=0"));
     QCOMPARE(ZorvelSettings(path).recentFiles(), QStringLiteral("/ق/أ.zva|*|"));
+}
+
+// Start-up sets the folder and recent files of the list it reopens as they stand: the file is
+// not rewritten for that (a rewrite would drop the user's comment); a change is written, and
+// so is an empty value for a key the file lacks.
+void tst_settings::unchangedValuesLeaveTheFileAlone()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Zorvel.conf"));
+    const QByteArray ini("; kept by hand\n[Zorvel20]\nActiveTab=2\nLastOpenFolder=/home/a/Lists\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ini);
+    }
+    auto stored = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    {
+        ZorvelSettings settings(path);
+        settings.setActiveTab(2);
+        settings.setLastOpenFolder(QStringLiteral("/home/a/Lists"));
+        settings.sync();
+    }
+    QCOMPARE(stored(), ini);
+    {
+        ZorvelSettings settings(path);
+        settings.setActiveTab(3);
+        settings.setRecentFiles(QString());
+        settings.sync();
+    }
+    QVERIFY(stored().contains("ActiveTab=3"));
+    QVERIFY(stored().contains("MRUF="));
 }
 
 QTEST_GUILESS_MAIN(tst_settings)
