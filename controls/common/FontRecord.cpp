@@ -1,15 +1,33 @@
 #include "FontRecord.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+
+namespace {
+
+// A face asked for by a name the machine lacks sends Qt searching the font system for a stand-in,
+// which costs as much as loading a face. The designed names and their stand-ins are asked for
+// only where installed; where none is, Qt's own search stands in.
+QStringList installedOf(const QStringList& families)
+{
+    static const QStringList installed = QFontDatabase::families();
+    QStringList found = families;
+    found.removeIf(
+        [](const QString& family) { return !installed.contains(family, Qt::CaseInsensitive); });
+    return found.isEmpty() ? families : found;
+}
+
+} // namespace
 
 QFont FontRecord::toQFont() const
 {
     QFont font;
     if (name.compare(u"Traditional Arabic", Qt::CaseInsensitive) == 0) {
-        font.setFamilies({name, QStringLiteral("Amiri"), QStringLiteral("Noto Naskh Arabic")});
+        font.setFamilies(
+            installedOf({name, QStringLiteral("Amiri"), QStringLiteral("Noto Naskh Arabic")}));
     } else if (name.compare(u"MS Sans Serif", Qt::CaseInsensitive) == 0) {
         font = QApplication::font();
-        font.setFamilies({name, QApplication::font().family()});
+        font.setFamilies(installedOf({name, QApplication::font().family()}));
     } else {
         font.setFamily(name);
     }
