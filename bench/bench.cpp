@@ -21,11 +21,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListView>
+#include <QFontInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSqlDatabase>
-#include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -106,14 +104,25 @@ int rightRow(const UniListBox* select, const QString& item)
     return -1;
 }
 
-// Runs this program again in one of its child modes; the time until the child first prints
-// (the end of its start-up, before it shuts down), and what it printed.
-std::pair<double, double> runChildOnce(const QStringList& arguments)
+// A program to start: this one in one of its child modes, or the floor.
+struct Run {
+    QString program;
+    QStringList arguments;
+};
+
+Run childMode(const QStringList& arguments)
+{
+    return {QCoreApplication::applicationFilePath(), arguments};
+}
+
+// Starts a program; the time until it first prints (the end of its start-up, before it shuts
+// down), and what it printed.
+std::pair<double, double> runOnce(const Run& run)
 {
     QProcess process;
     QElapsedTimer timer;
     timer.start();
-    process.start(QCoreApplication::applicationFilePath(), arguments);
+    process.start(run.program, run.arguments);
     process.waitForReadyRead(60000);
     const double startUp = double(timer.nsecsElapsed()) / 1e6;
     process.waitForFinished(60000);
@@ -125,63 +134,30 @@ double printedByChild(const QStringList& arguments)
 {
     std::vector<double> values;
     for (int i = 0; i < 5; ++i)
-        values.push_back(runChildOnce(arguments).second);
+        values.push_back(runOnce(childMode(arguments)).second);
     return median(values);
 }
 
-// The start-up of two child modes, each the median of 15 runs taken in turns after a run of
-// each to warm the caches, so that the machine's drift weighs on both alike.
-std::pair<double, double> startUps(const QStringList& measured, const QStringList& reference)
+// The start-up of two programs, each the median of 15 runs taken in turns after a run of each
+// to warm the caches, so that the machine's drift weighs on both alike.
+std::pair<double, double> startUps(const Run& measured, const Run& reference)
 {
-    runChildOnce(measured);
-    runChildOnce(reference);
+    runOnce(measured);
+    runOnce(reference);
     std::vector<double> measuredTimes;
     std::vector<double> referenceTimes;
     for (int i = 0; i < 15; ++i) {
-        measuredTimes.push_back(runChildOnce(measured).first);
-        referenceTimes.push_back(runChildOnce(reference).first);
+        measuredTimes.push_back(runOnce(measured).first);
+        referenceTimes.push_back(runOnce(reference).first);
     }
     return {median(measuredTimes), median(referenceTimes)};
 }
 
-// The child modes: a first painted window, empty or the program's own with a list reopened,
-// and the memory of the program with a list loaded in word mode.
+// The child modes: the program's first painted window with a list reopened or loaded in word
+// mode, and its memory with a list loaded in word mode.
 int runChild(const QStringList& args)
 {
     QTextStream out(stdout);
-    if (args[1] == u"--child-empty") {
-        QWidget empty;
-        empty.resize(716, 610);
-        empty.show();
-        QApplication::processEvents();
-        out << "painted" << Qt::endl;
-        return 0;
-    }
-    if (args[1] == u"--child-reference") {
-        // The floor: the same text read plainly, its lines (or words) in a plain list view with
-        // the same Arabic font and size, to its first paint.
-        QFile file(args[2]);
-        file.open(QIODevice::ReadOnly);
-        const QByteArray bytes = file.readAll();
-        const QString text = QString::fromUtf16(
-            reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
-        const QStringList entries =
-            args[3] == u"word"
-                ? text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)
-                : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QStringListModel model(entries);
-        QWidget window;
-        window.resize(716, 610);
-        QListView view(&window);
-        view.setGeometry(9, 54, 518, 386);
-        view.setUniformItemSizes(true);
-        view.setFont(arabicFont(20.25, true).toQFont());
-        view.setModel(&model);
-        window.show();
-        QApplication::processEvents();
-        out << "painted" << Qt::endl;
-        return 0;
-    }
     frmMain window(args[2], args[3]);
     if (args[1] == u"--child-word" || args[1] == u"--child-memory") {
         if (!args.value(4).isEmpty())
@@ -397,18 +373,25 @@ int main(int argc, char* argv[])
         const QString text = listfile::readFile(large, &error);
         copy.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     }
+    const QString floorProgram =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/zorvel-floor");
+    const QFontInfo face(arabicFont(20.25, true).toQFont());
+    const auto floor = [&](const QString& entries) {
+        return Run{floorProgram,
+                   {plain, entries, face.family(), QString::number(face.pointSizeF())}};
+    };
     const auto [lineStart, lineFloor] =
-        startUps({QStringLiteral("--child-main"), dir.path(), settings},
-                 {QStringLiteral("--child-reference"), plain, QStringLiteral("line")});
+        startUps(childMode({QStringLiteral("--child-main"), dir.path(), settings}),
+                 floor(QStringLiteral("line")));
     row(QStringLiteral("start-up to the first painted window, large list reopened, line mode"),
         lineStart, QStringLiteral("minimal program: read, split lines, paint"), lineFloor);
     const auto [wordStart, wordFloor] =
-        startUps({QStringLiteral("--child-word"), dir.path(), empty, large},
-                 {QStringLiteral("--child-reference"), plain, QStringLiteral("word")});
+        startUps(childMode({QStringLiteral("--child-word"), dir.path(), empty, large}),
+                 floor(QStringLiteral("word")));
     row(QStringLiteral("start-up to the first painted window, large list, word mode"), wordStart,
         QStringLiteral("minimal program: read, split words, paint"), wordFloor);
     const auto [emptyStart, emptyWindow] = startUps(
-        {QStringLiteral("--child-main"), dir.path(), settings}, {QStringLiteral("--child-empty")});
+        childMode({QStringLiteral("--child-main"), dir.path(), settings}), Run{floorProgram, {}});
     row(QStringLiteral("start-up to the first painted window, large list reopened"), emptyStart,
         QStringLiteral("an empty top-level window"), emptyWindow);
 
