@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -85,13 +86,16 @@ double peakMegabytes()
     return 0;
 }
 
+// Settings as the program leaves them after opening `list` (none if empty).
 void writeSettings(const QString& file, const QString& list)
 {
     QFile settings(file);
     settings.open(QIODevice::WriteOnly);
     settings.write("[Zorvel20]\nActiveTab=1\nListerSpeed=1\n");
-    if (!list.isEmpty())
+    if (!list.isEmpty()) {
+        settings.write("LastOpenFolder=" + QFileInfo(list).path().toUtf8() + "\n");
         settings.write("MRUF=" + list.toUtf8() + "|*|\n");
+    }
 }
 
 // The row of lstSelect that holds the item to pick next.
@@ -104,21 +108,32 @@ int rightRow(const UniListBox* select, const QString& item)
     return -1;
 }
 
-// A program to start: this one in one of its child modes, or the floor.
+// A program to start: this one in one of its child modes, or the floor; `prepare` runs before
+// each start, outside the time measured.
 struct Run {
     QString program;
     QStringList arguments;
+    std::function<void()> prepare = {};
 };
 
-Run childMode(const QStringList& arguments)
+// This program in a child mode, in the folder of its settings, which are written afresh before
+// every run with `reopened` as the most recent list: the list a run opens joins the recent
+// files, and the next run must not find it there. `wordList` is loaded in word mode after
+// start-up.
+Run childMode(const QString& mode, const QString& settings, const QString& reopened,
+              const QString& wordList = QString())
 {
-    return {QCoreApplication::applicationFilePath(), arguments};
+    return {QCoreApplication::applicationFilePath(),
+            {mode, QFileInfo(settings).path(), settings, wordList},
+            [=] { writeSettings(settings, reopened); }};
 }
 
 // Starts a program; the time until it first prints (the end of its start-up, before it shuts
 // down), and what it printed.
 std::pair<double, double> runOnce(const Run& run)
 {
+    if (run.prepare)
+        run.prepare();
     QProcess process;
     QElapsedTimer timer;
     timer.start();
@@ -130,11 +145,11 @@ std::pair<double, double> runOnce(const Run& run)
 }
 
 // The median of what a child mode prints, over five runs.
-double printedByChild(const QStringList& arguments)
+double printedByChild(const Run& child)
 {
     std::vector<double> values;
     for (int i = 0; i < 5; ++i)
-        values.push_back(runOnce(childMode(arguments)).second);
+        values.push_back(runOnce(child).second);
     return median(values);
 }
 
@@ -355,14 +370,11 @@ int main(int argc, char* argv[])
         QStringLiteral("fold the items alone"), foldOnly);
 
     // Peak memory and start-up, each in a process of its own.
-    writeSettings(settings, large);
-    const QString empty = dir.filePath(QStringLiteral("Empty.conf"));
-    writeSettings(empty, QString());
+    const QString memory = QStringLiteral("--child-memory");
     row(QStringLiteral("peak resident memory, large list in word mode"),
-        printedByChild({QStringLiteral("--child-memory"), dir.path(), empty, large}),
+        printedByChild(childMode(memory, settings, QString(), large)),
         QStringLiteral("the program with no list"),
-        printedByChild({QStringLiteral("--child-memory"), dir.path(), empty, QString()}),
-        QStringLiteral("MB"));
+        printedByChild(childMode(memory, settings, QString())), QStringLiteral("MB"));
     // Start-up against its floor: a minimal program that reads the same text plainly and paints
     // its first lines with the same font; and against an empty window.
     const QString plain = dir.filePath(QStringLiteral("Large List.utf16"));
@@ -380,18 +392,17 @@ int main(int argc, char* argv[])
         return Run{floorProgram,
                    {plain, entries, face.family(), QString::number(face.pointSizeF())}};
     };
-    const auto [lineStart, lineFloor] =
-        startUps(childMode({QStringLiteral("--child-main"), dir.path(), settings}),
-                 floor(QStringLiteral("line")));
+    const auto [lineStart, lineFloor] = startUps(
+        childMode(QStringLiteral("--child-main"), settings, large), floor(QStringLiteral("line")));
     row(QStringLiteral("start-up to the first painted window, large list reopened, line mode"),
         lineStart, QStringLiteral("minimal program: read, split lines, paint"), lineFloor);
     const auto [wordStart, wordFloor] =
-        startUps(childMode({QStringLiteral("--child-word"), dir.path(), empty, large}),
+        startUps(childMode(QStringLiteral("--child-word"), settings, QString(), large),
                  floor(QStringLiteral("word")));
     row(QStringLiteral("start-up to the first painted window, large list, word mode"), wordStart,
         QStringLiteral("minimal program: read, split words, paint"), wordFloor);
-    const auto [emptyStart, emptyWindow] = startUps(
-        childMode({QStringLiteral("--child-main"), dir.path(), settings}), Run{floorProgram, {}});
+    const auto [emptyStart, emptyWindow] =
+        startUps(childMode(QStringLiteral("--child-main"), settings, large), Run{floorProgram, {}});
     row(QStringLiteral("start-up to the first painted window, large list reopened"), emptyStart,
         QStringLiteral("an empty top-level window"), emptyWindow);
 

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QListView>
-#include <QRegularExpression>
 #include <QStringListModel>
 #include <QTextStream>
 
@@ -33,10 +32,9 @@ int main(int argc, char* argv[])
     const QByteArray bytes = file.readAll();
     const QString text =
         QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
-    const QStringList entries =
-        args[2] == u"word"
-            ? text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)
-            : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList entries = args[2] == u"word"
+                                    ? text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                    : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QStringListModel model(entries);
     QWidget window;
     window.resize(716, 610);
