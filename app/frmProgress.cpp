@@ -1,20 +1,17 @@
 #include "frmProgress.h"
 
 #include "itemlist.h"
+#include "progresschart.h"
 #include "testing.h"
 #include "unilistbox/UniListBox.h"
 
 #include <QAbstractTableModel>
-#include <QChart>
-#include <QChartView>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 namespace {
 
@@ -75,7 +72,6 @@ frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::
                          int rangeLast, const FontRecord& arabic, QWidget* parent)
     : QDialog(parent)
     , m_items(weakest)
-    , m_chart(new QChartView(this))
     , m_table(new QTableView(this))
     , m_weakest(new UniListBox(this))
 {
@@ -90,38 +86,31 @@ frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::
     for (auto it = sessions.crbegin(); it != sessions.crend() && charted.size() < kCharted; ++it)
         if (it->first == rangeFirst && it->last == rangeLast)
             charted.prepend(&*it);
-    auto* time = new QLineSeries;
-    time->setName(tr("Time taken (seconds)"));
-    auto* wrong = new QLineSeries;
-    wrong->setName(tr("Wrong picks"));
-    int test = 0;
-    double highest = 1;
+    ProgressChartData chartData;
+    chartData.title = tr("Tests of items %1 to %2").arg(rangeFirst).arg(rangeLast);
+    chartData.testAxis = tr("Test");
+    chartData.timeName = tr("Time taken (seconds)");
+    chartData.wrongName = tr("Wrong picks");
     for (const PracticeHistory::Session* session : charted) {
-        ++test;
-        time->append(test, double(session->seconds));
-        wrong->append(test, session->wrong);
-        highest = qMax(highest, double(qMax<qint64>(session->seconds, session->wrong)));
+        ++chartData.tests;
+        chartData.time.append(QPointF(chartData.tests, double(session->seconds)));
+        chartData.wrong.append(QPointF(chartData.tests, session->wrong));
+        chartData.highest =
+            qMax(chartData.highest, double(qMax<qint64>(session->seconds, session->wrong)));
     }
-    auto* chart = new QChart;
-    chart->setTitle(tr("Tests of items %1 to %2").arg(rangeFirst).arg(rangeLast));
-    chart->addSeries(time);
-    chart->addSeries(wrong);
-    auto* tests = new QValueAxis;
-    tests->setTitleText(tr("Test"));
-    tests->setLabelFormat(QStringLiteral("%d"));
-    tests->setRange(1, qMax(2, test));
-    auto* values = new QValueAxis;
-    values->setRange(0, highest);
-    chart->addAxis(tests, Qt::AlignBottom);
-    chart->addAxis(values, Qt::AlignLeft);
-    for (QLineSeries* series : {time, wrong}) {
-        series->attachAxis(tests);
-        series->attachAxis(values);
+    if (const ProgressChartMaker* maker = progressChartMaker()) {
+        m_chart = maker->makeChart(chartData, this);
+    } else {
+        auto* missing = new QLabel(tr("The chart cannot be shown: the module zorvel-chart is "
+                                      "missing from this installation."),
+                                   this);
+        missing->setAlignment(Qt::AlignCenter);
+        missing->setWordWrap(true);
+        m_chart = missing;
     }
-    m_chart->setChart(chart);
-    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setObjectName(QStringLiteral("chart"));
     m_chart->setMinimumHeight(220);
-    m_chart->setAccessibleName(chart->title());
+    m_chart->setAccessibleName(chartData.title);
 
     m_table->setObjectName(QStringLiteral("sessions"));
     m_table->setAccessibleName(tr("Completed tests"));

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-class QChartView;
 class QTableView;
 class UniListBox;
 
@@ -19,7 +18,7 @@ public:
                 const QList<PracticeHistory::ItemRecord>& weakest, int rangeFirst, int rangeLast,
                 const FontRecord& arabic, QWidget* parent = nullptr);
 
-    QChartView* chart() const { return m_chart; }
+    QWidget* chart() const { return m_chart; }
     QTableView* table() const { return m_table; }
     UniListBox* weakest() const { return m_weakest; }
 
@@ -31,7 +30,7 @@ private:
     void choose();
 
     QList<PracticeHistory::ItemRecord> m_items;
-    QChartView* m_chart;
+    QWidget* m_chart = nullptr;
     QTableView* m_table;
     UniListBox* m_weakest;
 };

@@ -201,6 +201,7 @@ int main(int argc, char* argv[])
     if (app.arguments().size() > 1)
         return runChild(app.arguments());
     IntervalTimer::setClockDriven(false); // the bench ticks the Lister itself
+    QCoreApplication::addLibraryPath(QStringLiteral(ZORVEL_MODULES)); // the Progress chart
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit()); // no real history
     const QString large = writeList(dir, QStringLiteral("Large List.zva"), kLargeListWords);

@@ -49,12 +49,19 @@ int wrongRowFor(const WindowDriver& d, int number)
 class tst_history : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void recallFirstPromptsThenReveals();
     void aTestIsRememberedAndShown();
     void aDamagedHistoryIsSaidOnce();
     void findSetsTheRange();
     void lookAlikeChoicesAreOffered();
 };
+
+void tst_history::initTestCase()
+{
+    // The chart module lies beside the program, not beside the tests.
+    QCoreApplication::addLibraryPath(QStringLiteral(ZORVEL_MODULES));
+}
 
 void tst_history::recallFirstPromptsThenReveals()
 {
@@ -107,8 +114,10 @@ void tst_history::aTestIsRememberedAndShown()
 
     int sessions = 0;
     QStringList weakest;
+    bool charted = false;
     whenShown([&] {
         auto* progress = d.window->findChild<frmProgress*>();
+        charted = progress->chart()->inherits("QChartView"); // drawn by the module, loaded now
         sessions = progress->table()->model()->rowCount();
         for (int i = 0; i < progress->weakest()->ListCount(); ++i)
             weakest.append(progress->weakest()->List(i));
@@ -116,6 +125,7 @@ void tst_history::aTestIsRememberedAndShown()
         progress->findChild<QPushButton*>(QStringLiteral("cmdPractise"))->click();
     });
     d.control<QAction>("mnuViewProgress")->trigger();
+    QVERIFY(charted);
     QCOMPARE(sessions, 1);
     QCOMPARE(weakest.size(), 2);
     QCOMPARE(d.shownRange(), QStringLiteral("2-6"));

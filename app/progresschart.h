@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QtPlugin>
+
+class QWidget;
+
+// What the Progress window charts: the time taken and the wrong picks of each test of a range,
+// oldest first.
+struct ProgressChartData {
+    QString title;
+    QString testAxis; // the horizontal axis' title
+    QString timeName;
+    QString wrongName;
+    QList<QPointF> time;
+    QList<QPointF> wrong;
+    int tests = 0;
+    double highest = 1; // the top of the vertical axis
+};
+
+// Makes the chart. It lives in a module of its own, zorvel-chart, loaded when a chart is first
+// asked for: the charting library is large, and every start-up would load it for a window few
+// starts open.
+class ProgressChartMaker {
+public:
+    virtual ~ProgressChartMaker() = default;
+    virtual QWidget* makeChart(const ProgressChartData& data, QWidget* parent) const = 0;
+};
+
+#define ProgressChartMaker_iid "example.corvant.zorvel.ProgressChartMaker/1"
+Q_DECLARE_INTERFACE(ProgressChartMaker, ProgressChartMaker_iid)
+
+// The module's maker, loaded on the first call; null when the module cannot be loaded.
+const ProgressChartMaker* progressChartMaker();
