@@ -153,7 +153,7 @@ double printedByChild(const Run& child)
     return median(values);
 }
 
-// The start-up of two programs, each the median of 15 runs taken in turns after a run of each
+// The start-up of two programs, each the median of 31 runs taken in turns after a run of each
 // to warm the caches, so that the machine's drift weighs on both alike.
 std::pair<double, double> startUps(const Run& measured, const Run& reference)
 {
@@ -161,7 +161,7 @@ std::pair<double, double> startUps(const Run& measured, const Run& reference)
     runOnce(reference);
     std::vector<double> measuredTimes;
     std::vector<double> referenceTimes;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 31; ++i) {
         measuredTimes.push_back(runOnce(measured).first);
         referenceTimes.push_back(runOnce(reference).first);
     }
