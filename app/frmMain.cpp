@@ -13,6 +13,7 @@
 #include "frmOpen.h"
 #include "listloader.h"
 #include "listmessages.h"
+#include "mainlayout.h"
 #include "programicon.h"
 #include "rangestepicon.h"
 #include "readingfonts.h"
@@ -98,13 +99,11 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
 
     resize(twipsToPixels(kClientWidth),
            twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    // The lists take the reading font before the stored list fills them.
+    // The lists take the reading font before the stored list fills them; a large one makes
+    // the window taller, and the window is centred as it will be shown.
     applyReadingFont();
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(startingFrame(frameGeometry(), screen->availableGeometry()).topLeft());
     Form_Load(listToOpen);
 }
 

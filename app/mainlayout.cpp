@@ -23,3 +23,10 @@ void arrangeMainWindow(MainWindowPlaces& p, double W, double H)
     setSize(p.helpHeight, p.tabsHeight - 650);
     p.txtAnswerTop = p.lstSelectTop + p.lstSelectHeight - p.txtAnswerHeight;
 }
+
+QRect startingFrame(QRect frame, const QRect& available)
+{
+    frame.moveCenter(available.center());
+    frame.moveTop(qMax(frame.top(), available.top()));
+    return frame;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 // The places of the main window's controls that follow its size, in twips.
 struct MainWindowPlaces {
     double tabsWidth = 0;
@@ -21,3 +23,7 @@ struct MainWindowPlaces {
 // Re-arranges for an outer window size of W x H twips (frame, title bar and menu included).
 // A step that would give a negative size is skipped and the next step runs.
 void arrangeMainWindow(MainWindowPlaces& places, double W, double H);
+
+// Where a window whose frame is `frame` first appears on a screen whose free area is
+// `available`: centred, but with its title bar on the screen when it is taller than the screen.
+QRect startingFrame(QRect frame, const QRect& available);

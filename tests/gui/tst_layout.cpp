@@ -27,6 +27,7 @@ class tst_layout : public QObject {
 private slots:
     void negativeSizesAreSkipped();
     void enlargingMovesWhatTheRulesSay();
+    void theWindowStartsWhereItIsSeen();
     void tabsRestartTheirPractice();
     void helpMenuShowsTheReadme();
     void exactlyOnePageIsShown();
@@ -79,6 +80,15 @@ void tst_layout::negativeSizesAreSkipped()
     QCOMPARE(places.tabsHeight, 8175.0);
     QCOMPARE(places.frameLeft, 52.5);
     QCOMPARE(places.txtAnswerTop, 8175.0 - 500 - 300);
+}
+
+void tst_layout::theWindowStartsWhereItIsSeen()
+{
+    const QRect screen(0, 30, 1280, 994); // a panel along the top
+    // Centred when it fits, as a window grown for a large reading font does on this screen.
+    QCOMPARE(startingFrame(QRect(0, 0, 716, 869), screen), QRect(282, 92, 716, 869));
+    // Taller than the screen: its title bar stays on it.
+    QCOMPARE(startingFrame(QRect(0, 0, 716, 1200), screen), QRect(282, 30, 716, 1200));
 }
 
 void tst_layout::enlargingMovesWhatTheRulesSay()
