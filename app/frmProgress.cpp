@@ -92,11 +92,9 @@ frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::
     chartData.timeName = tr("Time taken (seconds)");
     chartData.wrongName = tr("Wrong picks");
     for (const PracticeHistory::Session* session : charted) {
-        ++chartData.tests;
-        chartData.time.append(QPointF(chartData.tests, double(session->seconds)));
-        chartData.wrong.append(QPointF(chartData.tests, session->wrong));
-        chartData.highest =
-            qMax(chartData.highest, double(qMax<qint64>(session->seconds, session->wrong)));
+        const double test = double(chartData.time.size() + 1);
+        chartData.time.append(QPointF(test, double(session->seconds)));
+        chartData.wrong.append(QPointF(test, session->wrong));
     }
     if (const ProgressChartMaker* maker = progressChartMaker()) {
         m_chart = maker->makeChart(chartData, this);

@@ -14,10 +14,8 @@ struct ProgressChartData {
     QString testAxis; // the horizontal axis' title
     QString timeName;
     QString wrongName;
-    QList<QPointF> time;
-    QList<QPointF> wrong;
-    int tests = 0;
-    double highest = 1; // the top of the vertical axis
+    QList<QPointF> time;  // (test, seconds), tests numbered from 1
+    QList<QPointF> wrong; // (test, wrong picks)
 };
 
 // Makes the chart. It lives in a module of its own, zorvel-chart, loaded when a chart is first

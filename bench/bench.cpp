@@ -153,19 +153,20 @@ double printedByChild(const Run& child)
     return median(values);
 }
 
-// The start-up of two programs, each the median of 31 runs taken in turns after a run of each
-// to warm the caches, so that the machine's drift weighs on both alike.
-std::pair<double, double> startUps(const Run& measured, const Run& reference)
+// The start-ups of several programs, each the median of 31 runs taken in turns after a run of
+// each to warm the caches, so that the machine's drift weighs on all alike.
+std::vector<double> startUps(const std::vector<Run>& programs)
 {
-    runOnce(measured);
-    runOnce(reference);
-    std::vector<double> measuredTimes;
-    std::vector<double> referenceTimes;
-    for (int i = 0; i < 31; ++i) {
-        measuredTimes.push_back(runOnce(measured).first);
-        referenceTimes.push_back(runOnce(reference).first);
-    }
-    return {median(measuredTimes), median(referenceTimes)};
+    for (const Run& program : programs)
+        runOnce(program);
+    std::vector<std::vector<double>> times(programs.size());
+    for (int i = 0; i < 31; ++i)
+        for (size_t p = 0; p < programs.size(); ++p)
+            times[p].push_back(runOnce(programs[p]).first);
+    std::vector<double> medians;
+    for (const std::vector<double>& programTimes : times)
+        medians.push_back(median(programTimes));
+    return medians;
 }
 
 // The child modes: the program's first painted window with a list reopened or loaded in word
@@ -409,10 +410,10 @@ int main(int argc, char* argv[])
          floor(QStringLiteral("word"))},
     };
     for (const auto& startUp : startUpRows) {
-        const auto [measured, floorTime] = startUps(startUp.program, startUp.floor);
-        row(startUp.measured, measured, startUp.floorDone, floorTime);
-        const auto [again, emptyTime] = startUps(startUp.program, Run{floorProgram, {}});
-        row(startUp.measured, again, QStringLiteral("an empty top-level window"), emptyTime);
+        const std::vector<double> times =
+            startUps({startUp.program, startUp.floor, Run{floorProgram, {}}});
+        row(startUp.measured, times[0], startUp.floorDone, times[1]);
+        row(startUp.measured, times[0], QStringLiteral("an empty top-level window"), times[2]);
     }
 
     // The From and To lists: one shared model against one insert per entry and list.

@@ -20,14 +20,18 @@ public:
         auto* tests = new QValueAxis;
         tests->setTitleText(data.testAxis);
         tests->setLabelFormat(QStringLiteral("%d"));
-        const int last = qMax(2, data.tests);
+        const int last = qMax(2, int(data.time.size()));
         tests->setRange(1, last);
         // Ticks on whole tests, five or fewer: fixed ticks would label 1, 1, 2, 2, 3.
         tests->setTickType(QValueAxis::TicksDynamic);
         tests->setTickAnchor(1);
         tests->setTickInterval(qMax(1, (last - 1 + 4) / 5));
+        double highest = 1;
+        for (const QList<QPointF>& line : {data.time, data.wrong})
+            for (const QPointF& point : line)
+                highest = qMax(highest, point.y());
         auto* values = new QValueAxis;
-        values->setRange(0, data.highest);
+        values->setRange(0, highest);
         chart->addAxis(tests, Qt::AlignBottom);
         chart->addAxis(values, Qt::AlignLeft);
         const std::pair<QString, QList<QPointF>> lines[] = {{data.timeName, data.time},
