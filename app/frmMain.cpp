@@ -1,48 +1,44 @@
 #include "frmMain.h"
 
 #include "HelpView.h"
-#include "ItemNumberModel.h"
-#include "LineListModel.h"
-#include "common/FontRecord.h"
-#include "common/IntervalTimer.h"
+#include "ListerPage.h"
+#include "MainMenus.h"
+#include "RangeBar.h"
+#include "TesterPage.h"
+#include "common/MessageBox.h"
+#include "common/PropertyBag.h"
 #include "common/captionfit.h"
 #include "common/designed.h"
-#include "common/longlistcombo.h"
 #include "frmAbout.h"
 #include "frmNew.h"
 #include "frmOpen.h"
+#include "historyfile.h"
 #include "listloader.h"
 #include "listmessages.h"
 #include "mainlayout.h"
 #include "programicon.h"
-#include "rangestepicon.h"
 #include "readingfonts.h"
 #include "recentfiles.h"
 #include "slider/RailSlider.h"
 #include "splitter/Splitter.h"
 #include "tabs/ctlTabs.h"
-#include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
 #include "userlists.h"
 #include "version.h"
+#include "zoom.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QToolButton>
+#include <QStandardPaths>
 
 #include <chrono>
 
@@ -57,6 +53,18 @@ QString baseCaption()
     return QStringLiteral("Zorvel %1.%2").arg(ZORVEL_VERSION_MAJOR).arg(ZORVEL_VERSION_MINOR);
 }
 
+std::mt19937 clockSeededRandom()
+{
+    return std::mt19937(quint32(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+qint64 steadyMilliseconds()
+{
+    return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now().time_since_epoch())
+                      .count());
+}
+
 } // namespace
 
 frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
@@ -65,16 +73,10 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     , m_programFolder(programFolder)
     , m_userFolder(userListFolder(programFolder, QFileInfo(programFolder).isWritable()))
     , m_settings(settingsFile)
-    , m_tester(std::mt19937(quint32(std::chrono::system_clock::now().time_since_epoch().count())),
-               [] {
-                   return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                     std::chrono::steady_clock::now().time_since_epoch())
-                                     .count());
-               })
-    , Timer1(new IntervalTimer(this))
-    , Timer2(new IntervalTimer(this))
-    , m_itemNumbers(new ItemNumberModel(this))
-    , m_lines(new LineListModel(this))
+    , m_historyPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                    QStringLiteral("/zorvel/progress.sqlite"))
+    , m_practice(
+          new Practice(clockSeededRandom(), steadyMilliseconds, &QDateTime::currentDateTime, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setFont(sansSerifFont(false).toQFont()); // the form's designed font, for every caption
@@ -82,17 +84,15 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer1->setInterval(1000);
-    Timer1->setEnabled(false);
-    connect(Timer1, &IntervalTimer::timeout, this, &frmMain::Timer1_Timer);
-    connect(Timer2, &IntervalTimer::timeout, this, &frmMain::Timer2_Timer);
-    buildTopBand(client);
-    buildMenus();
-    nameForScreenReaders();
-    connectRangeControls();
+    m_rangeBar = new RangeBar(client, *m_practice);
+    buildTabStrip(client);
+    m_menus = new MainMenus(this);
+    connectMenus();
     fitCaptionsToText(this);
+    m_practice->setHistoryOpener([this] { return openHistoryFile(m_historyPath); });
+    connect(m_practice, &Practice::listOpened, m_rangeBar, &RangeBar::FillRangeCombos);
+    connect(m_practice, &Practice::rangeApplied, this, &frmMain::showAppliedRange);
+    connect(m_practice, &Practice::historyTrouble, this, &frmMain::reportHistoryTrouble);
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
     setAcceptDrops(true); // a list file dropped on the window opens
@@ -109,137 +109,76 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
 
 frmMain::~frmMain() = default;
 
-// Controls that have no caption or label of their own; the rest are named by them.
-void frmMain::nameForScreenReaders()
+void frmMain::buildTabStrip(QWidget* client)
 {
-    const std::pair<QWidget*, QString> names[] = {
-        {cmdPrevRange, cmdPrevRange->toolTip()},
-        {cmdNextRange, cmdNextRange->toolTip()},
-        {cmbLineFrom, tr("From line")},
-        {cmbLineTo, tr("To line")},
-        {ctlTabs1, tr("Pages")},
-        {Splitter1, tr("Divider between the listed items and the complete text")},
-        {lstList, tr("Listed items")},
-        {txtCompleteText, tr("Complete text")},
-        {sdrListingSpeed, tr("Listing speed")},
-        {lstSelected, tr("Recalled items")},
-        {lstSelect, tr("Choices")},
-        {txtAnswer, tr("Verdict")},
-        {lblCorrect, tr("Correct")},
-        {lblWrong, tr("Wrong")},
-        {lblTimeTaken, tr("Time Taken")},
-        {wbHelp, tr("Read-me")},
-    };
-    for (const auto& [control, name] : names)
-        control->setAccessibleName(name);
-}
-
-void frmMain::buildTopBand(QWidget* client)
-{
-    // Alt+F is the File menu's, as everywhere; From is Alt+O.
-    lblFrom = makeDesigned<QLabel>(client, "lblFrom", twipsRect(120, 210, 675, 255),
-                                   QStringLiteral("Fr&om"));
-    cmbFrom = makeDesigned<QComboBox>(client, "cmbFrom", twipsRect(555, 165, 1320, 315));
-    lblTo = makeDesigned<QLabel>(client, "lblTo", twipsRect(1980, 210, 240, 270),
-                                 QStringLiteral("&To"));
-    cmbTo = makeDesigned<QComboBox>(client, "cmbTo", twipsRect(2265, 165, 1320, 315));
-    cmdPrevRange =
-        makeDesigned<QToolButton>(client, "cmdPrevRange", twipsRect(3630, 180, 240, 285));
-    cmdNextRange =
-        makeDesigned<QToolButton>(client, "cmdNextRange", twipsRect(3915, 180, 240, 285));
-    Frame1 = makeDesigned<QGroupBox>(client, "Frame1", twipsRect(4260, -30, 3120, 615),
-                                     QStringLiteral("Select"));
-    cmdAll = makeDesigned<QPushButton>(Frame1, "cmdAll", twipsRect(180, 255, 825, 285),
-                                       QStringLiteral("&All"));
-    cmdFirst5 = makeDesigned<QPushButton>(Frame1, "cmdFirst5", twipsRect(1170, 255, 825, 285),
-                                          QStringLiteral("First &5"));
-    cmdFirst10 = makeDesigned<QPushButton>(Frame1, "cmdFirst10", twipsRect(2175, 255, 825, 285),
-                                           QStringLiteral("First &10"));
-    // Start-up moves the line lists onto the places of the item lists.
-    cmbLineFrom = makeDesigned<QComboBox>(client, "cmbLineFrom", twipsRect(0, 0, 1320, 315));
-    cmbLineTo = makeDesigned<QComboBox>(client, "cmbLineTo", twipsRect(0, 0, 1320, 315));
-    buildTabStrip(client);
-
-    lblFrom->setBuddy(cmbFrom);
-    lblTo->setBuddy(cmbTo);
-    cmdPrevRange->setToolTip(QStringLiteral("Select Previous Range"));
-    cmdNextRange->setToolTip(QStringLiteral("Select Next Range"));
-    cmdPrevRange->setIcon(rangeStepIcon(Qt::LeftArrow));
-    cmdNextRange->setIcon(rangeStepIcon(Qt::RightArrow));
-
-    cmbFrom->setModel(m_itemNumbers);
-    cmbTo->setModel(m_itemNumbers);
-    cmbLineFrom->setModel(m_lines);
-    cmbLineTo->setModel(m_lines);
-    for (QComboBox* combo : {cmbFrom, cmbTo, cmbLineFrom, cmbLineTo})
-        makeLongListReady(combo);
-}
-
-void frmMain::buildMenus()
-{
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileLoad = mnuFile->addAction(QStringLiteral("&Open"));
-    mnuFileLoad->setObjectName(QStringLiteral("mnuFileLoad"));
-    mnuFileLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(mnuFileLoad, &QAction::triggered, this, &frmMain::mnuFileLoad_Click);
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("sepFileBeforeNew"));
-    mnuFileNew = mnuFile->addAction(QStringLiteral("&New"));
-    mnuFileNew->setObjectName(QStringLiteral("mnuFileNew"));
-    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
-    mnuFileSep = mnuFile->addSeparator();
-    mnuFileSep->setObjectName(QStringLiteral("mnuFileSep"));
-    for (int k = 0; k < recentfiles::kShown; ++k) {
-        mnuFileMRUF[k] = mnuFile->addAction(QString());
-        mnuFileMRUF[k]->setObjectName(QStringLiteral("mnuFileMRUF%1").arg(k + 1));
-        connect(mnuFileMRUF[k], &QAction::triggered, this, [this, k] { mnuFileMRUF_Click(k); });
+    ctlTabs1 = makeDesigned<ctlTabs>(client, "ctlTabs1", twipsRect(105, 630, 10545, 8175));
+    PropertyBag tabs;
+    tabs.write(QStringLiteral("TABWIDE"), 161);
+    tabs.write(QStringLiteral("TABHIGH"), 20);
+    tabs.write(QStringLiteral("TABCOUNT"), 3);
+    const QStringList captions{QStringLiteral("Lister"), QStringLiteral("Tester"),
+                               QStringLiteral("Readme/Help")};
+    for (int n = 1; n <= 3; ++n) {
+        tabs.write(QStringLiteral("TABCAPTION%1").arg(n), captions[n - 1]);
+        tabs.write(QStringLiteral("TABFRAME%1").arg(n), QStringLiteral("fra%1").arg(n));
     }
-    mnuFileSep1 = mnuFile->addSeparator();
-    mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
-    mnuFileExit = mnuFile->addAction(QStringLiteral("&Exit"));
-    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
-    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    tabs.write(QStringLiteral("TABFONT"), QVariant::fromValue(sansSerifFont(true)));
+    tabs.write(QStringLiteral("TABFONTACTIVE"), QVariant::fromValue(sansSerifFont(true)));
+    ctlTabs1->readProperties(tabs);
+    ctlTabs1->setAccessibleName(tr("Pages"));
 
-    buildViewMenu();
+    const QRect page = twipsRect(45, 420, 10440, 7710);
+    fra1 = new ListerPage(*m_practice, m_settings, ctlTabs1);
+    fra2 = new TesterPage(*m_practice, m_settings, ctlTabs1);
+    fra3 = makeDesigned<QFrame>(ctlTabs1, "fra3", page);
+    for (QFrame* frame : {static_cast<QFrame*>(fra1), static_cast<QFrame*>(fra2)})
+        frame->setGeometry(page);
+    wbHelp = makeDesigned<HelpView>(fra3, "wbHelp", twipsRect(150, 225, 10215, 7395));
+    wbHelp->setAccessibleName(tr("Read-me"));
+    connect(ctlTabs1, &ctlTabs::TabClick, this, &frmMain::ctlTabs1_TabClick);
+}
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpHelp = mnuHelp->addAction(QStringLiteral("&Help"));
-    mnuHelpHelp->setObjectName(QStringLiteral("mnuHelpHelp"));
-    connect(mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("sep21"));
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"));
-    mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
-    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+void frmMain::connectMenus()
+{
+    connect(m_menus->mnuFileLoad, &QAction::triggered, this, &frmMain::mnuFileLoad_Click);
+    connect(m_menus->mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(m_menus->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(m_menus, &MainMenus::recentFileChosen, this, &frmMain::mnuFileMRUF_Click);
+    connect(m_menus, &MainMenus::readingFaceChosen, this, &frmMain::chooseReadingFont);
+    connect(m_menus->mnuViewZoomIn, &QAction::triggered, this,
+            [this] { setZoom(zoom::in(m_settings.zoomPercent())); });
+    connect(m_menus->mnuViewZoomOut, &QAction::triggered, this,
+            [this] { setZoom(zoom::out(m_settings.zoomPercent())); });
+    connect(m_menus->mnuViewActualSize, &QAction::triggered, this,
+            [this] { setZoom(zoom::kActualSize); });
+    connect(m_menus->mnuViewFind, &QAction::triggered, this, &frmMain::mnuViewFind_Click);
+    connect(m_menus->mnuViewProgress, &QAction::triggered, this, &frmMain::mnuViewProgress_Click);
+    connect(m_menus->mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
+    connect(m_menus->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+}
+
+// A new range is shown in the lists and both pages start again on it.
+void frmMain::showAppliedRange()
+{
+    m_rangeBar->ApplyRange();
+    fra2->showTestFromStart();
+    fra1->showListingFromStart();
 }
 
 void frmMain::Form_Load(const QString& listToOpen)
 {
     wbHelp->setOffline(true);
-    lblTimeTaken->setText(QStringLiteral("0 sec"));
-    Timer1->setEnabled(false);
     buildRecentFileMenu();
     setWindowTitle(baseCaption());
     openStartingList(listToOpen);
     {
         // Without a list the restart of the stored tab's page has nothing to say at start-up.
-        const QSignalBlocker quiet(colItems.isEmpty() ? ctlTabs1 : nullptr);
+        const QSignalBlocker quiet(m_practice->hasList() ? nullptr : ctlTabs1);
         ctlTabs1->setSelectedTab(m_settings.activeTab());
     }
-    sdrListingSpeed->setValue(3);
-    sdrListingSpeed->setValue(m_settings.listerSpeed());
-    sdrListingSpeed_ValueChanged(); // an unchanged value raised no event
-    chkRestartListing->setChecked(m_settings.restartListing());
-    chkRecallFirst->setChecked(m_settings.recallFirst());
-    chkLookAlikes->setChecked(m_settings.lookAlikes());
+    fra1->restoreSettings(m_settings);
+    fra2->restoreSettings(m_settings);
     strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));
-    Splitter1->setChild1(lstList);
-    Splitter1->setChild2(txtCompleteText);
-    Splitter1->setSplitPercent(m_settings.splitPercent());
-    cmbLineFrom->move(cmbFrom->pos());
-    cmbLineTo->move(cmbTo->pos());
-    ShowComboFromTo();
     wbHelp->setOffline(true);
     wbHelp->navigate(m_programFolder + QStringLiteral("/ZV_Readme.htm"));
     wbHelp->setOffline(true);
@@ -255,12 +194,12 @@ void frmMain::openStartingList(const QString& listToOpen)
         if (!QFileInfo(path).isFile())
             showNoItemSelectedMessage(this);
     }
-    const QString mostRecent = mnuFileMRUF[0]->data().toString();
+    const QString mostRecent = m_menus->recentFile(0);
     // A recent file that vanished is skipped silently at start-up.
     if (mostRecent.isEmpty() || !QFileInfo(mostRecent).isFile())
         return;
     if (LoadZVFFile(mostRecent))
-        restoreStoredRange();
+        m_practice->restoreRange({m_settings.fromRange(), m_settings.toRange()});
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -269,16 +208,24 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// The range kept is the practised one, whatever the lists show.
 void frmMain::Form_Unload()
 {
-    m_settings.setListerSpeed(sdrListingSpeed->Value());
+    m_settings.setListerSpeed(fra1->speedSlider()->Value());
     m_settings.setActiveTab(ctlTabs1->SelectedTab());
-    m_settings.setFromRange(cmbFrom->currentIndex());
-    m_settings.setToRange(cmbTo->currentIndex());
-    m_settings.setRestartListing(chkRestartListing->isChecked());
-    m_settings.setSplitPercent(Splitter1->SplitPercent());
+    const Practice::StoredRange range = m_practice->storedRange();
+    m_settings.setFromRange(range.from);
+    m_settings.setToRange(range.to);
+    m_settings.setRestartListing(fra1->restartOnFinish());
+    m_settings.setSplitPercent(fra1->splitter()->SplitPercent());
     m_settings.sync();
-    colItems.clear();
+}
+
+// The look-alike index may be built once the window shows, never on the start-up path.
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    m_practice->allowLookAlikeIndex();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -291,12 +238,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     // Enter presses the manual-listing button, the window's default button while it is shown.
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    QPushButton* manual = fra1->manualListingButton();
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-        modifiers == Qt::NoModifier && cmdManualListing->isVisible()) {
-        cmdManualListing->click();
+        modifiers == Qt::NoModifier && manual->isVisible()) {
+        manual->click();
         return true;
     }
-    return Form_KeyPress(key->text());
+    // The digits answer the Tester only while its page is shown; elsewhere they are the
+    // focused control's.
+    return ctlTabs1->SelectedTab() == 2 && fra2->Form_KeyPress(key->text());
 }
 
 void frmMain::mnuFileLoad_Click()
@@ -319,7 +269,7 @@ void frmMain::mnuFileNew_Click()
 {
     frmNew editor(m_programFolder, this);
     editor.setUserFolder(m_userFolder);
-    editor.editor()->setFont(readingFontAtZoom(false));
+    editor.editor()->setFont(readingFontAtZoom(m_settings, false));
     connect(&editor, &frmNew::listSaved, this, [this](const QString& path) { LoadZVFFile(path); });
     editor.exec();
 }
@@ -365,26 +315,12 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuFileMRUF_Click(int index)
 {
-    LoadZVFFile(mnuFileMRUF[index]->data().toString());
+    LoadZVFFile(m_menus->recentFile(index));
 }
 
 void frmMain::buildRecentFileMenu()
 {
-    const QStringList entries = recentfiles::menuEntries(m_settings.recentFiles());
-    bool anyShown = false;
-    for (int k = 0; k < recentfiles::kShown; ++k) {
-        const QString path = entries.value(k);
-        mnuFileMRUF[k]->setVisible(!path.isEmpty());
-        mnuFileMRUF[k]->setData(path);
-        mnuFileMRUF[k]->setText(path.isEmpty() ? QString() : recentfiles::menuCaption(k + 1, path));
-        anyShown = anyShown || !path.isEmpty();
-    }
-    mnuFileSep->setVisible(anyShown);
-}
-
-void frmMain::addToRecentFiles(const QString& path)
-{
-    m_settings.setRecentFiles(recentfiles::add(m_settings.recentFiles(), path));
+    m_menus->showRecentFiles(recentfiles::menuEntries(m_settings.recentFiles()));
 }
 
 bool frmMain::LoadZVFFile(const QString& strZVFFile, bool wordMode)
@@ -399,27 +335,42 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile, bool wordMode)
         showErrorMessage(this, list.message);
         return false;
     }
-
-    blnWordMode = wordMode;
-    colItems = std::move(list.items.items);
-    m_finder.reset(); // made again for this list when asked
-    m_lookAlikes.reset();
-    {
-        // The old selection of the line lists means nothing for the new lines; the range
-        // applied below shows itself in them.
-        const QSignalBlocker fromBlocker(cmbLineFrom);
-        const QSignalBlocker toBlocker(cmbLineTo);
-        m_lines->setLines(std::move(list.items.lines));
-    }
-    FillRangeCombos(); // the whole list, which in word mode the line lists show too
-
     strLastOpenFolder = list.folder;
     m_settings.setLastOpenFolder(strLastOpenFolder);
     setWindowTitle(baseCaption() + QStringLiteral(" [ ") + list.title + QStringLiteral(" ]"));
-    strListName = list.name;
-    m_listTitle = list.title;
-    ShowComboFromTo();
-    addToRecentFiles(strZVFFile);
+    m_practice->open(std::move(list), wordMode); // the whole list, which the lists then show
+    m_settings.setRecentFiles(recentfiles::add(m_settings.recentFiles(), strZVFFile));
     buildRecentFileMenu();
     return true;
+}
+
+// A history that cannot be used is said once; practice goes on without it.
+void frmMain::reportHistoryTrouble(const QString& reason)
+{
+    MessageBox::inform(this,
+                       tr("The practice history in \u201C%1\u201D cannot be used: %2.\r\n"
+                          "Practice goes on; picks are not remembered until Zorvel starts "
+                          "again.")
+                           .arg(m_historyPath, reason),
+                       tr("Practice history"));
+}
+
+void frmMain::ctlTabs1_TabClick(int&, int& NewTab)
+{
+    if (NewTab == 1)
+        fra1->cmdRestartListing_Click();
+    else if (NewTab == 2)
+        fra2->cmdRestartTest_Click();
+}
+
+void frmMain::mnuHelpHelp_Click()
+{
+    if (ctlTabs1->SelectedTab() != 3)
+        ctlTabs1->setSelectedTab(3);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
 }

@@ -1,81 +1,30 @@
 // frmMain: the View menu, which sets the face and the size of the Arabic text in the practice
-// lists, the full text and the New list editor.
+// lists, the full text and the New list editor, finds a passage and shows the progress; and the
+// arrangement of the pages in the window's size.
 
 #include "frmMain.h"
 
-#include "LineListModel.h"
+#include "HelpView.h"
+#include "ListerPage.h"
+#include "MainMenus.h"
+#include "TesterPage.h"
 #include "common/twips.h"
 #include "frmFind.h"
 #include "frmProgress.h"
 #include "listmessages.h"
+#include "mainlayout.h"
 #include "readingfonts.h"
+#include "splitter/Splitter.h"
+#include "tabs/ctlTabs.h"
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
 #include "zoom.h"
 
-#include <QActionGroup>
 #include <QFontInfo>
-#include <QMenu>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QWheelEvent>
-
-void frmMain::buildViewMenu()
-{
-    mnuView = menuBar()->addMenu(tr("&View"));
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewFont = mnuView->addMenu(tr("Arabic &Font"));
-    mnuViewFont->setObjectName(QStringLiteral("mnuViewFont"));
-    // Asking the font system for every face that writes Arabic takes a while: not at start-up.
-    connect(mnuViewFont, &QMenu::aboutToShow, this, &frmMain::fillFontMenu);
-    mnuView->addSeparator();
-    QAction* in = mnuView->addAction(tr("Zoom &In"));
-    in->setObjectName(QStringLiteral("mnuViewZoomIn"));
-    in->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    connect(in, &QAction::triggered, this, [this] { setZoom(zoom::in(m_settings.zoomPercent())); });
-    QAction* out = mnuView->addAction(tr("Zoom &Out"));
-    out->setObjectName(QStringLiteral("mnuViewZoomOut"));
-    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    connect(out, &QAction::triggered, this,
-            [this] { setZoom(zoom::out(m_settings.zoomPercent())); });
-    QAction* actual = mnuView->addAction(tr("&Actual Size"));
-    actual->setObjectName(QStringLiteral("mnuViewActualSize"));
-    actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    connect(actual, &QAction::triggered, this, [this] { setZoom(zoom::kActualSize); });
-    mnuView->addSeparator();
-    QAction* find = mnuView->addAction(tr("&Find..."));
-    find->setObjectName(QStringLiteral("mnuViewFind"));
-    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(find, &QAction::triggered, this, &frmMain::mnuViewFind_Click);
-    QAction* progress = mnuView->addAction(tr("&Progress..."));
-    progress->setObjectName(QStringLiteral("mnuViewProgress"));
-    progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(progress, &QAction::triggered, this, &frmMain::mnuViewProgress_Click);
-}
-
-void frmMain::fillFontMenu()
-{
-    if (!mnuViewFont->isEmpty())
-        return;
-    auto* faces = new QActionGroup(mnuViewFont);
-    for (const QString& family : readingFonts()) {
-        QAction* face = mnuViewFont->addAction(family);
-        face->setCheckable(true);
-        face->setData(family);
-        faces->addAction(face);
-        connect(face, &QAction::triggered, this, [this, family] { chooseReadingFont(family); });
-    }
-    checkShownFace();
-}
-
-// The face the lists show, whether chosen or the designed one's stand-in.
-void frmMain::checkShownFace()
-{
-    const QString shown = QFontInfo(lstList->Font().toQFont()).family();
-    for (QAction* face : mnuViewFont->actions())
-        face->setChecked(face->data().toString() == shown);
-}
 
 void frmMain::chooseReadingFont(const QString& family)
 {
@@ -91,13 +40,13 @@ void frmMain::setZoom(int percent)
 
 void frmMain::applyReadingFont()
 {
-    const FontRecord lists = readingFontAtZoom(true);
-    for (UniListBox* list : {lstList, lstSelected, lstSelect})
+    const FontRecord lists = readingFontAtZoom(m_settings, true);
+    for (UniListBox* list : {fra1->list(), fra2->recalled(), fra2->choices()})
         list->setFont(lists);
-    if (lstMistakes->isVisible()) // else it takes the font when it shows
-        lstMistakes->setFont(readingFontAtZoom(false, kMistakesZoom));
-    txtCompleteText->setFont(lists);
-    checkShownFace();
+    if (fra2->mistakes()->isVisible()) // else it takes the font when it shows
+        fra2->mistakes()->setFont(readingFontAtZoom(m_settings, false, kMistakesZoom));
+    fra1->completeText()->setFont(lists);
+    m_menus->showReadingFace(QFontInfo(lists.toQFont()).family());
     keepRoomForTheChoices();
     Form_Resize(); // the choices keep their room in any size
 }
@@ -107,7 +56,7 @@ void frmMain::applyReadingFont()
 void frmMain::keepRoomForTheChoices()
 {
     const double choices = choicesHeight();
-    const double recalled = pixelsToTwips(lstSelected->heightForRows(1));
+    const double recalled = pixelsToTwips(fra2->recalled()->heightForRows(1));
     // The page keeps 700 twips beside the two lists, and the client 675 beside the strip.
     const int client = twipsToPixels(choices + recalled + 700 + 675);
     setMinimumHeight(client + menuBar()->sizeHint().height());
@@ -121,7 +70,7 @@ bool frmMain::zoomByWheel(QObject* watched, QEvent* event)
     const auto* wheel = static_cast<QWheelEvent*>(event);
     if (!(wheel->modifiers() & Qt::ControlModifier) || wheel->angleDelta().y() == 0)
         return false;
-    for (UniListBox* list : {lstList, lstSelected, lstSelect}) {
+    for (UniListBox* list : {fra1->list(), fra2->recalled(), fra2->choices()}) {
         if (watched == list->hWnd()->viewport()) {
             const int zoomed = wheel->angleDelta().y() > 0 ? zoom::in(m_settings.zoomPercent())
                                                            : zoom::out(m_settings.zoomPercent());
@@ -134,72 +83,68 @@ bool frmMain::zoomByWheel(QObject* watched, QEvent* event)
 
 void frmMain::mnuViewProgress_Click()
 {
-    if (colItems.isEmpty()) {
+    if (!m_practice->hasList()) {
         showOpenFileMessage(this);
         return;
     }
-    PracticeHistory& kept = history();
-    frmProgress progress(m_listTitle, kept.sessions(m_listTitle),
-                         kept.weakestItems(m_listTitle, 50), colRange.first(), colRange.last(),
-                         readingFontAtZoom(false), this);
-    connect(&progress, &frmProgress::practise, this, &frmMain::practiseFrom);
+    frmProgress progress(m_practice->progress(), readingFontAtZoom(m_settings, false), this);
+    connect(&progress, &frmProgress::practise, m_practice, &Practice::practiseFrom);
     progress.exec();
 }
 
-// A weak item and the four after it, as a preset would choose them.
-void frmMain::practiseFrom(const QString& item)
-{
-    const qsizetype index = colItems.indexOf(item);
-    if (index < 0)
-        return; // the list no longer holds it
-    const int first = int(index) + 1;
-    applyAndRestart(colRange.chosen(first, qMin(first + 4, colRange.count())));
-}
-
-// The passages of the open list, folded once when first asked: its items, or its lines.
-const PassageFinder& frmMain::finder()
-{
-    if (m_finder)
-        return *m_finder;
-    if (!blnWordMode) {
-        m_finder.emplace(PassageFinder::itemsOf(colItems));
-    } else {
-        QList<std::pair<int, int>> lines;
-        for (int row = 0; row < m_lines->rowCount(); ++row) {
-            const QModelIndex line = m_lines->index(row);
-            lines.append({line.data(LineListModel::FirstItemRole).toInt(),
-                          line.data(LineListModel::LastItemRole).toInt()});
-        }
-        m_finder.emplace(PassageFinder::linesOf(colItems, lines));
-    }
-    return *m_finder;
-}
-
-// The passage found starts the range, which keeps its size where the list allows; in word
-// mode the range is the passage's line.
 void frmMain::mnuViewFind_Click()
 {
-    if (colItems.isEmpty()) {
+    if (!m_practice->hasList()) {
         showOpenFileMessage(this);
         return;
     }
-    frmFind find(finder(), readingFontAtZoom(false), this);
-    connect(&find, &frmFind::chosen, this, [this](int index) {
-        const PassageFinder::Passage& passage = finder().passage(index);
-        const int last = blnWordMode ? passage.last
-                                     : qMin(passage.first + colRange.size() - 1, colRange.count());
-        applyAndRestart(colRange.chosen(passage.first, last));
-    });
+    frmFind find(m_practice->finder(), readingFontAtZoom(m_settings, false), this);
+    connect(&find, &frmFind::chosen, m_practice, &Practice::chooseFound);
     find.exec();
-}
-
-FontRecord frmMain::readingFontAtZoom(bool bold, int percentOfZoom) const
-{
-    return readingFont(m_settings.arabicFont(), m_settings.zoomPercent() * percentOfZoom / 100,
-                       bold);
 }
 
 double frmMain::choicesHeight() const
 {
-    return qMax(kDesignedChoicesHeight, pixelsToTwips(lstSelect->heightForRows(4)));
+    return qMax(kDesignedChoicesHeight, pixelsToTwips(fra2->choices()->heightForRows(4)));
+}
+
+// The window's outer size in twips is its client area plus the designed frame, title bar and
+// menu: 105 x 825.
+void frmMain::Form_Resize()
+{
+    if (!fra2)
+        return; // still being built
+    auto twips = [](int pixels) { return pixelsToTwips(pixels); };
+    UniListBox* lstSelect = fra2->choices();
+    UniListBox* lstSelected = fra2->recalled();
+    Splitter* Splitter1 = fra1->splitter();
+    QLineEdit* txtAnswer = fra2->verdict();
+    MainWindowPlaces places;
+    places.tabsWidth = twips(ctlTabs1->width());
+    places.tabsHeight = twips(ctlTabs1->height());
+    places.frameWidth = twips(fra1->width());
+    places.frameHeight = twips(fra1->height());
+    // The header and all three choices stay in view whatever the font: the choice list grows
+    // upwards from its designed height, and the recalled items give it the room.
+    places.lstSelectHeight = choicesHeight();
+    places.lstSelectedHeight = twips(lstSelected->height());
+    places.splitterWidth = twips(Splitter1->width());
+    places.splitterHeight = twips(Splitter1->height());
+    places.lstListWidth = twips(fra1->list()->width());
+    places.helpHeight = twips(wbHelp->height());
+    places.txtAnswerHeight = twips(txtAnswer->height());
+    const QSize client = centralWidget()->size();
+    arrangeMainWindow(places, twips(client.width()) + 105, twips(client.height()) + 825);
+
+    auto px = [](double value) { return twipsToPixels(value); };
+    ctlTabs1->resize(px(places.tabsWidth), px(places.tabsHeight));
+    for (QFrame* frame : {static_cast<QFrame*>(fra1), static_cast<QFrame*>(fra2), fra3})
+        frame->setGeometry(px(places.frameLeft), frame->y(), frame->width(),
+                           px(places.frameHeight));
+    lstSelect->setGeometry(lstSelect->x(), px(places.lstSelectTop), lstSelect->width(),
+                           px(places.lstSelectHeight));
+    lstSelected->resize(lstSelected->width(), px(places.lstSelectedHeight));
+    Splitter1->resize(px(places.splitterWidth), px(places.splitterHeight));
+    wbHelp->resize(wbHelp->width(), px(places.helpHeight));
+    txtAnswer->move(txtAnswer->x(), px(places.txtAnswerTop));
 }

@@ -67,34 +67,26 @@ private:
 
 } // namespace
 
-frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::Session>& sessions,
-                         const QList<PracticeHistory::ItemRecord>& weakest, int rangeFirst,
-                         int rangeLast, const FontRecord& arabic, QWidget* parent)
+frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic, QWidget* parent)
     : QDialog(parent)
-    , m_items(weakest)
+    , m_items(progress.weakest)
     , m_table(new QTableView(this))
     , m_weakest(new UniListBox(this))
 {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(tr("Progress: %1").arg(listTitle));
+    setWindowTitle(tr("Progress: %1").arg(progress.title));
     resize(720, 640);
 
-    // The latest tests of the range being practised, one point each, oldest first; more than
-    // a few hundred points would only blur the line.
-    constexpr int kCharted = 300;
-    QList<const PracticeHistory::Session*> charted;
-    for (auto it = sessions.crbegin(); it != sessions.crend() && charted.size() < kCharted; ++it)
-        if (it->first == rangeFirst && it->last == rangeLast)
-            charted.prepend(&*it);
     ProgressChartData chartData;
-    chartData.title = tr("Tests of items %1 to %2").arg(rangeFirst).arg(rangeLast);
+    chartData.title =
+        tr("Tests of items %1 to %2").arg(progress.rangeFirst).arg(progress.rangeLast);
     chartData.testAxis = tr("Test");
     chartData.timeName = tr("Time taken (seconds)");
     chartData.wrongName = tr("Wrong picks");
-    for (const PracticeHistory::Session* session : charted) {
+    for (const PracticeHistory::Session& session : progress.charted) {
         const double test = double(chartData.time.size() + 1);
-        chartData.time.append(QPointF(test, double(session->seconds)));
-        chartData.wrong.append(QPointF(test, session->wrong));
+        chartData.time.append(QPointF(test, double(session.seconds)));
+        chartData.wrong.append(QPointF(test, session.wrong));
     }
     if (const ProgressChartMaker* maker = progressChartMaker()) {
         m_chart = maker->makeChart(chartData, this);
@@ -112,7 +104,7 @@ frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::
 
     m_table->setObjectName(QStringLiteral("sessions"));
     m_table->setAccessibleName(tr("Completed tests"));
-    m_table->setModel(new SessionModel(sessions, m_table));
+    m_table->setModel(new SessionModel(progress.sessions, m_table));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     // Stretched columns: no row is measured, however many there are.
@@ -122,7 +114,7 @@ frmProgress::frmProgress(const QString& listTitle, const QList<PracticeHistory::
     m_weakest->setObjectName(QStringLiteral("weakest"));
     m_weakest->setAccessibleName(tr("Items most often missed"));
     m_weakest->setFont(arabic);
-    for (const PracticeHistory::ItemRecord& item : weakest)
+    for (const PracticeHistory::ItemRecord& item : progress.weakest)
         m_weakest->AddItem(withTabsAsGaps(
             QStringLiteral("%1 \u00D7 %2").arg(item.wrong).arg(getDisplayWords(item.text))));
     auto* weakestLabel =
@@ -150,6 +142,6 @@ void frmProgress::choose()
     const int row = m_weakest->ListIndex();
     if (row < 0 || row >= m_items.size())
         return;
-    emit practise(m_items[row].text);
+    emit practise(m_items[row].number);
     accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PracticeHistory.h"
+#include "Practice.h"
 #include "common/FontRecord.h"
 
 #include <QDialog>
@@ -8,23 +8,22 @@
 class QTableView;
 class UniListBox;
 
-// The learner's progress with the open list: a chart of the completed tests of the range being
-// practised (time taken and wrong picks), the table of every completed test, and the items
-// that drew the most wrong picks; choosing one practises the stretch that starts with it.
+// The learner's progress with the open list in its mode: a chart of the latest completed tests
+// of the range being practised (time taken and wrong picks), the table of every completed
+// test, and the items that drew the most wrong picks; choosing one practises the stretch that
+// starts with it.
 class frmProgress : public QDialog {
     Q_OBJECT
 public:
-    frmProgress(const QString& listTitle, const QList<PracticeHistory::Session>& sessions,
-                const QList<PracticeHistory::ItemRecord>& weakest, int rangeFirst, int rangeLast,
-                const FontRecord& arabic, QWidget* parent = nullptr);
+    frmProgress(const ProgressData& progress, const FontRecord& arabic, QWidget* parent = nullptr);
 
     QWidget* chart() const { return m_chart; }
     QTableView* table() const { return m_table; }
     UniListBox* weakest() const { return m_weakest; }
 
 signals:
-    // The user chose this item to practise from.
-    void practise(const QString& item);
+    // The user chose the item numbered `number` to practise from.
+    void practise(int number);
 
 private:
     void choose();

@@ -1,5 +1,7 @@
 #include "readingfonts.h"
 
+#include "ZorvelSettings.h"
+
 #include <QFontDatabase>
 
 QStringList readingFonts()
@@ -26,4 +28,9 @@ FontRecord readingFont(const QString& family, int zoomPercent, bool bold)
     if (!family.isEmpty())
         font.name = family;
     return font;
+}
+
+FontRecord readingFontAtZoom(const ZorvelSettings& settings, bool bold, int percentOfZoom)
+{
+    return readingFont(settings.arabicFont(), settings.zoomPercent() * percentOfZoom / 100, bold);
 }

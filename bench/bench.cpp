@@ -316,40 +316,57 @@ int main(int argc, char* argv[])
     // and the Progress window opened on it, each against a nearly empty history.
     listfile::Error readError;
     const QStringList items = buildItems(listfile::readFile(large, &readError), true).items;
+    const PracticeHistory::Review review{
+        QDateTime::currentDateTime(), 1, QString(), 1, 1, false, true, 2.0};
     auto historyOf = [&](const QString& name, int itemCount, int testCount) {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         database.setDatabaseName(dir.filePath(name + QStringLiteral(".sqlite")));
         PracticeHistory history(database);
+        const PracticeHistory::ListKey key = history.listFor(QStringLiteral("Large"), {}, true, {});
         database.transaction();
-        for (int i = 0; i < itemCount; ++i)
-            history.recordPick(QStringLiteral("Large"), items[i], i % 3 == 0, true);
+        for (int i = 0; i < itemCount; ++i) {
+            PracticeHistory::Review answer = review;
+            answer.number = i + 1;
+            answer.text = items[i];
+            answer.right = i % 3 == 0;
+            history.recordAnswer(key, answer);
+        }
         for (int i = 0; i < testCount; ++i)
-            history.recordSession(QStringLiteral("Large"), {QDateTime::currentDateTime(), 1, 10,
-                                                            true, 10, i % 7, 60 + i % 50});
+            history.recordSession(
+                key, {QDateTime::currentDateTime(), 1, 10, true, 10, i % 7, 60 + i % 50});
         database.commit();
-        return history;
+        return std::pair{std::move(history), key};
     };
-    PracticeHistory full = historyOf(QStringLiteral("full"), kLargeListWords, 10000);
-    PracticeHistory small = historyOf(QStringLiteral("small"), 10, 10);
+    auto [full, fullKey] = historyOf(QStringLiteral("full"), kLargeListWords, 10000);
+    auto [small, smallKey] = historyOf(QStringLiteral("small"), 10, 10);
     int picked = 0;
-    auto recordInto = [&](PracticeHistory& history) {
+    auto recordInto = [&](PracticeHistory& history, const PracticeHistory::ListKey& key) {
         return measure(101, [&] {
-            history.recordPick(QStringLiteral("Large"), items[picked++ % 10], false, true);
+            PracticeHistory::Review answer = review;
+            answer.number = picked % 10 + 1;
+            answer.text = items[picked++ % 10];
+            history.recordAnswer(key, answer);
         });
     };
-    row(QStringLiteral("record a pick, history of 80,000 items and 10,000 tests"), recordInto(full),
-        QStringLiteral("the same into a history of 10"), recordInto(small));
-    auto openProgress = [&](PracticeHistory& history) {
+    row(QStringLiteral("record an answer, history of 80,000 items and 10,000 tests"),
+        recordInto(full, fullKey), QStringLiteral("the same into a history of 10"),
+        recordInto(small, smallKey));
+    auto openProgress = [&](PracticeHistory& history, const PracticeHistory::ListKey& key) {
         return measure(9, [&] {
-            frmProgress progress(QStringLiteral("Large"), history.sessions(QStringLiteral("Large")),
-                                 history.weakestItems(QStringLiteral("Large"), 50), 1, 10,
-                                 arabicFont(20.25, false));
+            ProgressData data;
+            data.title = QStringLiteral("Large");
+            data.sessions = history.sessions(key);
+            data.rangeFirst = 1;
+            data.rangeLast = 10;
+            data.charted = data.sessions.mid(qMax<qsizetype>(0, data.sessions.size() - 300));
+            data.weakest = history.weakestItems(key, items, 50);
+            frmProgress progress(data, arabicFont(20.25, false));
             progress.show();
             QApplication::processEvents();
         });
     };
-    row(QStringLiteral("open the Progress window, 10,000 tests"), openProgress(full),
-        QStringLiteral("the same with 10 tests"), openProgress(small));
+    row(QStringLiteral("open the Progress window, 10,000 tests"), openProgress(full, fullKey),
+        QStringLiteral("the same with 10 tests"), openProgress(small, smallKey));
 
     // Finding passages as the user types, and the look-alikes' index, over 80,000 items.
     const PassageFinder finder(PassageFinder::itemsOf(items));

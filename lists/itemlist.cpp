@@ -1,5 +1,7 @@
 #include "itemlist.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr QChar kSpace = u' ';
@@ -91,4 +93,14 @@ QString getDisplayWords(QStringView item, int kShownWords)
 QString withTabsAsGaps(QString text)
 {
     return text.replace(u'\t', QStringLiteral("\u2003\u2003"));
+}
+
+int lineIndexOfItem(const QList<LineEntry>& lines, int item)
+{
+    const auto line = std::lower_bound(
+        lines.cbegin(), lines.cend(), item,
+        [](const LineEntry& entry, int number) { return entry.lastItem < number; });
+    if (line == lines.cend() || line->firstItem > item)
+        return -1;
+    return static_cast<int>(line - lines.cbegin());
 }

@@ -18,6 +18,9 @@ struct ItemList {
     QList<LineEntry> lines; // word mode only: one entry per non-blank line
 };
 
+// The index among `lines` of the line that holds item number `item`, or -1.
+int lineIndexOfItem(const QList<LineEntry>& lines, int item);
+
 // Line mode: one item per non-blank line. Word mode: one item per word, the first and last
 // word of a line marked with the line number so that a reader sees where lines begin and end.
 ItemList buildItems(QStringView text, bool wordMode);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "itemlist.h"
+#include "listfingerprint.h"
 
 #include <QString>
 
@@ -15,6 +16,7 @@ struct LoadedList {
     QString title;  // the file name less its last four characters
     QString name;   // the title's first word: the list's reference name
     ItemList items;
+    listfingerprint::Fingerprint fingerprint; // what the practice history knows the list by
 };
 
 LoadedList loadList(const QString& path, bool wordMode);

@@ -14,7 +14,10 @@ int ItemNumberModel::rowCount(const QModelIndex& parent) const
 
 QVariant ItemNumberModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_count || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= m_count)
         return {};
-    return QString::number(index.row() + 1);
+    const int number = index.row() + 1;
+    if (role == NumberRole)
+        return number;
+    return role == Qt::DisplayRole ? QVariant(QString::number(number)) : QVariant();
 }

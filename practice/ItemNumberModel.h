@@ -7,9 +7,13 @@
 class ItemNumberModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    enum Role { NumberRole = Qt::UserRole };
+
     using QAbstractListModel::QAbstractListModel;
 
     void setCount(int count);
+    // The row that shows item `number`.
+    static int rowOf(int number) { return number - 1; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -1,8 +1,21 @@
 #include "PracticeHistory.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+namespace {
+
+// Lists sharing at least this much of their lines are one list, edited or saved again.
+constexpr double kSameList = 0.5;
+
+QString isoTime(const QDateTime& time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+} // namespace
 
 PracticeHistory::PracticeHistory(QSqlDatabase database)
     : m_database(std::move(database))
@@ -13,11 +26,14 @@ PracticeHistory::PracticeHistory(QSqlDatabase database)
         fail(m_database.lastError().text());
         return;
     }
-    m_open = true;
-    // A pick is recorded at once; the write-ahead log keeps that cheap and a crash harmless.
-    run(QStringLiteral("PRAGMA journal_mode=WAL"));
-    run(QStringLiteral("PRAGMA synchronous=NORMAL"));
     m_open = upgrade();
+}
+
+PracticeHistory PracticeHistory::unusable(const QString& why)
+{
+    PracticeHistory history;
+    history.fail(why);
+    return history;
 }
 
 void PracticeHistory::fail(const QString& why)
@@ -27,110 +43,341 @@ void PracticeHistory::fail(const QString& why)
         m_error = why.isEmpty() ? QStringLiteral("the practice history cannot be used") : why;
 }
 
-bool PracticeHistory::run(const QString& statement)
+bool PracticeHistory::exec(QSqlQuery& query)
 {
-    QSqlQuery query(m_database);
-    if (query.exec(statement))
+    if (query.exec())
         return true;
-    fail(query.lastError().text());
+    // The driver's and the database's texts can say the same; one is enough.
+    const QSqlError error = query.lastError();
+    fail(error.databaseText().isEmpty() ? error.text() : error.databaseText());
     return false;
 }
 
-// Version 1 kept the items only; later versions add to it and never drop what it kept.
+bool PracticeHistory::run(const QString& statement)
+{
+    QSqlQuery query(m_database);
+    query.prepare(statement);
+    return exec(query);
+}
+
+// The version is read before anything is written: a file of a newer Zorvel stays as it is, and
+// an up-to-date one is not written at all.
 bool PracticeHistory::upgrade()
 {
     QSqlQuery version(m_database);
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
-        fail(version.lastError().text());
+        fail(version.lastError().databaseText());
         return false;
     }
     const int found = version.value(0).toInt();
+    version.finish();
     if (found > kSchemaVersion) {
         fail(QStringLiteral("the practice history was written by a newer Zorvel"));
         return false;
     }
-    if (found < 1 &&
-        !run(QStringLiteral("CREATE TABLE IF NOT EXISTS items (list TEXT NOT NULL, item TEXT "
-                            "NOT NULL, right_first INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT "
-                            "NULL DEFAULT 0, PRIMARY KEY (list, item))")))
+    m_open = true;
+    // A pick is recorded at once; the write-ahead log keeps that cheap and a crash harmless.
+    if (!run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+        !run(QStringLiteral("PRAGMA synchronous=NORMAL")))
         return false;
-    if (found < 2 &&
-        !(run(QStringLiteral("CREATE TABLE IF NOT EXISTS sessions (id INTEGER PRIMARY KEY, list "
-                             "TEXT NOT NULL, finished TEXT NOT NULL, first INTEGER, last "
-                             "INTEGER, word_mode INTEGER, right INTEGER, wrong INTEGER, seconds "
-                             "INTEGER)")) &&
-          run(QStringLiteral("CREATE INDEX IF NOT EXISTS sessions_list ON sessions (list, id)"))))
+    if (found == kSchemaVersion)
+        return true;
+    // All or nothing: a failed upgrade leaves the file as the older version wrote it.
+    m_database.transaction();
+    const bool done =
+        run(QStringLiteral("CREATE TABLE lists (id INTEGER PRIMARY KEY, title TEXT NOT NULL, "
+                           "fingerprint BLOB NOT NULL DEFAULT x'')")) &&
+        run(QStringLiteral("CREATE INDEX lists_title ON lists (title)")) &&
+        run(QStringLiteral("CREATE TABLE legacy_items (list INTEGER NOT NULL, text TEXT NOT "
+                           "NULL, right_first INTEGER NOT NULL, wrong INTEGER NOT NULL)")) &&
+        run(QStringLiteral("CREATE TABLE legacy_confusions (list INTEGER NOT NULL, item TEXT NOT "
+                           "NULL, other TEXT NOT NULL, count INTEGER NOT NULL)")) &&
+        run(QStringLiteral("CREATE TABLE new_sessions (id INTEGER PRIMARY KEY, list INTEGER NOT "
+                           "NULL, finished TEXT NOT NULL, first INTEGER, last INTEGER, word_mode "
+                           "INTEGER, right INTEGER, wrong INTEGER, seconds INTEGER)")) &&
+        (found == 0 || upgradeTextKeyedTables(found)) &&
+        run(QStringLiteral("ALTER TABLE new_sessions RENAME TO sessions")) &&
+        run(QStringLiteral("CREATE INDEX sessions_list ON sessions (list, word_mode, id)")) &&
+        run(QStringLiteral("CREATE TABLE items (list INTEGER NOT NULL, word_mode INTEGER NOT "
+                           "NULL, position INTEGER NOT NULL, text TEXT NOT NULL, right_first "
+                           "INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0, "
+                           "PRIMARY KEY (list, word_mode, position))")) &&
+        run(QStringLiteral("CREATE TABLE confusions (list INTEGER NOT NULL, word_mode INTEGER NOT "
+                           "NULL, item INTEGER NOT NULL, other INTEGER NOT NULL, count INTEGER "
+                           "NOT NULL DEFAULT 0, PRIMARY KEY (list, word_mode, item, other))")) &&
+        run(QStringLiteral(
+            "CREATE TABLE reviews (id INTEGER PRIMARY KEY, list INTEGER NOT NULL, "
+            "word_mode INTEGER NOT NULL, position INTEGER NOT NULL, text TEXT NOT "
+            "NULL, at TEXT NOT NULL, picked_row INTEGER, picked_item INTEGER, right INTEGER, "
+            "first_try INTEGER, seconds REAL)")) &&
+        run(QStringLiteral("CREATE INDEX reviews_list ON reviews (list, word_mode, id)")) &&
+        run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    if (!done || !m_database.commit()) {
+        m_database.rollback();
+        fail(m_database.lastError().databaseText());
         return false;
-    if (found < 3 &&
-        !run(QStringLiteral("CREATE TABLE IF NOT EXISTS confusions (list TEXT NOT NULL, item TEXT "
-                            "NOT NULL, other TEXT NOT NULL, count INTEGER NOT NULL DEFAULT 0, "
-                            "PRIMARY KEY (list, item, other))")))
-        return false;
-    return run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    }
+    return true;
 }
 
-void PracticeHistory::recordPick(const QString& list, const QString& item, bool right,
-                                 bool firstTry)
+// Versions 1 to 3 knew a list by its title and an item by its text. Their lists become lists
+// without content yet (the first list opened under that title takes them), their tests keep
+// their mode and range, and their items and confusions wait for their places in the list.
+bool PracticeHistory::upgradeTextKeyedTables(int found)
 {
-    if (!m_open || (right && !firstTry))
-        return;
-    QSqlQuery query(m_database);
-    query.prepare(right
-                      ? QStringLiteral("INSERT INTO items (list, item, right_first) VALUES "
-                                       "(?, ?, 1) ON CONFLICT (list, item) DO UPDATE SET "
-                                       "right_first = right_first + 1")
-                      : QStringLiteral("INSERT INTO items (list, item, wrong) VALUES (?, ?, 1) "
-                                       "ON CONFLICT (list, item) DO UPDATE SET wrong = wrong + 1"));
-    query.addBindValue(list);
-    query.addBindValue(item);
-    if (!query.exec())
-        fail(query.lastError().text());
+    return (found >= 2 ||
+            run(QStringLiteral("CREATE TABLE IF NOT EXISTS sessions (id INTEGER PRIMARY KEY, "
+                               "list TEXT NOT NULL, finished TEXT NOT NULL, first INTEGER, last "
+                               "INTEGER, word_mode INTEGER, right INTEGER, wrong INTEGER, "
+                               "seconds INTEGER)"))) &&
+           (found >= 3 ||
+            run(QStringLiteral("CREATE TABLE IF NOT EXISTS confusions (list TEXT NOT NULL, item "
+                               "TEXT NOT NULL, other TEXT NOT NULL, count INTEGER NOT NULL "
+                               "DEFAULT 0, PRIMARY KEY (list, item, other))"))) &&
+           run(QStringLiteral("INSERT INTO lists (title) SELECT list FROM items UNION SELECT "
+                              "list FROM sessions UNION SELECT list FROM confusions")) &&
+           run(QStringLiteral("INSERT INTO legacy_items SELECT lists.id, item, right_first, "
+                              "wrong FROM items JOIN lists ON lists.title = items.list")) &&
+           run(QStringLiteral("INSERT INTO legacy_confusions SELECT lists.id, item, other, count "
+                              "FROM confusions JOIN lists ON lists.title = confusions.list")) &&
+           run(QStringLiteral("INSERT INTO new_sessions SELECT sessions.id, lists.id, finished, "
+                              "first, last, word_mode, right, wrong, seconds FROM sessions JOIN "
+                              "lists ON lists.title = sessions.list")) &&
+           run(QStringLiteral("DROP TABLE items")) && run(QStringLiteral("DROP TABLE sessions")) &&
+           run(QStringLiteral("DROP TABLE confusions"));
 }
 
-void PracticeHistory::recordSession(const QString& list, const Session& session)
+PracticeHistory::ListKey PracticeHistory::listFor(const QString& title,
+                                                  const listfingerprint::Fingerprint& fingerprint,
+                                                  bool wordMode, const QStringList& items)
 {
     if (!m_open)
+        return {};
+    QSqlQuery query(m_database);
+    query.prepare(QStringLiteral("SELECT id, fingerprint FROM lists WHERE title = ? ORDER BY id"));
+    query.addBindValue(title);
+    if (!exec(query))
+        return {};
+    qint64 found = 0;
+    qint64 withoutContent = 0;
+    double best = kSameList;
+    QByteArray kept;
+    while (query.next()) {
+        const QByteArray bytes = query.value(1).toByteArray();
+        if (bytes.isEmpty()) {
+            withoutContent = withoutContent ? withoutContent : query.value(0).toLongLong();
+            continue;
+        }
+        const double likeness =
+            listfingerprint::likeness(fingerprint, listfingerprint::fromBytes(bytes));
+        if (likeness >= best) {
+            best = likeness;
+            found = query.value(0).toLongLong();
+            kept = bytes;
+        }
+    }
+    found = found ? found : withoutContent;
+    const QByteArray current = listfingerprint::toBytes(fingerprint);
+    QSqlQuery write(m_database);
+    if (!found) {
+        write.prepare(QStringLiteral("INSERT INTO lists (title, fingerprint) VALUES (?, ?)"));
+        write.addBindValue(title);
+        write.addBindValue(current);
+        if (!exec(write))
+            return {};
+        found = write.lastInsertId().toLongLong();
+    } else if (kept != current) {
+        // The list follows its content as it is edited.
+        write.prepare(QStringLiteral("UPDATE lists SET fingerprint = ? WHERE id = ?"));
+        write.addBindValue(current);
+        write.addBindValue(found);
+        if (!exec(write))
+            return {};
+    }
+    const ListKey key{found, wordMode};
+    placeOlderRecords(key, items);
+    return key;
+}
+
+// An item kept by its text alone takes the place of the first item with that text in this
+// mode (a line is found in line mode, a word in word mode); what is not found waits.
+void PracticeHistory::placeOlderRecords(const ListKey& key, const QStringList& items)
+{
+    struct Older {
+        QVariant row;
+        QString item;
+        QString other; // a confusion's look-alike; empty for an item's counts
+        QVariantList counts;
+    };
+    QList<Older> older;
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT rowid, text, '', right_first, wrong FROM legacy_items "
+                                 "WHERE list = ? UNION ALL SELECT -rowid, item, other, count, 0 "
+                                 "FROM legacy_confusions WHERE list = ?"));
+    query.addBindValue(key.list);
+    query.addBindValue(key.list);
+    if (!exec(query))
+        return;
+    while (query.next())
+        older.append({query.value(0),
+                      query.value(1).toString(),
+                      query.value(2).toString(),
+                      {query.value(3), query.value(4)}});
+    if (older.isEmpty())
+        return;
+    QHash<QString, int> numbers;
+    for (int k = int(items.size()); k >= 1; --k)
+        numbers.insert(items[k - 1], k);
+    m_database.transaction();
+    bool written = true;
+    for (const Older& record : std::as_const(older)) {
+        const int number = numbers.value(record.item);
+        const bool confusion = record.row.toLongLong() < 0;
+        const int other = confusion ? numbers.value(record.other) : 0;
+        if (!number || (confusion && !other))
+            continue;
+        QSqlQuery place(m_database);
+        if (confusion) {
+            place.prepare(QStringLiteral(
+                "INSERT INTO confusions (list, word_mode, item, other, count) VALUES (?, ?, ?, ?, "
+                "?) ON CONFLICT (list, word_mode, item, other) DO UPDATE SET count = count + "
+                "excluded.count"));
+            for (const QVariant& value : {QVariant(key.list), QVariant(int(key.wordMode)),
+                                          QVariant(number), QVariant(other), record.counts[0]})
+                place.addBindValue(value);
+        } else {
+            place.prepare(QStringLiteral(
+                "INSERT INTO items (list, word_mode, position, text, right_first, wrong) VALUES "
+                "(?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode, position) DO UPDATE SET "
+                "right_first = right_first + excluded.right_first, wrong = wrong + "
+                "excluded.wrong"));
+            for (const QVariant& value :
+                 {QVariant(key.list), QVariant(int(key.wordMode)), QVariant(number),
+                  QVariant(record.item), record.counts[0], record.counts[1]})
+                place.addBindValue(value);
+        }
+        QSqlQuery placed(m_database);
+        placed.prepare(confusion ? QStringLiteral("DELETE FROM legacy_confusions WHERE rowid = ?")
+                                 : QStringLiteral("DELETE FROM legacy_items WHERE rowid = ?"));
+        placed.addBindValue(qAbs(record.row.toLongLong()));
+        written = exec(place) && exec(placed);
+        if (!written)
+            break;
+    }
+    if (!written || !m_database.commit())
+        m_database.rollback();
+}
+
+void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int confusedWith)
+{
+    if (!m_open || !key.list)
+        return;
+    m_database.transaction();
+    QSqlQuery log(m_database);
+    log.prepare(QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, "
+                               "picked_row, picked_item, right, first_try, seconds) VALUES (?, ?, "
+                               "?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& value :
+         {QVariant(key.list), QVariant(int(key.wordMode)), QVariant(review.number),
+          QVariant(review.text), QVariant(isoTime(review.at)), QVariant(review.pickedRow),
+          QVariant(review.pickedItem), QVariant(int(review.right)), QVariant(int(review.firstTry)),
+          QVariant(review.seconds)})
+        log.addBindValue(value);
+    bool written = exec(log);
+    // A right pick after a wrong one adds nothing to the counts: the wrong one was counted.
+    if (written && (!review.right || review.firstTry)) {
+        // An item whose text changed since its last answer starts afresh.
+        QSqlQuery item(m_database);
+        item.prepare(QStringLiteral(
+            "INSERT INTO items (list, word_mode, position, text, right_first, wrong) VALUES (?, "
+            "?, ?, ?, ?, ?) ON CONFLICT (list, word_mode, position) DO UPDATE SET right_first = "
+            "CASE WHEN text = excluded.text THEN right_first ELSE 0 END + excluded.right_first, "
+            "wrong = CASE WHEN text = excluded.text THEN wrong ELSE 0 END + excluded.wrong, text "
+            "= excluded.text"));
+        for (const QVariant& value :
+             {QVariant(key.list), QVariant(int(key.wordMode)), QVariant(review.number),
+              QVariant(review.text), QVariant(int(review.right)), QVariant(int(!review.right))})
+            item.addBindValue(value);
+        written = exec(item);
+    }
+    if (written && confusedWith != 0) {
+        QSqlQuery confusion(m_database);
+        confusion.prepare(QStringLiteral(
+            "INSERT INTO confusions (list, word_mode, item, other, count) VALUES (?, ?, ?, ?, 1) "
+            "ON CONFLICT (list, word_mode, item, other) DO UPDATE SET count = count + 1"));
+        for (const QVariant& value : {QVariant(key.list), QVariant(int(key.wordMode)),
+                                      QVariant(review.number), QVariant(confusedWith)})
+            confusion.addBindValue(value);
+        written = exec(confusion);
+    }
+    if (!written || !m_database.commit())
+        m_database.rollback();
+}
+
+void PracticeHistory::recordSession(const ListKey& key, const Session& session)
+{
+    if (!m_open || !key.list)
         return;
     QSqlQuery query(m_database);
     query.prepare(QStringLiteral("INSERT INTO sessions (list, finished, first, last, word_mode, "
                                  "right, wrong, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value :
-         {QVariant(list), QVariant(session.finished.toUTC().toString(Qt::ISODate)),
-          QVariant(session.first), QVariant(session.last), QVariant(int(session.wordMode)),
+         {QVariant(key.list), QVariant(session.finished.toUTC().toString(Qt::ISODate)),
+          QVariant(session.first), QVariant(session.last), QVariant(int(key.wordMode)),
           QVariant(session.right), QVariant(session.wrong), QVariant(session.seconds)})
         query.addBindValue(value);
-    if (!query.exec())
-        fail(query.lastError().text());
+    exec(query);
 }
 
-QList<PracticeHistory::ItemRecord> PracticeHistory::weakestItems(const QString& list,
-                                                                 int count) const
+int PracticeHistory::confusions(const ListKey& key, int number, int other) const
 {
-    QList<ItemRecord> items;
     if (!m_open)
-        return items;
+        return 0;
     QSqlQuery query(m_database);
-    query.prepare(QStringLiteral("SELECT item, right_first, wrong FROM items WHERE list = ? AND "
-                                 "wrong > 0 ORDER BY wrong DESC, right_first ASC LIMIT ?"));
-    query.addBindValue(list);
-    query.addBindValue(count);
-    if (!query.exec())
-        return items;
-    while (query.next())
-        items.append({query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt()});
-    return items;
+    query.prepare(QStringLiteral("SELECT count FROM confusions WHERE list = ? AND word_mode = ? "
+                                 "AND item = ? AND other = ?"));
+    for (const QVariant& value :
+         {QVariant(key.list), QVariant(int(key.wordMode)), QVariant(number), QVariant(other)})
+        query.addBindValue(value);
+    return query.exec() && query.next() ? query.value(0).toInt() : 0;
 }
 
-QList<PracticeHistory::Session> PracticeHistory::sessions(const QString& list) const
+QList<PracticeHistory::ItemRecord>
+PracticeHistory::weakestItems(const ListKey& key, const QStringList& items, int count) const
+{
+    QList<ItemRecord> found;
+    if (!m_open)
+        return found;
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT position, text, right_first, wrong FROM items WHERE list "
+                                 "= ? AND word_mode = ? AND wrong > 0 ORDER BY wrong DESC, "
+                                 "right_first ASC, position ASC"));
+    query.addBindValue(key.list);
+    query.addBindValue(int(key.wordMode));
+    if (!query.exec())
+        return found;
+    while (found.size() < count && query.next()) {
+        const ItemRecord item{query.value(0).toInt(), query.value(1).toString(),
+                              query.value(2).toInt(), query.value(3).toInt()};
+        if (item.number >= 1 && item.number <= items.size() && items[item.number - 1] == item.text)
+            found.append(item);
+    }
+    return found;
+}
+
+QList<PracticeHistory::Session> PracticeHistory::sessions(const ListKey& key) const
 {
     QList<Session> found;
     if (!m_open)
         return found;
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT finished, first, last, word_mode, right, wrong, seconds "
-                                 "FROM sessions WHERE list = ? ORDER BY id"));
-    query.addBindValue(list);
+    query.prepare(QStringLiteral("SELECT finished, first, last, right, wrong, seconds FROM "
+                                 "sessions WHERE list = ? AND word_mode = ? ORDER BY id"));
+    query.addBindValue(key.list);
+    query.addBindValue(int(key.wordMode));
     if (!query.exec())
         return found;
     while (query.next()) {
@@ -138,41 +385,40 @@ QList<PracticeHistory::Session> PracticeHistory::sessions(const QString& list) c
         session.finished = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
         session.first = query.value(1).toInt();
         session.last = query.value(2).toInt();
-        session.wordMode = query.value(3).toBool();
-        session.right = query.value(4).toInt();
-        session.wrong = query.value(5).toInt();
-        session.seconds = query.value(6).toLongLong();
+        session.wordMode = key.wordMode;
+        session.right = query.value(3).toInt();
+        session.wrong = query.value(4).toInt();
+        session.seconds = query.value(5).toLongLong();
         found.append(session);
     }
     return found;
 }
 
-void PracticeHistory::recordConfusion(const QString& list, const QString& item,
-                                      const QString& other)
+QList<PracticeHistory::Review> PracticeHistory::reviews(const ListKey& key) const
 {
+    QList<Review> found;
     if (!m_open)
-        return;
+        return found;
     QSqlQuery query(m_database);
-    query.prepare(QStringLiteral("INSERT INTO confusions (list, item, other, count) VALUES (?, ?, "
-                                 "?, 1) ON CONFLICT (list, item, other) DO UPDATE SET count = "
-                                 "count + 1"));
-    query.addBindValue(list);
-    query.addBindValue(item);
-    query.addBindValue(other);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT at, position, text, picked_row, picked_item, right, "
+                                 "first_try, seconds FROM reviews WHERE list = ? AND word_mode = ? "
+                                 "ORDER BY id"));
+    query.addBindValue(key.list);
+    query.addBindValue(int(key.wordMode));
     if (!query.exec())
-        fail(query.lastError().text());
-}
-
-int PracticeHistory::confusions(const QString& list, const QString& item,
-                                const QString& other) const
-{
-    if (!m_open)
-        return 0;
-    QSqlQuery query(m_database);
-    query.prepare(QStringLiteral("SELECT count FROM confusions WHERE list = ? AND item = ? AND "
-                                 "other = ?"));
-    query.addBindValue(list);
-    query.addBindValue(item);
-    query.addBindValue(other);
-    return query.exec() && query.next() ? query.value(0).toInt() : 0;
+        return found;
+    while (query.next()) {
+        Review review;
+        review.at = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+        review.number = query.value(1).toInt();
+        review.text = query.value(2).toString();
+        review.pickedRow = query.value(3).toInt();
+        review.pickedItem = query.value(4).toInt();
+        review.right = query.value(5).toBool();
+        review.firstTry = query.value(6).toBool();
+        review.seconds = query.value(7).toDouble();
+        found.append(review);
+    }
+    return found;
 }

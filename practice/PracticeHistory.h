@@ -1,21 +1,43 @@
 #pragma once
 
+#include "listfingerprint.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
-// The memory of a learner's practice, kept in an embedded SQLite database: for every item of
-// every list how often it was picked right at the first try and how often a wrong row was
-// picked while it was the one to pick, and every completed test. Items are known by their
-// list's title and their text, so a list that is moved or saved again keeps its history.
+// The memory of a learner's practice, kept in an embedded SQLite database: every answer as a
+// review, and from them for every item how often it was picked right at the first try and how
+// often a wrong row was picked while it was the one to pick, the look-alikes taken for it, and
+// every completed test. A list is known by its title and its content (a list moved or saved
+// again keeps its history, another list of the same title does not share it); an item by its
+// list, its mode and its position, with its text, so that an edited line starts afresh.
 // A database that cannot be opened or written leaves the history off; practice goes on.
 class PracticeHistory {
 public:
-    // 1: the items alone; 2: the completed tests as well; 3: the look-alikes taken for items.
-    static constexpr int kSchemaVersion = 3;
+    // 1: the items alone; 2: the completed tests as well; 3: the look-alikes taken for items;
+    // 4: lists known by their content, items by their mode and position, the review log.
+    static constexpr int kSchemaVersion = 4;
 
+    // A list in one mode, as the history knows it.
+    struct ListKey {
+        qint64 list = 0;
+        bool wordMode = false;
+    };
+    struct Review {
+        QDateTime at;
+        int number = 0; // the item that was to be picked
+        QString text;
+        int pickedRow = 0;  // 1 to 3
+        int pickedItem = 0; // the item behind the row picked
+        bool right = false;
+        bool firstTry = true;
+        double seconds = 0; // since the item was offered
+    };
     struct ItemRecord {
+        int number = 0;
         QString text;
         int rightFirst = 0;
         int wrong = 0;
@@ -32,30 +54,42 @@ public:
 
     // No history: every record is dropped, every question answered with nothing.
     PracticeHistory() = default;
+    // No history, and why: its file cannot be reached.
+    static PracticeHistory unusable(const QString& why);
     // Opens the database `database` names (its connection already made with its file name),
-    // making or upgrading its tables.
+    // making or upgrading its tables. A file of a newer version is refused untouched.
     explicit PracticeHistory(QSqlDatabase database);
 
     bool isOpen() const { return m_open; }
     // Why the history is off; empty while it works.
     QString error() const { return m_error; }
 
-    // A pick of the item `item` of list `list`: right at the first try, or a wrong row picked.
-    void recordPick(const QString& list, const QString& item, bool right, bool firstTry);
-    void recordSession(const QString& list, const Session& session);
-    // A look-alike `other` picked while `item` was the one to pick.
-    void recordConfusion(const QString& list, const QString& item, const QString& other);
-    // How often `other` was taken for `item`.
-    int confusions(const QString& list, const QString& item, const QString& other) const;
+    // The list titled `title` whose content is like `fingerprint`, made when it is new. Items
+    // kept by an older version under their text alone find their place in `items`.
+    ListKey listFor(const QString& title, const listfingerprint::Fingerprint& fingerprint,
+                    bool wordMode, const QStringList& items);
 
-    // The items that drew the most wrong picks, worst first.
-    QList<ItemRecord> weakestItems(const QString& list, int count) const;
-    // The completed tests, oldest first.
-    QList<Session> sessions(const QString& list) const;
+    // An answer: the review row, the item's counts and, when a look-alike elsewhere in the list
+    // was picked (`confusedWith`), the confusion.
+    void recordAnswer(const ListKey& key, const Review& review, int confusedWith = 0);
+    void recordSession(const ListKey& key, const Session& session);
+
+    // How often item `other` was taken for item `number`.
+    int confusions(const ListKey& key, int number, int other) const;
+    // The items that drew the most wrong picks, worst first; `items` is the open list, and an
+    // item whose text changed since is left out.
+    QList<ItemRecord> weakestItems(const ListKey& key, const QStringList& items, int count) const;
+    // The completed tests in this mode, oldest first.
+    QList<Session> sessions(const ListKey& key) const;
+    // Every answer in this mode, oldest first.
+    QList<Review> reviews(const ListKey& key) const;
 
 private:
     bool upgrade();
+    bool upgradeTextKeyedTables(int found);
+    void placeOlderRecords(const ListKey& key, const QStringList& items);
     bool run(const QString& statement);
+    bool exec(class QSqlQuery& query);
     void fail(const QString& why);
 
     QSqlDatabase m_database;

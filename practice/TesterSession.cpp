@@ -26,6 +26,7 @@ void TesterSession::restart(const PracticeRange& range)
     m_clockStarted = false;
     m_mistakes.clear();
     offerChoices();
+    m_offeredSeconds = tickSeconds();
 }
 
 // The next item and up to two after it, drawn one at a time from what is left of them.
@@ -86,6 +87,9 @@ TesterSession::Answer TesterSession::pick(int index)
     // Items with the same label are interchangeable: the row is all the user sees. With
     // look-alikes the rows tell the items apart, and the items are compared.
     const int picked = m_choiceNumbers.at(index);
+    answer.picked = picked;
+    const double now = tickSeconds();
+    answer.seconds = now - m_offeredSeconds;
     const bool right = m_lookAlikeOf ? m_range.byNumber(picked) == m_range.byNumber(m_next)
                                      : answer.row == getDisplayWords(m_range.byNumber(m_next));
     if (right) {
@@ -93,6 +97,7 @@ TesterSession::Answer TesterSession::pick(int index)
         ++m_right;
         ++m_next;
         offerChoices();
+        m_offeredSeconds = now;
     } else {
         answer.verdict = Verdict::Wrong;
         if (picked < m_next || picked >= m_next + kOffered)
@@ -105,7 +110,7 @@ TesterSession::Answer TesterSession::pick(int index)
 
 double TesterSession::tickSeconds() const
 {
-    return double(m_tickCount()) / 1000.0;
+    return m_tickCount ? double(m_tickCount()) / 1000.0 : 0.0;
 }
 
 qint64 TesterSession::elapsedSeconds() const

@@ -22,6 +22,8 @@ public:
         QString row;          // the text of the row picked
         bool firstTry = true; // no wrong row was picked for this item before
         int confusedWith = 0; // a look-alike picked instead: its item number
+        int picked = 0;       // the item behind the row picked
+        double seconds = 0;   // since the item to pick was offered
     };
     struct Mistake {
         int number = 0; // the item that drew wrong picks
@@ -81,4 +83,5 @@ private:
     bool m_clockStarted = false;
     QHash<int, int> m_mistakes; // wrong picks by item number, this test
     qint64 m_startSeconds = 0;
+    double m_offeredSeconds = 0; // when the item to pick was offered
 };

@@ -196,7 +196,10 @@ void tst_history::lookAlikeChoicesAreOffered()
         QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
     database.setDatabaseName(d.program.dataFolder() + QStringLiteral("/zorvel/progress.sqlite"));
     PracticeHistory history(database);
-    QCOMPARE(history.confusions(QStringLiteral("Name"), verse48, verse123), 1);
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("Name"),
+                        listfingerprint::of(list.join(QStringLiteral("\r\n"))), false, list);
+    QCOMPARE(history.confusions(key, 1, int(list.size())), 1);
 }
 
 QTEST_MAIN(tst_history)

@@ -1,22 +1,10 @@
 #include "LineListModel.h"
 
-#include <algorithm>
-
 void LineListModel::setLines(QList<LineEntry> lines)
 {
     beginResetModel();
     m_lines = std::move(lines);
     endResetModel();
-}
-
-int LineListModel::rowOfItem(int item) const
-{
-    const auto line = std::lower_bound(
-        m_lines.cbegin(), m_lines.cend(), item,
-        [](const LineEntry& entry, int number) { return entry.lastItem < number; });
-    if (line == m_lines.cend() || line->firstItem > item)
-        return -1;
-    return static_cast<int>(line - m_lines.cbegin());
 }
 
 int LineListModel::rowCount(const QModelIndex& parent) const

@@ -15,9 +15,6 @@ public:
 
     void setLines(QList<LineEntry> lines);
 
-    // The row of the line that holds item number `item`, or -1.
-    int rowOfItem(int item) const;
-
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 

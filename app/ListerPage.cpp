@@ -1,0 +1,213 @@
+#include "ListerPage.h"
+
+#include "Practice.h"
+#include "ZorvelSettings.h"
+#include "accessibility/announce.h"
+#include "common/IntervalTimer.h"
+#include "common/PropertyBag.h"
+#include "common/designed.h"
+#include "itemlist.h"
+#include "listerdesign.h"
+#include "listing.h"
+#include "listmessages.h"
+#include "pagecontrols.h"
+#include "slider/RailSlider.h"
+#include "splitter/Splitter.h"
+#include "unilistbox/UniListBox.h"
+#include "unitext/UniText.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+
+ListerPage::ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* parent)
+    : QFrame(parent)
+    , m_practice(practice)
+    , m_settings(settings)
+    , Timer2(new IntervalTimer(this))
+{
+    setObjectName(QStringLiteral("fra1"));
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    // The list and the full text share the splitter's area, the list above.
+    Splitter1 = makeDesigned<Splitter>(this, "Splitter1", twipsRect(60, 150, 7860, 7485));
+    PropertyBag splitter;
+    splitter.write(QStringLiteral("Orientation"), -1);
+    splitter.write(QStringLiteral("SplitPercent"), 60);
+    splitter.write(QStringLiteral("SplitterWidth"), 50);
+    Splitter1->readProperties(splitter);
+    lstList = makeArabicList(Splitter1, "lstList", twipsRect(15, 75, 7770, 5790));
+    txtCompleteText =
+        makeDesigned<UniText>(Splitter1, "txtCompleteText", twipsRect(45, 5910, 7710, 1530));
+    txtCompleteText->setProperties(txtCompleteTextProperties());
+
+    cmdRestartListing =
+        makeDesigned<QPushButton>(this, "cmdRestartListing", twipsRect(8400, 285, 1605, 375),
+                                  QStringLiteral("&Restart Listing"));
+    chkRestartListing =
+        makeDesigned<QCheckBox>(this, "chkRestartListing", twipsRect(8445, 690, 1500, 525),
+                                QStringLiteral("Restart on finish"));
+    chkRestartListing->setChecked(true);
+    makeCaption(this, "Label4", twipsRect(8295, 1320, 1860, 225), QStringLiteral("Listing Speed"));
+    sdrListingSpeed =
+        makeDesigned<RailSlider>(this, "sdrListingSpeed", twipsRect(8595, 1620, 1260, 240));
+    PropertyBag slider;
+    slider.write(QStringLiteral("Orientation"), 0);
+    slider.write(QStringLiteral("Max"), 6);
+    slider.write(QStringLiteral("Value"), 3);
+    slider.write(QStringLiteral("SliderIcon"), knobPicture());
+    sdrListingSpeed->readProperties(slider);
+    sdrListingSpeed->resize(sdrListingSpeed->size()); // lays the read properties out
+    QStringList speeds;
+    for (int value = 0; const std::optional<listing::Speed> speed = listing::speed(value); ++value)
+        speeds.append(speed->caption);
+    sdrListingSpeed->setValueCaptions(speeds);
+    lblSpeed = makeDesigned<QLabel>(this, "lblSpeed", twipsRect(8280, 1965, 1935, 225));
+    lblSpeed->setAlignment(Qt::AlignCenter);
+    cmdManualListing =
+        makeDesigned<QPushButton>(this, "cmdManualListing", twipsRect(8280, 2340, 2010, 450),
+                                  QStringLiteral("&List Next Item (Enter Key)"));
+    cmdManualListing->hide();
+    chkRecallFirst = makeDesigned<QCheckBox>(this, "chkRecallFirst",
+                                             twipsRect(8445, 3000, 1800, 300), tr("Re&call first"));
+    chkRecallFirst->setToolTip(tr("Show each entry's start first, and the whole at the next step"));
+    nameForScreenReaders();
+
+    connect(Timer2, &IntervalTimer::timeout, this, &ListerPage::Timer2_Timer);
+    connect(cmdRestartListing, &QPushButton::clicked, this, &ListerPage::cmdRestartListing_Click);
+    connect(cmdManualListing, &QPushButton::clicked, this, &ListerPage::cmdManualListing_Click);
+    connect(sdrListingSpeed, &RailSlider::ValueChanged, this,
+            &ListerPage::sdrListingSpeed_ValueChanged);
+    connect(chkRestartListing, &QCheckBox::toggled, this, &ListerPage::chkRestartListing_Click);
+    connect(chkRecallFirst, &QCheckBox::toggled, this, &ListerPage::chkRecallFirst_Click);
+    connect(lstList, &UniListBox::Click, this, &ListerPage::lstList_Click);
+    connect(lstList, &UniListBox::DblClick, this, &ListerPage::lstList_DblClick);
+}
+
+void ListerPage::nameForScreenReaders()
+{
+    Splitter1->setAccessibleName(tr("Divider between the listed items and the complete text"));
+    lstList->setAccessibleName(tr("Listed items"));
+    txtCompleteText->setAccessibleName(tr("Complete text"));
+    sdrListingSpeed->setAccessibleName(tr("Listing speed"));
+}
+
+void ListerPage::restoreSettings(const ZorvelSettings& stored)
+{
+    sdrListingSpeed->setValue(3);
+    sdrListingSpeed->setValue(stored.listerSpeed());
+    sdrListingSpeed_ValueChanged(); // an unchanged value raised no event
+    chkRestartListing->setChecked(stored.restartListing());
+    chkRecallFirst->setChecked(stored.recallFirst());
+    Splitter1->setChild1(lstList);
+    Splitter1->setChild2(txtCompleteText);
+    Splitter1->setSplitPercent(stored.splitPercent());
+}
+
+bool ListerPage::restartOnFinish() const
+{
+    return chkRestartListing->isChecked();
+}
+
+void ListerPage::cmdRestartListing_Click()
+{
+    if (m_practice.range().isEmpty()) {
+        showOpenFileMessage(window());
+        return;
+    }
+    m_practice.restartListing();
+    showListingFromStart();
+}
+
+void ListerPage::showListingFromStart()
+{
+    lstList->Clear();
+    Timer2_Timer();
+}
+
+void ListerPage::cmdManualListing_Click()
+{
+    Timer2_Timer();
+}
+
+void ListerPage::Timer2_Timer()
+{
+    const std::optional<ListerSession::Step> step = m_practice.stepListing();
+    if (step) {
+        const bool wordMode = m_practice.wordMode();
+        if (step->startedOver)
+            lstList->Clear();
+        // A prompt shows only the start of the item; its reveal replaces that row.
+        const QString shown = step->prompt
+                                  ? listing::entry(wordMode, step->number,
+                                                   listing::recallPrompt(step->text, wordMode))
+                                  : withTabsAsGaps(listing::entry(wordMode, step->number,
+                                                                  getDisplayWords(step->text)));
+        if (step->reveal) {
+            lstList->setList(lstList->NewIndex(), shown);
+        } else {
+            lstList->AddItem(shown, -1, step->number);
+            lstList->setListIndex(lstList->NewIndex());
+            if (m_practice.lister().speed() == listing::kManualSpeed)
+                putReferenceOnClipboard();
+        }
+        // A prompt keeps the whole item to itself until it is revealed.
+        txtCompleteText->setText(step->prompt ? QString() : step->text);
+        announce(lstList, step->prompt ? shown : step->text);
+    }
+    runListingClockWhenNeeded();
+}
+
+// The clock wakes the program only while a tick can show something.
+void ListerPage::runListingClockWhenNeeded()
+{
+    Timer2->setEnabled(m_practice.lister().needsClock());
+}
+
+void ListerPage::sdrListingSpeed_ValueChanged()
+{
+    cmdManualListing->hide();
+    const std::optional<listing::Speed> speed = listing::speed(sdrListingSpeed->Value());
+    if (!speed)
+        return;
+    m_practice.setListingSpeed(sdrListingSpeed->Value());
+    lblSpeed->setText(speed->caption);
+    Timer2->setInterval(m_practice.listingInterval());
+    if (sdrListingSpeed->Value() == listing::kManualSpeed)
+        cmdManualListing->show();
+    runListingClockWhenNeeded();
+}
+
+void ListerPage::chkRestartListing_Click()
+{
+    m_practice.setRestartOnFinish(chkRestartListing->isChecked());
+    runListingClockWhenNeeded();
+}
+
+void ListerPage::chkRecallFirst_Click()
+{
+    m_practice.setRecallFirst(chkRecallFirst->isChecked());
+    m_settings.setRecallFirst(chkRecallFirst->isChecked());
+    sdrListingSpeed_ValueChanged(); // the interval follows
+}
+
+void ListerPage::lstList_Click()
+{
+    const int number = lstList->ItemData(lstList->ListIndex());
+    if (m_practice.lister().range().containsNumber(number))
+        txtCompleteText->setText(m_practice.lister().range().byNumber(number));
+}
+
+void ListerPage::lstList_DblClick()
+{
+    putReferenceOnClipboard();
+}
+
+// The reference names the item the entry shows.
+void ListerPage::putReferenceOnClipboard()
+{
+    // A clipboard held elsewhere is no reason to stop the listing.
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(m_practice.reference(lstList->ItemData(lstList->ListIndex())));
+}

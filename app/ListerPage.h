@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QFrame>
+
+class IntervalTimer;
+class Practice;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class RailSlider;
+class Splitter;
+class UniListBox;
+class UniText;
+class ZorvelSettings;
+
+// The "Lister" page: it shows the items of the practised range one after another, on the
+// listing clock or one per Enter, with the whole of the latest item below. The listing itself
+// is the practice's; the page shows what each step lists.
+class ListerPage : public QFrame {
+    Q_OBJECT
+public:
+    ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* parent);
+
+    // The stored speed, restart and recall choices, and the divider's place.
+    void restoreSettings(const ZorvelSettings& stored);
+
+    void cmdRestartListing_Click();
+    // The listing the practice restarted, shown from its first step.
+    void showListingFromStart();
+
+    UniListBox* list() const { return lstList; }
+    UniText* completeText() const { return txtCompleteText; }
+    Splitter* splitter() const { return Splitter1; }
+    RailSlider* speedSlider() const { return sdrListingSpeed; }
+    bool restartOnFinish() const;
+    // The window's default button, which Enter presses while it is shown.
+    QPushButton* manualListingButton() const { return cmdManualListing; }
+
+private:
+    void nameForScreenReaders();
+    void cmdManualListing_Click();
+    void Timer2_Timer();
+    void runListingClockWhenNeeded();
+    void sdrListingSpeed_ValueChanged();
+    void chkRestartListing_Click();
+    void chkRecallFirst_Click();
+    void lstList_Click();
+    void lstList_DblClick();
+    void putReferenceOnClipboard();
+
+    Practice& m_practice;
+    ZorvelSettings& m_settings;
+    IntervalTimer* Timer2;
+
+    Splitter* Splitter1 = nullptr;
+    UniListBox* lstList = nullptr;
+    UniText* txtCompleteText = nullptr;
+    QPushButton* cmdRestartListing = nullptr;
+    QCheckBox* chkRestartListing = nullptr;
+    QCheckBox* chkRecallFirst = nullptr; // beyond the design: off unless the user ticks it
+    RailSlider* sdrListingSpeed = nullptr;
+    QLabel* lblSpeed = nullptr;
+    QPushButton* cmdManualListing = nullptr;
+};

@@ -1,0 +1,130 @@
+#include "MainMenus.h"
+
+#include "readingfonts.h"
+#include "recentfiles.h"
+
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QAction* addAction(QMenu* menu, const char* name, const QString& text,
+                   const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+MainMenus::MainMenus(QMainWindow* window)
+    : QObject(window)
+{
+    setObjectName(QStringLiteral("menus"));
+    buildFileMenu(window);
+    buildViewMenu(window);
+    buildHelpMenu(window);
+}
+
+void MainMenus::buildFileMenu(QMainWindow* window)
+{
+    mnuFile = window->menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileLoad = addAction(mnuFile, "mnuFileLoad", QStringLiteral("&Open"),
+                            QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("sepFileBeforeNew"));
+    mnuFileNew = addAction(mnuFile, "mnuFileNew", QStringLiteral("&New"),
+                           QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileSep = mnuFile->addSeparator();
+    mnuFileSep->setObjectName(QStringLiteral("mnuFileSep"));
+    for (int k = 0; k < recentfiles::kShown; ++k) {
+        mnuFileMRUF[k] = mnuFile->addAction(QString());
+        mnuFileMRUF[k]->setObjectName(QStringLiteral("mnuFileMRUF%1").arg(k + 1));
+        connect(mnuFileMRUF[k], &QAction::triggered, this, [this, k] { emit recentFileChosen(k); });
+    }
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    mnuFileExit = addAction(mnuFile, "mnuFileExit", QStringLiteral("&Exit"));
+}
+
+void MainMenus::buildViewMenu(QMainWindow* window)
+{
+    mnuView = window->menuBar()->addMenu(tr("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuViewFont = mnuView->addMenu(tr("Arabic &Font"));
+    mnuViewFont->setObjectName(QStringLiteral("mnuViewFont"));
+    // Asking the font system for every face that writes Arabic takes a while: not at start-up.
+    connect(mnuViewFont, &QMenu::aboutToShow, this, &MainMenus::fillFontMenu);
+    mnuView->addSeparator();
+    mnuViewZoomIn = addAction(mnuView, "mnuViewZoomIn", tr("Zoom &In"));
+    mnuViewZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuViewZoomOut = addAction(mnuView, "mnuViewZoomOut", tr("Zoom &Out"),
+                               QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuViewActualSize = addAction(mnuView, "mnuViewActualSize", tr("&Actual Size"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuView->addSeparator();
+    mnuViewFind =
+        addAction(mnuView, "mnuViewFind", tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuViewProgress = addAction(mnuView, "mnuViewProgress", tr("&Progress..."),
+                                QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
+void MainMenus::buildHelpMenu(QMainWindow* window)
+{
+    mnuHelp = window->menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpHelp = addAction(mnuHelp, "mnuHelpHelp", QStringLiteral("&Help"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("sep21"));
+    mnuHelpAbout = addAction(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"));
+}
+
+void MainMenus::showRecentFiles(const QStringList& paths)
+{
+    bool anyShown = false;
+    for (int k = 0; k < recentfiles::kShown; ++k) {
+        const QString path = paths.value(k);
+        mnuFileMRUF[k]->setVisible(!path.isEmpty());
+        mnuFileMRUF[k]->setData(path);
+        mnuFileMRUF[k]->setText(path.isEmpty() ? QString() : recentfiles::menuCaption(k + 1, path));
+        anyShown = anyShown || !path.isEmpty();
+    }
+    mnuFileSep->setVisible(anyShown);
+}
+
+QString MainMenus::recentFile(int index) const
+{
+    return mnuFileMRUF[index]->data().toString();
+}
+
+void MainMenus::showReadingFace(const QString& family)
+{
+    m_shownFace = family;
+    checkShownFace();
+}
+
+void MainMenus::fillFontMenu()
+{
+    if (!mnuViewFont->isEmpty())
+        return;
+    auto* faces = new QActionGroup(mnuViewFont);
+    for (const QString& family : readingFonts()) {
+        QAction* face = mnuViewFont->addAction(family);
+        face->setCheckable(true);
+        face->setData(family);
+        faces->addAction(face);
+        connect(face, &QAction::triggered, this,
+                [this, family] { emit readingFaceChosen(family); });
+    }
+    checkShownFace();
+}
+
+// The face the lists show, whether chosen or the designed one's stand-in.
+void MainMenus::checkShownFace()
+{
+    for (QAction* face : mnuViewFont->actions())
+        face->setChecked(face->data().toString() == m_shownFace);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+// The main window's menus: File (with the recent files), View (the reading face, zoom, Find,
+// Progress) and Help. The menus only tell what was chosen; the window acts.
+class MainMenus : public QObject {
+    Q_OBJECT
+public:
+    explicit MainMenus(QMainWindow* window);
+
+    // The recent-file entries, "1 path" to "5 path"; the separator shows only with some.
+    void showRecentFiles(const QStringList& paths);
+    QString recentFile(int index) const;
+    // The face the lists show, checked in the Arabic Font menu.
+    void showReadingFace(const QString& family);
+
+    QAction* mnuFileLoad = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuViewZoomIn = nullptr;
+    QAction* mnuViewZoomOut = nullptr;
+    QAction* mnuViewActualSize = nullptr;
+    QAction* mnuViewFind = nullptr;
+    QAction* mnuViewProgress = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+signals:
+    void recentFileChosen(int index);
+    void readingFaceChosen(const QString& family);
+
+private:
+    void buildFileMenu(QMainWindow* window);
+    void buildViewMenu(QMainWindow* window);
+    void buildHelpMenu(QMainWindow* window);
+    void fillFontMenu();
+    void checkShownFace();
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileSep = nullptr;
+    std::array<QAction*, 5> mnuFileMRUF{};
+    QMenu* mnuView = nullptr;
+    QMenu* mnuViewFont = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QString m_shownFace;
+};

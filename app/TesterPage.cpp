@@ -1,0 +1,258 @@
+#include "TesterPage.h"
+
+#include "Practice.h"
+#include "ZorvelSettings.h"
+#include "accessibility/announce.h"
+#include "common/IntervalTimer.h"
+#include "common/designed.h"
+#include "common/olecolor.h"
+#include "itemlist.h"
+#include "listmessages.h"
+#include "pagecontrols.h"
+#include "readingfonts.h"
+#include "testing.h"
+#include "unilistbox/UniListBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const OleColor kRightBackground = oleColor(221, 255, 221);
+const OleColor kWrongBackground = oleColor(255, 221, 221);
+
+} // namespace
+
+TesterPage::TesterPage(Practice& practice, ZorvelSettings& settings, QWidget* parent)
+    : QFrame(parent)
+    , m_practice(practice)
+    , m_settings(settings)
+    , Timer1(new IntervalTimer(this))
+{
+    setObjectName(QStringLiteral("fra2"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer1->setEnabled(false);
+    lstSelected = makeArabicList(this, "lstSelected", twipsRect(60, 180, 7800, 4350));
+    lstSelect =
+        makeArabicList(this, "lstSelect", twipsRect(75, 4590, 7770, int(kDesignedChoicesHeight)));
+    cmdRestartTest = makeDesigned<QPushButton>(
+        this, "cmdRestartTest", twipsRect(8595, 195, 1170, 330), QStringLiteral("&Restart Test"));
+    const QColor green(0, 128, 0);
+    makeCaption(this, "Label1", twipsRect(8175, 855, 840, 240), QStringLiteral("Correct"), green);
+    makeCaption(this, "Label2", twipsRect(9255, 855, 885, 195), QStringLiteral("Wrong"),
+                QColor(255, 0, 0));
+    lblCorrect =
+        makeCaption(this, "lblCorrect", twipsRect(8310, 1140, 585, 345), QStringLiteral("0"));
+    lblWrong = makeCaption(this, "lblWrong", twipsRect(9390, 1140, 585, 285), QStringLiteral("0"));
+    for (QLabel* counter : {lblCorrect, lblWrong})
+        counter->setFont(QFont()); // the counters are plain, only their captions bold
+    makeCaption(this, "Label3", twipsRect(8040, 1785, 2310, 270), QStringLiteral("Time Taken"),
+                green);
+    lblTimeTaken = makeDesigned<QLabel>(this, "lblTimeTaken", twipsRect(8055, 2070, 2295, 270));
+    lblTimeTaken->setAlignment(Qt::AlignCenter);
+    lblTimeTaken->setText(QStringLiteral("0 sec"));
+    txtAnswer = makeDesigned<QLineEdit>(this, "txtAnswer", twipsRect(8010, 7200, 825, 300));
+    txtAnswer->setReadOnly(true);
+    txtAnswer->setAlignment(Qt::AlignCenter);
+    txtAnswer->setFont(sansSerifFont(true).toQFont());
+    txtAnswer->setFocusPolicy(Qt::NoFocus);
+    QPalette answer = txtAnswer->palette();
+    answer.setColor(QPalette::Base, resolveColor(SystemColor::ButtonFace));
+    txtAnswer->setPalette(answer);
+
+    chkLookAlikes = makeDesigned<QCheckBox>(this, "chkLookAlikes", twipsRect(8100, 2430, 2250, 300),
+                                            tr("Loo&k-alike choices"));
+    chkLookAlikes->setToolTip(tr("Offer a passage elsewhere that reads like the right one"));
+    lblMistakes = makeCaption(this, "lblMistakes", twipsRect(8040, 2820, 2310, 270), tr("Mistakes"),
+                              QColor(255, 0, 0));
+    lstMistakes = makeDesigned<UniListBox>(this, "lstMistakes", twipsRect(8040, 3120, 2310, 3900));
+    lblMistakes->setBuddy(lstMistakes);
+    lblMistakes->hide();
+    lstMistakes->hide();
+    nameForScreenReaders();
+
+    connect(Timer1, &IntervalTimer::timeout, this, &TesterPage::Timer1_Timer);
+    connect(cmdRestartTest, &QPushButton::clicked, this, &TesterPage::cmdRestartTest_Click);
+    connect(chkLookAlikes, &QCheckBox::toggled, this, &TesterPage::chkLookAlikes_Click);
+    connect(lstSelect, &UniListBox::MouseDown, this, &TesterPage::lstSelect_MouseDown);
+    connect(lstSelect, &UniListBox::MouseUp, this, &TesterPage::lstSelect_MouseUp);
+    connect(lstSelect, &UniListBox::KeyDown, this,
+            [this](int KeyCode, int) { lstSelect_KeyDown(KeyCode); });
+}
+
+void TesterPage::nameForScreenReaders()
+{
+    lstSelected->setAccessibleName(tr("Recalled items"));
+    lstSelect->setAccessibleName(tr("Choices"));
+    txtAnswer->setAccessibleName(tr("Verdict"));
+    lblCorrect->setAccessibleName(tr("Correct"));
+    lblWrong->setAccessibleName(tr("Wrong"));
+    lblTimeTaken->setAccessibleName(tr("Time Taken"));
+}
+
+void TesterPage::restoreSettings(const ZorvelSettings& stored)
+{
+    chkLookAlikes->setChecked(stored.lookAlikes());
+}
+
+void TesterPage::cmdRestartTest_Click()
+{
+    if (!m_practice.hasList()) {
+        showOpenFileMessage(window());
+        return;
+    }
+    m_practice.restartTest();
+    showTestFromStart();
+}
+
+void TesterPage::showTestFromStart()
+{
+    lstSelected->Clear();
+    ShowChoices();
+    showCounts();
+    txtAnswer->clear();
+    lstSelect->setBackColor(SystemColor::WindowBackground);
+    showTimeTaken(QStringLiteral("0 sec"));
+    lblMistakes->hide();
+    lstMistakes->hide();
+    Timer1->setEnabled(false);
+}
+
+void TesterPage::ShowChoices()
+{
+    lstSelect->Clear();
+    lstSelect->AddItem(testing::kHeader);
+    for (const QString& choice : m_practice.tester().choices())
+        lstSelect->AddItem(withTabsAsGaps(choice));
+    lstSelect->setListIndex(0);
+}
+
+// A press on the list arms the pick its release makes, so that the second release of a
+// double-click, which no press of its own precedes, picks nothing.
+void TesterPage::lstSelect_MouseDown()
+{
+    m_pickArmed = true;
+}
+
+void TesterPage::lstSelect_MouseUp()
+{
+    if (std::exchange(m_pickArmed, false))
+        answerChoice(lstSelect->ListIndex());
+}
+
+// With the choices focused, Enter and Space answer the highlighted row; Up and Down move the
+// highlight, as the list does itself.
+void TesterPage::lstSelect_KeyDown(int KeyCode)
+{
+    if (KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter || KeyCode == Qt::Key_Space)
+        answerChoice(lstSelect->ListIndex());
+}
+
+// A pick of choice row `row`, however it was made: the header and rows beyond the choices
+// answer nothing.
+void TesterPage::answerChoice(int row)
+{
+    const TesterSession::Answer answer = m_practice.pick(row);
+    if (answer.verdict == TesterSession::Verdict::None)
+        return;
+    const TesterSession& tester = m_practice.tester();
+    // The clock ticks once a second from the first pick: a pick never restarts its second.
+    if (Timer1->isEnabled() != tester.isClockRunning())
+        Timer1->setEnabled(tester.isClockRunning());
+    const bool right = answer.verdict == TesterSession::Verdict::Right;
+    if (right) {
+        lstSelected->AddItem(withTabsAsGaps(
+            testing::recalledEntry(m_practice.wordMode(), answer.number, answer.row)));
+        lstSelected->setListIndex(lstSelected->NewIndex());
+        if (tester.isComplete()) {
+            lstSelect->Clear();
+            lstSelect->AddItem(testing::kComplete);
+            Timer1_Timer(); // the time shown is the time the history keeps
+            showMistakes();
+        } else {
+            ShowChoices();
+        }
+    }
+    showVerdict(right);
+    lstSelect->setListIndex(0);
+    announce(lstSelect, tester.isComplete() ? testing::kComplete : txtAnswer->text());
+}
+
+void TesterPage::showVerdict(bool right)
+{
+    showCounts();
+    lstSelect->setBackColor(right ? kRightBackground : kWrongBackground);
+    txtAnswer->setText(right ? QStringLiteral("Correct") : QStringLiteral("Wrong"));
+    QPalette palette = txtAnswer->palette();
+    palette.setColor(QPalette::Text, right ? QColor(0, 150, 0) : QColor(255, 0, 0));
+    txtAnswer->setPalette(palette);
+}
+
+// The counters read as their captions to a screen reader, with the number as description.
+void TesterPage::showCounts()
+{
+    lblCorrect->setText(QString::number(m_practice.tester().rightCount()));
+    lblWrong->setText(QString::number(m_practice.tester().wrongCount()));
+    lblCorrect->setAccessibleDescription(lblCorrect->text());
+    lblWrong->setAccessibleDescription(lblWrong->text());
+}
+
+void TesterPage::showTimeTaken(const QString& text)
+{
+    lblTimeTaken->setText(text);
+    lblTimeTaken->setAccessibleDescription(text);
+}
+
+bool TesterPage::Form_KeyPress(const QString& text)
+{
+    static const QString digits[] = {QStringLiteral("1\u0661\u06F1"),
+                                     QStringLiteral("2\u0662\u06F2"),
+                                     QStringLiteral("3\u0663\u06F3")};
+    if (text.size() != 1)
+        return false;
+    for (int row = 1; row <= 3; ++row) {
+        if (digits[row - 1].contains(text.front())) {
+            if (lstSelect->ListCount() > row) {
+                lstSelect->setListIndex(row); // seen for a moment, and by a screen reader
+                answerChoice(row);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void TesterPage::Timer1_Timer()
+{
+    showTimeTaken(testing::GetSecondsInHMSFormat(m_practice.tester().elapsedSeconds()));
+}
+
+// What the test showed: the items that drew wrong picks, worst first.
+void TesterPage::showMistakes()
+{
+    const TesterSession& tester = m_practice.tester();
+    const QList<TesterSession::Mistake> mistakes = tester.mistakes();
+    lstMistakes->setFont(readingFontAtZoom(m_settings, false, kMistakesZoom));
+    lstMistakes->Clear();
+    for (const TesterSession::Mistake& mistake : mistakes) {
+        const QString label = getDisplayWords(tester.range().byNumber(mistake.number));
+        lstMistakes->AddItem(withTabsAsGaps(QStringLiteral("%1 \u00D7 %2")
+                                                .arg(mistake.wrong)
+                                                .arg(testing::recalledEntry(
+                                                    m_practice.wordMode(), mistake.number, label))),
+                             -1, mistake.number);
+    }
+    lblMistakes->setVisible(!mistakes.isEmpty());
+    lstMistakes->setVisible(!mistakes.isEmpty());
+}
+
+void TesterPage::chkLookAlikes_Click()
+{
+    m_settings.setLookAlikes(chkLookAlikes->isChecked());
+    m_practice.setLookAlikes(chkLookAlikes->isChecked());
+    if (m_practice.hasList())
+        cmdRestartTest_Click(); // the choices change with the option
+}

@@ -1,0 +1,28 @@
+#include "pagecontrols.h"
+
+#include "common/FontRecord.h"
+#include "common/designed.h"
+#include "unilistbox/UniListBox.h"
+
+#include <QLabel>
+
+QLabel* makeCaption(QWidget* page, const char* name, const QRect& place, const QString& text,
+                    const QColor& colour)
+{
+    auto* label = makeDesigned<QLabel>(page, name, place, text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(sansSerifFont(true).toQFont());
+    if (colour.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place)
+{
+    auto* list = makeDesigned<UniListBox>(page, name, place);
+    list->setFont(arabicFont(20.25, true));
+    return list;
+}

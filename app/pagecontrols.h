@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+class QLabel;
+class QWidget;
+class UniListBox;
+
+// Controls the practice pages share in their designed look.
+
+// A bold, centred caption, in `colour` when one is given.
+QLabel* makeCaption(QWidget* page, const char* name, const QRect& place, const QString& text,
+                    const QColor& colour = {});
+
+// A list of Arabic items in the designed large bold face.
+UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place);

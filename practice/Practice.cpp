@@ -1,0 +1,226 @@
+#include "Practice.h"
+
+#include "listing.h"
+
+#include <algorithm>
+
+namespace {
+
+// "Practise from it" takes the item and this many after it, as the First 5 preset would.
+constexpr int kPractisedAfter = 4;
+// The chart shows the latest tests of the range; more points would only blur the line.
+constexpr int kCharted = 300;
+constexpr int kWeakestShown = 50;
+
+} // namespace
+
+Practice::Practice(std::mt19937 random, TesterSession::TickCounter tickCount, Clock clock,
+                   QObject* parent)
+    : QObject(parent)
+    , m_tester(random, std::move(tickCount))
+    , m_clock(std::move(clock))
+{
+}
+
+Practice::~Practice() = default;
+
+void Practice::open(LoadedList list, bool wordMode)
+{
+    blnWordMode = wordMode;
+    colItems = std::move(list.items.items);
+    m_lines = std::move(list.items.lines);
+    m_list = std::move(list);
+    m_historyKey.reset();
+    m_finder.reset(); // made again for this list when asked
+    m_lookAlikes.reset();
+    emit listOpened();
+    apply(PracticeRange(colItems));
+}
+
+void Practice::apply(const PracticeRange& range)
+{
+    colRange = range;
+    m_tester.restart(colRange);
+    m_lister.restart(colRange);
+    emit rangeApplied();
+}
+
+bool Practice::choose(int first, int last)
+{
+    if (first < 1 || last > colRange.count() || first > last)
+        return false;
+    apply(colRange.chosen(first, last));
+    return true;
+}
+
+void Practice::chooseFirst(int size)
+{
+    if (hasList())
+        apply(colRange.firstItems(size));
+}
+
+void Practice::chooseNext()
+{
+    if (hasList() && colRange.last() < colRange.count())
+        apply(colRange.next());
+}
+
+void Practice::choosePrevious()
+{
+    if (hasList() && colRange.first() > 1)
+        apply(colRange.previous());
+}
+
+void Practice::chooseFound(int passage)
+{
+    const PassageFinder::Passage& found = finder().passage(passage);
+    const int last =
+        blnWordMode ? found.last : qMin(found.first + colRange.size() - 1, colRange.count());
+    choose(found.first, last);
+}
+
+void Practice::practiseFrom(int number)
+{
+    choose(number, qMin(number + kPractisedAfter, colRange.count()));
+}
+
+Practice::StoredRange Practice::storedRange() const
+{
+    if (!hasList())
+        return {};
+    return {colRange.first() - 1, colRange.last() - 1};
+}
+
+void Practice::restoreRange(StoredRange stored)
+{
+    if (stored.from == -1 || !hasList())
+        return;
+    int first = colRange.first();
+    int last = colRange.last();
+    if (stored.from < colRange.count())
+        first = stored.from + 1;
+    if (stored.to >= 0 && stored.to < colRange.count())
+        last = stored.to + 1;
+    choose(first, last);
+}
+
+int Practice::lineOfItem(int number) const
+{
+    return lineIndexOfItem(m_lines, number);
+}
+
+int Practice::listingInterval() const
+{
+    const std::optional<listing::Speed> speed = listing::speed(m_lister.speed());
+    if (!speed)
+        return 0;
+    return m_lister.recallFirst() ? speed->interval / 2 : speed->interval;
+}
+
+QString Practice::reference(int number) const
+{
+    return listing::reference(m_list.name, number);
+}
+
+TesterSession::Answer Practice::pick(int row)
+{
+    const TesterSession::Answer answer = m_tester.pick(row - 1);
+    if (answer.verdict == TesterSession::Verdict::None)
+        return answer;
+    const bool right = answer.verdict == TesterSession::Verdict::Right;
+    const PracticeHistory::ListKey key = historyKey();
+    history().recordAnswer(key,
+                           {m_clock(), answer.number, colRange.byNumber(answer.number), row,
+                            answer.picked, right, answer.firstTry, answer.seconds},
+                           answer.confusedWith);
+    if (m_tester.isComplete()) {
+        const PracticeRange& tested = m_tester.range();
+        history().recordSession(key, {m_clock(), tested.first(), tested.last(), blnWordMode,
+                                      m_tester.rightCount(), m_tester.wrongCount(),
+                                      m_tester.elapsedSeconds()});
+    }
+    checkHistory();
+    if (m_tester.isComplete())
+        emit testCompleted();
+    return answer;
+}
+
+void Practice::setLookAlikes(bool on)
+{
+    if (!on) {
+        m_tester.setLookAlikes({});
+        return;
+    }
+    m_tester.setLookAlikes([this](int number, int from, int to) {
+        return m_lookAlikeIndexAllowed ? lookAlikes().mostLike(number, from, to) : 0;
+    });
+}
+
+const LookAlikes& Practice::lookAlikes()
+{
+    if (!m_lookAlikes)
+        m_lookAlikes.emplace(colItems);
+    return *m_lookAlikes;
+}
+
+// The passages of the open list, folded once when first asked: its items, or its lines.
+const PassageFinder& Practice::finder()
+{
+    if (m_finder)
+        return *m_finder;
+    if (!blnWordMode) {
+        m_finder.emplace(PassageFinder::itemsOf(colItems));
+    } else {
+        QList<std::pair<int, int>> lines;
+        lines.reserve(m_lines.size());
+        for (const LineEntry& line : std::as_const(m_lines))
+            lines.append({line.firstItem, line.lastItem});
+        m_finder.emplace(PassageFinder::linesOf(colItems, lines));
+    }
+    return *m_finder;
+}
+
+ProgressData Practice::progress()
+{
+    ProgressData data;
+    data.title = m_list.title;
+    data.rangeFirst = colRange.first();
+    data.rangeLast = colRange.last();
+    if (!hasList())
+        return data;
+    const PracticeHistory::ListKey key = historyKey();
+    data.sessions = history().sessions(key);
+    for (auto it = data.sessions.crbegin();
+         it != data.sessions.crend() && data.charted.size() < kCharted; ++it)
+        if (it->first == data.rangeFirst && it->last == data.rangeLast)
+            data.charted.prepend(*it);
+    data.weakest = history().weakestItems(key, colItems, kWeakestShown);
+    checkHistory();
+    return data;
+}
+
+PracticeHistory& Practice::history()
+{
+    if (!m_history) {
+        m_history = m_openHistory ? m_openHistory() : PracticeHistory();
+        checkHistory();
+    }
+    return *m_history;
+}
+
+PracticeHistory::ListKey Practice::historyKey()
+{
+    if (!m_historyKey)
+        m_historyKey = history().listFor(m_list.title, m_list.fingerprint, blnWordMode, colItems);
+    return *m_historyKey;
+}
+
+// A history that cannot be opened or stops taking records (damaged, locked, a full disk) is
+// said once; practice goes on without it.
+void Practice::checkHistory()
+{
+    if (m_historyReported || !m_history || m_history->isOpen() || !m_openHistory)
+        return;
+    m_historyReported = true;
+    emit historyTrouble(m_history->error());
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "ListerSession.h"
+#include "LookAlikes.h"
+#include "PassageFinder.h"
+#include "PracticeHistory.h"
+#include "PracticeRange.h"
+#include "TesterSession.h"
+#include "listloader.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+// What the Progress window shows of the open list in its mode.
+struct ProgressData {
+    QString title;
+    QList<PracticeHistory::Session> sessions; // every completed test, oldest first
+    int rangeFirst = 0;
+    int rangeLast = 0;
+    QList<PracticeHistory::Session> charted; // the latest tests of the practised range
+    QList<PracticeHistory::ItemRecord> weakest;
+};
+
+// The practice of the open list, which the windows only show: the list (items, lines, mode,
+// identity), the practised range, the Lister and Tester sessions, the finder and look-alikes,
+// and the practice history. Input comes as plain calls; every change of the practised range
+// restarts both sessions and is told by rangeApplied().
+class Practice : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+    using HistoryOpener = std::function<PracticeHistory()>;
+
+    // A range as the settings keep it: 0-based item indexes, -1 for none.
+    struct StoredRange {
+        int from = -1;
+        int to = -1;
+    };
+
+    Practice(std::mt19937 random, TesterSession::TickCounter tickCount, Clock clock,
+             QObject* parent = nullptr);
+    ~Practice() override;
+
+    // The history opens when first needed, so that start-up never waits for it. Without an
+    // opener there is none.
+    void setHistoryOpener(HistoryOpener opener) { m_openHistory = std::move(opener); }
+    void setRandom(std::mt19937 random) { m_tester.setRandom(random); }
+    void setTickCounter(TesterSession::TickCounter tickCount)
+    {
+        m_tester.setTickCounter(std::move(tickCount));
+    }
+
+    // The open list. Opening one practises the whole of it.
+    void open(LoadedList list, bool wordMode);
+    bool hasList() const { return !colItems.isEmpty(); }
+    bool wordMode() const { return blnWordMode; }
+    const QStringList& items() const { return colItems; }
+    const QList<LineEntry>& lines() const { return m_lines; }
+    const QString& title() const { return m_list.title; }
+    // The list's reference name: its title's first word.
+    const QString& name() const { return m_list.name; }
+
+    // The practised range, and the calls that choose another.
+    const PracticeRange& range() const { return colRange; }
+    // Items `first` to `last`; refused, changing nothing, when they are out of order or
+    // outside the list.
+    bool choose(int first, int last);
+    // The first `size` items, all of them for 0.
+    void chooseFirst(int size);
+    void chooseNext();
+    void choosePrevious();
+    // The passage found by the finder starts the range, which keeps its size where the list
+    // allows; in word mode the range is the passage's line.
+    void chooseFound(int passage);
+    // An item and the four after it, as a preset would choose them.
+    void practiseFrom(int number);
+    // The range stored at exit comes back only for the list it was stored with in mind: an
+    // index beyond the list is ignored, a pair left reversed is not restored.
+    StoredRange storedRange() const;
+    void restoreRange(StoredRange stored);
+    // The row among lines() of the line holding item `number`, or -1.
+    int lineOfItem(int number) const;
+
+    // The Lister.
+    const ListerSession& lister() const { return m_lister; }
+    void restartListing() { m_lister.restart(colRange); }
+    std::optional<ListerSession::Step> stepListing() { return m_lister.step(); }
+    void setListingSpeed(int sliderValue) { m_lister.setSpeed(sliderValue); }
+    void setRestartOnFinish(bool restart) { m_lister.setRestartOnFinish(restart); }
+    void setRecallFirst(bool recallFirst) { m_lister.setRecallFirst(recallFirst); }
+    // Milliseconds between the listing clock's ticks, 0 when it is stopped: recalling first,
+    // each interval holds the prompt and the reveal.
+    int listingInterval() const;
+    // The clipboard's name for item `number`: the list's name and the item's number.
+    QString reference(int number) const;
+
+    // The Tester.
+    const TesterSession& tester() const { return m_tester; }
+    void restartTest() { m_tester.restart(colRange); }
+    // A pick of choice row `row` (1 to 3) of the list that shows the header first; it is
+    // remembered in the history, and a test it completes too.
+    TesterSession::Answer pick(int row);
+    // Look-alike choices; the index is built at the first question asked once
+    // allowLookAlikeIndex() was called, never before.
+    void setLookAlikes(bool on);
+    void allowLookAlikeIndex() { m_lookAlikeIndexAllowed = true; }
+
+    // Finding and progress.
+    const PassageFinder& finder();
+    ProgressData progress();
+
+signals:
+    // Another list is open; the range of its whole follows at once.
+    void listOpened();
+    // The practised range changed and both sessions started again on it.
+    void rangeApplied();
+    void testCompleted();
+    // The history cannot be used, said once: it could not be opened or stopped taking records.
+    void historyTrouble(const QString& reason);
+
+private:
+    void apply(const PracticeRange& range);
+    PracticeHistory& history();
+    PracticeHistory::ListKey historyKey();
+    void checkHistory();
+    const LookAlikes& lookAlikes();
+
+    LoadedList m_list; // the open list's name, title and content; its items moved out
+    QStringList colItems;
+    QList<LineEntry> m_lines;
+    bool blnWordMode = false;
+    PracticeRange colRange;
+    ListerSession m_lister;
+    TesterSession m_tester;
+    Clock m_clock;
+
+    HistoryOpener m_openHistory;
+    std::optional<PracticeHistory> m_history;
+    std::optional<PracticeHistory::ListKey> m_historyKey; // the open list's, found when needed
+    bool m_historyReported = false;
+
+    std::optional<PassageFinder> m_finder; // made for the open list when first asked
+    std::optional<LookAlikes> m_lookAlikes;
+    bool m_lookAlikeIndexAllowed = false;
+};

@@ -1,0 +1,19 @@
+#include "historyfile.h"
+
+#include "userlists.h"
+
+#include <QFileInfo>
+
+PracticeHistory openHistoryFile(const QString& path)
+{
+    QString reason;
+    if (!makeFolder(QFileInfo(path).path(), &reason))
+        return PracticeHistory::unusable(reason);
+    const QString connection = QStringLiteral("zorvel-history");
+    QSqlDatabase database = QSqlDatabase::contains(connection)
+                                ? QSqlDatabase::database(connection, false)
+                                : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    database.close();
+    database.setDatabaseName(path);
+    return PracticeHistory(database);
+}
