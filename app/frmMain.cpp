@@ -4,6 +4,7 @@
 #include "ListerPage.h"
 #include "MainMenus.h"
 #include "RangeBar.h"
+#include "ReadingZoom.h"
 #include "TesterPage.h"
 #include "common/MessageBox.h"
 #include "common/PropertyBag.h"
@@ -25,7 +26,6 @@
 #include "unitext/UniText.h"
 #include "userlists.h"
 #include "version.h"
-#include "zoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,6 +87,10 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     m_rangeBar = new RangeBar(client, *m_practice);
     buildTabStrip(client);
     m_menus = new MainMenus(this);
+    m_readingZoom =
+        new ReadingZoom(m_settings, *m_menus, {fra1->list(), fra2->recalled(), fra2->choices()},
+                        fra1->completeText(), this);
+    connect(m_readingZoom, &ReadingZoom::applied, this, &frmMain::readingTextApplied);
     connectMenus();
     fitCaptionsToText(this);
     m_practice->setHistoryOpener([this] { return openHistoryFile(m_historyPath); });
@@ -101,7 +105,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
            twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
     // The lists take the reading font before the stored list fills them; a large one makes
     // the window taller, and the window is centred as it will be shown.
-    applyReadingFont();
+    m_readingZoom->apply();
     if (const QScreen* screen = QApplication::primaryScreen())
         move(startingFrame(frameGeometry(), screen->availableGeometry()).topLeft());
     Form_Load(listToOpen);
@@ -144,13 +148,6 @@ void frmMain::connectMenus()
     connect(m_menus->mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(m_menus->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_menus, &MainMenus::recentFileChosen, this, &frmMain::mnuFileMRUF_Click);
-    connect(m_menus, &MainMenus::readingFaceChosen, this, &frmMain::chooseReadingFont);
-    connect(m_menus->mnuViewZoomIn, &QAction::triggered, this,
-            [this] { setZoom(zoom::in(m_settings.zoomPercent())); });
-    connect(m_menus->mnuViewZoomOut, &QAction::triggered, this,
-            [this] { setZoom(zoom::out(m_settings.zoomPercent())); });
-    connect(m_menus->mnuViewActualSize, &QAction::triggered, this,
-            [this] { setZoom(zoom::kActualSize); });
     connect(m_menus->mnuViewFind, &QAction::triggered, this, &frmMain::mnuViewFind_Click);
     connect(m_menus->mnuViewProgress, &QAction::triggered, this, &frmMain::mnuViewProgress_Click);
     connect(m_menus->mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
@@ -230,8 +227,6 @@ void frmMain::showEvent(QShowEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (zoomByWheel(watched, event))
-        return true;
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this)
         return false;

@@ -12,6 +12,7 @@ class ListerPage;
 class MainMenus;
 class QFrame;
 class RangeBar;
+class ReadingZoom;
 class TesterPage;
 class ctlTabs;
 class frmOpen;
@@ -79,12 +80,8 @@ private:
     void mnuHelpAbout_Click();
     void buildRecentFileMenu();
 
-    // The View menu: the reading face and zoom, Find and Progress.
-    void chooseReadingFont(const QString& family);
-    void setZoom(int percent);
-    void applyReadingFont();
+    void readingTextApplied();
     void keepRoomForTheChoices();
-    bool zoomByWheel(QObject* watched, QEvent* event);
     void mnuViewFind_Click();
     void mnuViewProgress_Click();
     // The choice list's height in twips: the designed one, or taller for header + three rows.
@@ -99,6 +96,7 @@ private:
     Practice* m_practice;
     RangeBar* m_rangeBar = nullptr;
     MainMenus* m_menus = nullptr;
+    ReadingZoom* m_readingZoom = nullptr;
     ctlTabs* ctlTabs1 = nullptr;
     ListerPage* fra1 = nullptr;
     TesterPage* fra2 = nullptr;

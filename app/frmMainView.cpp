@@ -1,12 +1,10 @@
-// frmMain: the View menu, which sets the face and the size of the Arabic text in the practice
-// lists, the full text and the New list editor, finds a passage and shows the progress; and the
-// arrangement of the pages in the window's size.
+// frmMain: the View menu's Find and Progress, room for the reading text, and the arrangement of
+// the pages in the window's size.
 
 #include "frmMain.h"
 
 #include "HelpView.h"
 #include "ListerPage.h"
-#include "MainMenus.h"
 #include "TesterPage.h"
 #include "common/twips.h"
 #include "frmFind.h"
@@ -19,34 +17,15 @@
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
-#include "zoom.h"
 
-#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QWheelEvent>
 
-void frmMain::chooseReadingFont(const QString& family)
+// The reading text changed: the mistakes take it when they show, and the window makes room.
+void frmMain::readingTextApplied()
 {
-    m_settings.setArabicFont(family);
-    applyReadingFont();
-}
-
-void frmMain::setZoom(int percent)
-{
-    m_settings.setZoomPercent(percent);
-    applyReadingFont();
-}
-
-void frmMain::applyReadingFont()
-{
-    const FontRecord lists = readingFontAtZoom(m_settings, true);
-    for (UniListBox* list : {fra1->list(), fra2->recalled(), fra2->choices()})
-        list->setFont(lists);
     if (fra2->mistakes()->isVisible()) // else it takes the font when it shows
         fra2->mistakes()->setFont(readingFontAtZoom(m_settings, false, kMistakesZoom));
-    fra1->completeText()->setFont(lists);
-    m_menus->showReadingFace(QFontInfo(lists.toQFont()).family());
     keepRoomForTheChoices();
     Form_Resize(); // the choices keep their room in any size
 }
@@ -60,25 +39,6 @@ void frmMain::keepRoomForTheChoices()
     // The page keeps 700 twips beside the two lists, and the client 675 beside the strip.
     const int client = twipsToPixels(choices + recalled + 700 + 675);
     setMinimumHeight(client + menuBar()->sizeHint().height());
-}
-
-// Ctrl with the wheel over a practice list zooms, as in a browser.
-bool frmMain::zoomByWheel(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::Wheel)
-        return false;
-    const auto* wheel = static_cast<QWheelEvent*>(event);
-    if (!(wheel->modifiers() & Qt::ControlModifier) || wheel->angleDelta().y() == 0)
-        return false;
-    for (UniListBox* list : {fra1->list(), fra2->recalled(), fra2->choices()}) {
-        if (watched == list->hWnd()->viewport()) {
-            const int zoomed = wheel->angleDelta().y() > 0 ? zoom::in(m_settings.zoomPercent())
-                                                           : zoom::out(m_settings.zoomPercent());
-            setZoom(zoomed);
-            return true;
-        }
-    }
-    return false;
 }
 
 void frmMain::mnuViewProgress_Click()

@@ -39,10 +39,9 @@ namespace {
 const QHash<QString, std::pair<QString, QStringList>> kLists{
     {QStringLiteral("fatiha"),
      {QStringLiteral("Fatiha"),
-      {QStringLiteral("بِسۡمِ ٱللَّهِ ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"),
-       QStringLiteral("ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ"), QStringLiteral("ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"),
-       QStringLiteral("مَٰلِكِ يَوۡمِ ٱلدِّينِ"), QStringLiteral("إِيَّاكَ نَعۡبُدُ وَإِيَّاكَ نَسۡتَعِينُ"),
-       QStringLiteral("ٱهۡدِنَا ٱلصِّرَٰطَ ٱلۡمُسۡتَقِيمَ"),
+      {QStringLiteral("بِسۡمِ ٱللَّهِ ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"), QStringLiteral("ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ"),
+       QStringLiteral("ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"), QStringLiteral("مَٰلِكِ يَوۡمِ ٱلدِّينِ"),
+       QStringLiteral("إِيَّاكَ نَعۡبُدُ وَإِيَّاكَ نَسۡتَعِينُ"), QStringLiteral("ٱهۡدِنَا ٱلصِّرَٰطَ ٱلۡمُسۡتَقِيمَ"),
        QStringLiteral("صِرَٰطَ ٱلَّذِينَ أَنۡعَمۡتَ عَلَيۡهِمۡ")}}},
     // A refrain: the same line twice, each its own item.
     {QStringLiteral("refrain"),
@@ -123,7 +122,8 @@ void tst_practiceflows::run(const QString& script)
         const int b = words.value(2).toInt();
         m_ticks += 1500;
         if (verb == u"open") {
-            m_practice->open(loaded(words[1], words.value(2) == u"word"), words.value(2) == u"word");
+            m_practice->open(loaded(words[1], words.value(2) == u"word"),
+                             words.value(2) == u"word");
         } else if (verb == u"choose") {
             m_practice->choose(a, b);
         } else if (verb == u"first") {
@@ -267,7 +267,7 @@ void tst_practiceflows::storedRangeIsThePractisedOne()
     QCOMPARE(m_practice->range().last(), 5);
     QSignalSpy applied(m_practice.get(), &Practice::rangeApplied);
     run(QStringLiteral("choose 4 2; first 3; list 4"));
-    QCOMPARE(applied.count(), 1); // the refused choice told nothing
+    QCOMPARE(applied.count(), 1);                  // the refused choice told nothing
     QCOMPARE(m_listed, QStringLiteral("1,2,3,1")); // restarted on the new range
 }
 
