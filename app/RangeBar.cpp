@@ -47,8 +47,6 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
     cmbLineFrom = makeDesigned<QComboBox>(client, "cmbLineFrom", twipsRect(555, 165, 1320, 315));
     cmbLineTo = makeDesigned<QComboBox>(client, "cmbLineTo", twipsRect(2265, 165, 1320, 315));
 
-    lblFrom->setBuddy(cmbFrom);
-    lblTo->setBuddy(cmbTo);
     cmdPrevRange->setToolTip(QStringLiteral("Select Previous Range"));
     cmdNextRange->setToolTip(QStringLiteral("Select Next Range"));
     cmdPrevRange->setIcon(rangeStepIcon(Qt::LeftArrow));
@@ -118,6 +116,8 @@ void RangeBar::ApplyRange()
     cmdPrevRange->setEnabled(buttons.previous);
 }
 
+// The captions name the lists that show: a screen reader reads a list with its caption, and
+// Alt+O and Alt+T reach it.
 void RangeBar::ShowComboFromTo()
 {
     const bool wordMode = m_practice.wordMode();
@@ -125,6 +125,10 @@ void RangeBar::ShowComboFromTo()
     cmbLineTo->setVisible(wordMode);
     cmbFrom->setVisible(!wordMode);
     cmbTo->setVisible(!wordMode);
+    lblFrom->setBuddy(wordMode ? cmbLineFrom : cmbFrom);
+    lblTo->setBuddy(wordMode ? cmbLineTo : cmbTo);
+    lblFrom->setAccessibleName(wordMode ? cmbLineFrom->accessibleName() : QString());
+    lblTo->setAccessibleName(wordMode ? cmbLineTo->accessibleName() : QString());
 }
 
 // In word mode the line lists are what the user sees, so they show the lines that hold the

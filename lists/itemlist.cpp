@@ -19,22 +19,47 @@ QString joined(std::initializer_list<QStringView> parts)
     return text;
 }
 
-void appendWordItems(QStringView line, int lineNumber, QStringList& items)
+// The words of a line, split at spaces and TABs. A TAB parts the two hemistichs of a bayt: the
+// word after it keeps it before its text, so that the listing still shows the break.
+QList<QString> lineWords(QStringView line)
 {
-    const QStringView trimmed = trimSpaces(line);
-    const qsizetype lastSpace = trimmed.lastIndexOf(kSpace);
-    const QString number = QString::number(lineNumber);
-    if (lastSpace < 0) {
-        items.append(joined({u"<< ", trimmed, u". ", number, u">>"}));
-        return;
+    QList<QString> words;
+    bool afterTab = false;
+    qsizetype start = -1;
+    for (qsizetype at = 0; at <= line.size(); ++at) {
+        const bool separator = at == line.size() || line[at] == kSpace || line[at] == u'\t';
+        if (!separator) {
+            if (start < 0)
+                start = at;
+            continue;
+        }
+        if (start >= 0) {
+            words.append(afterTab && !words.isEmpty()
+                             ? u'\t' + line.sliced(start, at - start).toString()
+                             : line.sliced(start, at - start).toString());
+            afterTab = false;
+            start = -1;
+        }
+        if (at < line.size() && line[at] == u'\t')
+            afterTab = true;
     }
-    // Both ends of a trimmed line are words; empty words between double spaces are skipped.
-    const qsizetype firstSpace = trimmed.indexOf(kSpace);
-    items.append(joined({trimmed.left(firstSpace), u". ", number, u" >>"}));
-    const QStringView middle = trimmed.sliced(firstSpace, lastSpace - firstSpace);
-    for (QStringView word : middle.tokenize(kSpace, Qt::SkipEmptyParts))
-        items.append(word.toString());
-    items.append(joined({u"<< ", trimmed.sliced(lastSpace + 1)}));
+    return words;
+}
+
+// The first and last word of a line carry its number, so that a reader sees where lines begin
+// and end; the number of items appended is returned.
+qsizetype appendWordItems(QStringView line, int lineNumber, QStringList& items)
+{
+    const QList<QString> words = lineWords(line);
+    const QString number = QString::number(lineNumber);
+    if (words.size() == 1) {
+        items.append(joined({u"<< ", words.front(), u". ", number, u">>"}));
+    } else if (words.size() > 1) {
+        items.append(joined({words.front(), u". ", number, u" >>"}));
+        items.append(words.mid(1, words.size() - 2));
+        items.append(joined({u"<< ", words.back()}));
+    }
+    return words.size();
 }
 
 } // namespace
@@ -68,7 +93,8 @@ ItemList buildItems(QStringView text, bool wordMode)
             continue;
         }
         LineEntry entry{lineNumber, static_cast<int>(list.items.size()) + 1, 0};
-        appendWordItems(line, lineNumber, list.items);
+        if (appendWordItems(line, lineNumber, list.items) == 0)
+            continue; // TABs alone: no word
         entry.lastItem = static_cast<int>(list.items.size());
         list.lines.append(entry);
     }

@@ -9,6 +9,16 @@ constexpr int kKeyEnter = 13;
 constexpr int kKeyEsc = 27;
 constexpr int kFirstNavigationKey = 33; // Page Up
 constexpr int kLastNavigationKey = 40;  // Down arrow
+constexpr int kKeyInsert = 45;
+constexpr int kKeyA = 65;
+constexpr int kKeyC = 67;
+
+// Selecting and copying change nothing: a reader of a locked box may do both.
+bool readsOnly(int virtualKey, Qt::KeyboardModifiers modifiers)
+{
+    return modifiers == Qt::ControlModifier &&
+           (virtualKey == kKeyA || virtualKey == kKeyC || virtualKey == kKeyInsert);
+}
 
 } // namespace
 
@@ -32,7 +42,7 @@ Action translate(int virtualKey, Qt::KeyboardModifiers modifiers, const Rules& r
     }
     if (virtualKey == kKeyTab || virtualKey == kKeyEnter || virtualKey == kKeyEsc)
         return Action::ToEditor;
-    if (rules.locked || !rules.enabled)
+    if (!rules.enabled || (rules.locked && !readsOnly(virtualKey, modifiers)))
         return Action::Swallow;
     return Action::ToEditor;
 }

@@ -115,6 +115,13 @@ void tst_unitextlogic::keys_data()
         << 65 << none << locked << Action::Swallow;
     QTest::newRow("a letter in a disabled box is swallowed")
         << 65 << none << disabled << Action::Swallow;
+    const auto control = Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Ctrl+C copies from a locked box") << 67 << control << locked << Action::ToEditor;
+    QTest::newRow("Ctrl+A selects all of it") << 65 << control << locked << Action::ToEditor;
+    QTest::newRow("Ctrl+Insert copies too") << 45 << control << locked << Action::ToEditor;
+    QTest::newRow("Ctrl+V pastes nothing into it") << 86 << control << locked << Action::Swallow;
+    QTest::newRow("Ctrl+X cuts nothing from it") << 88 << control << locked << Action::Swallow;
+    QTest::newRow("nor does a disabled box copy") << 67 << control << disabled << Action::Swallow;
     QTest::newRow("arrows move the caret even when locked")
         << 37 << none << locked << Action::ToEditor;
     QTest::newRow("Page Up too") << 33 << none << locked << Action::ToEditor;

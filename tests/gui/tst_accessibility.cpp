@@ -36,6 +36,8 @@ private slots:
     void textBoxIsNamedEditableText();
     void countersAndDialogsAreNamed();
     void changesAreAnnounced();
+    void rangeListsAreLabelledInBothModes_data();
+    void rangeListsAreLabelledInBothModes();
 };
 
 void tst_accessibility::everyControlHasAName()
@@ -205,6 +207,35 @@ void tst_accessibility::changesAreAnnounced()
     QCOMPARE(pick(QStringLiteral("بَاء")), QStringLiteral("Wrong"));
     QCOMPARE(pick(QStringLiteral("أَلِف")), QStringLiteral("Correct"));
     QCOMPARE(pick(QStringLiteral("بَاء")), QStringLiteral("--- TEST COMPLETE ---"));
+}
+
+void tst_accessibility::rangeListsAreLabelledInBothModes_data()
+{
+    QTest::addColumn<bool>("wordMode");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("line mode") << false << "From"
+                               << "To";
+    QTest::newRow("word mode") << true << "From line"
+                               << "To line";
+}
+
+// A screen reader reads a list with the caption that labels it: the visible one, in each mode.
+void tst_accessibility::rangeListsAreLabelledInBothModes()
+{
+    QFETCH(bool, wordMode);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    WindowDriver d;
+    d.open({QStringLiteral("أَلِف بَاء"), QStringLiteral("تَاء ثَاء")}, wordMode, 1);
+    const auto label = [&](const char* list) {
+        const auto relations = of(d.control(list))->relations(QAccessible::Label);
+        return relations.isEmpty() ? QString() : relations.first().first->text(QAccessible::Name);
+    };
+    QCOMPARE(label(wordMode ? "cmbLineFrom" : "cmbFrom"), from);
+    QCOMPARE(label(wordMode ? "cmbLineTo" : "cmbTo"), to);
+    QTest::keyClick(d.window.get(), Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), d.control(wordMode ? "cmbLineFrom" : "cmbFrom"));
 }
 
 QTEST_MAIN(tst_accessibility)

@@ -143,7 +143,14 @@ void tst_lister::longTextScrollsButCannotBeChanged()
     QVERIFY(bar->value() > 0);
     text->setFocus();
     QTest::keyClicks(editor, QStringLiteral("x"));
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(text->Text(), QStringLiteral("وَلَقَدْ ").repeated(120));
+
+    // The verse can be selected and copied, as from any page one reads.
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("وَلَقَدْ ").repeated(120));
 }
 
 void tst_lister::wordModeEntriesHaveNoNumber()

@@ -2,6 +2,7 @@
 #include "common/IntervalTimer.h"
 #include "itemlist.h"
 #include "tabs/ctlTabs.h"
+#include "testing.h"
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 
@@ -44,6 +45,7 @@ private slots:
     void arrowsAndEnterAnswerInTheChoices();
     void refusedChoicesKeepTheTestedRange();
     void listerNumbersStayWhileTesting();
+    void quickPicksLetTheClockTick();
 
 private:
     void openTester(WindowDriver& d, const QStringList& items = kItems)
@@ -234,6 +236,30 @@ void tst_tester::listerNumbersStayWhileTesting()
     QCOMPARE(d.rows("lstList").first(), QStringLiteral(" 1.   أَلِف   "));
     // The test goes on where it was: item 3 is next.
     QVERIFY(rightRow(d, 3) > 0);
+}
+
+// The clock ticks once a second from the first pick however fast the picks come, and the time
+// shown at the end is the time the history keeps.
+void tst_tester::quickPicksLetTheClockTick()
+{
+    WindowDriver d;
+    openTester(d);
+    IntervalTimer::setClockDriven(true);
+    auto* time = d.control<QLabel>("lblTimeTaken");
+    bool ticked = false;
+    for (int pick = 0; pick < 10 && !ticked; ++pick) {
+        m_now += 250;
+        d.clickRow("lstSelect", wrongRow(d, 1));
+        QTest::qWait(250);
+        ticked = time->text() != QStringLiteral("0 sec");
+    }
+    QVERIFY(ticked);
+    IntervalTimer::setClockDriven(false);
+    for (int number = 1; number <= 5; ++number) {
+        m_now += 1400;
+        d.clickRow("lstSelect", rightRow(d, number));
+    }
+    QCOMPARE(time->text(), testing::GetSecondsInHMSFormat(d.window->tester().elapsedSeconds()));
 }
 
 QTEST_MAIN(tst_tester)

@@ -76,6 +76,18 @@ void tst_itemlist::wordMode_data()
         << QStringList{QStringLiteral("مَنْ. 1 >>"), QStringLiteral("جَدَّ"), QStringLiteral("<< وَجَدَ")}
         << QList<LineEntry>{{1, 1, 3}};
     QTest::newRow("blank lines only") << " \r\n\r\n" << QStringList{} << QList<LineEntry>{};
+    QTest::newRow("a TAB parts the hemistichs, the second keeps the break")
+        << QStringLiteral("قِفَا نَبْكِ ومَنْزِلِ\tبِسِقْطِ اللِّوَى")
+        << QStringList{QStringLiteral("قِفَا. 1 >>"), QStringLiteral("نَبْكِ"), QStringLiteral("ومَنْزِلِ"),
+                       QStringLiteral("\tبِسِقْطِ"), QStringLiteral("<< اللِّوَى")}
+        << QList<LineEntry>{{1, 1, 5}};
+    QTest::newRow("the last word after a TAB")
+        << "a\tb" << QStringList{"a. 1 >>", "<< \tb"} << QList<LineEntry>{{1, 1, 2}};
+    QTest::newRow("TABs and spaces around the words mark nothing")
+        << "\t a \t\t b\t " << QStringList{"a. 1 >>", "<< \tb"} << QList<LineEntry>{{1, 1, 2}};
+    QTest::newRow("a line of TABs has no word")
+        << "a\r\n\t\t\r\nb" << QStringList{"<< a. 1>>", "<< b. 3>>"}
+        << QList<LineEntry>{{1, 1, 1}, {3, 2, 2}};
 }
 
 void tst_itemlist::wordMode()
