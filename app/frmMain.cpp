@@ -13,6 +13,7 @@
 #include "frmAbout.h"
 #include "frmNew.h"
 #include "frmOpen.h"
+#include "frmProgress.h"
 #include "historyfile.h"
 #include "listloader.h"
 #include "listmessages.h"
@@ -97,6 +98,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     connect(m_practice, &Practice::listOpened, m_rangeBar, &RangeBar::FillRangeCombos);
     connect(m_practice, &Practice::rangeApplied, this, &frmMain::showAppliedRange);
     connect(m_practice, &Practice::historyTrouble, this, &frmMain::reportHistoryTrouble);
+    connect(m_practice, &Practice::testCompleted, this, &frmMain::showProgress);
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
     setAcceptDrops(true); // a list file dropped on the window opens
@@ -160,6 +162,7 @@ void frmMain::showAppliedRange()
     m_rangeBar->ApplyRange();
     fra2->showTestFromStart();
     fra1->showListingFromStart();
+    showProgress();
 }
 
 void frmMain::Form_Load(const QString& listToOpen)
@@ -201,6 +204,8 @@ void frmMain::openStartingList(const QString& listToOpen)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    if (m_progress)
+        m_progress->close();
     Form_Unload();
     event->accept();
 }

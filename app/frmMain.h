@@ -4,6 +4,7 @@
 #include "ZorvelSettings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -16,6 +17,7 @@ class ReadingZoom;
 class TesterPage;
 class ctlTabs;
 class frmOpen;
+class frmProgress;
 
 // The main window: the range bar above the "Lister", "Tester" and "Readme/Help" pages and the
 // menus. It shows the practice of the open list, restores the previous run's state when it is
@@ -84,6 +86,7 @@ private:
     void keepRoomForTheChoices();
     void mnuViewFind_Click();
     void mnuViewProgress_Click();
+    void showProgress();
     // The choice list's height in twips: the designed one, or taller for header + three rows.
     double choicesHeight() const;
 
@@ -102,5 +105,6 @@ private:
     TesterPage* fra2 = nullptr;
     QFrame* fra3 = nullptr;
     HelpView* wbHelp = nullptr;
-    frmOpen* m_openWindow = nullptr; // loaded on first use, then only hidden
+    frmOpen* m_openWindow = nullptr;  // loaded on first use, then only hidden
+    QPointer<frmProgress> m_progress; // open beside the practice, or none
 };

@@ -41,15 +41,29 @@ void frmMain::keepRoomForTheChoices()
     setMinimumHeight(client + menuBar()->sizeHint().height());
 }
 
+// The Progress window stays beside the practice: one, kept up to date while it is open.
 void frmMain::mnuViewProgress_Click()
 {
     if (!m_practice->hasList()) {
         showOpenFileMessage(this);
         return;
     }
-    frmProgress progress(m_practice->progress(), readingFontAtZoom(m_settings, false), this);
-    connect(&progress, &frmProgress::practise, m_practice, &Practice::practiseFrom);
-    progress.exec();
+    if (!m_progress) {
+        m_progress =
+            new frmProgress(m_practice->progress(), readingFontAtZoom(m_settings, false), this);
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_progress, &frmProgress::practise, m_practice, &Practice::practiseFrom);
+    } else {
+        showProgress();
+    }
+    m_progress->show();
+    m_progress->raise();
+}
+
+void frmMain::showProgress()
+{
+    if (m_progress)
+        m_progress->showProgress(m_practice->progress());
 }
 
 void frmMain::mnuViewFind_Click()

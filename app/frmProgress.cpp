@@ -69,54 +69,23 @@ private:
 
 frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic, QWidget* parent)
     : QDialog(parent)
-    , m_items(progress.weakest)
     , m_table(new QTableView(this))
     , m_weakest(new UniListBox(this))
+    , m_layout(new QVBoxLayout(this))
 {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(tr("Progress: %1").arg(progress.title));
     resize(720, 640);
-
-    ProgressChartData chartData;
-    chartData.title =
-        tr("Tests of items %1 to %2").arg(progress.rangeFirst).arg(progress.rangeLast);
-    chartData.testAxis = tr("Test");
-    chartData.timeName = tr("Time taken (seconds)");
-    chartData.wrongName = tr("Wrong picks");
-    for (const PracticeHistory::Session& session : progress.charted) {
-        const double test = double(chartData.time.size() + 1);
-        chartData.time.append(QPointF(test, double(session.seconds)));
-        chartData.wrong.append(QPointF(test, session.wrong));
-    }
-    if (const ProgressChartMaker* maker = progressChartMaker()) {
-        m_chart = maker->makeChart(chartData, this);
-    } else {
-        auto* missing = new QLabel(tr("The chart cannot be shown: the module zorvel-chart is "
-                                      "missing from this installation."),
-                                   this);
-        missing->setAlignment(Qt::AlignCenter);
-        missing->setWordWrap(true);
-        m_chart = missing;
-    }
-    m_chart->setObjectName(QStringLiteral("chart"));
-    m_chart->setMinimumHeight(220);
-    m_chart->setAccessibleName(chartData.title);
 
     m_table->setObjectName(QStringLiteral("sessions"));
     m_table->setAccessibleName(tr("Completed tests"));
-    m_table->setModel(new SessionModel(progress.sessions, m_table));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     // Stretched columns: no row is measured, however many there are.
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->scrollToBottom();
 
     m_weakest->setObjectName(QStringLiteral("weakest"));
     m_weakest->setAccessibleName(tr("Items most often missed"));
     m_weakest->setFont(arabic);
-    for (const PracticeHistory::ItemRecord& item : progress.weakest)
-        m_weakest->AddItem(withTabsAsGaps(
-            QStringLiteral("%1 \u00D7 %2").arg(item.wrong).arg(getDisplayWords(item.text))));
     auto* weakestLabel =
         new QLabel(tr("Items most often &missed (choose one to practise from it):"), this);
     weakestLabel->setBuddy(m_weakest);
@@ -129,12 +98,59 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_weakest, &UniListBox::DblClick, this, &frmProgress::choose);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_chart, 3);
-    layout->addWidget(m_table, 2);
-    layout->addWidget(weakestLabel);
-    layout->addWidget(m_weakest, 2);
-    layout->addWidget(buttons);
+    m_layout->addWidget(m_table, 2);
+    m_layout->addWidget(weakestLabel);
+    m_layout->addWidget(m_weakest, 2);
+    m_layout->addWidget(buttons);
+    showProgress(progress);
+}
+
+void frmProgress::showProgress(const ProgressData& progress)
+{
+    setWindowTitle(tr("Progress: %1").arg(progress.title));
+    ProgressChartData chartData;
+    chartData.title =
+        tr("Tests of items %1 to %2").arg(progress.rangeFirst).arg(progress.rangeLast);
+    chartData.testAxis = tr("Test");
+    chartData.timeName = tr("Time taken (seconds)");
+    chartData.wrongName = tr("Wrong picks");
+    for (const PracticeHistory::Session& session : progress.charted) {
+        const double test = double(chartData.time.size() + 1);
+        chartData.time.append(QPointF(test, double(session.seconds)));
+        chartData.wrong.append(QPointF(test, session.wrong));
+    }
+    QWidget* chart = nullptr;
+    if (const ProgressChartMaker* maker = progressChartMaker()) {
+        chart = maker->makeChart(chartData, this);
+    } else {
+        auto* missing = new QLabel(tr("The chart cannot be shown: the module zorvel-chart is "
+                                      "missing from this installation."),
+                                   this);
+        missing->setAlignment(Qt::AlignCenter);
+        missing->setWordWrap(true);
+        chart = missing;
+    }
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setMinimumHeight(220);
+    chart->setAccessibleName(chartData.title);
+    if (m_chart) {
+        delete m_layout->replaceWidget(m_chart, chart);
+        delete m_chart;
+    } else {
+        m_layout->insertWidget(0, chart, 3);
+    }
+    m_chart = chart;
+
+    QAbstractItemModel* old = m_table->model();
+    m_table->setModel(new SessionModel(progress.sessions, m_table));
+    delete old;
+    m_table->scrollToBottom();
+
+    m_items = progress.weakest;
+    m_weakest->Clear();
+    for (const PracticeHistory::ItemRecord& item : std::as_const(m_items))
+        m_weakest->AddItem(withTabsAsGaps(
+            QStringLiteral("%1 \u00D7 %2").arg(item.wrong).arg(getDisplayWords(item.text))));
 }
 
 void frmProgress::choose()
@@ -143,5 +159,4 @@ void frmProgress::choose()
     if (row < 0 || row >= m_items.size())
         return;
     emit practise(m_items[row].number);
-    accept();
 }

@@ -6,8 +6,10 @@
 #include <QDialog>
 
 class QTableView;
+class QVBoxLayout;
 class UniListBox;
 
+// A window a learner keeps beside the practice, updated as it goes on.
 // The learner's progress with the open list in its mode: a chart of the latest completed tests
 // of the range being practised (time taken and wrong picks), the table of every completed
 // test, and the items that drew the most wrong picks; choosing one practises the stretch that
@@ -16,6 +18,9 @@ class frmProgress : public QDialog {
     Q_OBJECT
 public:
     frmProgress(const ProgressData& progress, const FontRecord& arabic, QWidget* parent = nullptr);
+
+    // The progress anew, as it is after a test or another choice of range or list.
+    void showProgress(const ProgressData& progress);
 
     QWidget* chart() const { return m_chart; }
     QTableView* table() const { return m_table; }
@@ -32,4 +37,5 @@ private:
     QWidget* m_chart = nullptr;
     QTableView* m_table;
     UniListBox* m_weakest;
+    QVBoxLayout* m_layout;
 };

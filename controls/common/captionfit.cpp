@@ -21,6 +21,33 @@ bool overlapsASibling(const QWidget* control, const QRect& place)
     return false;
 }
 
+// A control with no room beside it takes it from the neighbours that stand in the way on its
+// right, when their captions leave them the room spare: each keeps its gap to the control and
+// gives up width from its left. False, changing nothing, when they cannot.
+bool takeRoomOnTheRight(QWidget* control, const QRect& place)
+{
+    QList<QWidget*> inTheWay;
+    for (QObject* object : control->parentWidget()->children()) {
+        auto* sibling = qobject_cast<QWidget*>(object);
+        if (sibling && sibling != control && !sibling->isWindow() && !sibling->isHidden() &&
+            sibling->geometry().intersects(place))
+            inTheWay.append(sibling);
+    }
+    const int gap = 4;
+    for (const QWidget* sibling : std::as_const(inTheWay)) {
+        const int given = place.right() + gap - sibling->x() + 1;
+        if (sibling->x() <= control->geometry().right() || captionWidth(sibling) == 0 ||
+            sibling->width() - given < captionWidth(sibling))
+            return false;
+    }
+    for (QWidget* sibling : std::as_const(inTheWay)) {
+        const int given = place.right() + gap - sibling->x() + 1;
+        sibling->setGeometry(sibling->geometry().adjusted(given, 0, 0, 0));
+    }
+    control->setGeometry(place);
+    return true;
+}
+
 } // namespace
 
 int captionWidth(const QWidget* control)
@@ -58,14 +85,18 @@ void fitCaptionsToText(QWidget* form)
             now.adjusted(-growth, 0, 0, 0),
             now.adjusted(0, 0, growth, 0),
         };
-        QRect place = candidates[0];
+        const QRect* fitting = nullptr;
         for (const QRect& candidate : candidates) {
             if (candidate.left() >= 0 && candidate.right() < parent->width() &&
                 !overlapsASibling(control, candidate)) {
-                place = candidate;
+                fitting = &candidate;
                 break;
             }
         }
+        if (!fitting && candidates[2].right() < parent->width() &&
+            takeRoomOnTheRight(control, candidates[2]))
+            continue;
+        QRect place = fitting ? *fitting : candidates[0];
         if (place.right() >= parent->width())
             place.moveRight(parent->width() - 1);
         if (place.left() < 0)

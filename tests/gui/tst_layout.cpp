@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 // The main window's arrangement, its tabs and its read-me page.
@@ -49,8 +50,8 @@ QStringList shownPages(const WindowDriver& d)
     return shown;
 }
 
-// Captions cut short: buttons and one-line labels narrower than their text needs, or
-// reaching past their parent.
+// Captions cut short: buttons and one-line labels narrower than their text needs, reaching
+// past their parent, or lying under a captioned neighbour that hides their edge.
 QStringList cutCaptions(const QWidget* form)
 {
     QStringList cut;
@@ -58,7 +59,14 @@ QStringList cutCaptions(const QWidget* form)
         const int needed = captionWidth(control);
         if (needed == 0 || !control->isVisibleTo(form))
             continue;
-        if (control->width() < needed ||
+        const QList<QWidget*> siblings =
+            control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const bool covered = std::any_of(siblings.begin(), siblings.end(), [&](QWidget* other) {
+            return other != control && other->isVisibleTo(form) && captionWidth(other) > 0 &&
+                   qobject_cast<QPushButton*>(other) && qobject_cast<const QPushButton*>(control) &&
+                   other->geometry().intersects(control->geometry());
+        });
+        if (control->width() < needed || covered ||
             !control->parentWidget()->rect().contains(control->geometry()))
             cut.append(control->objectName());
     }
