@@ -69,6 +69,7 @@ TesterPage::TesterPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
     lblMistakes = makeCaption(this, "lblMistakes", twipsRect(8040, 2820, 2310, 270), tr("Mistakes"),
                               QColor(255, 0, 0));
     lstMistakes = makeDesigned<UniListBox>(this, "lstMistakes", twipsRect(8040, 3120, 2310, 3900));
+    lstMistakes->setElidesLongRows(true);
     lblMistakes->setBuddy(lstMistakes);
     lblMistakes->hide();
     lstMistakes->hide();
@@ -235,7 +236,7 @@ void TesterPage::showMistakes()
 {
     const TesterSession& tester = m_practice.tester();
     const QList<TesterSession::Mistake> mistakes = tester.mistakes();
-    lstMistakes->setFont(readingFontAtZoom(m_settings, false, kMistakesZoom));
+    applyMistakesFont();
     lstMistakes->Clear();
     for (const TesterSession::Mistake& mistake : mistakes) {
         const QString label = getDisplayWords(tester.range().byNumber(mistake.number));
@@ -247,6 +248,15 @@ void TesterPage::showMistakes()
     }
     lblMistakes->setVisible(!mistakes.isEmpty());
     lstMistakes->setVisible(!mistakes.isEmpty());
+}
+
+// The mistakes share a narrow column: their text is smaller than the lists', and does not grow
+// past that with the zoom, so that a row shows a few words, the rest in its tip.
+void TesterPage::applyMistakesFont()
+{
+    const int zoom = m_settings.zoomPercent();
+    lstMistakes->setFont(
+        readingFontAtZoom(m_settings, false, kMistakesZoom * qMin(100, zoom) / zoom));
 }
 
 void TesterPage::chkLookAlikes_Click()

@@ -13,8 +13,6 @@ class ZorvelSettings;
 
 // The choice list's designed height, in twips; a larger font makes it taller.
 inline constexpr double kDesignedChoicesHeight = 2775;
-// The mistakes of a test share a narrow column: their text is smaller than the lists'.
-inline constexpr int kMistakesZoom = 60;
 
 // The "Tester" page: the next item is to be picked among up to three choices; right picks
 // gather above, with the counts, the verdict and the clock beside them. The test itself is the
@@ -32,6 +30,7 @@ public:
     // The digits 1 to 3, on a Latin or an Arabic keyboard or the keypad, answer that choice row
     // at once, as a click on it would; true when `text` was such a digit.
     bool Form_KeyPress(const QString& text);
+    void applyMistakesFont();
 
     UniListBox* recalled() const { return lstSelected; }
     UniListBox* choices() const { return lstSelect; }
@@ -51,6 +50,8 @@ private:
     void showTimeTaken(const QString& text);
     void showMistakes();
     void chkLookAlikes_Click();
+
+    static constexpr int kMistakesZoom = 60; // percent of the lists' size
 
     Practice& m_practice;
     ZorvelSettings& m_settings;

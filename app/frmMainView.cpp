@@ -20,25 +20,29 @@
 
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 
 // The reading text changed: the mistakes take it when they show, and the window makes room.
 void frmMain::readingTextApplied()
 {
     if (fra2->mistakes()->isVisible()) // else it takes the font when it shows
-        fra2->mistakes()->setFont(readingFontAtZoom(m_settings, false, kMistakesZoom));
+        fra2->applyMistakesFont();
     keepRoomForTheChoices();
     Form_Resize(); // the choices keep their room in any size
 }
 
 // A large font needs a taller window for the Tester's header and three choices and a row of
-// the recalled items above them: the window may not be made shorter than that, and grows to it.
+// the recalled items above them: the window may not be made shorter than that, and grows to it,
+// but never past the screen it is on; there the lists scroll instead.
 void frmMain::keepRoomForTheChoices()
 {
     const double choices = choicesHeight();
     const double recalled = pixelsToTwips(fra2->recalled()->heightForRows(1));
     // The page keeps 700 twips beside the two lists, and the client 675 beside the strip.
     const int client = twipsToPixels(choices + recalled + 700 + 675);
-    setMinimumHeight(client + menuBar()->sizeHint().height());
+    const int frame = frameGeometry().height() - height();
+    setMinimumHeight(qMin(client + menuBar()->sizeHint().height(),
+                          screen()->availableGeometry().height() - frame));
 }
 
 // The Progress window stays beside the practice: one, kept up to date while it is open.
@@ -77,9 +81,12 @@ void frmMain::mnuViewFind_Click()
     find.exec();
 }
 
+// No taller than the screen leaves room for: the window never grows past it.
 double frmMain::choicesHeight() const
 {
-    return qMax(kDesignedChoicesHeight, pixelsToTwips(fra2->choices()->heightForRows(4)));
+    const double wanted =
+        qMax(kDesignedChoicesHeight, pixelsToTwips(fra2->choices()->heightForRows(4)));
+    return qMin(wanted, pixelsToTwips(screen()->availableGeometry().height()) / 2);
 }
 
 // The window's outer size in twips is its client area plus the designed frame, title bar and

@@ -86,6 +86,7 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     m_weakest->setObjectName(QStringLiteral("weakest"));
     m_weakest->setAccessibleName(tr("Items most often missed"));
     m_weakest->setFont(arabic);
+    m_weakest->setElidesLongRows(true);
     auto* weakestLabel =
         new QLabel(tr("Items most often &missed (choose one to practise from it):"), this);
     weakestLabel->setBuddy(m_weakest);

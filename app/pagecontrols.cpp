@@ -24,5 +24,6 @@ UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place)
 {
     auto* list = makeDesigned<UniListBox>(page, name, place);
     list->setFont(arabicFont(20.25, true));
+    list->setElidesLongRows(true);
     return list;
 }

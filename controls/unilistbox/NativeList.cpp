@@ -5,9 +5,11 @@
 #include "common/inkextent.h"
 
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QtMath>
 
 NativeList::NativeList(QWidget* controlWindow)
@@ -336,4 +338,18 @@ void NativeList::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
     updateItem(m_caret);
+}
+
+bool NativeList::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !m_tipsForCutRows)
+        return QAbstractScrollArea::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int row = rowAt(help->pos().y());
+    const QString shown = row >= 0 ? text(row) : QString();
+    if (!shown.isEmpty() && fontMetrics().horizontalAdvance(shown) > viewport()->width())
+        QToolTip::showText(help->globalPos(), shown, viewport(), itemRect(row));
+    else
+        QToolTip::hideText();
+    return true;
 }

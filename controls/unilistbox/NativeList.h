@@ -41,6 +41,8 @@ public:
     int rowHeight() const;
     QRect itemRect(int index) const; // in viewport coordinates
     int rowAt(int y) const;          // -1 below the last item
+    // A row too wide for the list shows whole in a tooltip.
+    void setTipsForCutRows(bool tips) { m_tipsForCutRows = tips; }
 
 signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
@@ -57,6 +59,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -90,4 +93,5 @@ private:
     int m_caret = -1;
     mutable int m_rowHeight = 0; // 0 until measured in the current font
     bool m_scrollRangePending = false;
+    bool m_tipsForCutRows = false;
 };

@@ -40,17 +40,32 @@ QList<int> columnWidths(const QByteArray& bytes)
     return widths;
 }
 
-void drawSegment(QPainter& painter, const QRect& rect, const QString& text, const QColor& colour)
+void drawSegment(QPainter& painter, const QRect& rect, QString text, const QColor& colour,
+                 bool elide)
 {
     if (text.isEmpty() || rect.width() <= 0)
         return;
+    painter.save();
+    if (elide && painter.fontMetrics().horizontalAdvance(text) > rect.width()) {
+        // A caption of the list's own (Latin, as "--- TEST COMPLETE ---") is read whole, in a
+        // smaller size where that is enough; an item keeps its start and ends in an ellipsis.
+        if (!text.isRightToLeft()) {
+            QFont smaller = painter.font();
+            const double smallest = smaller.pointSizeF() / 2;
+            while (painter.fontMetrics().horizontalAdvance(text) > rect.width() &&
+                   smaller.pointSizeF() * 0.95 >= smallest) {
+                smaller.setPointSizeF(smaller.pointSizeF() * 0.95);
+                painter.setFont(smaller);
+            }
+        }
+        text = painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width());
+    }
     // Each segment reads from its own start edge: an Arabic item stands at the right.
     const bool rightToLeft = text.isRightToLeft();
     QTextOption option((rightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
                        Qt::AlignTop);
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
-    painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.setPen(colour);
     // The text's ascent stands below the highest mark the font can stack.
@@ -382,6 +397,13 @@ void UniListBox::iSubclass_Before(bool& handled, qintptr& result, QWidget*&, int
     result = 0;
 }
 
+void UniListBox::setElidesLongRows(bool elide)
+{
+    m_elidesLongRows = elide;
+    m_list->setTipsForCutRows(elide);
+    m_list->viewport()->update();
+}
+
 void UniListBox::paintItem(const DrawItemEvent& request)
 {
     QPainter& painter = *request.painter;
@@ -405,7 +427,7 @@ void UniListBox::paintItem(const DrawItemEvent& request)
     }
     painter.setFont(m_list->font());
     for (const ItemLayout::Segment& segment : layout.segments)
-        drawSegment(painter, segment.rect, segment.text, foreground);
+        drawSegment(painter, segment.rect, segment.text, foreground, m_elidesLongRows);
 
     const bool focusRect = m_showFocus && focus;
     if (m_appearance == 1) {

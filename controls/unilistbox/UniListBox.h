@@ -73,6 +73,11 @@ public:
     using QWidget::setFont;
     void setFont(const FontRecord& Value);
 
+    // Beyond the design: a row too wide for the list ends in an ellipsis, its start kept,
+    // instead of being cut at the edge, and shows whole in a tooltip (a screen reader always
+    // reads it whole).
+    void setElidesLongRows(bool elide);
+
     void Refresh();
     NativeList* hWnd() const { return m_list; }
     // The height that shows `rows` whole rows in the current font, borders included.
@@ -127,4 +132,5 @@ private:
     int m_style = 0;
     bool m_updateMode = false;
     int m_newIndex = -1;
+    bool m_elidesLongRows = false;
 };

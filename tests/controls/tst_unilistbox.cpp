@@ -11,6 +11,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -58,6 +59,7 @@ private slots:
     void properties();
     void paintsColumnsAndCheckBox();
     void paintsArabicFromTheRight();
+    void longRowsKeepTheirStartAndShowWholeInATip();
     void marksStayInsideTheirRow_data();
     void marksStayInsideTheirRow();
     void rowsFollowTheFontItShowsIn();
@@ -316,6 +318,46 @@ void tst_unilistbox::paintsArabicFromTheRight()
     QVERIFY2(arabic.last() > inner->viewport()->width() - 12,
              "the Arabic item starts at the right");
     QVERIFY2(latin.first() < 12, "a Latin item starts at the left");
+}
+
+// A row too wide for the list keeps its start (the number, at the right of an Arabic row) and
+// ends in an ellipsis; hovering shows it whole. A row that fits shows no tip.
+void tst_unilistbox::longRowsKeepTheirStartAndShowWholeInATip()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("QImage::pixel")));
+    const QString verse =
+        QStringLiteral(" 7.  ") + QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي ").repeated(4);
+    UniListBox list;
+    list.setFont(arabicFont(20.25, true));
+    list.setForeColor(oleColor(0, 0, 0));
+    list.setBackColor(oleColor(255, 255, 255));
+    list.setElidesLongRows(true);
+    list.AddItem(verse);
+    list.AddItem(QStringLiteral("قِفَا"));
+    NativeList* inner = list.hWnd();
+    list.resize(260, 3 * inner->rowHeight());
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const QImage image = inner->viewport()->grab().toImage();
+    const QRect row = inner->itemRect(0);
+    QVERIFY(image.rect().contains(row));
+    int leftmost = -1;
+    for (int x = row.left(); x <= row.right() && leftmost < 0; ++x)
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                leftmost = x;
+                break;
+            }
+    QVERIFY2(leftmost > row.left(), "the row ends in its ellipsis, not cut at the edge");
+
+    auto tipAt = [&](int index) {
+        const QPoint at = inner->itemRect(index).center();
+        QHelpEvent help(QEvent::ToolTip, at, inner->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(inner->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipAt(1), QString());
+    QCOMPARE(tipAt(0), verse);
 }
 
 void tst_unilistbox::marksStayInsideTheirRow_data()
