@@ -22,9 +22,14 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t != QAccessible::Name || !isValid())
+        if (!isValid())
             return {};
-        return list()->text(m_index).replace(u'\t', u' '); // columns are read as one line
+        if (t == QAccessible::Name)
+            return list()->text(m_index).replace(u'\t', u' '); // columns are read as one line
+        // The news told on the list is the focused item's, where a screen reader hears it.
+        if (t == QAccessible::Description && state().focused)
+            return list()->accessibleDescription();
+        return {};
     }
 
     QRect rect() const override

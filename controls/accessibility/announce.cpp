@@ -1,6 +1,7 @@
 #include "announce.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QWidget>
 
 void announce(QWidget* source, const QString& text)
@@ -8,8 +9,21 @@ void announce(QWidget* source, const QString& text)
     // The description is kept whether or not a screen reader listens, so that one that starts
     // later, or reads the control again, finds the latest news.
     source->setAccessibleDescription(text);
+    // A screen reader speaks what changes on the object it has the focus on (an alert raised
+    // elsewhere never reaches it): the news becomes that object's description too, and of
+    // the item focused inside it.
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != source->window())
+        return;
+    if (focus != source)
+        focus->setAccessibleDescription(text);
     if (!QAccessible::isActive())
         return;
-    QAccessibleEvent alert(source, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(focus);
+    QAccessibleInterface* item = focused ? focused->focusChild() : nullptr;
+    if (item && item != focused) {
+        QAccessibleEvent changed(focus, QAccessible::DescriptionChanged);
+        changed.setChild(focused->indexOfChild(item));
+        QAccessible::updateAccessibility(&changed);
+    }
 }

@@ -4,6 +4,6 @@ class QString;
 class QWidget;
 
 // Tells a screen reader what just changed on `source`, such as a verdict or a newly listed
-// entry: the text becomes the control's description and, while a screen reader listens, an
-// alert is raised on it.
+// entry: the text becomes the description of the control, and of the object that has the focus
+// in its window, which is what a screen reader speaks.
 void announce(QWidget* source, const QString& text);
