@@ -2,6 +2,7 @@
 
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
+#include "common/boundedread.h"
 #include "common/captionfit.h"
 #include "common/designed.h"
 #include "frmUnkept.h"
@@ -133,7 +134,9 @@ void frmNew::cmdSave_Click()
     if (error.isError()) {
         const QString folder = QFileInfo(path).absolutePath();
         QString advice = tr("Save it in a folder you can write to");
-        if (!m_userFolder.isEmpty())
+        // Only another folder can help: not the one that just failed.
+        if (!m_userFolder.isEmpty() &&
+            QFileInfo(m_userFolder).absoluteFilePath() != QFileInfo(folder).absoluteFilePath())
             advice += tr(", such as your own lists folder \u201C%1\u201D").arg(m_userFolder);
         MessageBox::inform(this,
                            tr("The list could not be saved in the folder \u201C%1\u201D.\r\n%2"
@@ -159,12 +162,8 @@ void frmNew::cmdImport_Click()
     if (path.isEmpty())
         return;
     txtNew->setFileCodepage(0); // the system's, after the UTF-8 inspection
-    if (!txtNew->LoadFile(path, 1)) {
-        MessageBox::inform(this,
-                           QStringLiteral("The file \u201C%1\u201D could not be read.").arg(path),
-                           QStringLiteral("Import error"));
+    if (!importFile(path, 1))
         return;
-    }
     m_importedFile = path;
     showImportEncoding();
 }
@@ -173,11 +172,26 @@ void frmNew::cmdImport_Click()
 void frmNew::readImport(int codepage)
 {
     txtNew->setFileCodepage(codepage);
-    if (!txtNew->LoadFile(m_importedFile, 0))
-        MessageBox::inform(
-            this, QStringLiteral("The file \u201C%1\u201D could not be read.").arg(m_importedFile),
-            QStringLiteral("Import error"));
+    importFile(m_importedFile, 0);
     showImportEncoding();
+}
+
+// A file larger than any list could hold is refused before it is read (a stream as soon as it
+// grows past that), and what was typed stays.
+bool frmNew::importFile(const QString& path, int IfNoByteOrderMark)
+{
+    const BoundedRead read = readAtMost(path, listfile::kMaxTextBytes);
+    QString problem;
+    if (read.status == BoundedRead::TooLarge)
+        problem = tr("The file \u201C%1\u201D is larger than %2 MB, more than a list can hold; "
+                     "it was not imported.")
+                      .arg(path)
+                      .arg(listfile::kMaxTextBytes / (1024 * 1024));
+    else if (read.status != BoundedRead::Read || !txtNew->LoadBytes(read.bytes, IfNoByteOrderMark))
+        problem = QStringLiteral("The file \u201C%1\u201D could not be read.").arg(path);
+    if (!problem.isEmpty())
+        MessageBox::inform(this, problem, QStringLiteral("Import error"));
+    return problem.isEmpty();
 }
 
 // Says which encoding the import used, and never leaves undecodable bytes unmentioned.

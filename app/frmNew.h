@@ -31,6 +31,7 @@ private:
     void cmdSave_Click();
     void cmdImport_Click();
     void readImport(int codepage);
+    bool importFile(const QString& path, int IfNoByteOrderMark);
     void showImportEncoding();
     void Command1_Click();
     bool dropUnkeptCharacters(QString& text);

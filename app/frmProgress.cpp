@@ -121,12 +121,10 @@ void frmProgress::showProgress(const ProgressData& progress)
         chartData.wrong.append(QPointF(test, session.wrong));
     }
     QWidget* chart = nullptr;
-    if (const ProgressChartMaker* maker = progressChartMaker()) {
+    if (const ProgressChartMaker* maker = chartModule().maker) {
         chart = maker->makeChart(chartData, this);
     } else {
-        auto* missing = new QLabel(tr("The chart cannot be shown: the module zorvel-chart is "
-                                      "missing from this installation."),
-                                   this);
+        auto* missing = new QLabel(chartModule().trouble, this);
         missing->setAlignment(Qt::AlignCenter);
         missing->setWordWrap(true);
         chart = missing;

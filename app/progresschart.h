@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <QtPlugin>
 
 class QWidget;
@@ -30,5 +31,13 @@ public:
 #define ProgressChartMaker_iid "example.corvant.zorvel.ProgressChartMaker/1"
 Q_DECLARE_INTERFACE(ProgressChartMaker, ProgressChartMaker_iid)
 
-// The module's maker, loaded on the first call; null when the module cannot be loaded.
-const ProgressChartMaker* progressChartMaker();
+// The module, or why there is none: missing, or present but not loadable (damaged, foreign).
+struct LoadedChart {
+    const ProgressChartMaker* maker = nullptr;
+    QString trouble; // for the user, when there is no maker
+};
+
+// The first of the modules named that loads.
+LoadedChart loadChartModule(const QStringList& names);
+// The program's module, loaded on the first call.
+const LoadedChart& chartModule();

@@ -161,12 +161,21 @@ QString describe(const Error& error, const QString& path)
         return tr("The file %1 is larger than %2 MB, which no list is; it was not opened.")
             .arg(name)
             .arg(kMaxFileBytes / (1024 * 1024));
+    case Error::TooLong:
+        return tr("The list %1 would be larger than %2 MB, which Zorvel cannot open; it was not "
+                  "written. Make it into several lists.")
+            .arg(name)
+            .arg(kMaxFileBytes / (1024 * 1024));
     }
     return {};
 }
 
 QByteArray encode(QStringView text, Error* error)
 {
+    if (text.size() * 2 > kMaxFileBytes) {
+        *error = {Error::TooLong, 0, {}};
+        return {};
+    }
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
     char* out = bytes.data();
     Shift shift;

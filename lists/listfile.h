@@ -12,6 +12,9 @@ namespace listfile {
 // Largest list file the program reads: a whole book is a few megabytes, so anything far
 // beyond this is not a list and is refused before it is read into memory.
 inline constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
+// Largest text file a list is made from: the text of the largest list in the widest form a
+// text file can hold it (four bytes a character).
+inline constexpr qint64 kMaxTextBytes = 2 * kMaxFileBytes;
 
 struct Error {
     enum Kind {
@@ -21,6 +24,7 @@ struct Error {
         WriteFailed, // writing or committing the file failed
         Overflow,    // a unit leaves the signed 16-bit range at `position`
         TooLarge,    // the file is larger than kMaxFileBytes
+        TooLong,     // the text makes a list file larger than kMaxFileBytes
     };
     Kind kind = None;
     qint64 position = 0; // 1-based character (unit) position, for Overflow
@@ -32,7 +36,8 @@ struct Error {
 // A sentence for the user about what went wrong with the file at `path`.
 QString describe(const Error& error, const QString& path);
 
-// Encodes `text`; on overflow nothing is returned and `error` names the first position.
+// Encodes `text`; on overflow nothing is returned and `error` names the first position. A
+// text whose list would be larger than the reader takes is refused.
 QByteArray encode(QStringView text, Error* error);
 
 // The 0-based index of the first character that a list file cannot give back at its place:

@@ -288,6 +288,11 @@ bool UniText::LoadFile(const QString& filename, int IfNoByteOrderMark)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
+    return LoadBytes(bytes, IfNoByteOrderMark);
+}
+
+bool UniText::LoadBytes(const QByteArray& bytes, int IfNoByteOrderMark)
+{
     if (bytes.isEmpty()) {
         setText(QString());
         return true;

@@ -296,6 +296,17 @@ std::optional<QByteArray> encodeFile(const QString& text, int bom, int codepage)
 
 std::optional<QString> decodeFile(QByteArrayView bytes, bool inspectUtf8, int codepage, int* bom)
 {
+    // A mark with nothing after it is an empty text in its encoding: the signatures' minimum
+    // sizes would otherwise read the mark itself as characters of a code page.
+    const std::pair<QByteArrayView, int> marks[] = {
+        {kUtf32LESignature, kUtf32LE}, {kUtf32BESignature, kUtf32BE}, {kUtf16LESignature, kUtf16LE},
+        {kUtf16BESignature, kUtf16BE}, {kUtf8Signature, kUtf8},       {kUtf7Signature, kUtf7}};
+    for (const auto& [mark, form] : marks) {
+        if (bytes == mark) {
+            *bom = form;
+            return QString();
+        }
+    }
     const Signature signature =
         detectSignature(bytes.first(qMin<qsizetype>(5, bytes.size())), bytes.size());
     const QByteArrayView rest = bytes.sliced(signature.length);

@@ -1,5 +1,6 @@
 // zorvel-list: makes, reads and converts list files from the command line.
 
+#include "common/boundedread.h"
 #include "listfile.h"
 
 #include <QCoreApplication>
@@ -46,11 +47,14 @@ QString withCrLf(const QString& text)
 
 bool encode(const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(source, in.errorString());
+    const BoundedRead in = readAtMost(source, listfile::kMaxTextBytes);
+    if (in.status == BoundedRead::TooLarge)
+        return fail(source, QStringLiteral("larger than %1 MB, more than a list can hold")
+                                .arg(listfile::kMaxTextBytes / (1024 * 1024)));
+    if (in.status != BoundedRead::Read)
+        return fail(source, in.detail);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(in.readAll());
+    QString text = utf8.decode(in.bytes);
     if (utf8.hasError())
         return fail(source, QStringLiteral("not a valid UTF-8 text"));
     if (text.startsWith(QChar(0xFEFF)))

@@ -95,12 +95,14 @@ void tst_textfile::signatures_data()
     QTest::addColumn<int>("bom");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("only a UTF-32LE signature is UTF-16LE with one U+0000")
-        << QByteArray("\xFF\xFE\x00\x00", 4) << 1200 << QString(QChar(0));
-    QTest::newRow("only a UTF-32BE signature has no signature")
-        << QByteArray("\x00\x00\xFE\xFF", 4) << 0 << QString::fromLatin1("\0\0\xFE\xFF", 4);
-    QTest::newRow("only FF FE is no signature")
-        << QByteArray("\xFF\xFE") << 0 << QString::fromLatin1("\xFF\xFE");
+    // A mark with nothing after it is an empty text in its encoding, not characters.
+    QTest::newRow("only a UTF-32LE mark") << QByteArray("\xFF\xFE\x00\x00", 4) << 12000 << "";
+    QTest::newRow("only a UTF-32BE mark") << QByteArray("\x00\x00\xFE\xFF", 4) << 12001 << "";
+    QTest::newRow("only a UTF-16LE mark") << QByteArray("\xFF\xFE") << 1200 << "";
+    QTest::newRow("only a UTF-16BE mark") << QByteArray("\xFE\xFF") << 1201 << "";
+    QTest::newRow("only a UTF-8 mark") << QByteArray("\xEF\xBB\xBF") << 65001 << "";
+    QTest::newRow("only a UTF-7 mark") << QByteArray("+/v8-") << 65000 << "";
+    QTest::newRow("a UTF-16LE mark and one odd byte") << QByteArray("\xFF\xFEx") << 1200 << "";
     QTest::newRow("+/v8 without - is text") << QByteArray("+/v8xy") << 0 << "+/v8xy";
     QTest::newRow("UTF-16LE with a trailing odd byte") << QByteArray("\xFF\xFE"
                                                                      "A\x00"

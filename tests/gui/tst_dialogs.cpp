@@ -418,6 +418,14 @@ void tst_dialogs::newListImportsATextFile()
     QFile::remove(path);
     editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
     QCOMPARE(messages.captions(), QStringList{QStringLiteral("Import error")});
+
+    // A file larger than any list is refused before it is read; what was typed stays.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(1024LL * 1024 * 1024));
+    file.close();
+    editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+    QVERIFY(messages.requests().last().text.contains(QStringLiteral("more than a list can hold")));
+    QCOMPARE(editor.editor()->Text(), QStringLiteral("الأَحَد\r\nالإِثْنَيْن"));
 }
 
 // A legacy Arabic file comes in as Arabic; the editor says how it was read, offers the other

@@ -2,6 +2,7 @@
 #include "frmFind.h"
 #include "frmProgress.h"
 #include "itemlist.h"
+#include "progresschart.h"
 #include "slider/RailSlider.h"
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -56,6 +58,7 @@ private slots:
     void aDamagedHistoryIsSaidOnce();
     void findSetsTheRange();
     void lookAlikeChoicesAreOffered();
+    void aDamagedChartModuleIsToldApart();
 };
 
 void tst_history::initTestCase()
@@ -203,6 +206,24 @@ void tst_history::lookAlikeChoicesAreOffered()
         history.listFor(QStringLiteral("Name"),
                         listfingerprint::of(list.join(QStringLiteral("\r\n"))), false, list);
     QCOMPARE(history.confusions(key, 1, int(list.size())), 1);
+}
+
+// A chart module that is there but does not load is told apart from a missing one, with the
+// loader's reason.
+void tst_history::aDamagedChartModuleIsToldApart()
+{
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("libzorvel-chart.so"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, '\x7F'));
+    file.close();
+    const LoadedChart broken = loadChartModule({damaged});
+    QVERIFY(!broken.maker);
+    QVERIFY2(broken.trouble.contains(QStringLiteral("could not be loaded (")),
+             qPrintable(broken.trouble));
+    const LoadedChart missing = loadChartModule({dir.filePath(QStringLiteral("nothing-here"))});
+    QVERIFY(missing.trouble.contains(QStringLiteral("missing from this installation")));
 }
 
 QTEST_MAIN(tst_history)

@@ -37,6 +37,8 @@ private slots:
     void refusesWhatItCannotKeep_data();
     void refusesWhatItCannotKeep();
     void convertsEveryFileItCan();
+    void refusesWhatNoListCanHold_data();
+    void refusesWhatNoListCanHold();
 };
 
 void tst_listtool::encodesAndDecodes()
@@ -109,6 +111,43 @@ void tst_listtool::convertsEveryFileItCan()
     QCOMPARE(listfile::readFile(second, &error), plain);
 
     QCOMPARE(runTool({QStringLiteral("decode")}).status, 1);
+}
+
+// Input larger than any list is refused before it is read (a stream once it passes the limit),
+// and a list the program could not open is never written; each with its reason and status 1.
+void tst_listtool::refusesWhatNoListCanHold_data()
+{
+    QTest::addColumn<QString>("source"); // "sparse", "zero" or "long"
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a 100 MB file, refused before it is read") << "sparse"
+                                                              << "more than a list can hold";
+    QTest::newRow("an endless stream, read only to the limit") << "zero"
+                                                               << "more than a list can hold";
+    QTest::newRow("a text whose list would pass 32 MB") << "long"
+                                                        << "would be larger than 32 MB";
+}
+
+void tst_listtool::refusesWhatNoListCanHold()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString text = dir.filePath(QStringLiteral("in.txt"));
+    const QString list = dir.filePath(QStringLiteral("out.zva"));
+    if (source == u"zero") {
+        text = QStringLiteral("/dev/zero");
+    } else {
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (source == u"sparse")
+            QVERIFY(file.resize(100LL * 1024 * 1024));
+        else
+            file.write(QByteArray("a\n").repeated(int(listfile::kMaxFileBytes / 4) + 8));
+    }
+    const Run run = runTool({QStringLiteral("encode"), text, list});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(reason.toUtf8()), run.err.constData());
+    QVERIFY(!QFile::exists(list));
 }
 
 QTEST_GUILESS_MAIN(tst_listtool)
