@@ -3,6 +3,8 @@
 #include "settingsvalues.h"
 #include "zoom.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <limits>
@@ -36,9 +38,39 @@ QString ZorvelSettings::defaultFilePath()
            QStringLiteral("/corvant/Zorvel.conf");
 }
 
-ZorvelSettings::ZorvelSettings(const QString& filePath)
-    : m_store(filePath, QSettings::IniFormat)
+namespace {
+
+// A settings file that is there but is not a regular file (a pipe would block start-up for
+// ever, a device never end) is not read.
+bool isReadable(const QString& filePath)
 {
+    const QFileInfo file(filePath);
+    return !file.exists() || file.isFile();
+}
+
+} // namespace
+
+ZorvelSettings::ZorvelSettings(const QString& filePath)
+    : m_filePath(filePath)
+    , m_ignored(!isReadable(filePath))
+    , m_store(m_ignored ? QString() : filePath, QSettings::IniFormat)
+{
+}
+
+QString ZorvelSettings::trouble() const
+{
+    if (m_ignored)
+        return QCoreApplication::translate(
+                   "ZorvelSettings", "The settings file \u201C%1\u201D is not a regular file, so "
+                                     "Zorvel neither reads nor keeps its settings there.")
+            .arg(m_filePath);
+    // A damaged file is read as far as it goes and written afresh: only a failed write is told.
+    if (m_store.status() == QSettings::AccessError)
+        return QCoreApplication::translate("ZorvelSettings",
+                                           "The settings could not be kept in \u201C%1\u201D: "
+                                           "its folder cannot be written, or the disk is full.")
+            .arg(m_filePath);
+    return {};
 }
 
 QString ZorvelSettings::text(const QString& key, const QString& group) const
@@ -143,9 +175,12 @@ void ZorvelSettings::setRecentFiles(const QString& recentFiles)
     setText(kRecentFiles, recentFiles);
 }
 
-void ZorvelSettings::sync()
+bool ZorvelSettings::sync()
 {
+    if (m_ignored)
+        return false;
     m_store.sync();
+    return m_store.status() != QSettings::AccessError;
 }
 
 QString ZorvelSettings::arabicFont() const

@@ -44,12 +44,16 @@ public:
     void setRecallFirst(bool recallFirst);
     void setLookAlikes(bool lookAlikes);
 
-    // Writes what was set to the file.
-    void sync();
+    // Writes what was set to the file; false when it could not.
+    bool sync();
+    // Why the settings are not read or kept, for the user; empty while they are.
+    QString trouble() const;
 
 private:
     QString text(const QString& key, const QString& group = {}) const;
     void setText(const QString& key, const QString& value, const QString& group = {});
 
+    QString m_filePath;
+    bool m_ignored; // not a regular file: neither read nor written
     QSettings m_store;
 };

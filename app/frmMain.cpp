@@ -167,6 +167,7 @@ void frmMain::showAppliedRange()
 
 void frmMain::Form_Load(const QString& listToOpen)
 {
+    reportSettingsTrouble();
     wbHelp->setOffline(true);
     buildRecentFileMenu();
     setWindowTitle(baseCaption());
@@ -189,10 +190,8 @@ void frmMain::openStartingList(const QString& listToOpen)
     // A list named at start-up that cannot be found is said so; start-up then goes on as usual.
     if (!listToOpen.isEmpty()) {
         const QString path = QFileInfo(listToOpen).absoluteFilePath();
-        if (QFileInfo(path).isFile() && LoadZVFFile(path))
+        if (LoadZVFFile(path))
             return; // the stored range belongs to the most recent list, not to this one
-        if (!QFileInfo(path).isFile())
-            showNoItemSelectedMessage(this);
     }
     const QString mostRecent = m_menus->recentFile(0);
     // A recent file that vanished is skipped silently at start-up.
@@ -220,7 +219,8 @@ void frmMain::Form_Unload()
     m_settings.setToRange(range.to);
     m_settings.setRestartListing(fra1->restartOnFinish());
     m_settings.setSplitPercent(fra1->splitter()->SplitPercent());
-    m_settings.sync();
+    if (!m_settings.sync())
+        reportSettingsTrouble();
 }
 
 // The look-alike index may be built once the window shows, never on the start-up path.
@@ -342,6 +342,15 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile, bool wordMode)
     m_settings.setRecentFiles(recentfiles::add(m_settings.recentFiles(), strZVFFile));
     buildRecentFileMenu();
     return true;
+}
+
+// Settings that cannot be read or kept are said once; the program goes on without them.
+void frmMain::reportSettingsTrouble()
+{
+    const QString trouble = m_settings.trouble();
+    if (trouble.isEmpty() || std::exchange(m_settingsReported, true))
+        return;
+    MessageBox::inform(this, trouble, tr("Settings"));
 }
 
 // A history that cannot be used is said once; practice goes on without it.

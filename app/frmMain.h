@@ -68,6 +68,7 @@ private:
     void connectMenus();
     void showAppliedRange();
     void reportHistoryTrouble(const QString& reason);
+    void reportSettingsTrouble();
 
     void Form_Load(const QString& listToOpen);
     void openStartingList(const QString& listToOpen);
@@ -95,6 +96,7 @@ private:
     ZorvelSettings m_settings;
     QString strLastOpenFolder;
     QString m_historyPath;
+    bool m_settingsReported = false;
 
     Practice* m_practice;
     RangeBar* m_rangeBar = nullptr;

@@ -34,9 +34,20 @@ LoadedList loadList(const QString& path, bool wordMode)
 {
     LoadedList list;
     list.path = path;
-    // A folder is no list: the Open window hands one over when a folder node is chosen.
-    if (!QFileInfo(path).isFile()) {
+    // Nothing there: the Open window names no file when a folder node is chosen.
+    const QFileInfo file(path);
+    if (!file.exists()) {
         list.status = LoadedList::Missing;
+        return list;
+    }
+    // Something that is not a file, which reading could block on (a pipe) or never end (a
+    // device): said what it is, never opened.
+    if (!file.isFile()) {
+        list.message = file.isDir()
+                           ? tr("\u201C%1\u201D is a folder, not a list file.").arg(path)
+                           : tr("\u201C%1\u201D is not a list file: it is not a regular file "
+                                "but a device, a pipe or a socket.")
+                                 .arg(path);
         return list;
     }
     listfile::Error error;

@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 class tst_settings : public QObject {
     Q_OBJECT
 private slots:
@@ -16,6 +19,8 @@ private slots:
     void storedFiles();
     void writesTextBack();
     void unchangedValuesLeaveTheFileAlone();
+    void aPipeIsNotRead();
+    void aFolderThatCannotBeWrittenIsTold();
 };
 
 void tst_settings::wholeNumbers_data()
@@ -168,6 +173,38 @@ void tst_settings::unchangedValuesLeaveTheFileAlone()
     }
     QVERIFY(stored().contains("ActiveTab=3"));
     QVERIFY(stored().contains("MRUF="));
+}
+
+// A settings file that is a pipe would block start-up for ever: it is neither read nor written,
+// and that is told.
+void tst_settings::aPipeIsNotRead()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Zorvel.conf"));
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    ZorvelSettings settings(path); // returns at once
+    QCOMPARE(settings.activeTab(),
+             ZorvelSettings(dir.filePath(QStringLiteral("none"))).activeTab());
+    settings.setActiveTab(3);
+    QVERIFY(!settings.sync());
+    QVERIFY(settings.trouble().contains(QStringLiteral("not a regular file")));
+    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+}
+
+// Settings that cannot be kept are told, not lost in silence.
+void tst_settings::aFolderThatCannotBeWrittenIsTold()
+{
+    if (::geteuid() == 0)
+        QSKIP("the superuser writes into any folder");
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    ZorvelSettings settings(dir.filePath(QStringLiteral("Zorvel.conf")));
+    QVERIFY(settings.trouble().isEmpty());
+    settings.setActiveTab(3);
+    QVERIFY(!settings.sync());
+    QVERIFY(settings.trouble().contains(QStringLiteral("could not be kept")));
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QTEST_GUILESS_MAIN(tst_settings)

@@ -166,7 +166,12 @@ void tst_itemlist::loadOutcomes()
     QCOMPARE(list.items.items.size(), 3);
 
     QCOMPARE(loadList(dir.filePath(QStringLiteral("gone.zva")), false).status, LoadedList::Missing);
-    QCOMPARE(loadList(dir.path(), false).status, LoadedList::Missing);
+    list = loadList(dir.path(), false);
+    QCOMPARE(list.status, LoadedList::Failed);
+    QVERIFY(list.message.contains(QStringLiteral("is a folder")));
+    list = loadList(QStringLiteral("/dev/zero"), false); // never read: it would not end
+    QCOMPARE(list.status, LoadedList::Failed);
+    QVERIFY(list.message.contains(QStringLiteral("not a regular file")));
 
     const QString blank = dir.filePath(QStringLiteral("blank.zva"));
     QVERIFY(!listfile::writeFile(blank, u"  \r\n").isError());
