@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ListerSession.h"
+
 #include <QFrame>
 
 class IntervalTimer;
@@ -40,6 +42,7 @@ private:
     void nameForScreenReaders();
     void cmdManualListing_Click();
     void Timer2_Timer();
+    void showStep(const ListerSession::Step& step);
     void runListingClockWhenNeeded();
     void sdrListingSpeed_ValueChanged();
     void chkRestartListing_Click();

@@ -37,6 +37,7 @@ private slots:
     void longTextScrollsButCannotBeChanged();
     void wordModeEntriesHaveNoNumber();
     void realClockLists();
+    void quickListIsListedInMoments();
 };
 
 void tst_lister::realClockLists()
@@ -158,6 +159,25 @@ void tst_lister::wordModeEntriesHaveNoNumber()
     WindowDriver d;
     d.open({QStringLiteral("مَنْ جَدَّ وَجَدَ")}, true);
     QCOMPARE(d.rows("lstList"), QStringList{QStringLiteral("  مَنْ. 1 >>   ")});
+}
+
+// A Quick List lists every entry in turn, the last shown whole, without a tick per entry; then
+// its clock stops.
+void tst_lister::quickListIsListedInMoments()
+{
+    WindowDriver d;
+    d.open(numbered(3000));
+    d.control<RailSlider>("sdrListingSpeed")->setValue(0);
+    int ticks = 0;
+    while (d.timer("Timer2")->wouldTick() && ticks < 3000) {
+        d.tick("Timer2");
+        ++ticks;
+    }
+    const QStringList rows = d.rows("lstList");
+    QCOMPARE(rows.size(), 3000);
+    QCOMPARE(rows[1234], QStringLiteral(" 1235.   بند 1235   "));
+    QCOMPARE(d.control<UniText>("txtCompleteText")->Text(), QStringLiteral("بند 3000"));
+    QVERIFY2(ticks < 300, qPrintable(QString::number(ticks)));
 }
 
 QTEST_MAIN(tst_lister)
