@@ -74,21 +74,18 @@ QString frmNew::CreateNewFile(QWidget* lngHwnd, const QString& strInitialPath,
                                      strFileTitle});
 }
 
-// Characters a list file cannot give back are replaced or dropped only as the user says.
+// Characters a list file cannot give back are replaced or dropped only as the user says. A
+// stand-in moves what follows it, and a character that overflows only at its new place is asked
+// about in turn: nothing is dropped without a word.
 bool frmNew::dropUnkeptCharacters(QString& text)
 {
-    const QList<listfile::UnkeptCharacter> unkept = listfile::unkeptCharacters(text);
-    if (unkept.isEmpty())
-        return true;
-    frmUnkept ask(unkept, this);
-    if (ask.exec() != QDialog::Accepted)
-        return false;
-    text = ask.replaced(text);
-    // What is left (a stand-in that cannot be kept, or a unit that overflows where it now
-    // stands) goes; taking one out moves the rest, so check again each time.
-    for (qsizetype bad = listfile::firstUnkeptCharacter(text); bad >= 0;
-         bad = listfile::firstUnkeptCharacter(text))
-        text.remove(bad, 1);
+    for (QList<listfile::UnkeptCharacter> unkept = listfile::unkeptCharacters(text);
+         !unkept.isEmpty(); unkept = listfile::unkeptCharacters(text)) {
+        frmUnkept ask(unkept, this);
+        if (ask.exec() != QDialog::Accepted)
+            return false;
+        text = ask.replaced(text);
+    }
     return true;
 }
 

@@ -28,6 +28,10 @@ frmOpen::frmOpen(const QString& programFolder, QWidget* parent)
     , m_programFolder(programFolder)
 {
     setObjectName(QStringLiteral("frmOpen"));
+    // One icon of each kind, shared by every node: thousands of lists must not make thousands
+    // of icons.
+    m_folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
+    m_fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     setWindowTitle(QStringLiteral("Open"));
     setFixedSize(twipsToPixels(6870), twipsToPixels(7470));
     TreeView1 = makeDesigned<QTreeWidget>(this, "TreeView1", twipsRect(45, 75, 6720, 6765));
@@ -103,7 +107,7 @@ void frmOpen::addUserLists()
             if (!node) {
                 node = new QTreeWidgetItem(parent);
                 node->setText(0, component);
-                node->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+                node->setIcon(0, m_folderIcon);
                 node->setData(0, Qt::UserRole, kFolderTag);
                 m_nodes.insert(key, node);
             }
@@ -131,7 +135,7 @@ void frmOpen::browse()
     if (!folder) {
         folder = new QTreeWidgetItem(TreeView1);
         folder->setText(0, QDir::toNativeSeparators(file.absolutePath()));
-        folder->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+        folder->setIcon(0, m_folderIcon);
         folder->setData(0, Qt::UserRole, kFolderTag);
         m_nodes.insert(folderKey, folder);
     }
@@ -149,7 +153,7 @@ QTreeWidgetItem* frmOpen::addFileNode(QTreeWidgetItem* parent, const QString& ke
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(TreeView1);
     item->setText(0, file.left(qMax<qsizetype>(0, file.size() - 4)));
-    item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
+    item->setIcon(0, m_fileIcon);
     item->setData(0, kPathRole, path);
     m_nodes.insert(key, item);
     return item;
@@ -177,7 +181,6 @@ void frmOpen::DirSearch(const QString& StartDir)
 
 void frmOpen::AddToTree(const QString& strFolder, const QString& strFile)
 {
-    const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
     const QString path = m_programFolder + strFolder + strFile;
     if (strFolder == u"/") {
         addFileNode(nullptr, strFile, strFile, path);
@@ -191,7 +194,7 @@ void frmOpen::AddToTree(const QString& strFolder, const QString& strFile)
         if (!folder) {
             folder = current ? new QTreeWidgetItem(current) : new QTreeWidgetItem(TreeView1);
             folder->setText(0, component);
-            folder->setIcon(0, folderIcon);
+            folder->setIcon(0, m_folderIcon);
             folder->setData(0, Qt::UserRole, kFolderTag);
             m_nodes.insert(key, folder);
         }

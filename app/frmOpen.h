@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QIcon>
 
 class QPushButton;
 class QTreeWidget;
@@ -54,4 +55,6 @@ private:
     QPushButton* cmdOpenLine;
     QPushButton* cmdCancel;
     QPushButton* cmdBrowse;
+    QIcon m_folderIcon;
+    QIcon m_fileIcon;
 };

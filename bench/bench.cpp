@@ -10,6 +10,7 @@
 #include "common/MessageBox.h"
 #include "common/longlistcombo.h"
 #include "frmMain.h"
+#include "frmOpen.h"
 #include "frmProgress.h"
 #include "itemlist.h"
 #include "largelist.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +32,9 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <functional>
@@ -409,6 +414,33 @@ int main(int argc, char* argv[])
     });
     row(QStringLiteral("build the look-alikes' index, 80,000 items"), lookAlikeIndex,
         QStringLiteral("fold the items alone"), foldOnly);
+
+    // The Open window over a program folder of 20,000 lists, against the same with 10: the time
+    // to search, fill and show the tree, and the memory the tree holds.
+    auto openWindowOn = [&](int lists) {
+        QTemporaryDir folder;
+        QFile(folder.filePath(QStringLiteral("ZV_Readme.htm"))).open(QIODevice::WriteOnly);
+        for (int k = 0; k < lists; ++k) {
+            const QString sub = folder.filePath(QStringLiteral("Arabic/Part %1").arg(k / 100));
+            QDir().mkpath(sub);
+            QFile(sub + QStringLiteral("/List %1.zva").arg(k)).open(QIODevice::WriteOnly);
+        }
+        size_t heldBytes = 0;
+        const double time = measure(3, [&] {
+            const size_t before = mallinfo2().uordblks;
+            frmOpen open(folder.path());
+            QTimer::singleShot(0, &open, &QDialog::reject);
+            open.showModal();
+            heldBytes = mallinfo2().uordblks - before;
+        });
+        return std::pair{time, double(heldBytes) / (1024 * 1024)};
+    };
+    const auto [manyTime, manyMemory] = openWindowOn(20000);
+    const auto [fewTime, fewMemory] = openWindowOn(10);
+    row(QStringLiteral("show the Open window, 20,000 lists"), manyTime,
+        QStringLiteral("the same with 10 lists"), fewTime);
+    row(QStringLiteral("memory the Open window holds, 20,000 lists (MB)"), manyMemory,
+        QStringLiteral("the same with 10 lists (MB)"), fewMemory);
 
     // Peak memory and start-up, each in a process of its own.
     const QString memory = QStringLiteral("--child-memory");

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -372,13 +373,23 @@ void tst_dialogs::newListAsksBeforeDroppingCharacters()
                                  QStringLiteral("U+FD3F \uFD3F: once, first on line 2")}));
     QVERIFY(!QFile::exists(path));
 
+    // A stand-in the list cannot keep either is said at once, and Save waits for another.
+    bool refused = false;
+    QString said;
     whenShown([&] {
         auto* ask = qobject_cast<frmUnkept*>(QApplication::activeModalWidget());
+        ask->replacements().at(0)->setText(QStringLiteral("\uFD3E\uFDFA\uFD3F"));
+        auto* keep = ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+        refused = !keep->isEnabled();
+        said = ask->findChild<QLabel*>(QStringLiteral("problem"))->text();
         ask->replacements().at(0)->setText(QStringLiteral("صلى الله عليه وسلم"));
-        ask->accept(); // the ornate parentheses are dropped
+        keep->click(); // the ornate parentheses, left empty, are dropped
     });
     save->click();
     listfile::Error error;
+    QVERIFY(refused);
+    QVERIFY2(said.contains(QStringLiteral("\uFD3E")) && said.contains(QStringLiteral("\uFDFA")),
+             qPrintable(said));
     QCOMPARE(listfile::readFile(path, &error),
              QStringLiteral("قال رسول الله صلى الله عليه وسلم\r\nإنما الأعمال صلى الله عليه وسلم"));
     QVERIFY(messages.requests().isEmpty());
