@@ -439,8 +439,8 @@ int main(int argc, char* argv[])
     const auto [fewTime, fewMemory] = openWindowOn(10);
     row(QStringLiteral("show the Open window, 20,000 lists"), manyTime,
         QStringLiteral("the same with 10 lists"), fewTime);
-    row(QStringLiteral("memory the Open window holds, 20,000 lists (MB)"), manyMemory,
-        QStringLiteral("the same with 10 lists (MB)"), fewMemory);
+    row(QStringLiteral("memory the Open window holds, 20,000 lists"), manyMemory,
+        QStringLiteral("the same with 10 lists"), fewMemory, QStringLiteral("MB"));
 
     // Peak memory and start-up, each in a process of its own.
     const QString memory = QStringLiteral("--child-memory");
