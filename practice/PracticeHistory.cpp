@@ -23,7 +23,8 @@ PracticeHistory::PracticeHistory(QSqlDatabase database)
     // Another Zorvel holding the file must not freeze a pick for long: wait briefly, then fail.
     m_database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=200"));
     if (!m_database.open()) {
-        fail(m_database.lastError().text());
+        const QSqlError error = m_database.lastError();
+        fail(error.databaseText().isEmpty() ? error.text() : error.databaseText());
         return;
     }
     m_open = upgrade();

@@ -86,11 +86,28 @@ bool convert(const QString& file)
     return !error.isError() || fail(file, listfile::describe(error, file));
 }
 
+// A file name whose bytes do not survive the system's encoding would name another file: it is
+// refused, so that nothing is written or read under a name the user did not give.
+bool namesSurvive(int argc, char* argv[])
+{
+    bool all = true;
+    for (int i = 2; i < argc; ++i) {
+        const QByteArray given(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(given)) != given)
+            all = fail(QFile::decodeName(given),
+                       QStringLiteral("this file name is not valid in the system's encoding; "
+                                      "rename the file"));
+    }
+    return all;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    if (!namesSurvive(argc, argv))
+        return 1;
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);
     if (command == u"encode" && args.size() == 3)

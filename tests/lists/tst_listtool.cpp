@@ -1,5 +1,6 @@
 #include "listfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -37,6 +38,7 @@ private slots:
     void refusesWhatItCannotKeep_data();
     void refusesWhatItCannotKeep();
     void convertsEveryFileItCan();
+    void refusesANameItCannotCarry();
     void refusesWhatNoListCanHold_data();
     void refusesWhatNoListCanHold();
 };
@@ -111,6 +113,26 @@ void tst_listtool::convertsEveryFileItCan()
     QCOMPARE(listfile::readFile(second, &error), plain);
 
     QCOMPARE(runTool({QStringLiteral("decode")}).status, 1);
+}
+
+// A name whose bytes the system's encoding cannot carry would be written under another name:
+// it is refused, and nothing is written.
+void tst_listtool::refusesANameItCannotCarry()
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("in.txt"));
+    writeBytes(text, "a");
+    QProcess process;
+    // Arguments pass through QProcess as text: the byte goes in through a shell.
+    process.setProgram(QStringLiteral("/bin/sh"));
+    process.setArguments(
+        {QStringLiteral("-c"), QStringLiteral("\"$0\" encode \"$1\" \"$2\"$(printf '\\377').zva"),
+         QStringLiteral(ZORVEL_LIST_TOOL), text, dir.filePath(QStringLiteral("out"))});
+    process.start();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("not valid in the system's encoding"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("in.txt")});
 }
 
 // Input larger than any list is refused before it is read (a stream once it passes the limit),
