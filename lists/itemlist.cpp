@@ -48,10 +48,9 @@ QList<QString> lineWords(QStringView line)
 
 // The first and last word of a line carry its number, so that a reader sees where lines begin
 // and end; the number of items appended is returned.
-qsizetype appendWordItems(QStringView line, int lineNumber, QStringList& items)
+qsizetype appendWordItems(QStringView line, const QString& number, QStringList& items)
 {
     const QList<QString> words = lineWords(line);
-    const QString number = QString::number(lineNumber);
     if (words.size() == 1) {
         items.append(joined({u"<< ", words.front(), u". ", number, u">>"}));
     } else if (words.size() > 1) {
@@ -75,10 +74,17 @@ QStringView trimSpaces(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
+bool isHeading(QStringView line)
+{
+    const QStringView trimmed = trimSpaces(line);
+    return trimmed.startsWith(u"# ") && !trimSpaces(trimmed.sliced(2)).isEmpty();
+}
+
 ItemList buildItems(QStringView text, bool wordMode)
 {
     ItemList list;
     int lineNumber = 0;
+    int lineInPart = 0;
     QString withoutNulls;
     for (QStringView line : text.tokenize(kLineBreak)) {
         ++lineNumber;
@@ -88,17 +94,55 @@ ItemList buildItems(QStringView text, bool wordMode)
         }
         if (trimSpaces(line).isEmpty())
             continue;
-        if (!wordMode) {
-            list.items.append(line.toString());
+        const int next = static_cast<int>(list.items.size()) + 1;
+        if (isHeading(line)) {
+            list.parts.append({trimSpaces(trimSpaces(line).sliced(2)).toString(), next, next - 1,
+                               static_cast<int>(list.lines.size())});
+            lineInPart = 0;
             continue;
         }
-        LineEntry entry{lineNumber, static_cast<int>(list.items.size()) + 1, 0};
-        if (appendWordItems(line, lineNumber, list.items) == 0)
-            continue; // TABs alone: no word
-        entry.lastItem = static_cast<int>(list.items.size());
-        list.lines.append(entry);
+        if (!wordMode) {
+            list.items.append(line.toString());
+        } else {
+            // In a list with parts a line is known by its reference, as the learner knows it.
+            const QString marker =
+                list.parts.isEmpty()
+                    ? QString::number(lineNumber)
+                    : QStringLiteral("%1:%2").arg(list.parts.size()).arg(lineInPart + 1);
+            if (appendWordItems(line, marker, list.items) == 0)
+                continue; // TABs alone: no word
+            list.lines.append({lineNumber, next, static_cast<int>(list.items.size())});
+        }
+        ++lineInPart;
+        if (!list.parts.isEmpty())
+            list.parts.back().lastItem = static_cast<int>(list.items.size());
     }
     return list;
+}
+
+int partOfItem(const QList<Part>& parts, int item)
+{
+    // The last part that starts at or before the item; empty parts hold nothing.
+    const auto after =
+        std::upper_bound(parts.cbegin(), parts.cend(), item,
+                         [](int number, const Part& part) { return number < part.firstItem; });
+    for (auto part = after; part != parts.cbegin();) {
+        --part;
+        if (!part->isEmpty())
+            return item <= part->lastItem ? static_cast<int>(part - parts.cbegin()) : -1;
+    }
+    return -1;
+}
+
+QString itemReference(const QList<Part>& parts, const QList<LineEntry>& lines, int item)
+{
+    const int part = partOfItem(parts, item);
+    const int line = lines.isEmpty() ? -1 : lineIndexOfItem(lines, item);
+    if (part < 0)
+        return QString::number(lines.isEmpty() ? item : lines[line].lineNumber);
+    const int inPart =
+        lines.isEmpty() ? item - parts[part].firstItem + 1 : line - parts[part].firstLine + 1;
+    return QStringLiteral("%1:%2").arg(part + 1).arg(inPart);
 }
 
 QString getDisplayWords(QStringView item, int kShownWords)

@@ -13,16 +13,42 @@ struct LineEntry {
     friend bool operator==(const LineEntry&, const LineEntry&) = default;
 };
 
+// A part of a list: the items after a heading line ("# name") up to the next heading, as a
+// surah of the Quran or a poem of a diwan. Parts are numbered from 1 in their order.
+struct Part {
+    QString name;
+    int firstItem = 0; // 1-based; a part without items has firstItem = lastItem + 1
+    int lastItem = 0;
+    int firstLine = 0; // word mode: the index among the lines of the part's first line
+
+    bool isEmpty() const { return lastItem < firstItem; }
+    friend bool operator==(const Part&, const Part&) = default;
+};
+
 struct ItemList {
     QStringList items;
     QList<LineEntry> lines; // word mode only: one entry per non-blank line
+    QList<Part> parts;      // none for a list without headings
 };
+
+// Whether a line of a list is the heading of a part: "# " and its name, spaces around allowed.
+bool isHeading(QStringView line);
+
+// The index among `parts` of the part holding item `item`, or -1 (no parts, or an item before
+// the first heading).
+int partOfItem(const QList<Part>& parts, int item);
+
+// What the learner calls item `item`: "2:255", the part's number and the item's number in it
+// (in word mode, with `lines` given, the number of its line in the part); the running number
+// where the list has no parts or the item comes before the first heading.
+QString itemReference(const QList<Part>& parts, const QList<LineEntry>& lines, int item);
 
 // The index among `lines` of the line that holds item number `item`, or -1.
 int lineIndexOfItem(const QList<LineEntry>& lines, int item);
 
 // Line mode: one item per non-blank line. Word mode: one item per word, the first and last
-// word of a line marked with the line number so that a reader sees where lines begin and end.
+// word of a line marked with the line number (in a list with parts, the line's reference) so
+// that a reader sees where lines begin and end. Heading lines are parts, not items.
 ItemList buildItems(QStringView text, bool wordMode);
 
 // The short label of an item: its first six words, each after one space, then "..." when the

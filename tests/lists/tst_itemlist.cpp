@@ -26,6 +26,9 @@ private slots:
     void lineMode();
     void wordMode_data();
     void wordMode();
+    void parts_data();
+    void parts();
+    void theWholeQuranInParts();
     void displayWords_data();
     void displayWords();
     void titles_data();
@@ -98,6 +101,95 @@ void tst_itemlist::wordMode()
     const ItemList list = buildItems(text, true);
     QCOMPARE(list.items, items);
     QCOMPARE(list.lines, lines);
+}
+
+namespace {
+
+// "name 1-3" for each part, and the references of every item.
+QString describeParts(const ItemList& list)
+{
+    QStringList parts;
+    for (const Part& part : list.parts)
+        parts.append(
+            QStringLiteral("%1 %2-%3").arg(part.name).arg(part.firstItem).arg(part.lastItem));
+    QStringList references;
+    for (int item = 1; item <= list.items.size(); ++item)
+        references.append(itemReference(list.parts, list.lines, item));
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" | ") + references.join(u' ');
+}
+
+} // namespace
+
+void tst_itemlist::parts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wordMode");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("parts");
+
+    QTest::newRow("no heading: running numbers")
+        << "a\r\n\r\nb" << false << QStringList{"a", "b"} << " | 1 2";
+    QTest::newRow("headings name the items after them, numbered within")
+        << "# الفاتحة\r\nf1\r\nf2\r\n# البقرة\r\nb1\r\n\r\nb2\r\nb3" << false
+        << QStringList{"f1", "f2", "b1", "b2", "b3"}
+        << QStringLiteral("الفاتحة 1-2, البقرة 3-5 | 1:1 1:2 2:1 2:2 2:3");
+    QTest::newRow("items before the first heading keep their running numbers")
+        << "intro\r\n# One\r\nx" << false << QStringList{"intro", "x"} << "One 2-2 | 1 1:1";
+    QTest::newRow("a heading as the last line is an empty part")
+        << "# One\r\nx\r\n# Two" << false << QStringList{"x"} << "One 1-1, Two 2-1 | 1:1";
+    QTest::newRow("a list of headings only has no items")
+        << "# One\r\n# Two" << false << QStringList{} << "One 1-0, Two 1-0 | ";
+    QTest::newRow("# without a name, or without its space, is an item")
+        << "# \r\n#x\r\n#" << false << QStringList{"# ", "#x", "#"} << " | 1 2 3";
+    QTest::newRow("spaces around a heading and its name")
+        << "  #  Al-Ikhlas  \r\nq" << false << QStringList{"q"} << "Al-Ikhlas 1-1 | 1:1";
+    QTest::newRow("word mode: each line's first word carries its reference")
+        << "# One\r\na b\r\nc\r\n# Two\r\nd e f" << true
+        << QStringList{"a. 1:1 >>", "<< b", "<< c. 1:2>>", "d. 2:1 >>", "e", "<< f"}
+        << "One 1-3, Two 4-6 | 1:1 1:1 1:2 2:1 2:1 2:1";
+    QTest::newRow("word mode without parts: the line numbers")
+        << "a b\r\n\r\nc" << true << QStringList{"a. 1 >>", "<< b", "<< c. 3>>"} << " | 1 1 3";
+    const QString longName = QStringLiteral("ديوان ").repeated(200).trimmed();
+    QTest::newRow("a very long part name is kept whole")
+        << QStringLiteral("# ") + longName + QStringLiteral("\r\nx") << false << QStringList{"x"}
+        << longName + QStringLiteral(" 1-1 | 1:1");
+}
+
+void tst_itemlist::parts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, wordMode);
+    QFETCH(QStringList, items);
+    QFETCH(QString, parts);
+    const ItemList list = buildItems(text, wordMode);
+    QCOMPARE(list.items, items);
+    QCOMPARE(describeParts(list), parts);
+}
+
+// The Quran's shape: 114 surahs, 6,236 verses; a verse is found by its reference both ways.
+void tst_itemlist::theWholeQuranInParts()
+{
+    const QList<int> verses{
+        7,   286, 200, 176, 120, 165, 206, 75, 129, 109, 123, 111, 43, 52, 99, 128, 111, 110, 98,
+        135, 112, 78,  118, 64,  77,  227, 93, 88,  69,  60,  34,  30, 73, 54, 45,  83,  182, 88,
+        75,  85,  54,  53,  89,  59,  37,  35, 38,  29,  18,  45,  60, 49, 62, 55,  78,  96,  29,
+        22,  24,  13,  14,  11,  11,  18,  12, 12,  30,  52,  52,  44, 28, 28, 20,  56,  40,  31,
+        50,  40,  46,  42,  29,  19,  36,  25, 22,  17,  19,  26,  30, 20, 15, 21,  11,  8,   8,
+        19,  5,   8,   8,   11,  11,  8,   3,  9,   5,   4,   7,   3,  6,  3,  5,   4,   5,   6};
+    QStringList lines;
+    for (int surah = 1; surah <= verses.size(); ++surah) {
+        lines.append(QStringLiteral("# %1").arg(surah));
+        for (int verse = 1; verse <= verses[surah - 1]; ++verse)
+            lines.append(QStringLiteral("آية %1 من %2").arg(verse).arg(surah));
+    }
+    const ItemList list = buildItems(lines.join(QStringLiteral("\r\n")), false);
+    QCOMPARE(list.parts.size(), 114);
+    QCOMPARE(list.items.size(), 6236);
+    QCOMPARE(itemReference(list.parts, list.lines, 8 + 254), QStringLiteral("2:255"));
+    QCOMPARE(list.items[8 + 254 - 1], QStringLiteral("آية 255 من 2"));
+    QCOMPARE(itemReference(list.parts, list.lines, 6236), QStringLiteral("114:6"));
+    QCOMPARE(partOfItem(list.parts, 6236), 113);
+    QCOMPARE(list.parts[1].lastItem - list.parts[1].firstItem + 1, 286);
 }
 
 void tst_itemlist::displayWords_data()
