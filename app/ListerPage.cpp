@@ -151,6 +151,7 @@ void ListerPage::Timer2_Timer()
     if (shown) {
         // A prompt keeps the whole item to itself until it is revealed.
         txtCompleteText->setText(shown->prompt ? QString() : shown->text);
+        txtCompleteText->setToolTip(m_practice.namedReference(shown->number));
         announce(lstList, shown->prompt ? lstList->List(lstList->NewIndex()) : shown->text);
     }
     runListingClockWhenNeeded();
@@ -162,14 +163,18 @@ void ListerPage::showStep(const ListerSession::Step& step)
     if (step.startedOver)
         lstList->Clear();
     // A prompt shows only the start of the item; its reveal replaces that row.
+    const QString reference = m_practice.itemReference(step.number);
     const QString shown =
         step.prompt
-            ? listing::entry(wordMode, step.number, listing::recallPrompt(step.text, wordMode))
-            : withTabsAsGaps(listing::entry(wordMode, step.number, getDisplayWords(step.text)));
+            ? listing::entry(wordMode, reference, listing::recallPrompt(step.text, wordMode))
+            : withTabsAsGaps(listing::entry(wordMode, reference, getDisplayWords(step.text)));
     if (step.reveal) {
         lstList->setList(lstList->NewIndex(), shown);
         return;
     }
+    // A part's heading stands above its first item, as in the book.
+    if (const QString part = m_practice.partBegunBy(step.number); !part.isEmpty())
+        lstList->AddItem(QStringLiteral("# ") + part);
     lstList->AddItem(shown, -1, step.number);
     lstList->setListIndex(lstList->NewIndex());
     if (m_practice.lister().speed() == listing::kManualSpeed)
@@ -212,8 +217,10 @@ void ListerPage::chkRecallFirst_Click()
 void ListerPage::lstList_Click()
 {
     const int number = lstList->ItemData(lstList->ListIndex());
-    if (m_practice.lister().range().containsNumber(number))
+    if (m_practice.lister().range().containsNumber(number)) {
         txtCompleteText->setText(m_practice.lister().range().byNumber(number));
+        txtCompleteText->setToolTip(m_practice.namedReference(number));
+    }
 }
 
 void ListerPage::lstList_DblClick()
@@ -225,6 +232,7 @@ void ListerPage::lstList_DblClick()
 void ListerPage::putReferenceOnClipboard()
 {
     // A clipboard held elsewhere is no reason to stop the listing.
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(m_practice.reference(lstList->ItemData(lstList->ListIndex())));
+    const int number = lstList->ItemData(lstList->ListIndex());
+    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard && number >= 1)
+        clipboard->setText(m_practice.reference(number));
 }

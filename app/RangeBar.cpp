@@ -43,6 +43,13 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
                                           QStringLiteral("First &5"));
     cmdFirst10 = makeDesigned<QPushButton>(Frame1, "cmdFirst10", twipsRect(2175, 255, 825, 285),
                                            QStringLiteral("First &10"));
+    // Beyond the design, shown only for a list with parts: a whole part at once.
+    lblPart = makeDesigned<QLabel>(client, "lblPart", twipsRect(7500, 210, 540, 255), tr("&Part"));
+    cmbPart = makeDesigned<QComboBox>(client, "cmbPart", twipsRect(8040, 165, 2580, 315));
+    lblPart->setBuddy(cmbPart);
+    cmbPart->setToolTip(tr("Practise a whole part"));
+    lblPart->hide();
+    cmbPart->hide();
     // The line lists stand on the places of the item lists.
     cmbLineFrom = makeDesigned<QComboBox>(client, "cmbLineFrom", twipsRect(555, 165, 1320, 315));
     cmbLineTo = makeDesigned<QComboBox>(client, "cmbLineTo", twipsRect(2265, 165, 1320, 315));
@@ -78,6 +85,7 @@ void RangeBar::connectControls()
     connect(cmbTo, &QComboBox::currentIndexChanged, this, &RangeBar::cmbTo_Click);
     connect(cmbLineFrom, &QComboBox::currentIndexChanged, this, &RangeBar::cmbLineFrom_Click);
     connect(cmbLineTo, &QComboBox::currentIndexChanged, this, &RangeBar::cmbLineTo_Click);
+    connect(cmbPart, &QComboBox::activated, &m_practice, &Practice::choosePart);
     connect(cmdAll, &QPushButton::clicked, this, &RangeBar::cmdAll_Click);
     connect(cmdFirst5, &QPushButton::clicked, this, &RangeBar::cmdFirst5_Click);
     connect(cmdFirst10, &QPushButton::clicked, this, &RangeBar::cmdFirst10_Click);
@@ -93,10 +101,27 @@ void RangeBar::FillRangeCombos()
         // applied next shows itself in them.
         const QSignalBlocker fromBlocker(cmbLineFrom);
         const QSignalBlocker toBlocker(cmbLineTo);
-        m_lines->setLines(m_practice.lines());
+        m_lines->setLines(m_practice.lines(), m_practice.parts());
     }
-    m_itemNumbers->setCount(int(m_practice.items().size()));
+    if (m_practice.parts().isEmpty())
+        m_itemNumbers->setCount(int(m_practice.items().size()));
+    else
+        m_itemNumbers->setCount(int(m_practice.items().size()),
+                                [this](int number) { return m_practice.itemReference(number); });
+    fillPartChooser();
     ShowComboFromTo();
+}
+
+// Beyond the design: a list with parts offers them whole; one without shows no chooser.
+void RangeBar::fillPartChooser()
+{
+    const QSignalBlocker quiet(cmbPart);
+    cmbPart->clear();
+    const QList<Part>& parts = m_practice.parts();
+    for (int index = 0; index < parts.size(); ++index)
+        cmbPart->addItem(QStringLiteral("%1 %2").arg(index + 1).arg(parts[index].name));
+    cmbPart->setVisible(!parts.isEmpty());
+    lblPart->setVisible(!parts.isEmpty());
 }
 
 void RangeBar::ApplyRange()
@@ -107,6 +132,10 @@ void RangeBar::ApplyRange()
     cmbTo->setCurrentIndex(ItemNumberModel::rowOf(range.last()));
     blnComboEvents = true;
     showRangeInLineLists();
+    {
+        const QSignalBlocker quiet(cmbPart);
+        cmbPart->setCurrentIndex(partOfItem(m_practice.parts(), range.first()));
+    }
 
     const RangeButtons buttons = range.buttons();
     cmdAll->setEnabled(buttons.all);

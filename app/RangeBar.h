@@ -30,6 +30,7 @@ public:
 
 private:
     void nameForScreenReaders();
+    void fillPartChooser();
     void connectControls();
     void showRangeInLineLists();
     void cmbFrom_Click();
@@ -62,4 +63,6 @@ private:
     QPushButton* cmdAll;
     QPushButton* cmdFirst5;
     QPushButton* cmdFirst10;
+    QLabel* lblPart;
+    QComboBox* cmbPart;
 };

@@ -165,8 +165,8 @@ void TesterPage::answerChoice(int row)
         Timer1->setEnabled(tester.isClockRunning());
     const bool right = answer.verdict == TesterSession::Verdict::Right;
     if (right) {
-        lstSelected->AddItem(withTabsAsGaps(
-            testing::recalledEntry(m_practice.wordMode(), answer.number, answer.row)));
+        lstSelected->AddItem(withTabsAsGaps(testing::recalledEntry(
+            m_practice.wordMode(), m_practice.itemReference(answer.number), answer.row)));
         lstSelected->setListIndex(lstSelected->NewIndex());
         if (tester.isComplete()) {
             lstSelect->Clear();
@@ -240,11 +240,13 @@ void TesterPage::showMistakes()
     lstMistakes->Clear();
     for (const TesterSession::Mistake& mistake : mistakes) {
         const QString label = getDisplayWords(tester.range().byNumber(mistake.number));
-        lstMistakes->AddItem(withTabsAsGaps(QStringLiteral("%1 \u00D7 %2")
-                                                .arg(mistake.wrong)
-                                                .arg(testing::recalledEntry(
-                                                    m_practice.wordMode(), mistake.number, label))),
-                             -1, mistake.number);
+        lstMistakes->AddItem(
+            withTabsAsGaps(
+                QStringLiteral("%1 \u00D7 %2")
+                    .arg(mistake.wrong)
+                    .arg(testing::recalledEntry(m_practice.wordMode(),
+                                                m_practice.itemReference(mistake.number), label))),
+            -1, mistake.number);
     }
     lblMistakes->setVisible(!mistakes.isEmpty());
     lstMistakes->setVisible(!mistakes.isEmpty());

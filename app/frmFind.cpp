@@ -17,9 +17,11 @@ constexpr int kMostShown = 100;
 
 } // namespace
 
-frmFind::frmFind(const PassageFinder& finder, const FontRecord& arabic, QWidget* parent)
+frmFind::frmFind(const PassageFinder& finder, std::function<QString(int)> reference,
+                 const FontRecord& arabic, QWidget* parent)
     : QDialog(parent)
     , m_finder(finder)
+    , m_reference(std::move(reference))
     , txtFind(new QLineEdit(this))
     , lstFound(new UniListBox(this))
 {
@@ -60,7 +62,7 @@ void frmFind::search()
     for (const int index : m_found) {
         const PassageFinder::Passage& passage = m_finder.passage(index);
         lstFound->AddItem(withTabsAsGaps(QStringLiteral(" %1.  %2")
-                                             .arg(passage.first)
+                                             .arg(m_reference(passage.first))
                                              .arg(m_finder.excerpt(index, txtFind->text()))));
     }
     if (!m_found.isEmpty())

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLineEdit;
 class UniListBox;
 
@@ -14,7 +16,9 @@ class UniListBox;
 class frmFind : public QDialog {
     Q_OBJECT
 public:
-    frmFind(const PassageFinder& finder, const FontRecord& arabic, QWidget* parent = nullptr);
+    // `reference` names a passage by its first item, as the learner knows it.
+    frmFind(const PassageFinder& finder, std::function<QString(int)> reference,
+            const FontRecord& arabic, QWidget* parent = nullptr);
 
     QLineEdit* query() const { return txtFind; }
     UniListBox* results() const { return lstFound; }
@@ -31,6 +35,7 @@ private:
     void choose();
 
     const PassageFinder& m_finder;
+    std::function<QString(int)> m_reference;
     QList<int> m_found;
     QLineEdit* txtFind;
     UniListBox* lstFound;

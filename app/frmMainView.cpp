@@ -76,7 +76,9 @@ void frmMain::mnuViewFind_Click()
         showOpenFileMessage(this);
         return;
     }
-    frmFind find(m_practice->finder(), readingFontAtZoom(m_settings, false), this);
+    frmFind find(
+        m_practice->finder(), [this](int number) { return m_practice->itemReference(number); },
+        readingFontAtZoom(m_settings, false), this);
     connect(&find, &frmFind::chosen, m_practice, &Practice::chooseFound);
     find.exec();
 }

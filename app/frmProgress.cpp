@@ -18,9 +18,11 @@ namespace {
 // The completed tests, a row each, made as the view asks: ten thousand tests open at once.
 class SessionModel : public QAbstractTableModel {
 public:
-    SessionModel(QList<PracticeHistory::Session> sessions, QObject* parent)
+    SessionModel(QList<PracticeHistory::Session> sessions, std::function<QString(int)> reference,
+                 QObject* parent)
         : QAbstractTableModel(parent)
         , m_sessions(std::move(sessions))
+        , m_reference(std::move(reference))
     {
     }
     int rowCount(const QModelIndex& parent = {}) const override
@@ -40,7 +42,8 @@ public:
         case 0:
             return QLocale().toString(session.finished.toLocalTime(), QLocale::ShortFormat);
         case 1:
-            return QStringLiteral("%1\u2013%2").arg(session.first).arg(session.last);
+            return QStringLiteral("%1\u2013%2")
+                .arg(m_reference(session.first), m_reference(session.last));
         case 2:
             return session.wordMode ? frmProgress::tr("word") : frmProgress::tr("line");
         case 3:
@@ -63,6 +66,7 @@ public:
 
 private:
     QList<PracticeHistory::Session> m_sessions;
+    std::function<QString(int)> m_reference;
 };
 
 } // namespace
@@ -111,7 +115,8 @@ void frmProgress::showProgress(const ProgressData& progress)
     setWindowTitle(tr("Progress: %1").arg(progress.title));
     ProgressChartData chartData;
     chartData.title =
-        tr("Tests of items %1 to %2").arg(progress.rangeFirst).arg(progress.rangeLast);
+        tr("Tests of items %1 to %2")
+            .arg(progress.reference(progress.rangeFirst), progress.reference(progress.rangeLast));
     chartData.testAxis = tr("Test");
     chartData.timeName = tr("Time taken (seconds)");
     chartData.wrongName = tr("Wrong picks");
@@ -141,15 +146,17 @@ void frmProgress::showProgress(const ProgressData& progress)
     m_chart = chart;
 
     QAbstractItemModel* old = m_table->model();
-    m_table->setModel(new SessionModel(progress.sessions, m_table));
+    m_table->setModel(new SessionModel(progress.sessions, progress.reference, m_table));
     delete old;
     m_table->scrollToBottom();
 
     m_items = progress.weakest;
     m_weakest->Clear();
     for (const PracticeHistory::ItemRecord& item : std::as_const(m_items))
-        m_weakest->AddItem(withTabsAsGaps(
-            QStringLiteral("%1 \u00D7 %2").arg(item.wrong).arg(getDisplayWords(item.text))));
+        m_weakest->AddItem(
+            withTabsAsGaps(QStringLiteral("%1 \u00D7 %2.  %3")
+                               .arg(item.wrong)
+                               .arg(progress.reference(item.number), getDisplayWords(item.text))));
 }
 
 void frmProgress::choose()

@@ -387,6 +387,7 @@ int main(int argc, char* argv[])
             data.rangeLast = 10;
             data.charted = data.sessions.mid(qMax<qsizetype>(0, data.sessions.size() - 300));
             data.weakest = history.weakestItems(key, items, 50);
+            data.reference = [](int number) { return QString::number(number); };
             frmProgress progress(data, arabicFont(20.25, false));
             progress.show();
             QApplication::processEvents();

@@ -1,9 +1,10 @@
 #include "ItemNumberModel.h"
 
-void ItemNumberModel::setCount(int count)
+void ItemNumberModel::setCount(int count, std::function<QString(int number)> reference)
 {
     beginResetModel();
     m_count = qMax(0, count);
+    m_reference = std::move(reference);
     endResetModel();
 }
 
@@ -19,5 +20,7 @@ QVariant ItemNumberModel::data(const QModelIndex& index, int role) const
     const int number = index.row() + 1;
     if (role == NumberRole)
         return number;
-    return role == Qt::DisplayRole ? QVariant(QString::number(number)) : QVariant();
+    if (role != Qt::DisplayRole)
+        return {};
+    return m_reference ? m_reference(number) : QString::number(number);
 }

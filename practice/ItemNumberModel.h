@@ -2,8 +2,11 @@
 
 #include <QAbstractListModel>
 
-// The entries "1" to "N" of the From and To lists, made on demand so that a list of
-// 80,000 items fills both in no time. Both lists share one model.
+#include <functional>
+
+// The entries "1" to "N" of the From and To lists (their references in a list with parts),
+// made on demand so that a list of 80,000 items fills both in no time. Both lists share one
+// model.
 class ItemNumberModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -11,7 +14,8 @@ public:
 
     using QAbstractListModel::QAbstractListModel;
 
-    void setCount(int count);
+    // Items 1 to `count`, shown by `reference` (in a list with parts "2:255"), or by number.
+    void setCount(int count, std::function<QString(int number)> reference = {});
     // The row that shows item `number`.
     static int rowOf(int number) { return number - 1; }
 
@@ -20,4 +24,5 @@ public:
 
 private:
     int m_count = 0;
+    std::function<QString(int)> m_reference;
 };

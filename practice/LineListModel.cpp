@@ -1,9 +1,10 @@
 #include "LineListModel.h"
 
-void LineListModel::setLines(QList<LineEntry> lines)
+void LineListModel::setLines(QList<LineEntry> lines, QList<Part> parts)
 {
     beginResetModel();
     m_lines = std::move(lines);
+    m_parts = std::move(parts);
     endResetModel();
 }
 
@@ -19,7 +20,8 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const
     const LineEntry& line = m_lines.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return QString::number(line.lineNumber);
+        return m_parts.isEmpty() ? QString::number(line.lineNumber)
+                                 : itemReference(m_parts, m_lines, line.firstItem);
     case FirstItemRole:
         return line.firstItem;
     case LastItemRole:

@@ -13,11 +13,13 @@ public:
 
     using QAbstractListModel::QAbstractListModel;
 
-    void setLines(QList<LineEntry> lines);
+    // The lines, shown by their numbers, or by their references in a list with `parts`.
+    void setLines(QList<LineEntry> lines, QList<Part> parts = {});
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
     QList<LineEntry> m_lines;
+    QList<Part> m_parts;
 };

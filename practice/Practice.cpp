@@ -29,6 +29,7 @@ void Practice::open(LoadedList list, bool wordMode)
     blnWordMode = wordMode;
     colItems = std::move(list.items.items);
     m_lines = std::move(list.items.lines);
+    m_parts = std::move(list.items.parts);
     m_list = std::move(list);
     m_historyKey.reset();
     m_finder.reset(); // made again for this list when asked
@@ -119,7 +120,30 @@ int Practice::listingInterval() const
 
 QString Practice::reference(int number) const
 {
-    return listing::reference(m_list.name, number);
+    return listing::reference(m_list.name, itemReference(number));
+}
+
+QString Practice::itemReference(int number) const
+{
+    return ::itemReference(m_parts, m_lines, number);
+}
+
+QString Practice::namedReference(int number) const
+{
+    const int part = partOfItem(m_parts, number);
+    return part < 0 ? itemReference(number) : m_parts[part].name + u' ' + itemReference(number);
+}
+
+QString Practice::partBegunBy(int number) const
+{
+    const int part = partOfItem(m_parts, number);
+    return part >= 0 && m_parts[part].firstItem == number ? m_parts[part].name : QString();
+}
+
+void Practice::choosePart(int index)
+{
+    if (index >= 0 && index < m_parts.size() && !m_parts[index].isEmpty())
+        choose(m_parts[index].firstItem, m_parts[index].lastItem);
 }
 
 TesterSession::Answer Practice::pick(int row)
@@ -186,6 +210,9 @@ ProgressData Practice::progress()
     data.title = m_list.title;
     data.rangeFirst = colRange.first();
     data.rangeLast = colRange.last();
+    data.reference = [parts = m_parts, lines = m_lines](int number) {
+        return ::itemReference(parts, lines, number);
+    };
     if (!hasList())
         return data;
     const PracticeHistory::ListKey key = historyKey();

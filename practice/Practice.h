@@ -21,6 +21,7 @@ struct ProgressData {
     int rangeLast = 0;
     QList<PracticeHistory::Session> charted; // the latest tests of the practised range
     QList<PracticeHistory::ItemRecord> weakest;
+    std::function<QString(int)> reference; // an item's reference in the open list
 };
 
 // The practice of the open list, which the windows only show: the list (items, lines, mode,
@@ -58,6 +59,14 @@ public:
     bool wordMode() const { return blnWordMode; }
     const QStringList& items() const { return colItems; }
     const QList<LineEntry>& lines() const { return m_lines; }
+    // The list's parts; none for a list without headings.
+    const QList<Part>& parts() const { return m_parts; }
+    // What the learner calls item `number`: "2:255" in a list with parts, else its number.
+    QString itemReference(int number) const;
+    // The same with the part's name before it: "البقرة 2:255".
+    QString namedReference(int number) const;
+    // The name of the part that item `number` begins, or nothing.
+    QString partBegunBy(int number) const;
     const QString& title() const { return m_list.title; }
     // The list's reference name: its title's first word.
     const QString& name() const { return m_list.name; }
@@ -74,6 +83,8 @@ public:
     // The passage found by the finder starts the range, which keeps its size where the list
     // allows; in word mode the range is the passage's line.
     void chooseFound(int passage);
+    // The whole of part `index` (0-based); a part without items changes nothing.
+    void choosePart(int index);
     // An item and the four after it, as a preset would choose them.
     void practiseFrom(int number);
     // The range stored at exit comes back only for the list it was stored with in mind: an
@@ -93,7 +104,7 @@ public:
     // Milliseconds between the listing clock's ticks, 0 when it is stopped: recalling first,
     // each interval holds the prompt and the reveal.
     int listingInterval() const;
-    // The clipboard's name for item `number`: the list's name and the item's number.
+    // The clipboard's name for item `number`: the list's name and the item's reference.
     QString reference(int number) const;
 
     // The Tester.
@@ -130,6 +141,7 @@ private:
     LoadedList m_list; // the open list's name, title and content; its items moved out
     QStringList colItems;
     QList<LineEntry> m_lines;
+    QList<Part> m_parts;
     bool blnWordMode = false;
     PracticeRange colRange;
     ListerSession m_lister;

@@ -20,11 +20,11 @@ std::optional<Speed> speed(int sliderValue)
     return speeds[sliderValue];
 }
 
-QString entry(bool wordMode, int itemNumber, const QString& displayWords)
+QString entry(bool wordMode, const QString& reference, const QString& displayWords)
 {
     if (wordMode)
         return u' ' + displayWords;
-    return QStringLiteral(" %1.  ").arg(itemNumber) + displayWords;
+    return QStringLiteral(" %1.  ").arg(reference) + displayWords;
 }
 
 QString recallPrompt(const QString& item, bool wordMode)
@@ -39,9 +39,9 @@ QString recallPrompt(const QString& item, bool wordMode)
     return item.startsWith(QStringLiteral("<< ")) ? QStringLiteral("<< ") + marker : marker;
 }
 
-QString reference(const QString& listName, int position)
+QString reference(const QString& listName, const QString& itemReference)
 {
-    return listName + u':' + QString::number(position);
+    return listName + u':' + itemReference;
 }
 
 } // namespace listing

@@ -20,13 +20,13 @@ std::optional<Speed> speed(int sliderValue);
 
 // An entry of the growing list: in line mode the item's number in the whole list before its
 // label, in word mode the label alone.
-QString entry(bool wordMode, int itemNumber, const QString& displayWords);
+QString entry(bool wordMode, const QString& reference, const QString& displayWords);
 
 // What recall first shows of an item before it is revealed: in line mode its first word and an
 // ellipsis, in word mode only the line marker it carries (nothing for a word within a line).
 QString recallPrompt(const QString& item, bool wordMode);
 
-// The clipboard reference of a listed entry: the list's name, ":" and its 1-based position.
-QString reference(const QString& listName, int position);
+// The clipboard reference of a listed entry: the list's name, ":" and the item's reference.
+QString reference(const QString& listName, const QString& itemReference);
 
 } // namespace listing

@@ -2,11 +2,11 @@
 
 namespace testing {
 
-QString recalledEntry(bool wordMode, int itemNumber, const QString& pickedRow)
+QString recalledEntry(bool wordMode, const QString& reference, const QString& pickedRow)
 {
     if (wordMode)
         return u' ' + pickedRow;
-    return QStringLiteral(" %1. ").arg(itemNumber) + pickedRow;
+    return QStringLiteral(" %1. ").arg(reference) + pickedRow;
 }
 
 QString GetSecondsInHMSFormat(qint64 lngSeconds)

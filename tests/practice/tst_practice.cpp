@@ -35,11 +35,16 @@ void tst_practice::timeFormat()
 
 void tst_practice::entries()
 {
-    QCOMPARE(listing::entry(false, 7, QStringLiteral(" a   ")), QStringLiteral(" 7.   a   "));
-    QCOMPARE(listing::entry(true, 7, QStringLiteral(" a   ")), QStringLiteral("  a   "));
-    QCOMPARE(testing::recalledEntry(false, 7, QStringLiteral(" a   ")),
+    QCOMPARE(listing::entry(false, QStringLiteral("7"), QStringLiteral(" a   ")),
+             QStringLiteral(" 7.   a   "));
+    QCOMPARE(listing::entry(false, QStringLiteral("2:255"), QStringLiteral(" a   ")),
+             QStringLiteral(" 2:255.   a   "));
+    QCOMPARE(listing::entry(true, QStringLiteral("7"), QStringLiteral(" a   ")),
+             QStringLiteral("  a   "));
+    QCOMPARE(testing::recalledEntry(false, QStringLiteral("7"), QStringLiteral(" a   ")),
              QStringLiteral(" 7.  a   "));
-    QCOMPARE(listing::reference(QStringLiteral("Week"), 3), QStringLiteral("Week:3"));
+    QCOMPARE(listing::reference(QStringLiteral("Quran"), QStringLiteral("2:255")),
+             QStringLiteral("Quran:2:255"));
 }
 
 void tst_practice::speeds()

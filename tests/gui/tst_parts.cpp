@@ -1,0 +1,91 @@
+#include "WindowDriver.h"
+#include "common/IntervalTimer.h"
+#include "slider/RailSlider.h"
+#include "unilistbox/NativeList.h"
+#include "unilistbox/UniListBox.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
+
+// A list with parts in the whole window: chosen by part, named by references everywhere.
+class tst_parts : public QObject {
+    Q_OBJECT
+private slots:
+    void aWholePartIsChosenAndNamedByReferences();
+    void aListWithoutPartsShowsNoChooser();
+    void wordModeLinesCarryTheirReferences();
+};
+
+namespace {
+
+const QStringList kTwoSurahs{
+    QStringLiteral("# الفاتحة"),
+    QStringLiteral("بِسۡمِ ٱللَّهِ ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"),
+    QStringLiteral("ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ"),
+    QStringLiteral("# الإخلاص"),
+    QStringLiteral("قُلۡ هُوَ ٱللَّهُ أَحَدٌ"),
+    QStringLiteral("ٱللَّهُ ٱلصَّمَدُ"),
+    QStringLiteral("لَمۡ يَلِدۡ وَلَمۡ يُولَدۡ"),
+};
+
+} // namespace
+
+void tst_parts::aWholePartIsChosenAndNamedByReferences()
+{
+    WindowDriver d;
+    d.open(kTwoSurahs, false, 1);
+    auto* part = d.control<QComboBox>("cmbPart");
+    QVERIFY(part->isVisibleTo(d.window.get()));
+    QCOMPARE(part->count(), 2);
+    QCOMPARE(part->itemText(1), QStringLiteral("2 الإخلاص"));
+    QCOMPARE(d.window->items().size(), 5); // headings are not items
+
+    part->setCurrentIndex(1);
+    emit part->activated(1);
+    QCOMPARE(d.shownRange(), QStringLiteral("2:1-2:3"));
+    QCOMPARE(d.window->range().first(), 3);
+    QCOMPARE(d.window->range().last(), 5);
+
+    d.control<RailSlider>("sdrListingSpeed")->setValue(2);
+    d.tick("Timer2");
+    const QStringList rows = d.rows("lstList");
+    QCOMPARE(rows.value(0), QStringLiteral("# الإخلاص")); // the heading above its first item
+    QVERIFY(rows.value(1).startsWith(QStringLiteral(" 2:1.  ")));
+    QVERIFY(rows.value(2).startsWith(QStringLiteral(" 2:2.  ")));
+    NativeList* inner = d.control<UniListBox>("lstList")->hWnd();
+    QTest::mouseDClick(inner->viewport(), Qt::LeftButton, {}, inner->itemRect(2).center());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Name:2:2"));
+
+    // From 1:2 to 2:1 crosses into the second part.
+    d.control<QComboBox>("cmbFrom")->setCurrentIndex(1);
+    d.control<QComboBox>("cmbTo")->setCurrentIndex(2);
+    QCOMPARE(d.shownRange(), QStringLiteral("1:2-2:1"));
+    QCOMPARE(part->currentIndex(), 0);
+    d.tick("Timer2");
+    QCOMPARE(d.rows("lstList").mid(1),
+             (QStringList{QStringLiteral("# الإخلاص"), d.rows("lstList").value(2)}));
+}
+
+void tst_parts::aListWithoutPartsShowsNoChooser()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("أ"), QStringLiteral("ب")}, false, 1);
+    QVERIFY(!d.control("cmbPart")->isVisibleTo(d.window.get()));
+    QVERIFY(!d.control("lblPart")->isVisibleTo(d.window.get()));
+    QCOMPARE(d.shownRange(), QStringLiteral("1-2"));
+}
+
+void tst_parts::wordModeLinesCarryTheirReferences()
+{
+    WindowDriver d;
+    d.open(kTwoSurahs, true, 1);
+    auto* lineFrom = d.control<QComboBox>("cmbLineFrom");
+    QCOMPARE(lineFrom->itemText(2), QStringLiteral("2:1"));
+    QVERIFY(d.rows("lstList").value(1).contains(QStringLiteral(". 1:1 >>")));
+}
+
+QTEST_MAIN(tst_parts)
+#include "tst_parts.moc"
