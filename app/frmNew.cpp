@@ -10,6 +10,7 @@
 #include "listfile.h"
 #include "listwalk.h"
 #include "newlistdesign.h"
+#include "textimport.h"
 #include "unitext/UniText.h"
 #include "unitext/textfilecodec.h"
 #include "userlists.h"
@@ -186,6 +187,8 @@ bool frmNew::importFile(const QString& path, int IfNoByteOrderMark)
                       .arg(listfile::kMaxTextBytes / (1024 * 1024));
     else if (read.status != BoundedRead::Read || !txtNew->LoadBytes(read.bytes, IfNoByteOrderMark))
         problem = QStringLiteral("The file \u201C%1\u201D could not be read.").arg(path);
+    else // a Quran file's chapters and a poem's stanzas become the list's parts
+        txtNew->setText(textimport::listText(txtNew->Text()));
     if (!problem.isEmpty())
         MessageBox::inform(this, problem, QStringLiteral("Import error"));
     return problem.isEmpty();

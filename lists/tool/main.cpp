@@ -2,6 +2,7 @@
 
 #include "common/boundedread.h"
 #include "listfile.h"
+#include "textimport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -59,7 +60,7 @@ bool encode(const QString& source, const QString& target)
         return fail(source, QStringLiteral("not a valid UTF-8 text"));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    text = withCrLf(text);
+    text = withCrLf(textimport::listText(text));
     if (const QList<listfile::UnkeptCharacter> unkept = listfile::unkeptCharacters(text);
         !unkept.isEmpty()) {
         return fail(source, QStringLiteral("these characters cannot be kept in a list file:\n") +

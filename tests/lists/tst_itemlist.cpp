@@ -1,6 +1,7 @@
 #include "itemlist.h"
 #include "listfile.h"
 #include "listloader.h"
+#include "textimport.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,8 @@ private slots:
     void parts_data();
     void parts();
     void theWholeQuranInParts();
+    void importsFindTheParts_data();
+    void importsFindTheParts();
     void displayWords_data();
     void displayWords();
     void titles_data();
@@ -190,6 +193,33 @@ void tst_itemlist::theWholeQuranInParts()
     QCOMPARE(itemReference(list.parts, list.lines, 6236), QStringLiteral("114:6"));
     QCOMPARE(partOfItem(list.parts, 6236), 113);
     QCOMPARE(list.parts[1].lastItem - list.parts[1].firstItem + 1, 286);
+}
+
+void tst_itemlist::importsFindTheParts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("list");
+    QTest::newRow("chapter|verse|text: a heading at each new chapter")
+        << QStringLiteral("1|1|بِسۡمِ ٱللَّهِ\n1|2|ٱلۡحَمۡدُ لِلَّهِ\n2|1|الٓمٓ\r\n2|2| ذَٰلِكَ ٱلۡكِتَٰبُ \n")
+        << QStringLiteral("# 1\r\nبِسۡمِ ٱللَّهِ\r\nٱلۡحَمۡدُ لِلَّهِ\r\n# 2\r\nالٓمٓ\r\nذَٰلِكَ ٱلۡكِتَٰبُ");
+    QTest::newRow("a verse text holding a bar keeps it") << "3|7|a|b"
+                                                         << "# 3\r\na|b";
+    QTest::newRow("stanzas set apart by blank lines: each a part")
+        << "a\nb\n\n\nc\nd\n"
+        << "# 1\r\na\r\nb\r\n# 2\r\nc\r\nd";
+    QTest::newRow("one stanza, a blank line at the end: kept as it is") << "a\nb\n\n"
+                                                                        << "a\nb\n\n";
+    QTest::newRow("a line out of the chapter|verse form: stanzas or nothing") << "1|1|a\nplain"
+                                                                              << "1|1|a\nplain";
+    QTest::newRow("a text with headings already is kept") << "# One\na\n\nb"
+                                                          << "# One\na\n\nb";
+}
+
+void tst_itemlist::importsFindTheParts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, list);
+    QCOMPARE(textimport::listText(text), list);
 }
 
 void tst_itemlist::displayWords_data()

@@ -59,6 +59,13 @@ void tst_listtool::encodesAndDecodes()
     run = runTool({QStringLiteral("decode"), list});
     QCOMPARE(run.status, 0);
     QCOMPARE(QString::fromUtf8(run.out), QStringLiteral("الأَحَد\r\nالإِثْنَيْن\r\nالثُّلَاثَاء\r\n"));
+
+    // A Quran file in the chapter|verse|text form becomes a list with parts, which decode
+    // writes back with its headings.
+    writeBytes(text, QStringLiteral("1|1|بِسۡمِ ٱللَّهِ\n1|2|ٱلۡحَمۡدُ لِلَّهِ\n2|1|الٓمٓ\n").toUtf8());
+    QCOMPARE(runTool({QStringLiteral("encode"), text, list}).status, 0);
+    QCOMPARE(QString::fromUtf8(runTool({QStringLiteral("decode"), list}).out),
+             QStringLiteral("# 1\r\nبِسۡمِ ٱللَّهِ\r\nٱلۡحَمۡدُ لِلَّهِ\r\n# 2\r\nالٓمٓ"));
 }
 
 void tst_listtool::refusesWhatItCannotKeep_data()
