@@ -268,6 +268,32 @@ int main(int argc, char* argv[])
             QStringLiteral("decode, split, build items"), modelOnly);
     }
 
+    // The whole Quran's shape, 6,236 verses in 114 surahs, opened with its headings and without.
+    {
+        const QStringList verses = generateLargeList(6236, 6236 * 12).split(QStringLiteral("\r\n"));
+        QStringList withParts;
+        for (int verse = 0; verse < verses.size(); ++verse) {
+            if (verse % 55 == 0)
+                withParts.append(QStringLiteral("# سورة %1").arg(verse / 55 + 1));
+            withParts.append(verses[verse]);
+        }
+        auto listOf = [&](const QString& name, const QStringList& lines) {
+            const QString path = dir.filePath(name);
+            listfile::writeFile(path, lines.join(QStringLiteral("\r\n")));
+            return path;
+        };
+        const QString parted = listOf(QStringLiteral("Quran parts.zva"), withParts);
+        const QString plain = listOf(QStringLiteral("Quran plain.zva"), verses);
+        auto open = [&](const QString& path) {
+            return measure(7, [&] {
+                window.LoadZVFFile(path, false);
+                QApplication::processEvents();
+            });
+        };
+        row(QStringLiteral("open the whole Quran's shape with its 114 parts, line mode"), open(parted),
+            QStringLiteral("the same without headings"), open(plain));
+    }
+
     // One Lister tick with 10 entries listed and with all 80,000 listed.
     window.LoadZVFFile(large);
     IntervalTimer* timer2 = window.findChild<IntervalTimer*>(QStringLiteral("Timer2"));
