@@ -290,8 +290,8 @@ int main(int argc, char* argv[])
                 QApplication::processEvents();
             });
         };
-        row(QStringLiteral("open the whole Quran's shape with its 114 parts, line mode"), open(parted),
-            QStringLiteral("the same without headings"), open(plain));
+        row(QStringLiteral("open the whole Quran's shape with its 114 parts, line mode"),
+            open(parted), QStringLiteral("the same without headings"), open(plain));
     }
 
     // One Lister tick with 10 entries listed and with all 80,000 listed.

@@ -69,7 +69,8 @@ QString fromStanzas(const QStringList& lines)
 QString listText(const QString& text)
 {
     const QStringList lines = linesOf(text);
-    if (std::any_of(lines.begin(), lines.end(), [](const QString& line) { return isHeading(line); }))
+    if (std::any_of(lines.begin(), lines.end(),
+                    [](const QString& line) { return isHeading(line); }))
         return text;
     if (QString verses = fromChapterVerseLines(lines); !verses.isEmpty())
         return verses;

@@ -54,6 +54,16 @@ bool PracticeHistory::exec(QSqlQuery& query)
     return false;
 }
 
+QSqlQuery PracticeHistory::prepared(const QString& statement, const QVariantList& values) const
+{
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    return query;
+}
+
 bool PracticeHistory::run(const QString& statement)
 {
     QSqlQuery query(m_database);
@@ -335,12 +345,9 @@ int PracticeHistory::confusions(const ListKey& key, int number, int other) const
 {
     if (!m_open)
         return 0;
-    QSqlQuery query(m_database);
-    query.prepare(QStringLiteral("SELECT count FROM confusions WHERE list = ? AND word_mode = ? "
-                                 "AND item = ? AND other = ?"));
-    for (const QVariant& value :
-         {QVariant(key.list), QVariant(int(key.wordMode)), QVariant(number), QVariant(other)})
-        query.addBindValue(value);
+    QSqlQuery query = prepared(QStringLiteral("SELECT count FROM confusions WHERE list = ? AND "
+                                              "word_mode = ? AND item = ? AND other = ?"),
+                               {key.list, int(key.wordMode), number, other});
     return query.exec() && query.next() ? query.value(0).toInt() : 0;
 }
 
@@ -350,13 +357,11 @@ PracticeHistory::weakestItems(const ListKey& key, const QStringList& items, int 
     QList<ItemRecord> found;
     if (!m_open)
         return found;
-    QSqlQuery query(m_database);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT position, text, right_first, wrong FROM items WHERE list "
-                                 "= ? AND word_mode = ? AND wrong > 0 ORDER BY wrong DESC, "
-                                 "right_first ASC, position ASC"));
-    query.addBindValue(key.list);
-    query.addBindValue(int(key.wordMode));
+    QSqlQuery query = prepared(QStringLiteral("SELECT position, text, right_first, wrong FROM "
+                                              "items WHERE list = ? AND word_mode = ? AND wrong > "
+                                              "0 ORDER BY wrong DESC, right_first ASC, position "
+                                              "ASC"),
+                               {key.list, int(key.wordMode)});
     if (!query.exec())
         return found;
     while (found.size() < count && query.next()) {
@@ -373,12 +378,10 @@ QList<PracticeHistory::Session> PracticeHistory::sessions(const ListKey& key) co
     QList<Session> found;
     if (!m_open)
         return found;
-    QSqlQuery query(m_database);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT finished, first, last, right, wrong, seconds FROM "
-                                 "sessions WHERE list = ? AND word_mode = ? ORDER BY id"));
-    query.addBindValue(key.list);
-    query.addBindValue(int(key.wordMode));
+    QSqlQuery query = prepared(QStringLiteral("SELECT finished, first, last, right, wrong, seconds "
+                                              "FROM sessions WHERE list = ? AND word_mode = ? "
+                                              "ORDER BY id"),
+                               {key.list, int(key.wordMode)});
     if (!query.exec())
         return found;
     while (query.next()) {
@@ -400,13 +403,11 @@ QList<PracticeHistory::Review> PracticeHistory::reviews(const ListKey& key) cons
     QList<Review> found;
     if (!m_open)
         return found;
-    QSqlQuery query(m_database);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT at, position, text, picked_row, picked_item, right, "
-                                 "first_try, seconds FROM reviews WHERE list = ? AND word_mode = ? "
-                                 "ORDER BY id"));
-    query.addBindValue(key.list);
-    query.addBindValue(int(key.wordMode));
+    QSqlQuery query = prepared(QStringLiteral("SELECT at, position, text, picked_row, "
+                                              "picked_item, right, first_try, seconds FROM "
+                                              "reviews WHERE list = ? AND word_mode = ? ORDER BY "
+                                              "id"),
+                               {key.list, int(key.wordMode)});
     if (!query.exec())
         return found;
     while (query.next()) {

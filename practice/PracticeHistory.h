@@ -5,8 +5,10 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 // The memory of a learner's practice, kept in an embedded SQLite database: every answer as a
 // review, and from them for every item how often it was picked right at the first try and how
@@ -89,7 +91,9 @@ private:
     bool upgradeTextKeyedTables(int found);
     void placeOlderRecords(const ListKey& key, const QStringList& items);
     bool run(const QString& statement);
-    bool exec(class QSqlQuery& query);
+    // `statement` prepared with `values` bound in turn.
+    QSqlQuery prepared(const QString& statement, const QVariantList& values) const;
+    bool exec(QSqlQuery& query);
     void fail(const QString& why);
 
     QSqlDatabase m_database;
