@@ -68,8 +68,8 @@ State next(const State& state, int days, Grade grade, const Parameters& w)
             gain = std::max(gain, 1.0);
         stability = s * gain;
     } else if (grade == Grade::Again) {
-        const double forgotten = w[11] * std::pow(d, -w[12]) * (std::pow(s + 1, w[13]) - 1) *
-                                 std::exp(w[14] * (1 - r));
+        const double forgotten =
+            w[11] * std::pow(d, -w[12]) * (std::pow(s + 1, w[13]) - 1) * std::exp(w[14] * (1 - r));
         stability = std::min(s / std::exp(w[17] * w[18]), forgotten);
     } else {
         const double hard = grade == Grade::Hard ? w[15] : 1;

@@ -47,8 +47,10 @@ void tst_memorymodel::checkedValues()
     QFETCH(double, difficulty);
     QFETCH(double, stability);
     const memorymodel::State state = replay(reviews);
-    QVERIFY2(qAbs(state.difficulty - difficulty) < 1e-5, qPrintable(QString::number(state.difficulty, 'f', 6)));
-    QVERIFY2(qAbs(state.stability - stability) < 1e-5, qPrintable(QString::number(state.stability, 'f', 6)));
+    QVERIFY2(qAbs(state.difficulty - difficulty) < 1e-5,
+             qPrintable(QString::number(state.difficulty, 'f', 6)));
+    QVERIFY2(qAbs(state.stability - stability) < 1e-5,
+             qPrintable(QString::number(state.stability, 'f', 6)));
 }
 
 void tst_memorymodel::intervals()

@@ -1,0 +1,93 @@
+#include "revisionplan.h"
+
+#include <algorithm>
+
+namespace revisionplan {
+
+QMap<int, ItemMemory> replay(const QList<PracticeHistory::Review>& log)
+{
+    QMap<int, ItemMemory> memories;
+    QHash<int, QString> texts;
+    for (const PracticeHistory::Review& review : log) {
+        if (!review.firstTry)
+            continue; // the wrong pick before it was the review
+        const QDate day = review.at.toLocalTime().date();
+        const auto grade = review.right ? memorymodel::Grade::Good : memorymodel::Grade::Again;
+        auto found = memories.find(review.number);
+        if (found == memories.end() || texts.value(review.number) != review.text) {
+            texts.insert(review.number, review.text);
+            memories.insert(review.number, {memorymodel::first(grade), day, 1, 0});
+            continue;
+        }
+        ItemMemory& memory = *found;
+        memory.state = memorymodel::next(memory.state, int(memory.lastReview.daysTo(day)), grade);
+        memory.lastReview = day;
+        ++memory.reviews;
+        if (grade == memorymodel::Grade::Again)
+            ++memory.lapses;
+    }
+    return memories;
+}
+
+double recallOn(const ItemMemory& memory, QDate day)
+{
+    return memorymodel::recall(double(qMax<qint64>(0, memory.lastReview.daysTo(day))),
+                               memory.state.stability);
+}
+
+namespace {
+
+// The first and last item of the unit that holds `item`: itself, or in word mode its line.
+std::pair<int, int> unitOf(const QList<LineEntry>& lines, int item)
+{
+    const int line = lines.isEmpty() ? -1 : lineIndexOfItem(lines, item);
+    return line < 0 ? std::pair{item, item} : std::pair{lines[line].firstItem, lines[line].lastItem};
+}
+
+} // namespace
+
+QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<Part>& parts,
+                           const QList<LineEntry>& lines, QDate today, const Options& options)
+{
+    QList<Passage> passages;
+    for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
+        const int days = int(it->lastReview.daysTo(today));
+        const int interval = memorymodel::interval(it->state.stability, options.retention);
+        if (days < interval)
+            continue;
+        const auto [first, last] = unitOf(lines, it.key());
+        const double recall = recallOn(*it, today);
+        Passage* open = passages.isEmpty() ? nullptr : &passages.back();
+        const bool joins = open && first <= open->last + options.bridged + 1 &&
+                           partOfItem(parts, first) == partOfItem(parts, open->first) &&
+                           (last - open->first + 1 <= options.longestPassage ||
+                            (!lines.isEmpty() && first <= open->last));
+        if (!joins) {
+            passages.append({first, last, 1, recall, days - interval});
+            continue;
+        }
+        ++open->due;
+        open->last = std::max(open->last, last);
+        open->lowestRecall = std::min(open->lowestRecall, recall);
+        open->overdueDays = std::max(open->overdueDays, days - interval);
+    }
+    std::stable_sort(passages.begin(), passages.end(), [](const Passage& a, const Passage& b) {
+        return a.lowestRecall < b.lowestRecall;
+    });
+    return passages;
+}
+
+std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
+                                               const QList<Part>& parts, int itemCount,
+                                               const Options& options)
+{
+    const int first = memories.isEmpty() ? 1 : memories.lastKey() + 1;
+    if (first > itemCount || options.newPerDay <= 0)
+        return std::nullopt;
+    int last = std::min(itemCount, first + options.newPerDay - 1);
+    if (const int part = partOfItem(parts, first); part >= 0)
+        last = std::min(last, parts[part].lastItem);
+    return std::pair{first, last};
+}
+
+} // namespace revisionplan

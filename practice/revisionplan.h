@@ -1,0 +1,61 @@
+#pragma once
+
+#include "PracticeHistory.h"
+#include "itemlist.h"
+#include "memorymodel.h"
+
+#include <QDate>
+#include <QList>
+#include <QMap>
+
+#include <optional>
+
+// What to revise today, from the review log: every item's memory replayed from its answers,
+// the items whose chance of recall falls below the desired retention by the end of today
+// grouped into passages a learner revises together, and the next stretch never practised.
+namespace revisionplan {
+
+struct ItemMemory {
+    memorymodel::State state;
+    QDate lastReview;
+    int reviews = 0;
+    int lapses = 0; // Again after the first review
+};
+
+struct Options {
+    double retention = 0.9; // 0.80 to 0.97
+    int longestPassage = 10; // items; in word mode whole lines, however long
+    int bridged = 2;         // items not due between two due ones that a passage takes along
+    int newPerDay = 5;
+};
+
+struct Passage {
+    int first = 0; // item numbers
+    int last = 0;
+    int due = 0;             // items due in it
+    double lowestRecall = 1; // the lowest chance of recall today among them
+    int overdueDays = 0;     // the most days any of them is past its day
+};
+
+// The memory of each item (by number) from one list's log in one mode, oldest first. A review
+// is an item's first answer in a test: a right pick is Good, a wrong one Again; a right pick
+// after a wrong one is no review of its own. Days are calendar days in local time, and an item
+// whose text changed starts afresh.
+QMap<int, ItemMemory> replay(const QList<PracticeHistory::Review>& log);
+
+// The chance of recall of `memory` on `day`.
+double recallOn(const ItemMemory& memory, QDate day);
+
+// The due items grouped: consecutive items of one part, gaps of up to `bridged` items taken
+// along, no passage longer than `longestPassage` (in word mode, with `lines` given, passages
+// take whole lines). Most at risk first.
+QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<Part>& parts,
+                           const QList<LineEntry>& lines, QDate today, const Options& options);
+
+// The next items never practised, after the last one that was: at most `newPerDay`, within
+// its part; none when every item has been practised.
+std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
+                                               const QList<Part>& parts, int itemCount,
+                                               const Options& options);
+
+} // namespace revisionplan
