@@ -1,11 +1,16 @@
 #include "ZorvelSettings.h"
 #include "frmMain.h"
+#include "historyfile.h"
 #include "programfolder.h"
+#include "todayplan.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QStandardPaths>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -16,11 +21,22 @@ namespace {
 bool onlyPrints(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version", "--due"})
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     }
     return false;
+}
+
+// Today's plan from the learner's practice history; a history not made yet is not made now.
+QString dueToday()
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                         QStringLiteral("/zorvel/progress.sqlite");
+    if (!QFileInfo::exists(path))
+        return describeToday({});
+    const PracticeHistory history = openHistoryFile(path);
+    return describeToday(todayPlan(history, QDate::currentDate(), {}));
 }
 
 } // namespace
@@ -42,11 +58,19 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Learn lists of Arabic text by heart."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption due(QStringLiteral("due"),
+                                 QStringLiteral("Print what is due for revision today, one "
+                                                "passage a line, and end (no display needed)."));
+    parser.addOption(due);
     parser.addPositionalArgument(QStringLiteral("list"),
                                  QStringLiteral("A list file (.zva) to open instead of the most "
                                                 "recent one."),
                                  QStringLiteral("[list]"));
     parser.process(*app);
+    if (parser.isSet(due)) {
+        std::fputs(qPrintable(dueToday()), stdout);
+        return 0;
+    }
 
     frmMain window(findProgramFolder(QCoreApplication::applicationDirPath()),
                    ZorvelSettings::defaultFilePath(), parser.positionalArguments().value(0));

@@ -237,8 +237,10 @@ PracticeHistory& Practice::history()
 
 PracticeHistory::ListKey Practice::historyKey()
 {
-    if (!m_historyKey)
+    if (!m_historyKey) {
         m_historyKey = history().listFor(m_list.title, m_list.fingerprint, blnWordMode, colItems);
+        history().rememberPath(*m_historyKey, m_list.path);
+    }
     return *m_historyKey;
 }
 

@@ -97,7 +97,8 @@ bool PracticeHistory::upgrade()
     m_database.transaction();
     const bool done =
         run(QStringLiteral("CREATE TABLE lists (id INTEGER PRIMARY KEY, title TEXT NOT NULL, "
-                           "fingerprint BLOB NOT NULL DEFAULT x'')")) &&
+                           "fingerprint BLOB NOT NULL DEFAULT x'', path TEXT NOT NULL DEFAULT "
+                           "'')")) &&
         run(QStringLiteral("CREATE INDEX lists_title ON lists (title)")) &&
         run(QStringLiteral("CREATE TABLE legacy_items (list INTEGER NOT NULL, text TEXT NOT "
                            "NULL, right_first INTEGER NOT NULL, wrong INTEGER NOT NULL)")) &&
@@ -324,6 +325,35 @@ void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int
     }
     if (!written || !m_database.commit())
         m_database.rollback();
+}
+
+void PracticeHistory::rememberPath(const ListKey& key, const QString& path)
+{
+    if (!m_open || !key.list)
+        return;
+    QSqlQuery query =
+        prepared(QStringLiteral("UPDATE lists SET path = ? WHERE id = ? AND path <> ?"),
+                 {path, key.list, path});
+    exec(query);
+}
+
+QList<PracticeHistory::KnownList> PracticeHistory::knownLists() const
+{
+    QList<KnownList> found;
+    if (!m_open)
+        return found;
+    QSqlQuery query = prepared(QStringLiteral("SELECT DISTINCT lists.id, reviews.word_mode, title, "
+                                              "path FROM lists JOIN reviews ON reviews.list = "
+                                              "lists.id ORDER BY title, lists.id, "
+                                              "reviews.word_mode"),
+                               {});
+    if (!query.exec())
+        return found;
+    while (query.next())
+        found.append({{query.value(0).toLongLong(), query.value(1).toBool()},
+                      query.value(2).toString(),
+                      query.value(3).toString()});
+    return found;
 }
 
 void PracticeHistory::recordSession(const ListKey& key, const Session& session)

@@ -71,6 +71,16 @@ public:
     ListKey listFor(const QString& title, const listfingerprint::Fingerprint& fingerprint,
                     bool wordMode, const QStringList& items);
 
+    // Where the list's file was last opened from, so that a plan can open it again.
+    void rememberPath(const ListKey& key, const QString& path);
+    // A list in one mode with answers in the log, and where its file was last.
+    struct KnownList {
+        ListKey key;
+        QString title;
+        QString path;
+    };
+    QList<KnownList> knownLists() const;
+
     // An answer: the review row, the item's counts and, when a look-alike elsewhere in the list
     // was picked (`confusedWith`), the confusion.
     void recordAnswer(const ListKey& key, const Review& review, int confusedWith = 0);

@@ -41,7 +41,8 @@ namespace {
 std::pair<int, int> unitOf(const QList<LineEntry>& lines, int item)
 {
     const int line = lines.isEmpty() ? -1 : lineIndexOfItem(lines, item);
-    return line < 0 ? std::pair{item, item} : std::pair{lines[line].firstItem, lines[line].lastItem};
+    return line < 0 ? std::pair{item, item}
+                    : std::pair{lines[line].firstItem, lines[line].lastItem};
 }
 
 } // namespace

@@ -23,7 +23,7 @@ struct ItemMemory {
 };
 
 struct Options {
-    double retention = 0.9; // 0.80 to 0.97
+    double retention = 0.9;  // 0.80 to 0.97
     int longestPassage = 10; // items; in word mode whole lines, however long
     int bridged = 2;         // items not due between two due ones that a passage takes along
     int newPerDay = 5;

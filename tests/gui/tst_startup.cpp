@@ -3,9 +3,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Start-up and shutdown of the whole window against the settings files a user may have.
@@ -137,11 +139,16 @@ void tst_startup::startsWithADamagedSettingsFile()
 // Asked for its options in a terminal without a window system, the program answers and ends.
 void tst_startup::printsItsOptionsWithoutADisplay()
 {
-    const std::pair<QString, QByteArray> answers[] = {{QStringLiteral("--help"), "Usage:"},
-                                                      {QStringLiteral("--version"), "Zorvel 2.0"}};
+    // --due with no practice history yet: nothing due, and no history made for it.
+    QTemporaryDir data;
+    const std::pair<QString, QByteArray> answers[] = {
+        {QStringLiteral("--help"), "Usage:"},
+        {QStringLiteral("--version"), "Zorvel 2.0"},
+        {QStringLiteral("--due"), "Nothing to revise today."}};
     for (const auto& [option, answer] : answers) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
         for (const QString& name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
                                     QStringLiteral("QT_QPA_PLATFORM")})
             environment.remove(name);
@@ -152,6 +159,7 @@ void tst_startup::printsItsOptionsWithoutADisplay()
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(program.readAllStandardOutput().contains(answer));
     }
+    QVERIFY(QDir(data.path()).isEmpty());
 }
 
 QTEST_MAIN(tst_startup)

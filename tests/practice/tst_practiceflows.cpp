@@ -1,9 +1,12 @@
 #include "Practice.h"
 #include "itemlist.h"
+#include "listfile.h"
 #include "listing.h"
+#include "todayplan.h"
 
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Whole practice flows without a window: a script of the learner's calls runs against the
@@ -22,6 +25,7 @@ private slots:
     void storedRangeIsThePractisedOne();
     void listingIntervalIsHalvedForRecallFirst();
     void aTroubledHistoryIsSaidOnce();
+    void todayPlansAcrossLists();
 
 private:
     void run(const QString& script);
@@ -291,6 +295,46 @@ void tst_practiceflows::aTroubledHistoryIsSaidOnce()
     QCOMPARE(trouble.count(), 1);
     QCOMPARE(trouble.first().first().toString(), QStringLiteral("gone"));
     QCOMPARE(m_completed, 2); // practice goes on
+}
+
+// A list practised ten days ago, with a wrong first pick, is due today by its references; the
+// next stretch to learn follows; a list whose file is gone is left out.
+void tst_practiceflows::todayPlansAcrossLists()
+{
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("progress.sqlite"));
+    const auto openHistory = [&](const QString& connection) {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        database.setDatabaseName(history);
+        return PracticeHistory(database);
+    };
+    QDateTime now(QDate(2026, 11, 27), QTime(21, 0));
+    Practice practice(
+        std::mt19937(3), [this] { return m_ticks; }, [&] { return now; });
+    practice.setHistoryOpener([&] { return openHistory(QStringLiteral("practice")); });
+    QStringList lines{QStringLiteral("# الفاتحة")};
+    for (int k = 1; k <= 7; ++k)
+        lines.append(QStringLiteral("آية %1").arg(k));
+    const QString path = dir.filePath(QStringLiteral("Fatiha.zva"));
+    QVERIFY(!listfile::writeFile(path, lines.join(QStringLiteral("\r\n"))).isError());
+    practice.open(loadList(path, false), false);
+    practice.chooseFirst(3);
+    practice.pick(rowFor(practice, false));
+    while (!practice.tester().isComplete())
+        practice.pick(rowFor(practice, true));
+
+    const PracticeHistory plan = openHistory(QStringLiteral("plan"));
+    const QList<TodayRow> rows = todayPlan(plan, QDate(2026, 12, 7), {});
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].references, QStringLiteral("1:1-1:3"));
+    QCOMPARE(rows[0].due, 3);
+    QVERIFY(rows[0].lowestRecall < 0.9);
+    QVERIFY(rows[1].isNew);
+    QCOMPARE(rows[1].references, QStringLiteral("1:4-1:7"));
+    QVERIFY(describeToday(rows).startsWith(QStringLiteral("Fatiha: revise 1:1-1:3, 3 due")));
+
+    QFile::remove(path);
+    QVERIFY(todayPlan(plan, QDate(2026, 12, 7), {}).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_practiceflows)

@@ -41,7 +41,8 @@ QString describe(const QList<revisionplan::Passage>& passages)
 {
     QStringList rows;
     for (const revisionplan::Passage& passage : passages)
-        rows.append(QStringLiteral("%1-%2:%3").arg(passage.first).arg(passage.last).arg(passage.due));
+        rows.append(
+            QStringLiteral("%1-%2:%3").arg(passage.first).arg(passage.last).arg(passage.due));
     return rows.join(u' ');
 }
 
@@ -59,8 +60,8 @@ void tst_revisionplan::replayCountsCalendarDays()
     QCOMPARE(memories[1].state.stability, nextDay.stability);
     QCOMPARE(memories[1].reviews, 2);
 
-    memories = revisionplan::replay({answer(2, night, false), answer(2, night, true, false),
-                                     answer(2, morning, false)});
+    memories = revisionplan::replay(
+        {answer(2, night, false), answer(2, night, true, false), answer(2, morning, false)});
     QCOMPARE(memories[2].reviews, 2);
     QCOMPARE(memories[2].lapses, 1);
     QCOMPARE(memories[2].lastReview, morning.date());
@@ -125,8 +126,8 @@ void tst_revisionplan::nextToLearn_data()
     QTest::newRow("a new list starts at its first item") << QList<int>{} << false << "1-5";
     QTest::newRow("after the last practised") << QList<int>{1, 2, 3} << false << "4-8";
     QTest::newRow("not beyond the end of the part") << QList<int>{1, 2, 3} << true << "4-5";
-    QTest::newRow("not beyond the list") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << false
-                                         << "11-12";
+    QTest::newRow("not beyond the list")
+        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << false << "11-12";
     QTest::newRow("all learnt") << QList<int>{12} << false << "none";
 }
 
@@ -160,8 +161,7 @@ void tst_revisionplan::aSimulatedYearStaysBounded()
         const auto memories = revisionplan::replay(log);
         int due = 0;
         for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
-            if (it->lastReview.daysTo(date) <
-                memorymodel::interval(it->state.stability, 0.9))
+            if (it->lastReview.daysTo(date) < memorymodel::interval(it->state.stability, 0.9))
                 continue;
             ++due;
             log.append(answer(it.key(), QDateTime(date, QTime(7, 0)), chance(random) < 0.9));
