@@ -71,6 +71,8 @@ void MainMenus::buildViewMenu(QMainWindow* window)
         addAction(mnuView, "mnuViewFind", tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuViewProgress = addAction(mnuView, "mnuViewProgress", tr("&Progress..."),
                                 QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuViewToday =
+        addAction(mnuView, "mnuViewToday", tr("&Today..."), QKeySequence(Qt::CTRL | Qt::Key_T));
 }
 
 void MainMenus::buildHelpMenu(QMainWindow* window)

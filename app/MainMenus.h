@@ -30,6 +30,7 @@ public:
     QAction* mnuViewActualSize = nullptr;
     QAction* mnuViewFind = nullptr;
     QAction* mnuViewProgress = nullptr;
+    QAction* mnuViewToday = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 

@@ -5,6 +5,7 @@
 #include "MainMenus.h"
 #include "RangeBar.h"
 #include "ReadingZoom.h"
+#include "SideWindows.h"
 #include "TesterPage.h"
 #include "common/MessageBox.h"
 #include "common/PropertyBag.h"
@@ -13,7 +14,6 @@
 #include "frmAbout.h"
 #include "frmNew.h"
 #include "frmOpen.h"
-#include "frmProgress.h"
 #include "historyfile.h"
 #include "listloader.h"
 #include "listmessages.h"
@@ -98,7 +98,6 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     connect(m_practice, &Practice::listOpened, m_rangeBar, &RangeBar::FillRangeCombos);
     connect(m_practice, &Practice::rangeApplied, this, &frmMain::showAppliedRange);
     connect(m_practice, &Practice::historyTrouble, this, &frmMain::reportHistoryTrouble);
-    connect(m_practice, &Practice::testCompleted, this, &frmMain::showProgress);
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
     setAcceptDrops(true); // a list file dropped on the window opens
@@ -150,8 +149,9 @@ void frmMain::connectMenus()
     connect(m_menus->mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(m_menus->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_menus, &MainMenus::recentFileChosen, this, &frmMain::mnuFileMRUF_Click);
-    connect(m_menus->mnuViewFind, &QAction::triggered, this, &frmMain::mnuViewFind_Click);
-    connect(m_menus->mnuViewProgress, &QAction::triggered, this, &frmMain::mnuViewProgress_Click);
+    m_sideWindows = new SideWindows(this, *m_menus, *m_practice, m_settings,
+                                    [this] { return openHistoryFile(m_historyPath); });
+    connect(m_sideWindows, &SideWindows::practise, this, &frmMain::practiseToday);
     connect(m_menus->mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
     connect(m_menus->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
@@ -162,7 +162,17 @@ void frmMain::showAppliedRange()
     m_rangeBar->ApplyRange();
     fra2->showTestFromStart();
     fra1->showListingFromStart();
-    showProgress();
+    m_sideWindows->refresh();
+}
+
+// A passage of Today's plan: its list in its mode, opened if another is, then tested.
+void frmMain::practiseToday(const TodayRow& row)
+{
+    if ((m_practice->path() != row.path || wordMode() != row.wordMode) &&
+        !LoadZVFFile(row.path, row.wordMode))
+        return;
+    m_practice->choose(row.first, row.last);
+    ctlTabs1->setSelectedTab(2);
 }
 
 void frmMain::Form_Load(const QString& listToOpen)
@@ -203,8 +213,7 @@ void frmMain::openStartingList(const QString& listToOpen)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (m_progress)
-        m_progress->close();
+    m_sideWindows->closeAll();
     Form_Unload();
     event->accept();
 }

@@ -4,7 +4,6 @@
 #include "ZorvelSettings.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 
@@ -13,11 +12,12 @@ class ListerPage;
 class MainMenus;
 class QFrame;
 class RangeBar;
+class SideWindows;
+struct TodayRow;
 class ReadingZoom;
 class TesterPage;
 class ctlTabs;
 class frmOpen;
-class frmProgress;
 
 // The main window: the range bar above the "Lister", "Tester" and "Readme/Help" pages and the
 // menus. It shows the practice of the open list, restores the previous run's state when it is
@@ -85,9 +85,7 @@ private:
 
     void readingTextApplied();
     void keepRoomForTheChoices();
-    void mnuViewFind_Click();
-    void mnuViewProgress_Click();
-    void showProgress();
+    void practiseToday(const TodayRow& row);
     // The choice list's height in twips: the designed one, or taller for header + three rows.
     double choicesHeight() const;
 
@@ -107,6 +105,6 @@ private:
     TesterPage* fra2 = nullptr;
     QFrame* fra3 = nullptr;
     HelpView* wbHelp = nullptr;
-    frmOpen* m_openWindow = nullptr;  // loaded on first use, then only hidden
-    QPointer<frmProgress> m_progress; // open beside the practice, or none
+    frmOpen* m_openWindow = nullptr;      // loaded on first use, then only hidden
+    SideWindows* m_sideWindows = nullptr; // Find, Progress, Today
 };

@@ -1,5 +1,4 @@
-// frmMain: the View menu's Find and Progress, room for the reading text, and the arrangement of
-// the pages in the window's size.
+// frmMain: room for the reading text, and the arrangement of the pages in the window's size.
 
 #include "frmMain.h"
 
@@ -7,8 +6,6 @@
 #include "ListerPage.h"
 #include "TesterPage.h"
 #include "common/twips.h"
-#include "frmFind.h"
-#include "frmProgress.h"
 #include "listmessages.h"
 #include "mainlayout.h"
 #include "readingfonts.h"
@@ -43,44 +40,6 @@ void frmMain::keepRoomForTheChoices()
     const int frame = frameGeometry().height() - height();
     setMinimumHeight(qMin(client + menuBar()->sizeHint().height(),
                           screen()->availableGeometry().height() - frame));
-}
-
-// The Progress window stays beside the practice: one, kept up to date while it is open.
-void frmMain::mnuViewProgress_Click()
-{
-    if (!m_practice->hasList()) {
-        showOpenFileMessage(this);
-        return;
-    }
-    if (!m_progress) {
-        m_progress =
-            new frmProgress(m_practice->progress(), readingFontAtZoom(m_settings, false), this);
-        m_progress->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_progress, &frmProgress::practise, m_practice, &Practice::practiseFrom);
-    } else {
-        showProgress();
-    }
-    m_progress->show();
-    m_progress->raise();
-}
-
-void frmMain::showProgress()
-{
-    if (m_progress)
-        m_progress->showProgress(m_practice->progress());
-}
-
-void frmMain::mnuViewFind_Click()
-{
-    if (!m_practice->hasList()) {
-        showOpenFileMessage(this);
-        return;
-    }
-    frmFind find(
-        m_practice->finder(), [this](int number) { return m_practice->itemReference(number); },
-        readingFontAtZoom(m_settings, false), this);
-    connect(&find, &frmFind::chosen, m_practice, &Practice::chooseFound);
-    find.exec();
 }
 
 // No taller than the screen leaves room for: the window never grows past it.

@@ -68,6 +68,7 @@ public:
     // The name of the part that item `number` begins, or nothing.
     QString partBegunBy(int number) const;
     const QString& title() const { return m_list.title; }
+    const QString& path() const { return m_list.path; }
     // The list's reference name: its title's first word.
     const QString& name() const { return m_list.name; }
 

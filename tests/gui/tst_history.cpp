@@ -1,9 +1,11 @@
 #include "WindowDriver.h"
 #include "frmFind.h"
 #include "frmProgress.h"
+#include "frmToday.h"
 #include "itemlist.h"
 #include "progresschart.h"
 #include "slider/RailSlider.h"
+#include "tabs/ctlTabs.h"
 #include "unilistbox/UniListBox.h"
 #include "unitext/UniText.h"
 #include "whenShown.h"
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +62,7 @@ private slots:
     void findSetsTheRange();
     void lookAlikeChoicesAreOffered();
     void aDamagedChartModuleIsToldApart();
+    void todayOffersTheNextStretch();
 };
 
 void tst_history::initTestCase()
@@ -224,6 +228,25 @@ void tst_history::aDamagedChartModuleIsToldApart()
              qPrintable(broken.trouble));
     const LoadedChart missing = loadChartModule({dir.filePath(QStringLiteral("nothing-here"))});
     QVERIFY(missing.trouble.contains(QStringLiteral("missing from this installation")));
+}
+
+// After a first test, Today offers the next stretch never practised; Practise tests it.
+void tst_history::todayOffersTheNextStretch()
+{
+    WindowDriver d;
+    d.open(kVerses, false, 2);
+    d.control<QPushButton>("cmdFirst5")->click();
+    for (int number = 1; number <= 5; ++number)
+        d.clickRow("lstSelect", rowOf(d, number));
+    d.control<QAction>("mnuViewToday")->trigger();
+    auto* today = d.window->findChild<frmToday*>();
+    QVERIFY(today && today->isVisible());
+    QCOMPARE(today->table()->rowCount(), 1); // nothing is due on the day it was learnt
+    QCOMPARE(today->table()->item(0, 1)->text(), QStringLiteral("Next to learn: 6"));
+    d.control<ctlTabs>("ctlTabs1")->setSelectedTab(1);
+    today->findChild<QPushButton*>(QStringLiteral("cmdPractise"))->click();
+    QCOMPARE(d.shownRange(), QStringLiteral("6-6"));
+    QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 2);
 }
 
 QTEST_MAIN(tst_history)

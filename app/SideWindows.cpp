@@ -1,0 +1,90 @@
+#include "SideWindows.h"
+
+#include "MainMenus.h"
+#include "Practice.h"
+#include "frmFind.h"
+#include "frmProgress.h"
+#include "frmToday.h"
+#include "listmessages.h"
+#include "readingfonts.h"
+
+#include <QAction>
+#include <QDate>
+
+SideWindows::SideWindows(QWidget* window, MainMenus& menus, Practice& practice,
+                         ZorvelSettings& settings, std::function<PracticeHistory()> openHistory)
+    : QObject(window)
+    , m_window(window)
+    , m_practice(practice)
+    , m_settings(settings)
+    , m_openHistory(std::move(openHistory))
+{
+    connect(menus.mnuViewFind, &QAction::triggered, this, &SideWindows::mnuViewFind_Click);
+    connect(menus.mnuViewProgress, &QAction::triggered, this,
+            &SideWindows::mnuViewProgress_Click);
+    connect(menus.mnuViewToday, &QAction::triggered, this, &SideWindows::mnuViewToday_Click);
+    connect(&practice, &Practice::testCompleted, this, &SideWindows::refresh);
+}
+
+bool SideWindows::requireOpenList()
+{
+    if (m_practice.hasList())
+        return true;
+    showOpenFileMessage(m_window);
+    return false;
+}
+
+void SideWindows::mnuViewFind_Click()
+{
+    if (!requireOpenList())
+        return;
+    frmFind find(
+        m_practice.finder(), [this](int number) { return m_practice.itemReference(number); },
+        readingFontAtZoom(m_settings, false), m_window);
+    connect(&find, &frmFind::chosen, &m_practice, &Practice::chooseFound);
+    find.exec();
+}
+
+void SideWindows::mnuViewProgress_Click()
+{
+    if (!requireOpenList())
+        return;
+    if (!m_progress) {
+        m_progress = new frmProgress(m_practice.progress(), readingFontAtZoom(m_settings, false),
+                                     m_window);
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_progress, &frmProgress::practise, &m_practice, &Practice::practiseFrom);
+    } else {
+        refresh();
+    }
+    m_progress->show();
+    m_progress->raise();
+}
+
+// Today reads the whole history afresh: every list the learner practises, not only the open one.
+void SideWindows::mnuViewToday_Click()
+{
+    if (!m_today) {
+        m_today = new frmToday(m_window);
+        m_today->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_today, &frmToday::practise, this, &SideWindows::practise);
+    }
+    refresh();
+    m_today->show();
+    m_today->raise();
+}
+
+void SideWindows::refresh()
+{
+    if (m_progress && m_practice.hasList())
+        m_progress->showProgress(m_practice.progress());
+    if (m_today)
+        m_today->showPlan(todayPlan(m_openHistory(), QDate::currentDate(), {}));
+}
+
+void SideWindows::closeAll()
+{
+    for (QWidget* window : {static_cast<QWidget*>(m_progress), static_cast<QWidget*>(m_today)})
+        if (window)
+            window->close();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "todayplan.h"
+
+#include <QObject>
+#include <QPointer>
+
+class MainMenus;
+class Practice;
+class QWidget;
+class ZorvelSettings;
+class frmProgress;
+class frmToday;
+
+// The windows a learner opens beside the practice from the View menu: Find, Progress and
+// Today. Progress and Today stay open and follow the practice as it goes on.
+class SideWindows : public QObject {
+    Q_OBJECT
+public:
+    SideWindows(QWidget* window, MainMenus& menus, Practice& practice, ZorvelSettings& settings,
+                std::function<PracticeHistory()> openHistory);
+
+    void closeAll();
+    // The open windows brought up to date.
+    void refresh();
+
+signals:
+    // Today's row chosen to practise: its list (opened in its mode if need be) and passage.
+    void practise(const TodayRow& row);
+
+private:
+    void mnuViewFind_Click();
+    void mnuViewProgress_Click();
+    void mnuViewToday_Click();
+    bool requireOpenList();
+
+    QWidget* m_window;
+    Practice& m_practice;
+    ZorvelSettings& m_settings;
+    std::function<PracticeHistory()> m_openHistory;
+    QPointer<frmProgress> m_progress;
+    QPointer<frmToday> m_today;
+};
