@@ -20,8 +20,7 @@ SideWindows::SideWindows(QWidget* window, MainMenus& menus, Practice& practice,
     , m_openHistory(std::move(openHistory))
 {
     connect(menus.mnuViewFind, &QAction::triggered, this, &SideWindows::mnuViewFind_Click);
-    connect(menus.mnuViewProgress, &QAction::triggered, this,
-            &SideWindows::mnuViewProgress_Click);
+    connect(menus.mnuViewProgress, &QAction::triggered, this, &SideWindows::mnuViewProgress_Click);
     connect(menus.mnuViewToday, &QAction::triggered, this, &SideWindows::mnuViewToday_Click);
     connect(&practice, &Practice::testCompleted, this, &SideWindows::refresh);
 }
@@ -50,8 +49,8 @@ void SideWindows::mnuViewProgress_Click()
     if (!requireOpenList())
         return;
     if (!m_progress) {
-        m_progress = new frmProgress(m_practice.progress(), readingFontAtZoom(m_settings, false),
-                                     m_window);
+        m_progress =
+            new frmProgress(m_practice.progress(), readingFontAtZoom(m_settings, false), m_window);
         m_progress->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_progress, &frmProgress::practise, &m_practice, &Practice::practiseFrom);
     } else {

@@ -18,8 +18,8 @@ frmToday::frmToday(QWidget* parent)
     m_table->setObjectName(QStringLiteral("plan"));
     m_table->setAccessibleName(tr("What to revise today"));
     m_table->setColumnCount(6);
-    m_table->setHorizontalHeaderLabels({tr("List"), tr("Passage"), tr("Due"), tr("Recall now"),
-                                        tr("Overdue"), tr("Minutes")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("List"), tr("Passage"), tr("Due"), tr("Recall now"), tr("Overdue"), tr("Minutes")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -49,7 +49,8 @@ void frmToday::showPlan(const QList<TodayRow>& rows)
             row.isNew ? tr("Next to learn: %1").arg(row.references) : row.references,
             row.isNew ? QString() : QString::number(row.due),
             row.isNew ? QString() : QStringLiteral("%1 %").arg(qRound(row.lowestRecall * 100)),
-            row.isNew || row.overdueDays == 0 ? QString() : tr("%n day(s)", nullptr, row.overdueDays),
+            row.isNew || row.overdueDays == 0 ? QString()
+                                              : tr("%n day(s)", nullptr, row.overdueDays),
             QString::number(qMax(1, qRound(row.minutes)))};
         for (int c = 0; c < cells.size(); ++c)
             m_table->setItem(r, c, new QTableWidgetItem(cells[c]));

@@ -171,7 +171,8 @@ void tst_listtool::refusesWhatNoListCanHold()
         if (source == u"sparse")
             QVERIFY(file.resize(100LL * 1024 * 1024));
         else
-            file.write((QByteArray(999, 'a') + '\n').repeated(int(listfile::kMaxFileBytes / 2000) + 8));
+            file.write(
+                (QByteArray(999, 'a') + '\n').repeated(int(listfile::kMaxFileBytes / 2000) + 8));
     }
     const Run run = runTool({QStringLiteral("encode"), text, list});
     QCOMPARE(run.status, 1);
