@@ -9,11 +9,10 @@ class QTableView;
 class QVBoxLayout;
 class UniListBox;
 
-// A window a learner keeps beside the practice, updated as it goes on.
-// The learner's progress with the open list in its mode: a chart of the latest completed tests
-// of the range being practised (time taken and wrong picks), the table of every completed
-// test, and the items that drew the most wrong picks; choosing one practises the stretch that
-// starts with it.
+// The learner's progress with the open list in its mode, in a window kept beside the practice:
+// a chart of the latest completed tests of the range being practised (time taken and wrong
+// picks), the table of every completed test, and the items that drew the most wrong picks;
+// choosing one practises the stretch that starts with it.
 class frmProgress : public QDialog {
     Q_OBJECT
 public:
