@@ -295,7 +295,7 @@ int main(int argc, char* argv[])
     }
 
     // One Lister tick with 10 entries listed and with all 80,000 listed.
-    window.LoadZVFFile(large);
+    window.LoadZVFFile(large, true);
     IntervalTimer* timer2 = window.findChild<IntervalTimer*>(QStringLiteral("Timer2"));
     auto tick = [&] { emit timer2->timeout(); };
     for (int i = 0; i < 9; ++i)
