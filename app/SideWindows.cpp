@@ -12,12 +12,11 @@
 #include <QDate>
 
 SideWindows::SideWindows(QWidget* window, MainMenus& menus, Practice& practice,
-                         ZorvelSettings& settings, std::function<PracticeHistory()> openHistory)
+                         ZorvelSettings& settings)
     : QObject(window)
     , m_window(window)
     , m_practice(practice)
     , m_settings(settings)
-    , m_openHistory(std::move(openHistory))
 {
     connect(menus.mnuViewFind, &QAction::triggered, this, &SideWindows::mnuViewFind_Click);
     connect(menus.mnuViewProgress, &QAction::triggered, this, &SideWindows::mnuViewProgress_Click);
@@ -78,7 +77,7 @@ void SideWindows::refresh()
     if (m_progress && m_practice.hasList())
         m_progress->showProgress(m_practice.progress());
     if (m_today)
-        m_today->showPlan(todayPlan(m_openHistory(), QDate::currentDate(), {}));
+        m_today->showPlan(m_practice.today(QDate::currentDate()));
 }
 
 void SideWindows::closeAll()

@@ -17,8 +17,7 @@ class frmToday;
 class SideWindows : public QObject {
     Q_OBJECT
 public:
-    SideWindows(QWidget* window, MainMenus& menus, Practice& practice, ZorvelSettings& settings,
-                std::function<PracticeHistory()> openHistory);
+    SideWindows(QWidget* window, MainMenus& menus, Practice& practice, ZorvelSettings& settings);
 
     void closeAll();
     // The open windows brought up to date.
@@ -37,7 +36,6 @@ private:
     QWidget* m_window;
     Practice& m_practice;
     ZorvelSettings& m_settings;
-    std::function<PracticeHistory()> m_openHistory;
     QPointer<frmProgress> m_progress;
     QPointer<frmToday> m_today;
 };

@@ -149,8 +149,7 @@ void frmMain::connectMenus()
     connect(m_menus->mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(m_menus->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_menus, &MainMenus::recentFileChosen, this, &frmMain::mnuFileMRUF_Click);
-    m_sideWindows = new SideWindows(this, *m_menus, *m_practice, m_settings,
-                                    [this] { return openHistoryFile(m_historyPath); });
+    m_sideWindows = new SideWindows(this, *m_menus, *m_practice, m_settings);
     connect(m_sideWindows, &SideWindows::practise, this, &frmMain::practiseToday);
     connect(m_menus->mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
     connect(m_menus->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);

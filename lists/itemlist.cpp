@@ -1,5 +1,7 @@
 #include "itemlist.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 namespace {
@@ -19,11 +21,18 @@ QString joined(std::initializer_list<QStringView> parts)
     return text;
 }
 
-// The words of a line, split at spaces and TABs. A TAB parts the two hemistichs of a bayt: the
-// word after it keeps it before its text, so that the listing still shows the break.
-QList<QString> lineWords(QStringView line)
+// A word of a line, and whether a TAB stands before it: a TAB parts the two hemistichs of a
+// bayt, and the word after it keeps it before its text so that the listing shows the break.
+struct Word {
+    QStringView text;
+    bool afterTab = false;
+};
+
+// The words of a line, split at spaces and TABs, as views into it: a load of tens of thousands
+// of words makes each item's text once.
+QVarLengthArray<Word, 32> lineWords(QStringView line)
 {
-    QList<QString> words;
+    QVarLengthArray<Word, 32> words;
     bool afterTab = false;
     qsizetype start = -1;
     for (qsizetype at = 0; at <= line.size(); ++at) {
@@ -34,9 +43,7 @@ QList<QString> lineWords(QStringView line)
             continue;
         }
         if (start >= 0) {
-            words.append(afterTab && !words.isEmpty()
-                             ? u'\t' + line.sliced(start, at - start).toString()
-                             : line.sliced(start, at - start).toString());
+            words.append({line.sliced(start, at - start), afterTab && !words.isEmpty()});
             afterTab = false;
             start = -1;
         }
@@ -46,17 +53,23 @@ QList<QString> lineWords(QStringView line)
     return words;
 }
 
+QStringView tabBefore(const Word& word)
+{
+    return word.afterTab ? QStringView(u"\t") : QStringView();
+}
+
 // The first and last word of a line carry its number, so that a reader sees where lines begin
 // and end; the number of items appended is returned.
 qsizetype appendWordItems(QStringView line, const QString& number, QStringList& items)
 {
-    const QList<QString> words = lineWords(line);
+    const QVarLengthArray<Word, 32> words = lineWords(line);
     if (words.size() == 1) {
-        items.append(joined({u"<< ", words.front(), u". ", number, u">>"}));
+        items.append(joined({u"<< ", words.front().text, u". ", number, u">>"}));
     } else if (words.size() > 1) {
-        items.append(joined({words.front(), u". ", number, u" >>"}));
-        items.append(words.mid(1, words.size() - 2));
-        items.append(joined({u"<< ", words.back()}));
+        items.append(joined({words.front().text, u". ", number, u" >>"}));
+        for (qsizetype k = 1; k + 1 < words.size(); ++k)
+            items.append(joined({tabBefore(words[k]), words[k].text}));
+        items.append(joined({u"<< ", tabBefore(words.back()), words.back().text}));
     }
     return words.size();
 }

@@ -226,6 +226,15 @@ ProgressData Practice::progress()
     return data;
 }
 
+// The plan reads the history this practice holds: a second connection to the file would close
+// the one the answers are written through.
+QList<TodayRow> Practice::today(QDate day)
+{
+    const QList<TodayRow> rows = todayPlan(history(), day, {});
+    checkHistory();
+    return rows;
+}
+
 PracticeHistory& Practice::history()
 {
     if (!m_history) {

@@ -7,6 +7,7 @@
 #include "PracticeRange.h"
 #include "TesterSession.h"
 #include "listloader.h"
+#include "todayplan.h"
 
 #include <QObject>
 
@@ -122,6 +123,8 @@ public:
     // Finding and progress.
     const PassageFinder& finder();
     ProgressData progress();
+    // What to revise on `today` across every list the history knows, this one among them.
+    QList<TodayRow> today(QDate day);
 
 signals:
     // Another list is open; the range of its whole follows at once.

@@ -247,6 +247,11 @@ void tst_history::todayOffersTheNextStretch()
     today->findChild<QPushButton*>(QStringLiteral("cmdPractise"))->click();
     QCOMPARE(d.shownRange(), QStringLiteral("6-6"));
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 2);
+
+    // Answers go on being kept while Today is open, and it follows them.
+    d.clickRow("lstSelect", rowOf(d, 6));
+    QVERIFY(d.messages.requests().isEmpty());
+    QCOMPARE(today->table()->rowCount(), 0); // every verse learnt, none due yet
 }
 
 QTEST_MAIN(tst_history)
