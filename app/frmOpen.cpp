@@ -1,5 +1,6 @@
 #include "frmOpen.h"
 
+#include "ListTreeModel.h"
 #include "common/FileDialog.h"
 #include "common/captionfit.h"
 #include "common/designed.h"
@@ -11,32 +12,25 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStyle>
-#include <QTreeWidget>
-
-namespace {
-
-const QString kFolderTag = QStringLiteral("folder");
-constexpr int kPathRole = Qt::UserRole + 1; // a file node's whole path
-// Keys of the nodes below "My lists" and of browsed files, apart from the designed keys.
-const QString kUserKeys = QStringLiteral("user:");
-const QString kBrowsedKeys = QStringLiteral("browsed:");
-
-} // namespace
+#include <QTreeView>
 
 frmOpen::frmOpen(const QString& programFolder, QWidget* parent)
     : QDialog(parent)
-    , m_programFolder(programFolder)
+    , m_programFolder(QDir::cleanPath(programFolder))
+    , m_lists(new ListTreeModel(m_programFolder, this))
 {
     setObjectName(QStringLiteral("frmOpen"));
     // One icon of each kind, shared by every node: thousands of lists must not make thousands
     // of icons.
-    m_folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
-    m_fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
+    m_lists->setIcons(style()->standardIcon(QStyle::SP_DirIcon),
+                      style()->standardIcon(QStyle::SP_FileIcon),
+                      style()->standardIcon(QStyle::SP_DirHomeIcon));
     setWindowTitle(QStringLiteral("Open"));
     setFixedSize(twipsToPixels(6870), twipsToPixels(7470));
-    TreeView1 = makeDesigned<QTreeWidget>(this, "TreeView1", twipsRect(45, 75, 6720, 6765));
+    TreeView1 = makeDesigned<QTreeView>(this, "TreeView1", twipsRect(45, 75, 6720, 6765));
+    TreeView1->setModel(m_lists);
+    TreeView1->setUniformRowHeights(true);
     TreeView1->setHeaderHidden(true);
-    TreeView1->setHeaderLabel(tr("Lists")); // what a screen reader reads for the column
     TreeView1->setAccessibleName(tr("Lists"));
     cmdOpenWord = makeDesigned<QPushButton>(this, "cmdOpenWord", twipsRect(1590, 7020, 1650, 315),
                                             QStringLiteral("Open in Word Mode"));
@@ -55,8 +49,8 @@ frmOpen::frmOpen(const QString& programFolder, QWidget* parent)
     connect(cmdOpenWord, &QPushButton::clicked, this, [this] { openSelected(true); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdBrowse, &QPushButton::clicked, this, &frmOpen::browse);
-    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        if (item->data(0, Qt::UserRole).toString() != kFolderTag)
+    connect(TreeView1, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!m_lists->isFolder(index))
             openSelected(false);
     });
 }
@@ -81,9 +75,8 @@ void frmOpen::Form_Load()
         QFileInfo::exists(m_programFolder + QStringLiteral("/WordModeEnabled.txt")));
     m_loaded = true;
     // The first node has the focus, unselected: Open at once opens it.
-    if (QTreeWidgetItem* first = TreeView1->topLevelItem(0))
-        TreeView1->selectionModel()->setCurrentIndex(TreeView1->indexFromItem(first),
-                                                     QItemSelectionModel::NoUpdate);
+    if (const QModelIndex first = m_lists->index(0, 0); first.isValid())
+        TreeView1->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
     TreeView1->setFocus();
 }
 
@@ -92,30 +85,24 @@ void frmOpen::addUserLists()
 {
     if (m_userFolder.isEmpty() || !QFileInfo(m_userFolder).isDir())
         return;
-    auto* root = new QTreeWidgetItem(TreeView1);
-    root->setText(0, userRootText());
-    root->setIcon(0, style()->standardIcon(QStyle::SP_DirHomeIcon));
-    root->setData(0, Qt::UserRole, kFolderTag);
-    m_nodes.insert(kUserKeys, root);
     const QString base = QDir::cleanPath(m_userFolder);
+    const int root =
+        m_lists->folder(ListTreeModel::kTop, userRootText(), base, ListTreeModel::Kind::Home);
     walkListFiles(base + u'/', [&](const QString& folder, const QString& name) {
-        QTreeWidgetItem* parent = root;
-        QString key = kUserKeys;
-        for (const QString& component : folder.mid(base.size()).split(u'/', Qt::SkipEmptyParts)) {
-            key += component + u'-';
-            QTreeWidgetItem* node = m_nodes.value(key);
-            if (!node) {
-                node = new QTreeWidgetItem(parent);
-                node->setText(0, component);
-                node->setIcon(0, m_folderIcon);
-                node->setData(0, Qt::UserRole, kFolderTag);
-                m_nodes.insert(key, node);
-            }
-            parent = node;
-        }
-        addFileNode(parent, kUserKeys + folder.mid(base.size()) + name, name, folder + name);
+        m_lists->list(folderNode(root, base, folder), name);
     });
-    root->setExpanded(true);
+    TreeView1->expand(m_lists->indexOfNode(root));
+}
+
+int frmOpen::folderNode(int top, const QString& base, const QString& folder)
+{
+    int node = top;
+    QString path = base;
+    for (const QString& component : folder.mid(base.size()).split(u'/', Qt::SkipEmptyParts)) {
+        path += u'/' + component;
+        node = m_lists->folder(node, component, path);
+    }
+    return node;
 }
 
 // A list file anywhere: it joins the tree, chosen, so that either button opens it.
@@ -130,33 +117,13 @@ void frmOpen::browse()
     if (path.isEmpty())
         return;
     const QFileInfo file(path);
-    const QString folderKey = kBrowsedKeys + file.absolutePath();
-    QTreeWidgetItem* folder = m_nodes.value(folderKey);
-    if (!folder) {
-        folder = new QTreeWidgetItem(TreeView1);
-        folder->setText(0, QDir::toNativeSeparators(file.absolutePath()));
-        folder->setIcon(0, m_folderIcon);
-        folder->setData(0, Qt::UserRole, kFolderTag);
-        m_nodes.insert(folderKey, folder);
-    }
-    QTreeWidgetItem* node = m_nodes.value(kBrowsedKeys + file.absoluteFilePath());
-    if (!node)
-        node = addFileNode(folder, kBrowsedKeys + file.absoluteFilePath(), file.fileName(),
-                           file.absoluteFilePath());
-    folder->setExpanded(true);
-    TreeView1->setCurrentItem(node);
+    const QString folder = file.absolutePath();
+    const QModelIndex node = m_lists->indexOfNode(m_lists->list(
+        m_lists->folder(ListTreeModel::kTop, QDir::toNativeSeparators(folder), folder),
+        file.fileName()));
+    TreeView1->expand(node.parent());
+    TreeView1->setCurrentIndex(node);
     TreeView1->setFocus();
-}
-
-QTreeWidgetItem* frmOpen::addFileNode(QTreeWidgetItem* parent, const QString& key,
-                                      const QString& file, const QString& path)
-{
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(TreeView1);
-    item->setText(0, file.left(qMax<qsizetype>(0, file.size() - 4)));
-    item->setIcon(0, m_fileIcon);
-    item->setData(0, kPathRole, path);
-    m_nodes.insert(key, item);
-    return item;
 }
 
 void frmOpen::closeEvent(QCloseEvent* event)
@@ -169,60 +136,43 @@ void frmOpen::closeEvent(QCloseEvent* event)
 
 void frmOpen::DirSearch(const QString& StartDir)
 {
-    TreeView1->clear();
-    m_nodes.clear();
+    m_lists->clear();
     const QString start = StartDir.endsWith(u'/') ? StartDir : StartDir + u'/';
-    const QString programFolder =
-        m_programFolder.endsWith(u'/') ? m_programFolder.chopped(1) : m_programFolder;
     walkListFiles(start, [&](const QString& folder, const QString& name) {
-        AddToTree(folder.mid(programFolder.size()), name);
+        AddToTree(folder.mid(m_programFolder.size()), name);
     });
 }
 
 void frmOpen::AddToTree(const QString& strFolder, const QString& strFile)
 {
-    const QString path = m_programFolder + strFolder + strFile;
-    if (strFolder == u"/") {
-        addFileNode(nullptr, strFile, strFile, path);
-        return;
-    }
-    QString key;
-    QTreeWidgetItem* current = nullptr;
-    for (const QString& component : strFolder.split(u'/', Qt::SkipEmptyParts)) {
-        key = key.isEmpty() ? component : key + u'-' + component;
-        QTreeWidgetItem* folder = m_nodes.value(key);
-        if (!folder) {
-            folder = current ? new QTreeWidgetItem(current) : new QTreeWidgetItem(TreeView1);
-            folder->setText(0, component);
-            folder->setIcon(0, m_folderIcon);
-            folder->setData(0, Qt::UserRole, kFolderTag);
-            m_nodes.insert(key, folder);
-        }
-        current = folder;
-    }
-    addFileNode(current, strFolder + strFile, strFile, path);
+    m_lists->list(folderNode(ListTreeModel::kTop, m_programFolder, m_programFolder + strFolder),
+                  strFile);
 }
 
-QString frmOpen::fullPath(const QTreeWidgetItem* item) const
+QModelIndex frmOpen::node(const QString& path) const
+{
+    return m_lists->indexOfPath(path);
+}
+
+QString frmOpen::fullPath(QModelIndex index) const
 {
     QStringList texts;
-    for (; item; item = item->parent())
-        texts.prepend(item->text(0));
+    for (; index.isValid(); index = index.parent())
+        texts.prepend(index.data().toString());
     return texts.join(u'/');
 }
 
 void frmOpen::openSelected(bool wordMode)
 {
-    const QTreeWidgetItem* selected = TreeView1->currentItem();
-    if (!selected) {
+    const QModelIndex selected = TreeView1->currentIndex();
+    if (!selected.isValid()) {
         showNoItemSelectedMessage(this);
         return;
     }
     // A folder node names no file: the load says so.
-    const QString path = selected->data(0, kPathRole).toString();
-    SelectedFileName = !path.isEmpty()
-                           ? path
-                           : m_programFolder + u'/' + fullPath(selected) + QStringLiteral(".zva");
+    SelectedFileName = m_lists->isFolder(selected)
+                           ? m_programFolder + u'/' + fullPath(selected) + QStringLiteral(".zva")
+                           : m_lists->filePath(selected);
     WordMode = wordMode;
     accept();
 }

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QHash>
-#include <QIcon>
+#include <QModelIndex>
 
+class ListTreeModel;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 // The Open window: every list file in the program's folder and below it, as a tree of
 // folders, opened in line mode or in word mode; beside them, under a root of their own, the
@@ -30,9 +29,9 @@ public:
     void DirSearch(const QString& StartDir);
     void AddToTree(const QString& strFolder, const QString& strFile);
 
-    QTreeWidget* tree() const { return TreeView1; }
-    // The key of a node, and the node of a key.
-    QTreeWidgetItem* node(const QString& key) const { return m_nodes.value(key); }
+    QTreeView* tree() const { return TreeView1; }
+    // The node of a folder's or a list file's path; invalid when the tree has none.
+    QModelIndex node(const QString& path) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,19 +41,17 @@ private:
     void openSelected(bool wordMode);
     void browse();
     void addUserLists();
-    QTreeWidgetItem* addFileNode(QTreeWidgetItem* parent, const QString& key, const QString& file,
-                                 const QString& path);
-    QString fullPath(const QTreeWidgetItem* item) const;
+    // The folder node of `folder` (ending in "/"), below `top` whose folder is `base`.
+    int folderNode(int top, const QString& base, const QString& folder);
+    QString fullPath(QModelIndex index) const;
 
     QString m_programFolder;
     QString m_userFolder;
     bool m_loaded = false;
-    QHash<QString, QTreeWidgetItem*> m_nodes;
-    QTreeWidget* TreeView1;
+    ListTreeModel* m_lists;
+    QTreeView* TreeView1;
     QPushButton* cmdOpenWord;
     QPushButton* cmdOpenLine;
     QPushButton* cmdCancel;
     QPushButton* cmdBrowse;
-    QIcon m_folderIcon;
-    QIcon m_fileIcon;
 };

@@ -1,8 +1,10 @@
-// Any bytes as a list file: the reader and the item building of both modes must neither crash
-// nor lose a character the writer can keep.
+// Any bytes as a list file: the reader, the import's part finding and the item building of both
+// modes must neither crash nor lose a character the writer can keep, and the writer never
+// makes a file larger than the reader takes.
 
 #include "itemlist.h"
 #include "listfile.h"
+#include "textimport.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (listfile::firstUnkeptCharacter(text) == -1) {
         listfile::Error again;
         const QByteArray written = listfile::encode(text, &again);
-        if (again.isError() || listfile::decode(written, &again) != text)
+        if (again.isError() || written.size() > listfile::kMaxFileBytes ||
+            listfile::decode(written, &again) != text)
             std::abort();
     }
 
@@ -37,5 +40,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     for (const QString& item : lines.items)
         getDisplayWords(item);
+
+    // The parts an import finds cover the items in order, and every item has a reference.
+    for (const bool wordMode : {false, true}) {
+        const ItemList parted = buildItems(textimport::listText(text), wordMode);
+        int next = 1;
+        for (const Part& part : parted.parts) {
+            if (part.firstItem != next || part.lastItem < part.firstItem - 1)
+                std::abort();
+            next = part.lastItem + 1;
+        }
+        for (int item = 1; item <= parted.items.size(); ++item) {
+            const int part = partOfItem(parted.parts, item);
+            if (part >= parted.parts.size() ||
+                (part >= 0 && (item < parted.parts[part].firstItem ||
+                               item > parted.parts[part].lastItem)) ||
+                itemReference(parted.parts, parted.lines, item).isEmpty())
+                std::abort();
+        }
+    }
     return 0;
 }

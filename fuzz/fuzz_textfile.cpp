@@ -1,7 +1,11 @@
 // Any bytes as a text file for the text box: signatures, UTF-32 and UTF-16 of both orders,
-// the UTF-8 inspection and the code pages, UTF-7 among them.
+// the UTF-8 inspection and the code pages, UTF-7 among them; and the bounded read, which gives
+// a file whole or refuses it, never part of it.
 
+#include "common/boundedread.h"
 #include "unitext/textfilecodec.h"
+
+#include <QTemporaryFile>
 
 #include <cstdint>
 #include <cstdlib>
@@ -30,5 +34,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     const QString wide = textfile::decodeUtf32(bytes, true);
     textfile::encodeFile(wide, textfile::kUtf32LE, 0);
+
+    static QTemporaryFile file;
+    if (!file.isOpen() && !file.open())
+        std::abort();
+    file.resize(0);
+    file.write(bytes.data(), bytes.size());
+    file.flush();
+    const qint64 limit = qint64(size) - (size > 0 ? data[0] % 2 : 0);
+    const BoundedRead read = readAtMost(file.fileName(), limit);
+    if (qint64(size) > limit ? read.status != BoundedRead::TooLarge || !read.bytes.isEmpty()
+                             : read.status != BoundedRead::Read || read.bytes != bytes)
+        std::abort();
     return 0;
 }

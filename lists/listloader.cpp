@@ -37,7 +37,14 @@ LoadedList loadList(const QString& path, bool wordMode)
     // Nothing there: the Open window names no file when a folder node is chosen.
     const QFileInfo file(path);
     if (!file.exists()) {
-        list.status = LoadedList::Missing;
+        // A name whose bytes are not UTF-8 arrives with them replaced, naming no file.
+        if (path.contains(QChar::ReplacementCharacter))
+            list.message = tr("The name \u201C%1\u201D is not valid in the system\u2019s "
+                              "encoding (UTF-8), so the file cannot be opened. Rename the file, "
+                              "then open it again.")
+                               .arg(path);
+        else
+            list.status = LoadedList::Missing;
         return list;
     }
     // Something that is not a file, which reading could block on (a pipe) or never end (a

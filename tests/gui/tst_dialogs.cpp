@@ -1,6 +1,7 @@
 #include "FakeFileDialog.h"
 #include "FakeShellOpen.h"
 #include "WindowDriver.h"
+#include "childtexts.h"
 #include "frmNew.h"
 #include "frmOpen.h"
 #include "frmUnkept.h"
@@ -21,30 +22,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
-
-QStringList childTexts(const QTreeWidgetItem* item)
-{
-    QStringList texts;
-    for (int i = 0; i < item->childCount(); ++i)
-        texts.append(item->child(i)->text(0));
-    return texts;
-}
-
-QStringList rootTexts(const QTreeWidget* tree)
-{
-    QStringList texts;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        texts.append(tree->topLevelItem(i)->text(0));
-    texts.sort();
-    return texts;
-}
 
 } // namespace
 
@@ -83,15 +67,19 @@ void tst_dialogs::openWindowTree()
 
     frmOpen open(program.folder());
     open.DirSearch(program.folder());
-    QCOMPARE(rootTexts(open.tree()), (QStringList{"Arabic", "C", "a.zva"}));
-    QTreeWidgetItem* arabic = open.node(QStringLiteral("Arabic"));
-    QVERIFY(arabic);
-    QCOMPARE(childTexts(arabic), (QStringList{"A", "Part 1"}));
-    QCOMPARE(childTexts(open.node(QStringLiteral("Arabic-Part 1"))), QStringList{"B"});
-    QVERIFY(open.node(QStringLiteral("/Arabic/Part 1/B.zva")));
-    QVERIFY(open.node(QStringLiteral("C.zva")));
-    QVERIFY(!open.node(QStringLiteral("Empty")));
-    QVERIFY(!open.node(QStringLiteral("Locked"))); // read-only: not searched
+    const QAbstractItemModel* tree = open.tree()->model();
+    const auto node = [&](const char* path) {
+        return open.node(program.folder() + u'/' + QString::fromUtf8(path));
+    };
+    // In the order the search finds them: a folder's lists, then its folders.
+    QCOMPARE(childTexts(tree), (QStringList{"a.zva", "C", "Arabic"}));
+    QCOMPARE(childTexts(tree, node("Arabic")), (QStringList{"A", "Part 1"}));
+    QCOMPARE(childTexts(tree, node("Arabic/Part 1")), QStringList{"B"});
+    QCOMPARE(open.node(program.folder() + QStringLiteral("/Arabic/Part 1/B.zva")).data(),
+             QStringLiteral("B"));
+    QVERIFY(node("C.zva").isValid());
+    QVERIFY(!node("Empty").isValid());
+    QVERIFY(!node("Locked").isValid()); // read-only: not searched
     QFile::setPermissions(program.folder() + QStringLiteral("/Locked"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -108,8 +96,8 @@ void tst_dialogs::openWindowPassesOverUnreadableFolders()
     frmOpen open(program.folder());
     open.DirSearch(program.folder());
     QFile::setPermissions(sealed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(open.node(QStringLiteral("C.zva")));
-    QVERIFY(!open.node(QStringLiteral("/Sealed/F.zva")));
+    QVERIFY(open.node(program.folder() + QStringLiteral("/C.zva")).isValid());
+    QVERIFY(!open.node(program.folder() + QStringLiteral("/Sealed/F.zva")).isValid());
 }
 
 void tst_dialogs::searchSurvivesAFolderVanishing()
@@ -139,19 +127,20 @@ void tst_dialogs::openWindowButtons()
     };
 
     bool wordButtonShown = true;
-    QTreeWidgetItem* current = nullptr;
+    QModelIndex current;
     qsizetype selected = -1;
     whenShown([&] {
         wordButtonShown = button("cmdOpenWord")->isVisibleTo(&open);
-        current = open.tree()->currentItem();
-        selected = open.tree()->selectedItems().size();
-        open.tree()->setCurrentItem(open.node(QStringLiteral("/Arabic/Part 1/B.zva")));
+        current = open.tree()->currentIndex();
+        selected = open.tree()->selectionModel()->selectedIndexes().size();
+        open.tree()->setCurrentIndex(
+            open.node(program.folder() + QStringLiteral("/Arabic/Part 1/B.zva")));
         button("cmdOpenLine")->click();
     });
     open.showModal();
     QVERIFY(!wordButtonShown); // no WordModeEnabled.txt
     // The first node has the focus, unselected.
-    QCOMPARE(current, open.tree()->topLevelItem(0));
+    QCOMPARE(current, open.tree()->model()->index(0, 0));
     QCOMPARE(selected, 0);
     QCOMPARE(open.SelectedFileName, program.folder() + QStringLiteral("/Arabic/Part 1/B.zva"));
     QVERIFY(!open.WordMode);
@@ -164,16 +153,16 @@ void tst_dialogs::openWindowButtons()
     marker.close();
     bool newListShown = true;
     whenShown([&] {
-        newListShown = open.node(QStringLiteral("New.zva")) != nullptr;
+        newListShown = open.node(program.folder() + QStringLiteral("/New.zva")).isValid();
         open.close();
     });
     open.showModal();
     QVERIFY(!newListShown);
     QVERIFY(open.SelectedFileName.isEmpty());
     whenShown([&] {
-        newListShown = open.node(QStringLiteral("New.zva")) != nullptr;
+        newListShown = open.node(program.folder() + QStringLiteral("/New.zva")).isValid();
         wordButtonShown = button("cmdOpenWord")->isVisibleTo(&open);
-        open.tree()->setCurrentItem(open.node(QStringLiteral("New.zva")));
+        open.tree()->setCurrentIndex(open.node(program.folder() + QStringLiteral("/New.zva")));
         button("cmdOpenWord")->click();
     });
     open.showModal();
@@ -191,7 +180,8 @@ void tst_dialogs::openCommandSwitchesFromTheReadme()
     auto openTwo = [&](bool wordMode) {
         whenShown([&, wordMode] {
             auto* open = d.window->findChild<frmOpen*>();
-            open->tree()->setCurrentItem(open->node(QStringLiteral("/Arabic/Two.zva")));
+            open->tree()->setCurrentIndex(
+                open->node(d.program.folder() + QStringLiteral("/Arabic/Two.zva")));
             open->findChild<QPushButton*>(wordMode ? QStringLiteral("cmdOpenWord")
                                                    : QStringLiteral("cmdOpenLine"))
                 ->click();
@@ -220,7 +210,8 @@ void tst_dialogs::openWindowListThatVanishedBeforeTheLoad()
     const QString gone = d.program.addList(QStringLiteral("Arabic/Gone.zva"), QStringLiteral("x"));
     whenShown([&] {
         auto* open = d.window->findChild<frmOpen*>();
-        open->tree()->setCurrentItem(open->node(QStringLiteral("/Arabic/Gone.zva")));
+        open->tree()->setCurrentIndex(
+            open->node(d.program.folder() + QStringLiteral("/Arabic/Gone.zva")));
         QVERIFY(QFile::remove(gone)); // deleted by another program while the window was open
         open->findChild<QPushButton*>(QStringLiteral("cmdOpenLine"))->click();
     });
@@ -242,7 +233,8 @@ void tst_dialogs::refusedOpenChangesNothing()
     auto openFolder = [&](const char* button) {
         whenShown([&, button] {
             auto* open = d.window->findChild<frmOpen*>();
-            open->tree()->setCurrentItem(open->node(QStringLiteral("Arabic-Part 1")));
+            open->tree()->setCurrentIndex(
+                open->node(d.program.folder() + QStringLiteral("/Arabic/Part 1")));
             open->findChild<QPushButton*>(QString::fromLatin1(button))->click();
         });
         d.control<QAction>("mnuFileLoad")->trigger();

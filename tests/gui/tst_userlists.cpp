@@ -1,5 +1,6 @@
 #include "FakeFileDialog.h"
 #include "WindowDriver.h"
+#include "childtexts.h"
 #include "frmNew.h"
 #include "frmOpen.h"
 #include "listfile.h"
@@ -15,19 +16,11 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <unistd.h>
 
 namespace {
-
-QStringList childTexts(const QTreeWidgetItem* item)
-{
-    QStringList texts;
-    for (int i = 0; i < item->childCount(); ++i)
-        texts.append(item->child(i)->text(0));
-    return texts;
-}
 
 QPushButton* button(const QWidget* window, const char* name)
 {
@@ -71,21 +64,21 @@ void tst_userlists::openWindowShowsBothPlaces()
     }
     frmOpen open(program.folder());
     open.setUserFolder(mine.path());
+    const QAbstractItemModel* tree = open.tree()->model();
     whenShown([&] {
-        QTreeWidgetItem* root = nullptr;
-        for (int i = 0; i < open.tree()->topLevelItemCount(); ++i)
-            if (open.tree()->topLevelItem(i)->text(0) == frmOpen::userRootText())
-                root = open.tree()->topLevelItem(i);
-        for (int i = 0; root && i < root->childCount(); ++i)
-            if (root->child(i)->text(0) == u"Poems")
-                open.tree()->setCurrentItem(root->child(i)->child(0));
+        const QModelIndex root =
+            tree->index(int(childTexts(tree).indexOf(frmOpen::userRootText())), 0);
+        const QModelIndex poems =
+            tree->index(int(childTexts(tree, root).indexOf(u"Poems")), 0, root);
+        open.tree()->setCurrentIndex(tree->index(0, 0, poems));
         button(&open, "cmdOpenLine")->click();
     });
     open.showModal();
     QCOMPARE(open.SelectedFileName, mine.filePath(QStringLiteral("Poems/Bayt.zva")));
-    // The installed lists keep their designed nodes and keys.
-    QVERIFY(open.node(QStringLiteral("/Arabic/Days.zva")));
-    QCOMPARE(childTexts(open.node(QStringLiteral("Arabic"))), QStringList{"Days"});
+    // The installed lists keep their nodes.
+    QVERIFY(open.node(program.folder() + QStringLiteral("/Arabic/Days.zva")).isValid());
+    QCOMPARE(childTexts(tree, open.node(program.folder() + QStringLiteral("/Arabic"))),
+             QStringList{"Days"});
 }
 
 // With nothing in the tree, neither button opens anything; each says why.
@@ -151,7 +144,7 @@ void tst_userlists::savesGoToTheUsersFolder()
     open.setUserFolder(mine);
     whenShown([&] { open.reject(); });
     open.showModal();
-    QVERIFY(open.node(QStringLiteral("user:/Verses.zva")));
+    QVERIFY(open.node(mine + QStringLiteral("/Verses.zva")).isValid());
 }
 
 void tst_userlists::refusedSavesSayWhereAndWhatToDo()

@@ -288,6 +288,11 @@ void tst_itemlist::loadOutcomes()
     QCOMPARE(list.items.items.size(), 3);
 
     QCOMPARE(loadList(dir.filePath(QStringLiteral("gone.zva")), false).status, LoadedList::Missing);
+    // A name in a legacy code page reaches the program with its bytes replaced: said as such,
+    // not as a missing choice.
+    list = loadList(dir.filePath(QFile::decodeName("Juz\xff.zva")), false);
+    QCOMPARE(list.status, LoadedList::Failed);
+    QVERIFY(list.message.contains(QStringLiteral("Rename the file")));
     list = loadList(dir.path(), false);
     QCOMPARE(list.status, LoadedList::Failed);
     QVERIFY(list.message.contains(QStringLiteral("is a folder")));
