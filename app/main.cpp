@@ -35,7 +35,7 @@ QString dueToday()
                          QStringLiteral("/zorvel/progress.sqlite");
     if (!QFileInfo::exists(path))
         return describeToday({});
-    const PracticeHistory history = openHistoryFile(path);
+    PracticeHistory history = openHistoryFile(path);
     return describeToday(todayPlan(history, QDate::currentDate(), {}));
 }
 

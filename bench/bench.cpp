@@ -369,8 +369,7 @@ int main(int argc, char* argv[])
     // and the Progress window opened on it, each against a nearly empty history.
     listfile::Error readError;
     const QStringList items = buildItems(listfile::readFile(large, &readError), true).items;
-    const PracticeHistory::Review review{
-        QDateTime::currentDateTime(), 1, QString(), 1, 1, false, true, 2.0};
+    const Review review{QDateTime::currentDateTime(), 1, QString(), 1, 1, false, true, 2.0};
     auto historyOf = [&](const QString& name, int itemCount, int testCount) {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         database.setDatabaseName(dir.filePath(name + QStringLiteral(".sqlite")));
@@ -378,7 +377,7 @@ int main(int argc, char* argv[])
         const PracticeHistory::ListKey key = history.listFor(QStringLiteral("Large"), {}, true, {});
         database.transaction();
         for (int i = 0; i < itemCount; ++i) {
-            PracticeHistory::Review answer = review;
+            Review answer = review;
             answer.number = i + 1;
             answer.text = items[i];
             answer.right = i % 3 == 0;
@@ -395,7 +394,7 @@ int main(int argc, char* argv[])
     int picked = 0;
     auto recordInto = [&](PracticeHistory& history, const PracticeHistory::ListKey& key) {
         return measure(101, [&] {
-            PracticeHistory::Review answer = review;
+            Review answer = review;
             answer.number = picked % 10 + 1;
             answer.text = items[picked++ % 10];
             history.recordAnswer(key, answer);

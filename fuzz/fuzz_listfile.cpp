@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int item = 1; item <= parted.items.size(); ++item) {
             const int part = partOfItem(parted.parts, item);
             if (part >= parted.parts.size() ||
-                (part >= 0 && (item < parted.parts[part].firstItem ||
-                               item > parted.parts[part].lastItem)) ||
+                (part >= 0 &&
+                 (item < parted.parts[part].firstItem || item > parted.parts[part].lastItem)) ||
                 itemReference(parted.parts, parted.lines, item).isEmpty())
                 std::abort();
         }

@@ -95,41 +95,52 @@ bool PracticeHistory::upgrade()
         return true;
     // All or nothing: a failed upgrade leaves the file as the older version wrote it.
     m_database.transaction();
-    const bool done =
-        run(QStringLiteral("CREATE TABLE lists (id INTEGER PRIMARY KEY, title TEXT NOT NULL, "
-                           "fingerprint BLOB NOT NULL DEFAULT x'', path TEXT NOT NULL DEFAULT "
-                           "'')")) &&
-        run(QStringLiteral("CREATE INDEX lists_title ON lists (title)")) &&
-        run(QStringLiteral("CREATE TABLE legacy_items (list INTEGER NOT NULL, text TEXT NOT "
-                           "NULL, right_first INTEGER NOT NULL, wrong INTEGER NOT NULL)")) &&
-        run(QStringLiteral("CREATE TABLE legacy_confusions (list INTEGER NOT NULL, item TEXT NOT "
-                           "NULL, other TEXT NOT NULL, count INTEGER NOT NULL)")) &&
-        run(QStringLiteral("CREATE TABLE new_sessions (id INTEGER PRIMARY KEY, list INTEGER NOT "
-                           "NULL, finished TEXT NOT NULL, first INTEGER, last INTEGER, word_mode "
-                           "INTEGER, right INTEGER, wrong INTEGER, seconds INTEGER)")) &&
-        (found == 0 || upgradeTextKeyedTables(found)) &&
-        run(QStringLiteral("ALTER TABLE new_sessions RENAME TO sessions")) &&
-        run(QStringLiteral("CREATE INDEX sessions_list ON sessions (list, word_mode, id)")) &&
-        run(QStringLiteral("CREATE TABLE items (list INTEGER NOT NULL, word_mode INTEGER NOT "
-                           "NULL, position INTEGER NOT NULL, text TEXT NOT NULL, right_first "
-                           "INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0, "
-                           "PRIMARY KEY (list, word_mode, position))")) &&
-        run(QStringLiteral("CREATE TABLE confusions (list INTEGER NOT NULL, word_mode INTEGER NOT "
-                           "NULL, item INTEGER NOT NULL, other INTEGER NOT NULL, count INTEGER "
-                           "NOT NULL DEFAULT 0, PRIMARY KEY (list, word_mode, item, other))")) &&
-        run(QStringLiteral(
-            "CREATE TABLE reviews (id INTEGER PRIMARY KEY, list INTEGER NOT NULL, "
-            "word_mode INTEGER NOT NULL, position INTEGER NOT NULL, text TEXT NOT "
-            "NULL, at TEXT NOT NULL, picked_row INTEGER, picked_item INTEGER, right INTEGER, "
-            "first_try INTEGER, seconds REAL)")) &&
-        run(QStringLiteral("CREATE INDEX reviews_list ON reviews (list, word_mode, id)")) &&
-        run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    const bool done = (found >= 4 || upgradeToContentKeys(found)) &&
+                      run(QStringLiteral("ALTER TABLE reviews ADD COLUMN grade INTEGER NOT NULL "
+                                         "DEFAULT 0")) &&
+                      createMemoryTables() &&
+                      run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
     if (!done || !m_database.commit()) {
         m_database.rollback();
         fail(m_database.lastError().databaseText());
         return false;
     }
     return true;
+}
+
+// Version 4's tables, from nothing or from a version that knew items by their text.
+bool PracticeHistory::upgradeToContentKeys(int found)
+{
+    return run(QStringLiteral("CREATE TABLE lists (id INTEGER PRIMARY KEY, title TEXT NOT NULL, "
+                              "fingerprint BLOB NOT NULL DEFAULT x'', path TEXT NOT NULL DEFAULT "
+                              "'')")) &&
+           run(QStringLiteral("CREATE INDEX lists_title ON lists (title)")) &&
+           run(QStringLiteral("CREATE TABLE legacy_items (list INTEGER NOT NULL, text TEXT NOT "
+                              "NULL, right_first INTEGER NOT NULL, wrong INTEGER NOT NULL)")) &&
+           run(QStringLiteral(
+               "CREATE TABLE legacy_confusions (list INTEGER NOT NULL, item TEXT NOT "
+               "NULL, other TEXT NOT NULL, count INTEGER NOT NULL)")) &&
+           run(QStringLiteral(
+               "CREATE TABLE new_sessions (id INTEGER PRIMARY KEY, list INTEGER NOT "
+               "NULL, finished TEXT NOT NULL, first INTEGER, last INTEGER, word_mode "
+               "INTEGER, right INTEGER, wrong INTEGER, seconds INTEGER)")) &&
+           (found == 0 || upgradeTextKeyedTables(found)) &&
+           run(QStringLiteral("ALTER TABLE new_sessions RENAME TO sessions")) &&
+           run(QStringLiteral("CREATE INDEX sessions_list ON sessions (list, word_mode, id)")) &&
+           run(QStringLiteral("CREATE TABLE items (list INTEGER NOT NULL, word_mode INTEGER NOT "
+                              "NULL, position INTEGER NOT NULL, text TEXT NOT NULL, right_first "
+                              "INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0, "
+                              "PRIMARY KEY (list, word_mode, position))")) &&
+           run(QStringLiteral(
+               "CREATE TABLE confusions (list INTEGER NOT NULL, word_mode INTEGER NOT "
+               "NULL, item INTEGER NOT NULL, other INTEGER NOT NULL, count INTEGER "
+               "NOT NULL DEFAULT 0, PRIMARY KEY (list, word_mode, item, other))")) &&
+           run(QStringLiteral(
+               "CREATE TABLE reviews (id INTEGER PRIMARY KEY, list INTEGER NOT NULL, "
+               "word_mode INTEGER NOT NULL, position INTEGER NOT NULL, text TEXT NOT "
+               "NULL, at TEXT NOT NULL, picked_row INTEGER, picked_item INTEGER, right INTEGER, "
+               "first_try INTEGER, seconds REAL)")) &&
+           run(QStringLiteral("CREATE INDEX reviews_list ON reviews (list, word_mode, id)"));
 }
 
 // Versions 1 to 3 knew a list by its title and an item by its text. Their lists become lists
@@ -249,31 +260,23 @@ void PracticeHistory::placeOlderRecords(const ListKey& key, const QStringList& i
         const int other = confusion ? numbers.value(record.other) : 0;
         if (!number || (confusion && !other))
             continue;
-        QSqlQuery place(m_database);
         if (confusion) {
-            place.prepare(QStringLiteral(
-                "INSERT INTO confusions (list, word_mode, item, other, count) VALUES (?, ?, ?, ?, "
-                "?) ON CONFLICT (list, word_mode, item, other) DO UPDATE SET count = count + "
-                "excluded.count"));
-            for (const QVariant& value : {QVariant(key.list), QVariant(int(key.wordMode)),
-                                          QVariant(number), QVariant(other), record.counts[0]})
-                place.addBindValue(value);
+            written = addConfusions(key, number, other, record.counts[0].toInt());
         } else {
-            place.prepare(QStringLiteral(
-                "INSERT INTO items (list, word_mode, position, text, right_first, wrong) VALUES "
-                "(?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode, position) DO UPDATE SET "
-                "right_first = right_first + excluded.right_first, wrong = wrong + "
-                "excluded.wrong"));
-            for (const QVariant& value :
-                 {QVariant(key.list), QVariant(int(key.wordMode)), QVariant(number),
-                  QVariant(record.item), record.counts[0], record.counts[1]})
-                place.addBindValue(value);
+            QSqlQuery place = prepared(
+                QStringLiteral("INSERT INTO items (list, word_mode, position, text, right_first, "
+                               "wrong) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode, "
+                               "position) DO UPDATE SET right_first = right_first + "
+                               "excluded.right_first, wrong = wrong + excluded.wrong"),
+                {key.list, int(key.wordMode), number, record.item, record.counts[0],
+                 record.counts[1]});
+            written = exec(place);
         }
-        QSqlQuery placed(m_database);
-        placed.prepare(confusion ? QStringLiteral("DELETE FROM legacy_confusions WHERE rowid = ?")
-                                 : QStringLiteral("DELETE FROM legacy_items WHERE rowid = ?"));
-        placed.addBindValue(qAbs(record.row.toLongLong()));
-        written = exec(place) && exec(placed);
+        QSqlQuery placed =
+            prepared(confusion ? QStringLiteral("DELETE FROM legacy_confusions WHERE rowid = ?")
+                               : QStringLiteral("DELETE FROM legacy_items WHERE rowid = ?"),
+                     {qAbs(record.row.toLongLong())});
+        written = written && exec(placed);
         if (!written)
             break;
     }
@@ -286,45 +289,50 @@ void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int
     if (!m_open || !key.list)
         return;
     m_database.transaction();
-    QSqlQuery log(m_database);
-    log.prepare(QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, "
-                               "picked_row, picked_item, right, first_try, seconds) VALUES (?, ?, "
-                               "?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(key.list), QVariant(int(key.wordMode)), QVariant(review.number),
-          QVariant(review.text), QVariant(isoTime(review.at)), QVariant(review.pickedRow),
-          QVariant(review.pickedItem), QVariant(int(review.right)), QVariant(int(review.firstTry)),
-          QVariant(review.seconds)})
-        log.addBindValue(value);
+    const bool memoryIsUpToDate = memoryIsCurrent(key).has_value();
+    QSqlQuery log = prepared(
+        QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, picked_row, "
+                       "picked_item, right, first_try, seconds, grade) VALUES (?, ?, ?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?)"),
+        {key.list, int(key.wordMode), review.number, review.text, isoTime(review.at),
+         review.pickedRow, review.pickedItem, int(review.right), int(review.firstTry),
+         review.seconds, review.grade});
     bool written = exec(log);
+    // Taken now: the connection's last row id moves with every later insert.
+    const qint64 reviewId = log.lastInsertId().toLongLong();
     // A right pick after a wrong one adds nothing to the counts: the wrong one was counted.
-    if (written && (!review.right || review.firstTry)) {
+    // A graded recall is no pick.
+    if (written && review.pickedRow > 0 && (!review.right || review.firstTry)) {
         // An item whose text changed since its last answer starts afresh.
-        QSqlQuery item(m_database);
-        item.prepare(QStringLiteral(
-            "INSERT INTO items (list, word_mode, position, text, right_first, wrong) VALUES (?, "
-            "?, ?, ?, ?, ?) ON CONFLICT (list, word_mode, position) DO UPDATE SET right_first = "
-            "CASE WHEN text = excluded.text THEN right_first ELSE 0 END + excluded.right_first, "
-            "wrong = CASE WHEN text = excluded.text THEN wrong ELSE 0 END + excluded.wrong, text "
-            "= excluded.text"));
-        for (const QVariant& value :
-             {QVariant(key.list), QVariant(int(key.wordMode)), QVariant(review.number),
-              QVariant(review.text), QVariant(int(review.right)), QVariant(int(!review.right))})
-            item.addBindValue(value);
+        QSqlQuery item = prepared(
+            QStringLiteral(
+                "INSERT INTO items (list, word_mode, position, text, right_first, wrong) VALUES "
+                "(?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode, position) DO UPDATE SET "
+                "right_first = CASE WHEN text = excluded.text THEN right_first ELSE 0 END + "
+                "excluded.right_first, wrong = CASE WHEN text = excluded.text THEN wrong ELSE 0 "
+                "END + excluded.wrong, text = excluded.text"),
+            {key.list, int(key.wordMode), review.number, review.text, int(review.right),
+             int(!review.right)});
         written = exec(item);
     }
-    if (written && confusedWith != 0) {
-        QSqlQuery confusion(m_database);
-        confusion.prepare(QStringLiteral(
-            "INSERT INTO confusions (list, word_mode, item, other, count) VALUES (?, ?, ?, ?, 1) "
-            "ON CONFLICT (list, word_mode, item, other) DO UPDATE SET count = count + 1"));
-        for (const QVariant& value : {QVariant(key.list), QVariant(int(key.wordMode)),
-                                      QVariant(review.number), QVariant(confusedWith)})
-            confusion.addBindValue(value);
-        written = exec(confusion);
-    }
+    if (written && confusedWith != 0)
+        written = addConfusions(key, review.number, confusedWith, 1);
+    // The memory follows the log answer by answer while it is up to date; one that is not is
+    // rebuilt from the log when next read.
+    if (written && memoryIsUpToDate)
+        written = foldIntoMemory(key, review, reviewId);
     if (!written || !m_database.commit())
         m_database.rollback();
+}
+
+bool PracticeHistory::addConfusions(const ListKey& key, int item, int other, int count)
+{
+    QSqlQuery confusion = prepared(
+        QStringLiteral("INSERT INTO confusions (list, word_mode, item, other, count) VALUES (?, ?, "
+                       "?, ?, ?) ON CONFLICT (list, word_mode, item, other) DO UPDATE SET count = "
+                       "count + excluded.count"),
+        {key.list, int(key.wordMode), item, other, count});
+    return exec(confusion);
 }
 
 void PracticeHistory::rememberPath(const ListKey& key, const QString& path)
@@ -360,14 +368,11 @@ void PracticeHistory::recordSession(const ListKey& key, const Session& session)
 {
     if (!m_open || !key.list)
         return;
-    QSqlQuery query(m_database);
-    query.prepare(QStringLiteral("INSERT INTO sessions (list, finished, first, last, word_mode, "
-                                 "right, wrong, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(key.list), QVariant(session.finished.toUTC().toString(Qt::ISODate)),
-          QVariant(session.first), QVariant(session.last), QVariant(int(key.wordMode)),
-          QVariant(session.right), QVariant(session.wrong), QVariant(session.seconds)})
-        query.addBindValue(value);
+    QSqlQuery query = prepared(
+        QStringLiteral("INSERT INTO sessions (list, finished, first, last, word_mode, right, "
+                       "wrong, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+        {key.list, session.finished.toUTC().toString(Qt::ISODate), session.first, session.last,
+         int(key.wordMode), session.right, session.wrong, session.seconds});
     exec(query);
 }
 
@@ -434,9 +439,9 @@ QList<PracticeHistory::Review> PracticeHistory::reviews(const ListKey& key) cons
     if (!m_open)
         return found;
     QSqlQuery query = prepared(QStringLiteral("SELECT at, position, text, picked_row, "
-                                              "picked_item, right, first_try, seconds FROM "
-                                              "reviews WHERE list = ? AND word_mode = ? ORDER BY "
-                                              "id"),
+                                              "picked_item, right, first_try, seconds, grade "
+                                              "FROM reviews WHERE list = ? AND word_mode = ? "
+                                              "ORDER BY id"),
                                {key.list, int(key.wordMode)});
     if (!query.exec())
         return found;
@@ -450,6 +455,7 @@ QList<PracticeHistory::Review> PracticeHistory::reviews(const ListKey& key) cons
         review.right = query.value(5).toBool();
         review.firstTry = query.value(6).toBool();
         review.seconds = query.value(7).toDouble();
+        review.grade = query.value(8).toInt();
         found.append(review);
     }
     return found;

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "itemmemory.h"
 #include "listfingerprint.h"
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+
+#include <optional>
 
 // The memory of a learner's practice, kept in an embedded SQLite database: every answer as a
 // review, and from them for every item how often it was picked right at the first try and how
@@ -20,24 +24,16 @@
 class PracticeHistory {
 public:
     // 1: the items alone; 2: the completed tests as well; 3: the look-alikes taken for items;
-    // 4: lists known by their content, items by their mode and position, the review log.
-    static constexpr int kSchemaVersion = 4;
+    // 4: lists known by their content, items by their mode and position, the review log;
+    // 5: graded recalls in the log, and every item's memory beside it.
+    static constexpr int kSchemaVersion = 5;
 
     // A list in one mode, as the history knows it.
     struct ListKey {
         qint64 list = 0;
         bool wordMode = false;
     };
-    struct Review {
-        QDateTime at;
-        int number = 0; // the item that was to be picked
-        QString text;
-        int pickedRow = 0;  // 1 to 3
-        int pickedItem = 0; // the item behind the row picked
-        bool right = false;
-        bool firstTry = true;
-        double seconds = 0; // since the item was offered
-    };
+    using Review = ::Review;
     struct ItemRecord {
         int number = 0;
         QString text;
@@ -95,10 +91,23 @@ public:
     QList<Session> sessions(const ListKey& key) const;
     // Every answer in this mode, oldest first.
     QList<Review> reviews(const ListKey& key) const;
+    // The memory of every item reviewed in this mode, by number: kept up to date with each
+    // answer, and replayed from the log when it is not known to follow it or is damaged.
+    QMap<int, ItemMemory> memories(const ListKey& key);
+    // The seconds a pick took on average in this mode, pauses cut short; 0 before the first.
+    double secondsPerAnswer(const ListKey& key) const;
 
 private:
     bool upgrade();
+    bool upgradeToContentKeys(int found);
     bool upgradeTextKeyedTables(int found);
+    bool createMemoryTables();
+    // The number of items with a memory when the memories have taken in the log's last review.
+    std::optional<int> memoryIsCurrent(const ListKey& key) const;
+    bool foldIntoMemory(const ListKey& key, const Review& review, qint64 id);
+    bool writeMemory(const ListKey& key, int number, const ItemMemory& memory);
+    QMap<int, ItemMemory> rebuildMemories(const ListKey& key);
+    bool addConfusions(const ListKey& key, int item, int other, int count);
     void placeOlderRecords(const ListKey& key, const QStringList& items);
     bool run(const QString& statement);
     // `statement` prepared with `values` bound in turn.

@@ -4,27 +4,17 @@
 
 namespace revisionplan {
 
-QMap<int, ItemMemory> replay(const QList<PracticeHistory::Review>& log)
+QMap<int, ItemMemory> replay(const QList<Review>& log)
 {
     QMap<int, ItemMemory> memories;
-    QHash<int, QString> texts;
-    for (const PracticeHistory::Review& review : log) {
-        if (!review.firstTry)
-            continue; // the wrong pick before it was the review
-        const QDate day = review.at.toLocalTime().date();
-        const auto grade = review.right ? memorymodel::Grade::Good : memorymodel::Grade::Again;
-        auto found = memories.find(review.number);
-        if (found == memories.end() || texts.value(review.number) != review.text) {
-            texts.insert(review.number, review.text);
-            memories.insert(review.number, {memorymodel::first(grade), day, 1, 0});
+    for (const Review& review : log) {
+        const auto grade = itemmemory::gradeOf(review);
+        if (!grade)
             continue;
-        }
-        ItemMemory& memory = *found;
-        memory.state = memorymodel::next(memory.state, int(memory.lastReview.daysTo(day)), grade);
-        memory.lastReview = day;
-        ++memory.reviews;
-        if (grade == memorymodel::Grade::Again)
-            ++memory.lapses;
+        const auto found = memories.constFind(review.number);
+        memories.insert(
+            review.number,
+            itemmemory::after(found == memories.cend() ? nullptr : &*found, review, *grade));
     }
     return memories;
 }

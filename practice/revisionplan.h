@@ -1,8 +1,7 @@
 #pragma once
 
-#include "PracticeHistory.h"
 #include "itemlist.h"
-#include "memorymodel.h"
+#include "itemmemory.h"
 
 #include <QDate>
 #include <QList>
@@ -14,13 +13,6 @@
 // the items whose chance of recall falls below the desired retention by the end of today
 // grouped into passages a learner revises together, and the next stretch never practised.
 namespace revisionplan {
-
-struct ItemMemory {
-    memorymodel::State state;
-    QDate lastReview;
-    int reviews = 0;
-    int lapses = 0; // Again after the first review
-};
 
 struct Options {
     double retention = 0.9;  // 0.80 to 0.97
@@ -37,11 +29,9 @@ struct Passage {
     int overdueDays = 0;     // the most days any of them is past its day
 };
 
-// The memory of each item (by number) from one list's log in one mode, oldest first. A review
-// is an item's first answer in a test: a right pick is Good, a wrong one Again; a right pick
-// after a wrong one is no review of its own. Days are calendar days in local time, and an item
-// whose text changed starts afresh.
-QMap<int, ItemMemory> replay(const QList<PracticeHistory::Review>& log);
+// The memory of each item (by number) from one list's log in one mode, oldest first: every
+// answer graded as itemmemory::gradeOf says, in turn.
+QMap<int, ItemMemory> replay(const QList<Review>& log);
 
 // The chance of recall of `memory` on `day`.
 double recallOn(const ItemMemory& memory, QDate day);

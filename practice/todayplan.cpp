@@ -13,20 +13,9 @@ QString tr(const char* text)
     return QCoreApplication::translate("todayplan", text);
 }
 
-// The learner's own pace: the seconds an answer took on average in this list, else ten.
-double secondsPerItem(const QList<PracticeHistory::Review>& log)
-{
-    if (log.isEmpty())
-        return 10;
-    double total = 0;
-    for (const PracticeHistory::Review& review : log)
-        total += std::min(review.seconds, 120.0); // a pause is not a pace
-    return total / double(log.size());
-}
-
 } // namespace
 
-QList<TodayRow> todayPlan(const PracticeHistory& history, QDate today,
+QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
                           const revisionplan::Options& options)
 {
     QList<TodayRow> due;
@@ -36,9 +25,10 @@ QList<TodayRow> todayPlan(const PracticeHistory& history, QDate today,
         if (list.status != LoadedList::Loaded)
             continue;
         const ItemList& items = list.items;
-        const QList<PracticeHistory::Review> log = history.reviews(known.key);
-        const auto memories = revisionplan::replay(log);
-        const double pace = secondsPerItem(log);
+        const auto memories = history.memories(known.key);
+        // The learner's own pace in this list, else ten seconds an item.
+        const double seconds = history.secondsPerAnswer(known.key);
+        const double pace = seconds > 0 ? seconds : 10;
         auto rowOf = [&](int first, int last) {
             TodayRow row;
             row.title = known.title;

@@ -24,7 +24,7 @@ struct TodayRow {
     double minutes = 0; // at the learner's own pace in this list
 };
 
-QList<TodayRow> todayPlan(const PracticeHistory& history, QDate today,
+QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
                           const revisionplan::Options& options);
 
 // One line a row, for a terminal or a script.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots under a virtual X server, in shots/: every tab with a bundled list loaded, at the
 # designed size and enlarged (tab<n>-<size>.png), and the sequences a learner goes through:
-# Tester then Lister, three picks, manual listing, the About box (seq-*.png). It asks
-# scripts/setup.sh for xvfb, imagemagick and xdotool.
+# Tester then Lister, three picks, manual listing, the Open window, the About box (seq-*.png).
+# It asks scripts/setup.sh for xvfb, imagemagick and xdotool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh xvfb xauth imagemagick xdotool
@@ -63,6 +63,18 @@ key Return
 key Return
 key KP_Enter
 shot seq-manual-listing
+stop
+
+# The Open window, its first folder opened.
+start 1 0
+xdotool windowfocus "$id" key alt+f
+sleep 0.5
+xdotool key o
+sleep 1
+xdotool key Right Down Right
+sleep 0.5
+shot seq-open-window
+xdotool key Escape
 stop
 
 # The About box.

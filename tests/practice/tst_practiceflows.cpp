@@ -323,7 +323,7 @@ void tst_practiceflows::todayPlansAcrossLists()
     while (!practice.tester().isComplete())
         practice.pick(rowFor(practice, true));
 
-    const PracticeHistory plan = openHistory(QStringLiteral("plan"));
+    PracticeHistory plan = openHistory(QStringLiteral("plan"));
     const QList<TodayRow> rows = todayPlan(plan, QDate(2026, 12, 7), {});
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[0].references, QStringLiteral("1:1-1:3"));

@@ -1,4 +1,5 @@
 #include "PracticeHistory.h"
+#include "revisionplan.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -14,6 +15,8 @@ private slots:
     void cleanup();
     void keepsAnswersByListModeAndPlace();
     void anEditedItemStartsAfresh();
+    void memoryFollowsTheLog_data();
+    void memoryFollowsTheLog();
     void listsAreKnownByContent_data();
     void listsAreKnownByContent();
     void upgradesOlderSchemas_data();
@@ -51,7 +54,7 @@ listfingerprint::Fingerprint fingerprintOf(const QStringList& lines)
     return listfingerprint::of(lines.join(QStringLiteral("\r\n")));
 }
 
-PracticeHistory::Review answer(int number, const QString& text, bool right, bool firstTry)
+Review answer(int number, const QString& text, bool right, bool firstTry)
 {
     return {
         QDateTime(QDate(2026, 12, 1), QTime(9, 30)), number, text, 2, number, right, firstTry, 1.5};
@@ -130,6 +133,69 @@ void tst_practicehistory::anEditedItemStartsAfresh()
     const QList<PracticeHistory::ItemRecord> weakest = history.weakestItems(key, edited, 10);
     QCOMPARE(weakest.size(), 1);
     QCOMPARE(weakest[0].number, 3);
+}
+
+// The memory kept answer by answer is the log's replay; one that is damaged, or behind the log
+// (an older version, another Zorvel writing the file), is rebuilt from the log when read.
+void tst_practicehistory::memoryFollowsTheLog_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("kept answer by answer") << QString();
+    QTest::newRow("a stability that is no stability")
+        << QStringLiteral("UPDATE memory SET stability = -1 WHERE position = 3");
+    QTest::newRow("a difficulty out of range")
+        << QStringLiteral("UPDATE memory SET difficulty = 42");
+    QTest::newRow("an unreadable day") << QStringLiteral("UPDATE memory SET last_review = 'x'");
+    QTest::newRow("a memory behind the log") << QStringLiteral("DELETE FROM memory_marks");
+    QTest::newRow("rows lost") << QStringLiteral("DELETE FROM memory WHERE position = 2");
+}
+
+void tst_practicehistory::memoryFollowsTheLog()
+{
+    QFETCH(QString, damage);
+    const auto on = [](int day, Review review) {
+        review.at = QDateTime(QDate(2026, 11, day), QTime(20, 0));
+        return review;
+    };
+    Review recalled = answer(3, kVerses[2], true, true);
+    recalled.pickedRow = 0;
+    recalled.grade = int(memorymodel::Grade::Hard);
+    recalled.seconds = 500; // a recall's wait is no pick's pace
+    const QList<Review> log{on(1, answer(2, kVerses[1], false, true)),
+                            on(1, answer(2, kVerses[1], true, false)),
+                            on(1, answer(3, kVerses[2], true, true)),
+                            on(4, answer(2, kVerses[1], true, true)),
+                            on(9, recalled),
+                            on(20, answer(3, kVerses[2], true, true))};
+    PracticeHistory history = open();
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+    for (const Review& review : log)
+        history.recordAnswer(key, review);
+    QSqlQuery query(QSqlDatabase::database(QStringLiteral("history")));
+    // Kept as the answers came, without a replay.
+    QVERIFY(query.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM memory), (SELECT through FROM "
+                                      "memory_marks) = (SELECT MAX(id) FROM reviews)")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 2);
+    QVERIFY(query.value(1).toBool());
+    QVERIFY(damage.isEmpty() || query.exec(damage));
+    const QMap<int, ItemMemory> expected = revisionplan::replay(log);
+    for (int pass = 0; pass < 2; ++pass) { // rebuilt once, then read as kept
+        const QMap<int, ItemMemory> memories = history.memories(key);
+        QCOMPARE(memories.keys(), expected.keys());
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+            const ItemMemory& memory = memories[it.key()];
+            QCOMPARE(memory.state.stability, it->state.stability);
+            QCOMPARE(memory.state.difficulty, it->state.difficulty);
+            QCOMPARE(memory.lastReview, it->lastReview);
+            QCOMPARE(memory.reviews, it->reviews);
+            QCOMPARE(memory.lapses, it->lapses);
+        }
+    }
+    QCOMPARE(expected[3].reviews, 3);
+    QCOMPARE(history.secondsPerAnswer(key), 1.5);              // the five picks
+    QCOMPARE(history.weakestItems(key, kVerses, 5).size(), 1); // a recall is no pick
 }
 
 void tst_practicehistory::listsAreKnownByContent_data()

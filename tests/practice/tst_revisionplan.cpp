@@ -22,16 +22,16 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 
-PracticeHistory::Review answer(int number, QDateTime at, bool right, bool firstTry = true)
+Review answer(int number, QDateTime at, bool right, bool firstTry = true)
 {
     return {at, number, QStringLiteral("item %1").arg(number), 1, number, right, firstTry, 3};
 }
 
 // Items reviewed Good once, `daysAgo` days before today (8 days: due at 90 %, as a first Good
 // lasts 2.3 days).
-QMap<int, revisionplan::ItemMemory> reviewed(const QList<int>& numbers, int daysAgo = 8)
+QMap<int, ItemMemory> reviewed(const QList<int>& numbers, int daysAgo = 8)
 {
-    QList<PracticeHistory::Review> log;
+    QList<Review> log;
     for (int number : numbers)
         log.append(answer(number, QDateTime(kToday.addDays(-daysAgo), QTime(9, 0)), true));
     return revisionplan::replay(log);
@@ -69,7 +69,7 @@ void tst_revisionplan::replayCountsCalendarDays()
 
 void tst_revisionplan::anEditedItemStartsAfresh()
 {
-    PracticeHistory::Review edited = answer(1, QDateTime(kToday, QTime(8, 0)), true);
+    Review edited = answer(1, QDateTime(kToday, QTime(8, 0)), true);
     edited.text = QStringLiteral("new text");
     const auto memories = revisionplan::replay(
         {answer(1, QDateTime(kToday.addDays(-30), QTime(8, 0)), false), edited});
@@ -151,7 +151,7 @@ void tst_revisionplan::aSimulatedYearStaysBounded()
 {
     std::mt19937 random(2026);
     std::uniform_real_distribution<double> chance(0, 1);
-    QList<PracticeHistory::Review> log;
+    QList<Review> log;
     const QDate start(2026, 1, 1);
     int itemCount = 0;
     int mostDue = 0;

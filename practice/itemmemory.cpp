@@ -1,0 +1,38 @@
+#include "itemmemory.h"
+
+#include <cmath>
+
+namespace itemmemory {
+
+std::optional<memorymodel::Grade> gradeOf(const Review& review)
+{
+    if (review.grade >= 1 && review.grade <= 4)
+        return memorymodel::Grade(review.grade);
+    if (!review.firstTry)
+        return std::nullopt; // the wrong pick before it was the review
+    return review.right ? memorymodel::Grade::Good : memorymodel::Grade::Again;
+}
+
+ItemMemory after(const ItemMemory* before, const Review& review, memorymodel::Grade grade)
+{
+    const QDate day = review.at.toLocalTime().date();
+    if (!before || before->text != review.text)
+        return {memorymodel::first(grade), day, review.text, 1, 0};
+    ItemMemory memory = *before;
+    memory.state = memorymodel::next(memory.state, int(memory.lastReview.daysTo(day)), grade);
+    memory.lastReview = day;
+    ++memory.reviews;
+    if (grade == memorymodel::Grade::Again)
+        ++memory.lapses;
+    return memory;
+}
+
+bool isSound(const ItemMemory& memory)
+{
+    const memorymodel::State& state = memory.state;
+    return std::isfinite(state.difficulty) && state.difficulty >= 1 && state.difficulty <= 10 &&
+           std::isfinite(state.stability) && state.stability > 0 && memory.lastReview.isValid() &&
+           memory.reviews >= 1 && memory.lapses >= 0 && memory.lapses < memory.reviews;
+}
+
+} // namespace itemmemory

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "memorymodel.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// One answer about an item, as the review log keeps it.
+struct Review {
+    QDateTime at;
+    int number = 0; // the item that was to be picked or recalled
+    QString text;
+    int pickedRow = 0;  // 1 to 3; 0 for a graded recall
+    int pickedItem = 0; // the item behind the row picked
+    bool right = false;
+    bool firstTry = true;
+    double seconds = 0; // since the item was offered
+    int grade = 0;      // 1 to 4 as the learner graded a recall; 0 for a pick
+};
+
+// What the model knows of one item: its state after every review, in order.
+struct ItemMemory {
+    memorymodel::State state;
+    QDate lastReview;
+    QString text; // the text reviewed: an edited item starts afresh
+    int reviews = 0;
+    int lapses = 0; // Again after the first review
+};
+
+namespace itemmemory {
+
+// What an answer counts as. A pick right at the first try is Good, a wrong pick Again, and a
+// right pick after a wrong one is no review of its own; a graded recall is its grade.
+std::optional<memorymodel::Grade> gradeOf(const Review& review);
+
+// The item's memory after `review` graded `grade`, from `before` (none for a first review).
+// Days are calendar days in local time.
+ItemMemory after(const ItemMemory* before, const Review& review, memorymodel::Grade grade);
+
+// Whether a stored memory is one the model could have made; any other is rebuilt from the log.
+bool isSound(const ItemMemory& memory);
+
+} // namespace itemmemory
