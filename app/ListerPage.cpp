@@ -73,6 +73,12 @@ ListerPage::ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
     chkRecallFirst = makeDesigned<QCheckBox>(this, "chkRecallFirst",
                                              twipsRect(8445, 3000, 1800, 300), tr("Re&call first"));
     chkRecallFirst->setToolTip(tr("Show each entry's start first, and the whole at the next step"));
+    // While a revealed entry waits, the learner may say how well it was recalled.
+    lblGrade = makeDesigned<QLabel>(this, "lblGrade", twipsRect(8280, 3360, 2010, 900),
+                                    tr("How well did you recall it?\n1 Again  2 Hard\n3 Good  "
+                                       "4 Easy"));
+    lblGrade->setAlignment(Qt::AlignCenter);
+    lblGrade->hide();
     nameForScreenReaders();
 
     connect(Timer2, &IntervalTimer::timeout, this, &ListerPage::Timer2_Timer);
@@ -154,7 +160,18 @@ void ListerPage::Timer2_Timer()
         txtCompleteText->setToolTip(m_practice.namedReference(shown->number));
         announce(lstList, shown->prompt ? lstList->List(lstList->NewIndex()) : shown->text);
     }
+    lblGrade->setVisible(m_practice.gradableItem().has_value());
     runListingClockWhenNeeded();
+}
+
+bool ListerPage::gradeKey(const QString& text)
+{
+    const int grade = typedDigit(text);
+    if (grade < 1 || grade > 4 || !m_practice.gradableItem())
+        return false;
+    m_practice.gradeRecall(memorymodel::Grade(grade));
+    lblGrade->hide();
+    return true;
 }
 
 void ListerPage::showStep(const ListerSession::Step& step)

@@ -37,6 +37,9 @@ public:
     bool restartOnFinish() const;
     // The window's default button, which Enter presses while it is shown.
     QPushButton* manualListingButton() const { return cmdManualListing; }
+    // A grade typed for the recall revealed last (1 Again to 4 Easy); false when the key is
+    // no grade or no recall waits for one.
+    bool gradeKey(const QString& text);
 
 private:
     void nameForScreenReaders();
@@ -61,6 +64,7 @@ private:
     QPushButton* cmdRestartListing = nullptr;
     QCheckBox* chkRestartListing = nullptr;
     QCheckBox* chkRecallFirst = nullptr; // beyond the design: off unless the user ticks it
+    QLabel* lblGrade = nullptr;          // shown only while a recall waits for its grade
     RailSlider* sdrListingSpeed = nullptr;
     QLabel* lblSpeed = nullptr;
     QPushButton* cmdManualListing = nullptr;

@@ -209,21 +209,14 @@ void TesterPage::showTimeTaken(const QString& text)
 
 bool TesterPage::Form_KeyPress(const QString& text)
 {
-    static const QString digits[] = {QStringLiteral("1\u0661\u06F1"),
-                                     QStringLiteral("2\u0662\u06F2"),
-                                     QStringLiteral("3\u0663\u06F3")};
-    if (text.size() != 1)
+    const int row = typedDigit(text);
+    if (row < 1 || row > 3)
         return false;
-    for (int row = 1; row <= 3; ++row) {
-        if (digits[row - 1].contains(text.front())) {
-            if (lstSelect->ListCount() > row) {
-                lstSelect->setListIndex(row); // seen for a moment, and by a screen reader
-                answerChoice(row);
-            }
-            return true;
-        }
+    if (lstSelect->ListCount() > row) {
+        lstSelect->setListIndex(row); // seen for a moment, and by a screen reader
+        answerChoice(row);
     }
-    return false;
+    return true;
 }
 
 void TesterPage::Timer1_Timer()

@@ -27,3 +27,11 @@ UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place)
     list->setElidesLongRows(true);
     return list;
 }
+
+int typedDigit(const QString& text)
+{
+    if (text.size() != 1)
+        return 0;
+    const int value = text.front().digitValue(); // the same for ١ and ۱ as for 1
+    return value >= 1 && value <= 9 ? value : 0;
+}

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 
 class QLabel;
 class QWidget;
@@ -15,3 +16,6 @@ QLabel* makeCaption(QWidget* page, const char* name, const QRect& place, const Q
 
 // A list of Arabic items in the designed large bold face.
 UniListBox* makeArabicList(QWidget* page, const char* name, const QRect& place);
+
+// The digit a key typed, 1 to 9, in Western, Arabic-Indic or Persian digits; 0 for any other.
+int typedDigit(const QString& text);

@@ -43,6 +43,7 @@ void Practice::apply(const PracticeRange& range)
     colRange = range;
     m_tester.restart(colRange);
     m_lister.restart(colRange);
+    m_gradable.reset();
     emit rangeApplied();
 }
 
@@ -152,21 +153,44 @@ TesterSession::Answer Practice::pick(int row)
     if (answer.verdict == TesterSession::Verdict::None)
         return answer;
     const bool right = answer.verdict == TesterSession::Verdict::Right;
-    const PracticeHistory::ListKey key = historyKey();
-    history().recordAnswer(key,
+    history().recordAnswer(historyKey(),
                            {m_clock(), answer.number, colRange.byNumber(answer.number), row,
                             answer.picked, right, answer.firstTry, answer.seconds},
                            answer.confusedWith);
     if (m_tester.isComplete()) {
         const PracticeRange& tested = m_tester.range();
-        history().recordSession(key, {m_clock(), tested.first(), tested.last(), blnWordMode,
-                                      m_tester.rightCount(), m_tester.wrongCount(),
-                                      m_tester.elapsedSeconds()});
+        history().recordSession(historyKey(), {m_clock(), tested.first(), tested.last(),
+                                               blnWordMode, m_tester.rightCount(),
+                                               m_tester.wrongCount(), m_tester.elapsedSeconds()});
     }
     checkHistory();
     if (m_tester.isComplete())
         emit testCompleted();
     return answer;
+}
+
+std::optional<ListerSession::Step> Practice::stepListing()
+{
+    std::optional<ListerSession::Step> step = m_lister.step();
+    m_gradable.reset();
+    if (step && step->reveal)
+        m_gradable = step->number;
+    return step;
+}
+
+void Practice::gradeRecall(memorymodel::Grade grade)
+{
+    if (!m_gradable)
+        return;
+    Review review;
+    review.at = m_clock();
+    review.number = *m_gradable;
+    review.text = colRange.byNumber(*m_gradable);
+    review.right = grade != memorymodel::Grade::Again;
+    review.grade = int(grade);
+    history().recordAnswer(historyKey(), review);
+    m_gradable.reset();
+    checkHistory();
 }
 
 void Practice::setLookAlikes(bool on)

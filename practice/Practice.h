@@ -98,14 +98,22 @@ public:
 
     // The Lister.
     const ListerSession& lister() const { return m_lister; }
-    void restartListing() { m_lister.restart(colRange); }
-    std::optional<ListerSession::Step> stepListing() { return m_lister.step(); }
+    void restartListing()
+    {
+        m_lister.restart(colRange);
+        m_gradable.reset();
+    }
+    std::optional<ListerSession::Step> stepListing();
     void setListingSpeed(int sliderValue) { m_lister.setSpeed(sliderValue); }
     void setRestartOnFinish(bool restart) { m_lister.setRestartOnFinish(restart); }
     void setRecallFirst(bool recallFirst) { m_lister.setRecallFirst(recallFirst); }
     // Milliseconds between the listing clock's ticks, 0 when it is stopped: recalling first,
     // each interval holds the prompt and the reveal.
     int listingInterval() const;
+    // Recall first: the item revealed last, while the learner may still grade the recall.
+    std::optional<int> gradableItem() const { return m_gradable; }
+    // The learner's grade of that recall, kept as a review; nothing when none waits.
+    void gradeRecall(memorymodel::Grade grade);
     // The clipboard's name for item `number`: the list's name and the item's reference.
     QString reference(int number) const;
 
@@ -160,4 +168,5 @@ private:
     std::optional<PassageFinder> m_finder; // made for the open list when first asked
     std::optional<LookAlikes> m_lookAlikes;
     bool m_lookAlikeIndexAllowed = false;
+    std::optional<int> m_gradable;
 };

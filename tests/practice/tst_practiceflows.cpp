@@ -24,6 +24,7 @@ private slots:
     void flows();
     void storedRangeIsThePractisedOne();
     void listingIntervalIsHalvedForRecallFirst();
+    void aRecallIsGradedOnlyWhileRevealed();
     void aTroubledHistoryIsSaidOnce();
     void todayPlansAcrossLists();
 
@@ -285,6 +286,37 @@ void tst_practiceflows::listingIntervalIsHalvedForRecallFirst()
     m_practice->setListingSpeed(listing::kManualSpeed);
     QCOMPARE(m_practice->listingInterval(), 0);
     QCOMPARE(m_practice->reference(5), QStringLiteral("Fatiha:5"));
+}
+
+// A grade counts for the entry revealed last, until the next step: no key, no review.
+void tst_practiceflows::aRecallIsGradedOnlyWhileRevealed()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Fatiha.zva"));
+    QVERIFY(!listfile::writeFile(
+                 path, kLists.value(QStringLiteral("fatiha")).second.join(QStringLiteral("\r\n")))
+                 .isError());
+    m_practice->open(loadList(path, false), false);
+    m_practice->setRecallFirst(true);
+    m_practice->setListingSpeed(listing::kManualSpeed);
+    m_practice->restartListing();
+    QVERIFY(m_practice->stepListing()->prompt);
+    QVERIFY(!m_practice->gradableItem());
+    m_practice->gradeRecall(memorymodel::Grade::Good); // a prompt is no recall yet
+    QVERIFY(m_practice->stepListing()->reveal);
+    QCOMPARE(m_practice->gradableItem(), 1);
+    m_practice->gradeRecall(memorymodel::Grade::Hard);
+    QVERIFY(!m_practice->gradableItem()); // graded once
+    m_practice->stepListing();
+    m_practice->stepListing(); // the second revealed, and left ungraded
+    QCOMPARE(m_practice->gradableItem(), 2);
+    m_practice->stepListing();
+    QVERIFY(!m_practice->gradableItem());
+
+    const QList<TodayRow> rows = m_practice->today(QDate(2027, 2, 1));
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].references, QStringLiteral("1"));
+    QCOMPARE(rows[1].references, QStringLiteral("2-6")); // the second was never reviewed
 }
 
 void tst_practiceflows::aTroubledHistoryIsSaidOnce()
