@@ -224,6 +224,11 @@ void ListerPage::chkRestartListing_Click()
     runListingClockWhenNeeded();
 }
 
+void ListerPage::setRecallFirst(bool on)
+{
+    chkRecallFirst->setChecked(on);
+}
+
 void ListerPage::chkRecallFirst_Click()
 {
     m_practice.setRecallFirst(chkRecallFirst->isChecked());

@@ -35,6 +35,7 @@ public:
     Splitter* splitter() const { return Splitter1; }
     RailSlider* speedSlider() const { return sdrListingSpeed; }
     bool restartOnFinish() const;
+    void setRecallFirst(bool on);
     // The window's default button, which Enter presses while it is shown.
     QPushButton* manualListingButton() const { return cmdManualListing; }
     // A grade typed for the recall revealed last (1 Again to 4 Easy); false when the key is

@@ -2,6 +2,7 @@
 
 #include "MainMenus.h"
 #include "Practice.h"
+#include "ZorvelSettings.h"
 #include "frmFind.h"
 #include "frmProgress.h"
 #include "frmToday.h"
@@ -66,6 +67,14 @@ void SideWindows::mnuViewToday_Click()
         m_today = new frmToday(m_window);
         m_today->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_today, &frmToday::practise, this, &SideWindows::practise);
+        m_today->setChoices(m_settings.planOptions(), m_settings.todayAtStart(),
+                            m_settings.todayRecalls());
+        connect(m_today, &frmToday::choicesChanged, this, [this] {
+            m_settings.setPlanOptions(m_today->options());
+            m_settings.setTodayAtStart(m_today->atStart());
+            m_settings.setTodayRecalls(m_today->recalls());
+            refresh();
+        });
     }
     refresh();
     m_today->show();
@@ -77,7 +86,7 @@ void SideWindows::refresh()
     if (m_progress && m_practice.hasList())
         m_progress->showProgress(m_practice.progress());
     if (m_today)
-        m_today->showPlan(m_practice.today(QDate::currentDate()));
+        m_today->showPlan(m_practice.today(QDate::currentDate(), m_settings.planOptions()));
 }
 
 void SideWindows::closeAll()

@@ -17,6 +17,11 @@ const QString kArabicFont = QStringLiteral("ArabicFont");
 const QString kZoom = QStringLiteral("Zoom");
 const QString kRecallFirst = QStringLiteral("RecallFirst");
 const QString kLookAlikes = QStringLiteral("LookAlikes");
+const QString kRetention = QStringLiteral("Retention");
+const QString kLongestPassage = QStringLiteral("LongestPassage");
+const QString kNewPerDay = QStringLiteral("NewPerDay");
+const QString kTodayAtStart = QStringLiteral("TodayAtStart");
+const QString kTodayRecalls = QStringLiteral("TodayRecalls");
 
 const QString kFromRange = QStringLiteral("FromRange");
 const QString kToRange = QStringLiteral("ToRange");
@@ -222,4 +227,44 @@ bool ZorvelSettings::lookAlikes() const
 void ZorvelSettings::setLookAlikes(bool lookAlikes)
 {
     setText(kLookAlikes, lookAlikes ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
+}
+
+revisionplan::Options ZorvelSettings::planOptions() const
+{
+    revisionplan::Options options;
+    options.retention = settingsvalues::wholeNumber(text(kRetention, kExtras), 80, 97,
+                                                    qRound(options.retention * 100)) /
+                        100.0;
+    options.longestPassage =
+        settingsvalues::wholeNumber(text(kLongestPassage, kExtras), 1, 100, options.longestPassage);
+    options.newPerDay =
+        settingsvalues::wholeNumber(text(kNewPerDay, kExtras), 0, 100, options.newPerDay);
+    return options;
+}
+
+void ZorvelSettings::setPlanOptions(const revisionplan::Options& options)
+{
+    setText(kRetention, QString::number(qRound(options.retention * 100)), kExtras);
+    setText(kLongestPassage, QString::number(options.longestPassage), kExtras);
+    setText(kNewPerDay, QString::number(options.newPerDay), kExtras);
+}
+
+bool ZorvelSettings::todayAtStart() const
+{
+    return settingsvalues::wholeNumber(text(kTodayAtStart, kExtras), 0, 1, 0) == 1;
+}
+
+void ZorvelSettings::setTodayAtStart(bool show)
+{
+    setText(kTodayAtStart, show ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
+}
+
+bool ZorvelSettings::todayRecalls() const
+{
+    return settingsvalues::wholeNumber(text(kTodayRecalls, kExtras), 0, 1, 0) == 1;
+}
+
+void ZorvelSettings::setTodayRecalls(bool recalls)
+{
+    setText(kTodayRecalls, recalls ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
 }

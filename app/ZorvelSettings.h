@@ -1,5 +1,7 @@
 #pragma once
 
+#include "revisionplan.h"
+
 #include <QSettings>
 
 // The per-user settings store: every value kept as text under the group "Zorvel20" of an INI
@@ -30,6 +32,12 @@ public:
     bool recallFirst() const;
     // Extras: whether the Tester offers a look-alike among its choices.
     bool lookAlikes() const;
+    // Extras: how Today plans (desired retention, passage length, new items a day), whether it
+    // shows at start-up, and whether its passages are practised recalling first on the Lister
+    // instead of on the Tester.
+    revisionplan::Options planOptions() const;
+    bool todayAtStart() const;
+    bool todayRecalls() const;
 
     void setFromRange(int index);
     void setToRange(int index);
@@ -43,6 +51,9 @@ public:
     void setZoomPercent(int percent);
     void setRecallFirst(bool recallFirst);
     void setLookAlikes(bool lookAlikes);
+    void setPlanOptions(const revisionplan::Options& options);
+    void setTodayAtStart(bool show);
+    void setTodayRecalls(bool recalls);
 
     // Writes what was set to the file; false when it could not.
     bool sync();

@@ -40,6 +40,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <chrono>
 
@@ -171,7 +172,12 @@ void frmMain::practiseToday(const TodayRow& row)
         !LoadZVFFile(row.path, row.wordMode))
         return;
     m_practice->choose(row.first, row.last);
-    ctlTabs1->setSelectedTab(2);
+    if (m_settings.todayRecalls()) {
+        fra1->setRecallFirst(true);
+        ctlTabs1->setSelectedTab(1);
+    } else {
+        ctlTabs1->setSelectedTab(2);
+    }
 }
 
 void frmMain::Form_Load(const QString& listToOpen)
@@ -192,6 +198,9 @@ void frmMain::Form_Load(const QString& listToOpen)
     wbHelp->setOffline(true);
     wbHelp->navigate(m_programFolder + QStringLiteral("/ZV_Readme.htm"));
     wbHelp->setOffline(true);
+    // Beside the window, once it shows: only when the learner asked for it.
+    if (m_settings.todayAtStart())
+        QTimer::singleShot(0, m_menus->mnuViewToday, &QAction::trigger);
 }
 
 void frmMain::openStartingList(const QString& listToOpen)

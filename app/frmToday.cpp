@@ -1,10 +1,14 @@
 #include "frmToday.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -14,7 +18,7 @@ frmToday::frmToday(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmToday"));
     setWindowTitle(tr("Today"));
-    resize(720, 420);
+    resize(720, 520);
     m_table->setObjectName(QStringLiteral("plan"));
     m_table->setAccessibleName(tr("What to revise today"));
     m_table->setColumnCount(6);
@@ -34,7 +38,69 @@ frmToday::frmToday(QWidget* parent)
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &frmToday::choose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
+    layout->addWidget(makeChoices());
     layout->addWidget(buttons);
+}
+
+QWidget* frmToday::makeChoices()
+{
+    auto* choices = new QWidget(this);
+    auto* form = new QFormLayout(choices);
+    form->setContentsMargins({});
+    auto spinBox = [&](const char* name, int min, int max, const QString& suffix) {
+        auto* box = new QSpinBox(choices);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(min, max);
+        box->setSuffix(suffix);
+        connect(box, &QSpinBox::valueChanged, this, &frmToday::choicesChanged);
+        return box;
+    };
+    spnRetention = spinBox("spnRetention", 80, 97, QStringLiteral(" %"));
+    spnRetention->setToolTip(tr("An entry is due when its chance of recall falls below this"));
+    spnLongestPassage = spinBox("spnLongestPassage", 1, 100, tr(" entries"));
+    spnNewPerDay = spinBox("spnNewPerDay", 0, 100, tr(" entries"));
+    cmbPractiseWith = new QComboBox(choices);
+    cmbPractiseWith->setObjectName(QStringLiteral("cmbPractiseWith"));
+    cmbPractiseWith->addItems({tr("the Tester"), tr("the Lister, recalling first")});
+    connect(cmbPractiseWith, &QComboBox::currentIndexChanged, this, &frmToday::choicesChanged);
+    chkAtStart = new QCheckBox(tr("Show Today when Zorvel &starts"), choices);
+    chkAtStart->setObjectName(QStringLiteral("chkAtStart"));
+    connect(chkAtStart, &QCheckBox::toggled, this, &frmToday::choicesChanged);
+    form->addRow(tr("Desired &retention:"), spnRetention);
+    form->addRow(tr("&Longest passage:"), spnLongestPassage);
+    form->addRow(tr("&New entries a day:"), spnNewPerDay);
+    form->addRow(tr("Practise &with:"), cmbPractiseWith);
+    form->addRow(chkAtStart);
+    return choices;
+}
+
+void frmToday::setChoices(const revisionplan::Options& options, bool atStart, bool recalls)
+{
+    const QSignalBlocker quiet(this);
+    spnRetention->setValue(qRound(options.retention * 100));
+    spnLongestPassage->setValue(options.longestPassage);
+    spnNewPerDay->setValue(options.newPerDay);
+    chkAtStart->setChecked(atStart);
+    cmbPractiseWith->setCurrentIndex(recalls ? 1 : 0);
+}
+
+revisionplan::Options frmToday::options() const
+{
+    revisionplan::Options options;
+    options.retention = spnRetention->value() / 100.0;
+    options.longestPassage = spnLongestPassage->value();
+    options.newPerDay = spnNewPerDay->value();
+    return options;
+}
+
+bool frmToday::atStart() const
+{
+    return chkAtStart->isChecked();
+}
+
+bool frmToday::recalls() const
+{
+    return cmbPractiseWith->currentIndex() == 1;
 }
 
 void frmToday::showPlan(const QList<TodayRow>& rows)

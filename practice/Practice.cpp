@@ -252,9 +252,9 @@ ProgressData Practice::progress()
 
 // The plan reads the history this practice holds: a second connection to the file would close
 // the one the answers are written through.
-QList<TodayRow> Practice::today(QDate day)
+QList<TodayRow> Practice::today(QDate day, const revisionplan::Options& options)
 {
-    const QList<TodayRow> rows = todayPlan(history(), day, {});
+    const QList<TodayRow> rows = todayPlan(history(), day, options);
     checkHistory();
     return rows;
 }

@@ -132,7 +132,7 @@ public:
     const PassageFinder& finder();
     ProgressData progress();
     // What to revise on `today` across every list the history knows, this one among them.
-    QList<TodayRow> today(QDate day);
+    QList<TodayRow> today(QDate day, const revisionplan::Options& options = {});
 
 signals:
     // Another list is open; the range of its whole follows at once.

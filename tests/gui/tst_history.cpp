@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSqlDatabase>
 #include <QTableView>
 #include <QTableWidget>
@@ -63,6 +64,7 @@ private slots:
     void lookAlikeChoicesAreOffered();
     void aDamagedChartModuleIsToldApart();
     void todayOffersTheNextStretch();
+    void todaysChoicesAreKept();
 };
 
 void tst_history::initTestCase()
@@ -258,6 +260,39 @@ void tst_history::todayOffersTheNextStretch()
     d.clickRow("lstSelect", rowOf(d, 6));
     QVERIFY(d.messages.requests().isEmpty());
     QCOMPARE(today->table()->rowCount(), 0); // every verse learnt, none due yet
+}
+
+// How Today plans and practises is the learner's, kept between runs; it shows at start-up only
+// when asked to.
+void tst_history::todaysChoicesAreKept()
+{
+    WindowDriver d;
+    d.open(kVerses, false, 2);
+    QCoreApplication::processEvents();
+    QVERIFY(!d.window->findChild<frmToday*>()); // not at start-up unless asked for
+    d.control<QPushButton>("cmdFirst5")->click();
+    for (int number = 1; number <= 5; ++number)
+        d.clickRow("lstSelect", rowOf(d, number));
+    d.control<QAction>("mnuViewToday")->trigger();
+    auto* today = d.window->findChild<frmToday*>();
+    auto* newPerDay = today->findChild<QSpinBox*>(QStringLiteral("spnNewPerDay"));
+    QCOMPARE(newPerDay->value(), 5);
+    QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("spnRetention"))->value(), 90);
+    newPerDay->setValue(0);
+    QCOMPARE(today->table()->rowCount(), 0); // nothing new offered
+    newPerDay->setValue(1);
+    today->findChild<QComboBox*>(QStringLiteral("cmbPractiseWith"))->setCurrentIndex(1);
+    today->findChild<QPushButton*>(QStringLiteral("cmdPractise"))->click();
+    QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 1); // the Lister, recalling first
+    QVERIFY(d.control<QCheckBox>("chkRecallFirst")->isChecked());
+    today->findChild<QCheckBox*>(QStringLiteral("chkAtStart"))->setChecked(true);
+    d.close();
+
+    d.start();
+    QTRY_VERIFY(d.window->findChild<frmToday*>() && d.window->findChild<frmToday*>()->isVisible());
+    today = d.window->findChild<frmToday*>();
+    QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("spnNewPerDay"))->value(), 1);
+    QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("cmbPractiseWith"))->currentIndex(), 1);
 }
 
 QTEST_MAIN(tst_history)
