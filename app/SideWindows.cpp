@@ -3,6 +3,8 @@
 #include "MainMenus.h"
 #include "Practice.h"
 #include "ZorvelSettings.h"
+#include "common/FileDialog.h"
+#include "common/atomicsave.h"
 #include "frmFind.h"
 #include "frmProgress.h"
 #include "frmToday.h"
@@ -11,6 +13,8 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDir>
+#include <QStandardPaths>
 
 SideWindows::SideWindows(QWidget* window, MainMenus& menus, Practice& practice,
                          ZorvelSettings& settings)
@@ -53,6 +57,7 @@ void SideWindows::mnuViewProgress_Click()
             new frmProgress(m_practice.progress(), readingFontAtZoom(m_settings, false), m_window);
         m_progress->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_progress, &frmProgress::practise, &m_practice, &Practice::practiseFrom);
+        connect(m_progress, &frmProgress::exportAsked, this, &SideWindows::exportMemory);
     } else {
         refresh();
     }
@@ -79,6 +84,24 @@ void SideWindows::mnuViewToday_Click()
     refresh();
     m_today->show();
     m_today->raise();
+}
+
+void SideWindows::exportMemory()
+{
+    const QString path = FileDialog::ask(
+        m_progress,
+        {FileDialog::Kind::Save, tr("Export the Memory of This List"), tr("CSV files (*.csv)"),
+         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+         m_practice.title() + QStringLiteral(".csv")});
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!saveAtomically(
+            path,
+            m_practice.memoryCsv(QDate::currentDate(), m_settings.planOptions().retention).toUtf8(),
+            &error))
+        showErrorMessage(m_progress, tr("The memory could not be written to \u201C%1\u201D: %2")
+                                         .arg(QDir::toNativeSeparators(path), error));
 }
 
 void SideWindows::refresh()

@@ -31,6 +31,7 @@ private:
     void mnuViewFind_Click();
     void mnuViewProgress_Click();
     void mnuViewToday_Click();
+    void exportMemory();
     bool requireOpenList();
 
     QWidget* m_window;

@@ -100,6 +100,10 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
         buttons->addButton(tr("&Practise from it"), QDialogButtonBox::ActionRole);
     practiseButton->setObjectName(QStringLiteral("cmdPractise"));
     connect(practiseButton, &QPushButton::clicked, this, &frmProgress::choose);
+    QPushButton* exportButton = buttons->addButton(tr("&Export..."), QDialogButtonBox::ActionRole);
+    exportButton->setObjectName(QStringLiteral("cmdExport"));
+    exportButton->setToolTip(tr("Write the memory of every entry to a CSV file"));
+    connect(exportButton, &QPushButton::clicked, this, &frmProgress::exportAsked);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_weakest, &UniListBox::DblClick, this, &frmProgress::choose);
 

@@ -28,6 +28,8 @@ public:
 signals:
     // The user chose the item numbered `number` to practise from.
     void practise(int number);
+    // The user asked for the list's memory in a file.
+    void exportAsked();
 
 private:
     void choose();

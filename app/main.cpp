@@ -1,6 +1,8 @@
 #include "ZorvelSettings.h"
 #include "frmMain.h"
 #include "historyfile.h"
+#include "listloader.h"
+#include "memorycsv.h"
 #include "programfolder.h"
 #include "todayplan.h"
 #include "version.h"
@@ -21,22 +23,50 @@ namespace {
 bool onlyPrints(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version", "--due"})
+        for (const char* option :
+             {"-h", "--help", "-?", "--help-all", "-v", "--version", "--due", "--memory"})
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     }
     return false;
 }
 
-// Today's plan from the learner's practice history; a history not made yet is not made now.
-QString dueToday()
+// The learner's practice history; none when it was never made, for printing does not make it.
+PracticeHistory existingHistory()
 {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                          QStringLiteral("/zorvel/progress.sqlite");
-    if (!QFileInfo::exists(path))
-        return describeToday({});
-    PracticeHistory history = openHistoryFile(path);
-    return describeToday(todayPlan(history, QDate::currentDate(), {}));
+    return QFileInfo::exists(path) ? openHistoryFile(path) : PracticeHistory();
+}
+
+int printDue(const revisionplan::Options& options)
+{
+    PracticeHistory history = existingHistory();
+    std::fputs(qPrintable(describeToday(todayPlan(history, QDate::currentDate(), options))),
+               stdout);
+    return 0;
+}
+
+// The memory of every item of `path` in one mode, as CSV.
+int printMemory(const QString& path, bool wordMode, double retention)
+{
+    const LoadedList list = loadList(path, wordMode);
+    if (list.status != LoadedList::Loaded) {
+        const QString why = list.status == LoadedList::Missing
+                                ? QStringLiteral("\u201C%1\u201D does not exist.").arg(path)
+                                : list.message;
+        std::fprintf(stderr, "zorvel: %s\n", qPrintable(why));
+        return 1;
+    }
+    PracticeHistory history = existingHistory();
+    const QMap<int, ItemMemory> memories =
+        history.isOpen() ? history.memories(history.listFor(list.title, list.fingerprint, wordMode,
+                                                            list.items.items))
+                         : QMap<int, ItemMemory>();
+    const QByteArray csv =
+        memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention).toUtf8();
+    std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
+    return 0;
 }
 
 } // namespace
@@ -62,14 +92,27 @@ int main(int argc, char* argv[])
                                  QStringLiteral("Print what is due for revision today, one "
                                                 "passage a line, and end (no display needed)."));
     parser.addOption(due);
+    const QCommandLineOption memory(
+        QStringLiteral("memory"),
+        QStringLiteral("Print the memory of every entry of LIST as CSV (number, reference, text, "
+                       "mode, reviews, lapses, difficulty, stability in days, chance of recall "
+                       "today, next due date), and end."),
+        QStringLiteral("LIST"));
+    parser.addOption(memory);
+    const QCommandLineOption wordMode(QStringLiteral("word-mode"),
+                                      QStringLiteral("With --memory: the list's word mode."));
+    parser.addOption(wordMode);
     parser.addPositionalArgument(QStringLiteral("list"),
                                  QStringLiteral("A list file (.zva) to open instead of the most "
                                                 "recent one."),
                                  QStringLiteral("[list]"));
     parser.process(*app);
-    if (parser.isSet(due)) {
-        std::fputs(qPrintable(dueToday()), stdout);
-        return 0;
+    if (parser.isSet(due) || parser.isSet(memory)) {
+        const revisionplan::Options options =
+            ZorvelSettings(ZorvelSettings::defaultFilePath()).planOptions();
+        return parser.isSet(due)
+                   ? printDue(options)
+                   : printMemory(parser.value(memory), parser.isSet(wordMode), options.retention);
     }
 
     frmMain window(findProgramFolder(QCoreApplication::applicationDirPath()),

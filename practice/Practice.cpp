@@ -1,6 +1,7 @@
 #include "Practice.h"
 
 #include "listing.h"
+#include "memorycsv.h"
 
 #include <algorithm>
 
@@ -257,6 +258,14 @@ QList<TodayRow> Practice::today(QDate day, const revisionplan::Options& options)
     const QList<TodayRow> rows = todayPlan(history(), day, options);
     checkHistory();
     return rows;
+}
+
+QString Practice::memoryCsv(QDate day, double retention)
+{
+    const QMap<int, ItemMemory> memories =
+        hasList() ? history().memories(historyKey()) : QMap<int, ItemMemory>();
+    checkHistory();
+    return ::memoryCsv({colItems, m_lines, m_parts}, blnWordMode, memories, day, retention);
 }
 
 PracticeHistory& Practice::history()

@@ -133,6 +133,8 @@ public:
     ProgressData progress();
     // What to revise on `today` across every list the history knows, this one among them.
     QList<TodayRow> today(QDate day, const revisionplan::Options& options = {});
+    // The open list's memory, a row an item, for a spreadsheet.
+    QString memoryCsv(QDate day, double retention);
 
 signals:
     // Another list is open; the range of its whole follows at once.

@@ -1,3 +1,4 @@
+#include "FakeFileDialog.h"
 #include "WindowDriver.h"
 #include "frmFind.h"
 #include "frmProgress.h"
@@ -147,6 +148,17 @@ void tst_history::aTestIsRememberedAndShown()
     QCOMPARE(progress->table()->model()->rowCount(), 2);
     QVERIFY(progress->chart()->accessibleName().contains(QStringLiteral("2 to 6")));
     QVERIFY(d.messages.requests().isEmpty());
+
+    // Export writes a row for every item, practised or not.
+    QTemporaryDir out;
+    FakeFileDialog dialog(out.filePath(QStringLiteral("memory.csv")));
+    progress->findChild<QPushButton*>(QStringLiteral("cmdExport"))->click();
+    QCOMPARE(dialog.requests().value(0).filter, QStringLiteral("CSV files (*.csv)"));
+    QFile csv(out.filePath(QStringLiteral("memory.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"));
+    QCOMPARE(rows.size(), kVerses.size() + 2);
+    QVERIFY(rows[2].startsWith(QStringLiteral("2,2,") + kVerses[1] + QStringLiteral(",line,2,")));
     d.close(); // and it closes with the main window
     QVERIFY(progress.isNull() || !progress->isVisible());
 }

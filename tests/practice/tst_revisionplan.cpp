@@ -1,3 +1,4 @@
+#include "memorycsv.h"
 #include "revisionplan.h"
 
 #include <QTest>
@@ -16,6 +17,8 @@ private slots:
     void nextToLearn_data();
     void nextToLearn();
     void aSimulatedYearStaysBounded();
+    void memoryCsv_data();
+    void memoryCsv();
 };
 
 namespace {
@@ -175,6 +178,48 @@ void tst_revisionplan::aSimulatedYearStaysBounded()
     QCOMPARE(itemCount, 1825);
     QVERIFY2(lateDue < 150, qPrintable(QString::number(lateDue)));
     QVERIFY2(mostDue < 200, qPrintable(QString::number(mostDue)));
+}
+
+void tst_revisionplan::memoryCsv_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("practised");
+    QTest::addColumn<QString>("row");
+    // A first Good lasts 2.31 days: due two days after it, and below 80 % after eight.
+    QTest::newRow("practised eight days ago")
+        << QStringLiteral("item 2") << true
+        << QStringLiteral("2,1:2,item 2,line,1,0,2.12,2.31,0.796,2026-12-01");
+    QTest::newRow("never practised")
+        << QStringLiteral("item 2") << false << QStringLiteral("2,1:2,item 2,line,0,0,,,,");
+    QTest::newRow("edited since: practised no more")
+        << QStringLiteral("new text") << true << QStringLiteral("2,1:2,new text,line,0,0,,,,");
+    QTest::newRow("a comma and quotes")
+        << QStringLiteral("قال \"نعم\", ثم") << false
+        << QStringLiteral("2,1:2,\"قال \"\"نعم\"\", ثم\",line,0,0,,,,");
+    QTest::newRow("a bayt's two halves")
+        << QStringLiteral("a\tb") << false << QStringLiteral("2,1:2,\"a\tb\",line,0,0,,,,");
+    QTest::newRow("what a spreadsheet takes for a formula")
+        << QStringLiteral("=HYPERLINK(1)") << false
+        << QStringLiteral("2,1:2,'=HYPERLINK(1),line,0,0,,,,");
+}
+
+// A row an item, practised or not, in the list's order and with its reference.
+void tst_revisionplan::memoryCsv()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, practised);
+    QFETCH(QString, row);
+    ItemList list{{QStringLiteral("item 1"), text, QStringLiteral("item 3")},
+                  {},
+                  {{QStringLiteral("a"), 1, 3, 0}}};
+    const QMap<int, ItemMemory> memories = practised ? reviewed({2}) : QMap<int, ItemMemory>();
+    const QStringList rows =
+        ::memoryCsv(list, false, memories, kToday, 0.9).split(QStringLiteral("\r\n"));
+    QCOMPARE(rows.size(), 5); // the header, three items, and the end of the last line
+    QCOMPARE(rows[0], QStringLiteral("number,reference,text,mode,reviews,lapses,difficulty,"
+                                     "stability_days,recall_today,next_due"));
+    QCOMPARE(rows[2], row);
+    QVERIFY(rows[3].startsWith(QStringLiteral("3,1:3,item 3,line,0,")));
 }
 
 QTEST_GUILESS_MAIN(tst_revisionplan)
