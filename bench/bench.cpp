@@ -16,7 +16,9 @@
 #include "largelist.h"
 #include "listfile.h"
 #include "listing.h"
+#include "listloader.h"
 #include "slider/RailSlider.h"
+#include "todayplan.h"
 #include "unilistbox/UniListBox.h"
 
 #include <QAction>
@@ -30,6 +32,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -400,7 +403,7 @@ int main(int argc, char* argv[])
             history.recordAnswer(key, answer);
         });
     };
-    row(QStringLiteral("record an answer, history of 80,000 items and 10,000 tests"),
+    row(QStringLiteral("record an answer and its memory, history of 80,000 items and 10,000 tests"),
         recordInto(full, fullKey), QStringLiteral("the same into a history of 10"),
         recordInto(small, smallKey));
     auto openProgress = [&](PracticeHistory& history, const PracticeHistory::ListKey& key) {
@@ -420,6 +423,70 @@ int main(int argc, char* argv[])
     };
     row(QStringLiteral("open the Progress window, 10,000 tests"), openProgress(full, fullKey),
         QStringLiteral("the same with 10 tests"), openProgress(small, smallKey));
+
+    // Today over 10 lists of 10,000 entries each with a year of answers, against one list of
+    // 10 entries with ten answers.
+    const QDateTime now = QDateTime::currentDateTime();
+    auto planOf = [&](const QString& name, int lists, int words, int answers) {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(dir.filePath(name + QStringLiteral(".sqlite")));
+        PracticeHistory history(database);
+        database.transaction();
+        for (int l = 0; l < lists; ++l) {
+            const QString path = writeList(dir, name + QStringLiteral(" %1.zva").arg(l), words);
+            const LoadedList list = loadList(path, true);
+            const PracticeHistory::ListKey key =
+                history.listFor(list.title, list.fingerprint, true, list.items.items);
+            history.rememberPath(key, path);
+            for (int a = 0; a < answers; ++a) {
+                Review answer = review;
+                answer.number = a % (words / 4) + 1;
+                answer.text = list.items.items[answer.number - 1];
+                answer.at = now.addDays(-365 + a * 365 / answers);
+                answer.right = a % 5 != 0;
+                history.recordAnswer(key, answer);
+            }
+        }
+        database.commit();
+        return measure(9, [&] { todayPlan(history, now.date(), {}); });
+    };
+    row(QStringLiteral("plan Today, 10 lists of 100,000 entries in all, a year of 50,000 answers"),
+        planOf(QStringLiteral("year"), 10, 10000, 5000),
+        QStringLiteral("the same for one list of 10 entries"),
+        planOf(QStringLiteral("week"), 1, 10, 10));
+
+    // A memory rebuilt from a log of 1,000,000 answers (10,000 items answered a hundred times),
+    // against reading the log alone.
+    {
+        QSqlDatabase database =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("replay"));
+        database.setDatabaseName(dir.filePath(QStringLiteral("replay.sqlite")));
+        PracticeHistory history(database);
+        const PracticeHistory::ListKey key = history.listFor(QStringLiteral("Log"), {}, false, {});
+        database.transaction();
+        QSqlQuery insert(database);
+        insert.prepare(QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, "
+                                      "picked_row, picked_item, right, first_try, seconds) VALUES "
+                                      "(?, 0, ?, ?, ?, 1, ?, ?, 1, 2.5)"));
+        for (int r = 0; r < 1'000'000; ++r) {
+            const int number = r % 10'000 + 1;
+            for (const QVariant& value :
+                 {QVariant(key.list), QVariant(number), QVariant(items[number - 1]),
+                  QVariant(now.addSecs(-3600LL * (1'000'000 - r) / 100).toString(Qt::ISODate)),
+                  QVariant(number), QVariant(int(r % 7 != 0))})
+                insert.addBindValue(value);
+            insert.exec();
+        }
+        database.commit();
+        QSqlQuery forget(database);
+        const double replay = measure(3, [&] {
+            forget.exec(QStringLiteral("DELETE FROM memory_marks")); // the memory is behind
+            history.memories(key);
+        });
+        const double readLog = measure(3, [&] { history.reviews(key); });
+        row(QStringLiteral("rebuild the memory from 1,000,000 answers"), replay,
+            QStringLiteral("read the answers alone"), readLog);
+    }
 
     // Finding passages as the user types, and the look-alikes' index, over 80,000 items.
     const PassageFinder finder(PassageFinder::itemsOf(items));
