@@ -211,22 +211,22 @@ void ZorvelSettings::setZoomPercent(int percent)
 
 bool ZorvelSettings::recallFirst() const
 {
-    return settingsvalues::wholeNumber(text(kRecallFirst, kExtras), 0, 1, 0) == 1;
+    return extraFlag(kRecallFirst);
 }
 
 void ZorvelSettings::setRecallFirst(bool recallFirst)
 {
-    setText(kRecallFirst, recallFirst ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
+    setExtraFlag(kRecallFirst, recallFirst);
 }
 
 bool ZorvelSettings::lookAlikes() const
 {
-    return settingsvalues::wholeNumber(text(kLookAlikes, kExtras), 0, 1, 0) == 1;
+    return extraFlag(kLookAlikes);
 }
 
 void ZorvelSettings::setLookAlikes(bool lookAlikes)
 {
-    setText(kLookAlikes, lookAlikes ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
+    setExtraFlag(kLookAlikes, lookAlikes);
 }
 
 revisionplan::Options ZorvelSettings::planOptions() const
@@ -251,20 +251,30 @@ void ZorvelSettings::setPlanOptions(const revisionplan::Options& options)
 
 bool ZorvelSettings::todayAtStart() const
 {
-    return settingsvalues::wholeNumber(text(kTodayAtStart, kExtras), 0, 1, 0) == 1;
+    return extraFlag(kTodayAtStart);
 }
 
 void ZorvelSettings::setTodayAtStart(bool show)
 {
-    setText(kTodayAtStart, show ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
+    setExtraFlag(kTodayAtStart, show);
 }
 
 bool ZorvelSettings::todayRecalls() const
 {
-    return settingsvalues::wholeNumber(text(kTodayRecalls, kExtras), 0, 1, 0) == 1;
+    return extraFlag(kTodayRecalls);
 }
 
 void ZorvelSettings::setTodayRecalls(bool recalls)
 {
-    setText(kTodayRecalls, recalls ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
+    setExtraFlag(kTodayRecalls, recalls);
+}
+
+bool ZorvelSettings::extraFlag(const QString& key) const
+{
+    return settingsvalues::wholeNumber(text(key, kExtras), 0, 1, 0) == 1;
+}
+
+void ZorvelSettings::setExtraFlag(const QString& key, bool on)
+{
+    setText(key, on ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
 }

@@ -63,6 +63,9 @@ public:
 private:
     QString text(const QString& key, const QString& group = {}) const;
     void setText(const QString& key, const QString& value, const QString& group = {});
+    // A yes-or-no setting of the features beyond the design, "1" or "0"; no by default.
+    bool extraFlag(const QString& key) const;
+    void setExtraFlag(const QString& key, bool on);
 
     QString m_filePath;
     bool m_ignored; // not a regular file: neither read nor written
