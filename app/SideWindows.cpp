@@ -53,8 +53,9 @@ void SideWindows::mnuViewProgress_Click()
     if (!requireOpenList())
         return;
     if (!m_progress) {
-        m_progress =
-            new frmProgress(m_practice.progress(), readingFontAtZoom(m_settings, false), m_window);
+        m_progress = new frmProgress(
+            m_practice.progress(QDate::currentDate(), m_settings.planOptions().retention),
+            readingFontAtZoom(m_settings, false), m_window);
         m_progress->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_progress, &frmProgress::practise, &m_practice, &Practice::practiseFrom);
         connect(m_progress, &frmProgress::exportAsked, this, &SideWindows::exportMemory);
@@ -107,7 +108,8 @@ void SideWindows::exportMemory()
 void SideWindows::refresh()
 {
     if (m_progress && m_practice.hasList())
-        m_progress->showProgress(m_practice.progress());
+        m_progress->showProgress(
+            m_practice.progress(QDate::currentDate(), m_settings.planOptions().retention));
     if (m_today)
         m_today->showPlan(m_practice.today(QDate::currentDate(), m_settings.planOptions()));
 }

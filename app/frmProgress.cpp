@@ -1,5 +1,7 @@
 #include "frmProgress.h"
 
+#include "DueBars.h"
+#include "StrengthMap.h"
 #include "itemlist.h"
 #include "progresschart.h"
 #include "testing.h"
@@ -10,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -78,7 +81,7 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     , m_layout(new QVBoxLayout(this))
 {
     setObjectName(QStringLiteral("frmProgress"));
-    resize(720, 640);
+    resize(720, 760);
 
     m_table->setObjectName(QStringLiteral("sessions"));
     m_table->setAccessibleName(tr("Completed tests"));
@@ -107,7 +110,26 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_weakest, &UniListBox::DblClick, this, &frmProgress::choose);
 
+    m_map = new StrengthMap(this);
+    auto* mapArea = new QScrollArea(this);
+    mapArea->setWidget(m_map);
+    mapArea->setWidgetResizable(true);
+    mapArea->setFrameShape(QFrame::NoFrame);
+    mapArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(m_map, &StrengthMap::chosen, this, &frmProgress::practise);
+    m_dueBars = new DueBars(this);
+    auto* strengthLabel = new QLabel(
+        tr("Every entry's chance of recall today (choose one to practise from it), and the "
+           "entries due in the next 30 days:"),
+        this);
+    strengthLabel->setWordWrap(true);
+    auto* strength = new QHBoxLayout;
+    strength->addWidget(mapArea, 3);
+    strength->addWidget(m_dueBars, 2);
+
     m_layout->addWidget(m_table, 2);
+    m_layout->addWidget(strengthLabel);
+    m_layout->addLayout(strength, 2);
     m_layout->addWidget(weakestLabel);
     m_layout->addWidget(m_weakest, 2);
     m_layout->addWidget(buttons);
@@ -153,6 +175,9 @@ void frmProgress::showProgress(const ProgressData& progress)
     m_table->setModel(new SessionModel(progress.sessions, progress.reference, m_table));
     delete old;
     m_table->scrollToBottom();
+
+    m_map->setStrength(progress.strength.recall, progress.reference);
+    m_dueBars->setCounts(progress.strength.dueByDay);
 
     m_items = progress.weakest;
     m_weakest->Clear();

@@ -5,14 +5,17 @@
 
 #include <QDialog>
 
+class DueBars;
 class QTableView;
+class StrengthMap;
 class QVBoxLayout;
 class UniListBox;
 
 // The learner's progress with the open list in its mode, in a window kept beside the practice:
 // a chart of the latest completed tests of the range being practised (time taken and wrong
-// picks), the table of every completed test, and the items that drew the most wrong picks;
-// choosing one practises the stretch that starts with it.
+// picks), the table of every completed test, a map of every item's strength today beside the
+// items due in the coming days, and the items that drew the most wrong picks; choosing an item
+// practises the stretch that starts with it.
 class frmProgress : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +27,8 @@ public:
     QWidget* chart() const { return m_chart; }
     QTableView* table() const { return m_table; }
     UniListBox* weakest() const { return m_weakest; }
+    StrengthMap* strengthMap() const { return m_map; }
+    DueBars* dueBars() const { return m_dueBars; }
 
 signals:
     // The user chose the item numbered `number` to practise from.
@@ -39,4 +44,6 @@ private:
     QTableView* m_table;
     UniListBox* m_weakest;
     QVBoxLayout* m_layout;
+    StrengthMap* m_map;
+    DueBars* m_dueBars;
 };

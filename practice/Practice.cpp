@@ -229,7 +229,7 @@ const PassageFinder& Practice::finder()
     return *m_finder;
 }
 
-ProgressData Practice::progress()
+ProgressData Practice::progress(QDate today, double retention)
 {
     ProgressData data;
     data.title = m_list.title;
@@ -247,6 +247,7 @@ ProgressData Practice::progress()
         if (it->first == data.rangeFirst && it->last == data.rangeLast)
             data.charted.prepend(*it);
     data.weakest = history().weakestItems(key, colItems, kWeakestShown);
+    data.strength = strengthOf(history().memories(key), colItems, today, retention);
     checkHistory();
     return data;
 }

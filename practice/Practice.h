@@ -7,6 +7,7 @@
 #include "PracticeRange.h"
 #include "TesterSession.h"
 #include "listloader.h"
+#include "strength.h"
 #include "todayplan.h"
 
 #include <QObject>
@@ -23,6 +24,7 @@ struct ProgressData {
     QList<PracticeHistory::Session> charted; // the latest tests of the practised range
     QList<PracticeHistory::ItemRecord> weakest;
     std::function<QString(int)> reference; // an item's reference in the open list
+    Strength strength;                     // of every item, on the day asked for
 };
 
 // The practice of the open list, which the windows only show: the list (items, lines, mode,
@@ -130,7 +132,8 @@ public:
 
     // Finding and progress.
     const PassageFinder& finder();
-    ProgressData progress();
+    // The progress of the open list in its mode, its strength as on `today` at `retention`.
+    ProgressData progress(QDate today, double retention);
     // What to revise on `today` across every list the history knows, this one among them.
     QList<TodayRow> today(QDate day, const revisionplan::Options& options = {});
     // The open list's memory, a row an item, for a spreadsheet.

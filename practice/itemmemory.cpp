@@ -1,5 +1,6 @@
 #include "itemmemory.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace itemmemory {
@@ -19,8 +20,11 @@ ItemMemory after(const ItemMemory* before, const Review& review, memorymodel::Gr
     if (!before || before->text != review.text)
         return {memorymodel::first(grade), day, review.text, 1, 0};
     ItemMemory memory = *before;
-    memory.state = memorymodel::next(memory.state, int(memory.lastReview.daysTo(day)), grade);
-    memory.lastReview = day;
+    // A review dated before the last one (a clock set back, another time zone) is one of the
+    // same day: time never runs backwards for a memory.
+    const int days = std::max(0, int(memory.lastReview.daysTo(day)));
+    memory.state = memorymodel::next(memory.state, days, grade);
+    memory.lastReview = std::max(memory.lastReview, day);
     ++memory.reviews;
     if (grade == memorymodel::Grade::Again)
         ++memory.lapses;

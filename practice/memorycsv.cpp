@@ -32,12 +32,11 @@ QString memoryCsv(const ItemList& list, bool wordMode, const QMap<int, ItemMemor
         const auto memory = memories.constFind(number);
         // A memory of another text is of an edited item: this one was never practised.
         if (memory != memories.cend() && memory->text == list.items[number - 1]) {
-            const int interval = memorymodel::interval(memory->state.stability, retention);
             row << QString::number(memory->reviews) << QString::number(memory->lapses)
                 << QString::number(memory->state.difficulty, 'f', 2)
                 << QString::number(memory->state.stability, 'f', 2)
                 << QString::number(revisionplan::recallOn(*memory, today), 'f', 3)
-                << memory->lastReview.addDays(interval).toString(Qt::ISODate);
+                << revisionplan::dueOn(*memory, retention).toString(Qt::ISODate);
         } else {
             row << QStringLiteral("0") << QStringLiteral("0") << QString() << QString() << QString()
                 << QString();

@@ -25,6 +25,11 @@ double recallOn(const ItemMemory& memory, QDate day)
                                memory.state.stability);
 }
 
+QDate dueOn(const ItemMemory& memory, double retention)
+{
+    return memory.lastReview.addDays(memorymodel::interval(memory.state.stability, retention));
+}
+
 namespace {
 
 // The first and last item of the unit that holds `item`: itself, or in word mode its line.
@@ -42,9 +47,8 @@ QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<Pa
 {
     QList<Passage> passages;
     for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
-        const int days = int(it->lastReview.daysTo(today));
-        const int interval = memorymodel::interval(it->state.stability, options.retention);
-        if (days < interval)
+        const int overdue = int(dueOn(*it, options.retention).daysTo(today));
+        if (overdue < 0)
             continue;
         const auto [first, last] = unitOf(lines, it.key());
         const double recall = recallOn(*it, today);
@@ -54,13 +58,13 @@ QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<Pa
                            (last - open->first + 1 <= options.longestPassage ||
                             (!lines.isEmpty() && first <= open->last));
         if (!joins) {
-            passages.append({first, last, 1, recall, days - interval});
+            passages.append({first, last, 1, recall, overdue});
             continue;
         }
         ++open->due;
         open->last = std::max(open->last, last);
         open->lowestRecall = std::min(open->lowestRecall, recall);
-        open->overdueDays = std::max(open->overdueDays, days - interval);
+        open->overdueDays = std::max(open->overdueDays, overdue);
     }
     std::stable_sort(passages.begin(), passages.end(), [](const Passage& a, const Passage& b) {
         return a.lowestRecall < b.lowestRecall;

@@ -35,6 +35,8 @@ QMap<int, ItemMemory> replay(const QList<Review>& log);
 
 // The chance of recall of `memory` on `day`.
 double recallOn(const ItemMemory& memory, QDate day);
+// The day `memory` falls due: the first whose end finds its chance of recall below `retention`.
+QDate dueOn(const ItemMemory& memory, double retention);
 
 // The due items grouped: consecutive items of one part, gaps of up to `bridged` items taken
 // along, no passage longer than `longestPassage` (in word mode, with `lines` given, passages

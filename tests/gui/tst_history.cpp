@@ -1,4 +1,6 @@
+#include "DueBars.h"
 #include "FakeFileDialog.h"
+#include "StrengthMap.h"
 #include "WindowDriver.h"
 #include "frmFind.h"
 #include "frmProgress.h"
@@ -26,8 +28,10 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+
 #include <QTest>
 #include <QTimer>
+#include <numeric>
 
 namespace {
 
@@ -148,6 +152,17 @@ void tst_history::aTestIsRememberedAndShown()
     QCOMPARE(progress->table()->model()->rowCount(), 2);
     QVERIFY(progress->chart()->accessibleName().contains(QStringLiteral("2 to 6")));
     QVERIFY(d.messages.requests().isEmpty());
+
+    // The map shows every verse, practised today and strong; a click practises from one.
+    StrengthMap* map = progress->strengthMap();
+    QCOMPARE(map->itemAt(QPoint(1, 1)), 1);
+    QCOMPARE(map->itemAt(QPoint(8, 1)), 2);
+    QCOMPARE(progress->dueBars()->counts().size(), 30);
+    const QList<int> due = progress->dueBars()->counts();
+    QCOMPARE(due.first(), 0);                                  // none due on the day it was learnt
+    QCOMPARE(std::accumulate(due.cbegin(), due.cend(), 0), 6); // every verse within days
+    QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(8 + 2 * 7, 1)); // the fourth
+    QCOMPARE(d.shownRange(), QStringLiteral("4-6"));
 
     // Export writes a row for every item, practised or not.
     QTemporaryDir out;

@@ -166,7 +166,7 @@ void tst_practiceflows::run(const QString& script)
 // The range, the test's counts, what the history holds for the open list in its mode.
 QString tst_practiceflows::state()
 {
-    const ProgressData progress = m_practice->progress();
+    const ProgressData progress = m_practice->progress(QDate(2026, 12, 7), 0.9);
     QList<int> weakest;
     for (const PracticeHistory::ItemRecord& item : progress.weakest)
         weakest.append(item.number);

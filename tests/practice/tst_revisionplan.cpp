@@ -1,5 +1,6 @@
 #include "memorycsv.h"
 #include "revisionplan.h"
+#include "strength.h"
 
 #include <QTest>
 
@@ -17,6 +18,7 @@ private slots:
     void nextToLearn_data();
     void nextToLearn();
     void aSimulatedYearStaysBounded();
+    void strengthOfEveryItem();
     void memoryCsv_data();
     void memoryCsv();
 };
@@ -68,6 +70,15 @@ void tst_revisionplan::replayCountsCalendarDays()
     QCOMPARE(memories[2].reviews, 2);
     QCOMPARE(memories[2].lapses, 1);
     QCOMPARE(memories[2].lastReview, morning.date());
+
+    // A review dated before the one logged before it (a clock set back) is one of that day.
+    memories = revisionplan::replay({answer(3, morning, true), answer(3, night, false)});
+    QVERIFY(itemmemory::isSound(memories[3]));
+    QCOMPARE(memories[3].lastReview, morning.date());
+    QCOMPARE(memories[3].state.stability,
+             memorymodel::next(memorymodel::first(memorymodel::Grade::Good), 0,
+                               memorymodel::Grade::Again)
+                 .stability);
 }
 
 void tst_revisionplan::anEditedItemStartsAfresh()
@@ -178,6 +189,25 @@ void tst_revisionplan::aSimulatedYearStaysBounded()
     QCOMPARE(itemCount, 1825);
     QVERIFY2(lateDue < 150, qPrintable(QString::number(lateDue)));
     QVERIFY2(mostDue < 200, qPrintable(QString::number(mostDue)));
+}
+
+// Every item has its chance of recall today, or none; each memory falls due on one day, the
+// overdue ones today.
+void tst_revisionplan::strengthOfEveryItem()
+{
+    QMap<int, ItemMemory> memories = reviewed({1}); // overdue
+    memories.insert(2, reviewed({2}, 0).value(2));  // due in two days
+    memories.insert(3, reviewed({3}).value(3));     // edited since
+    memories.insert(40, reviewed({40}).value(40));  // not in the list
+    const QStringList items{QStringLiteral("item 1"), QStringLiteral("item 2"),
+                            QStringLiteral("new text"), QStringLiteral("item 4")};
+    const Strength strength = strengthOf(memories, items, kToday, 0.9, 5);
+    QCOMPARE(strength.recall.size(), 4);
+    QCOMPARE(qRound(strength.recall[0] * 1000), 796);
+    QCOMPARE(strength.recall[1], 1.0f);
+    QCOMPARE(strength.recall[2], Strength::kNeverPractised);
+    QCOMPARE(strength.recall[3], Strength::kNeverPractised);
+    QCOMPARE(strength.dueByDay, (QList<int>{1, 0, 1, 0, 0}));
 }
 
 void tst_revisionplan::memoryCsv_data()
