@@ -350,11 +350,13 @@ QList<PracticeHistory::KnownList> PracticeHistory::knownLists() const
     QList<KnownList> found;
     if (!m_open)
         return found;
-    QSqlQuery query = prepared(QStringLiteral("SELECT DISTINCT lists.id, reviews.word_mode, title, "
-                                              "path FROM lists JOIN reviews ON reviews.list = "
-                                              "lists.id ORDER BY title, lists.id, "
-                                              "reviews.word_mode"),
-                               {});
+    // Each list in each mode, asked of the log's index: no scan of the answers.
+    QSqlQuery query = prepared(
+        QStringLiteral("SELECT lists.id, modes.word_mode, title, path FROM lists JOIN (SELECT 0 "
+                       "AS word_mode UNION ALL SELECT 1) modes WHERE EXISTS (SELECT 1 FROM "
+                       "reviews WHERE reviews.list = lists.id AND reviews.word_mode = "
+                       "modes.word_mode) ORDER BY title, lists.id, modes.word_mode"),
+        {});
     if (!query.exec())
         return found;
     while (query.next())

@@ -10,20 +10,31 @@ namespace {
 
 constexpr double kLongestPause = 120; // seconds; a longer wait is a pause, not the pace
 
-QString dayText(QDate day)
+// The columns a memory is read from, in this order, and the memory read from them.
+const QString kMemoryColumns =
+    QStringLiteral("text, difficulty, stability, last_review, reviews, lapses");
+
+ItemMemory memoryAt(const QSqlQuery& row, int first)
 {
-    return day.toString(Qt::ISODate);
+    bool isDay = false;
+    const qint64 day = row.value(first + 3).toLongLong(&isDay);
+    return {{row.value(first + 1).toDouble(), row.value(first + 2).toDouble()},
+            isDay ? QDate::fromJulianDay(day) : QDate(),
+            row.value(first).toString(),
+            row.value(first + 4).toInt(),
+            row.value(first + 5).toInt()};
 }
 
 } // namespace
 
 bool PracticeHistory::createMemoryTables()
 {
-    return run(QStringLiteral("CREATE TABLE memory (list INTEGER NOT NULL, word_mode INTEGER NOT "
-                              "NULL, position INTEGER NOT NULL, text TEXT NOT NULL, difficulty "
-                              "REAL NOT NULL, stability REAL NOT NULL, last_review TEXT NOT NULL, "
-                              "reviews INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY "
-                              "(list, word_mode, position))")) &&
+    return run(QStringLiteral(
+               "CREATE TABLE memory (list INTEGER NOT NULL, word_mode INTEGER NOT "
+               "NULL, position INTEGER NOT NULL, text TEXT NOT NULL, difficulty "
+               "REAL NOT NULL, stability REAL NOT NULL, last_review INTEGER NOT NULL, "
+               "reviews INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY "
+               "(list, word_mode, position))")) &&
            // How far into the log the memories are, and the learner's pace in it.
            run(QStringLiteral("CREATE TABLE memory_marks (list INTEGER NOT NULL, word_mode "
                               "INTEGER NOT NULL, through INTEGER NOT NULL, items INTEGER NOT "
@@ -50,18 +61,15 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
     bool newItem = false;
     if (const auto grade = itemmemory::gradeOf(review)) {
         QSqlQuery read = prepared(
-            QStringLiteral("SELECT text, difficulty, stability, last_review, reviews, lapses FROM "
-                           "memory WHERE list = ? AND word_mode = ? AND position = ?"),
+            QStringLiteral("SELECT %1 FROM memory WHERE list = ? AND word_mode = ? AND position "
+                           "= ?")
+                .arg(kMemoryColumns),
             {key.list, int(key.wordMode), review.number});
         if (!exec(read))
             return false;
         std::optional<ItemMemory> before;
         if (read.next())
-            before = ItemMemory{{read.value(1).toDouble(), read.value(2).toDouble()},
-                                QDate::fromString(read.value(3).toString(), Qt::ISODate),
-                                read.value(0).toString(),
-                                read.value(4).toInt(),
-                                read.value(5).toInt()};
+            before = memoryAt(read, 0);
         read.finish();
         newItem = !before;
         if (!writeMemory(key, review.number,
@@ -87,7 +95,7 @@ bool PracticeHistory::writeMemory(const ListKey& key, int number, const ItemMemo
                        "difficulty, stability, last_review, reviews, lapses) VALUES (?, ?, ?, ?, "
                        "?, ?, ?, ?, ?)"),
         {key.list, int(key.wordMode), number, memory.text, memory.state.difficulty,
-         memory.state.stability, dayText(memory.lastReview), memory.reviews, memory.lapses});
+         memory.state.stability, memory.lastReview.toJulianDay(), memory.reviews, memory.lapses});
     return exec(write);
 }
 
@@ -97,17 +105,13 @@ QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
     if (!m_open)
         return found;
     if (const std::optional<int> items = memoryIsCurrent(key)) {
-        QSqlQuery query = prepared(QStringLiteral("SELECT position, text, difficulty, stability, "
-                                                  "last_review, reviews, lapses FROM memory "
-                                                  "WHERE list = ? AND word_mode = ?"),
-                                   {key.list, int(key.wordMode)});
+        QSqlQuery query = prepared(
+            QStringLiteral("SELECT position, %1 FROM memory WHERE list = ? AND word_mode = ?")
+                .arg(kMemoryColumns),
+            {key.list, int(key.wordMode)});
         bool sound = query.exec();
         while (sound && query.next()) {
-            const ItemMemory memory{{query.value(2).toDouble(), query.value(3).toDouble()},
-                                    QDate::fromString(query.value(4).toString(), Qt::ISODate),
-                                    query.value(1).toString(),
-                                    query.value(5).toInt(),
-                                    query.value(6).toInt()};
+            const ItemMemory memory = memoryAt(query, 1);
             sound = itemmemory::isSound(memory);
             found.insert(query.value(0).toInt(), memory);
         }

@@ -36,6 +36,7 @@ bool isSound(const ItemMemory& memory)
     const memorymodel::State& state = memory.state;
     return std::isfinite(state.difficulty) && state.difficulty >= 1 && state.difficulty <= 10 &&
            std::isfinite(state.stability) && state.stability > 0 && memory.lastReview.isValid() &&
+           memory.lastReview.year() >= 1970 && memory.lastReview.year() <= 9999 &&
            memory.reviews >= 1 && memory.lapses >= 0 && memory.lapses < memory.reviews;
 }
 

@@ -146,6 +146,8 @@ void tst_practicehistory::memoryFollowsTheLog_data()
     QTest::newRow("a difficulty out of range")
         << QStringLiteral("UPDATE memory SET difficulty = 42");
     QTest::newRow("an unreadable day") << QStringLiteral("UPDATE memory SET last_review = 'x'");
+    QTest::newRow("a day out of the calendar")
+        << QStringLiteral("UPDATE memory SET last_review = -99999999999");
     QTest::newRow("a memory behind the log") << QStringLiteral("DELETE FROM memory_marks");
     QTest::newRow("rows lost") << QStringLiteral("DELETE FROM memory WHERE position = 2");
 }
