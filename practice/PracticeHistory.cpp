@@ -15,6 +15,30 @@ QString isoTime(const QDateTime& time)
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
+// A time as isoTime() writes it, "2026-12-07T08:30:00.000Z", read without the general parser
+// (a log of a million answers is read back when a memory is rebuilt); any other form through it.
+QDateTime timeOf(const QString& text)
+{
+    const auto number = [&](int from, int length) {
+        int value = 0;
+        for (int i = from; i < from + length; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    };
+    if (text.size() == 24 && text[4] == u'-' && text[7] == u'-' && text[10] == u'T' &&
+        text[13] == u':' && text[16] == u':' && text[19] == u'.' && text[23] == u'Z') {
+        const QDate date(number(0, 4), number(5, 2), number(8, 2));
+        const QTime time(number(11, 2), number(14, 2), number(17, 2), number(20, 3));
+        if (date.isValid() && time.isValid())
+            return QDateTime(date, time, Qt::UTC);
+    }
+    return QDateTime::fromString(text, Qt::ISODateWithMs);
+}
+
 } // namespace
 
 PracticeHistory::PracticeHistory(QSqlDatabase database)
@@ -435,21 +459,21 @@ QList<PracticeHistory::Session> PracticeHistory::sessions(const ListKey& key) co
     return found;
 }
 
-QList<PracticeHistory::Review> PracticeHistory::reviews(const ListKey& key) const
+void PracticeHistory::forEachReview(const ListKey& key,
+                                    const std::function<void(const Review&)>& take) const
 {
-    QList<Review> found;
     if (!m_open)
-        return found;
+        return;
     QSqlQuery query = prepared(QStringLiteral("SELECT at, position, text, picked_row, "
                                               "picked_item, right, first_try, seconds, grade "
                                               "FROM reviews WHERE list = ? AND word_mode = ? "
                                               "ORDER BY id"),
                                {key.list, int(key.wordMode)});
     if (!query.exec())
-        return found;
+        return;
+    Review review;
     while (query.next()) {
-        Review review;
-        review.at = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+        review.at = timeOf(query.value(0).toString());
         review.number = query.value(1).toInt();
         review.text = query.value(2).toString();
         review.pickedRow = query.value(3).toInt();
@@ -458,7 +482,13 @@ QList<PracticeHistory::Review> PracticeHistory::reviews(const ListKey& key) cons
         review.firstTry = query.value(6).toBool();
         review.seconds = query.value(7).toDouble();
         review.grade = query.value(8).toInt();
-        found.append(review);
+        take(review);
     }
+}
+
+QList<PracticeHistory::Review> PracticeHistory::reviews(const ListKey& key) const
+{
+    QList<Review> found;
+    forEachReview(key, [&](const Review& review) { found.append(review); });
     return found;
 }

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
 #include <optional>
 
 // The memory of a learner's practice, kept in an embedded SQLite database: every answer as a
@@ -89,7 +90,8 @@ public:
     QList<ItemRecord> weakestItems(const ListKey& key, const QStringList& items, int count) const;
     // The completed tests in this mode, oldest first.
     QList<Session> sessions(const ListKey& key) const;
-    // Every answer in this mode, oldest first.
+    // Every answer in this mode, oldest first: handed over one by one, or all at once.
+    void forEachReview(const ListKey& key, const std::function<void(const Review&)>& take) const;
     QList<Review> reviews(const ListKey& key) const;
     // The memory of every item reviewed in this mode, by number: kept up to date with each
     // answer, and replayed from the log when it is not known to follow it or is damaged.

@@ -73,7 +73,8 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
         read.finish();
         newItem = !before;
         if (!writeMemory(key, review.number,
-                         itemmemory::after(before ? &*before : nullptr, review, *grade)))
+                         itemmemory::after(before ? &*before : nullptr, review, *grade,
+                                           itemmemory::LocalDays().dayOf(review.at))))
             return false;
     }
     const bool pick = review.pickedRow > 0;
@@ -124,16 +125,17 @@ QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
 
 QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
 {
-    const QList<Review> log = reviews(key);
-    const QMap<int, ItemMemory> rebuilt = revisionplan::replay(log);
+    revisionplan::Replay replay;
     int answers = 0;
     double seconds = 0;
-    for (const Review& review : log) {
+    forEachReview(key, [&](const Review& review) {
+        replay.add(review);
         if (review.pickedRow > 0) {
             ++answers;
             seconds += std::min(review.seconds, kLongestPause);
         }
-    }
+    });
+    const QMap<int, ItemMemory>& rebuilt = replay.memories();
     m_database.transaction();
     QSqlQuery clear =
         prepared(QStringLiteral("DELETE FROM memory WHERE list = ? AND word_mode = ?"),

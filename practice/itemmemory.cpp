@@ -14,9 +14,9 @@ std::optional<memorymodel::Grade> gradeOf(const Review& review)
     return review.right ? memorymodel::Grade::Good : memorymodel::Grade::Again;
 }
 
-ItemMemory after(const ItemMemory* before, const Review& review, memorymodel::Grade grade)
+ItemMemory after(const ItemMemory* before, const Review& review, memorymodel::Grade grade,
+                 QDate day)
 {
-    const QDate day = review.at.toLocalTime().date();
     if (!before || before->text != review.text)
         return {memorymodel::first(grade), day, review.text, 1, 0};
     ItemMemory memory = *before;
@@ -29,6 +29,24 @@ ItemMemory after(const ItemMemory* before, const Review& review, memorymodel::Gr
     if (grade == memorymodel::Grade::Again)
         ++memory.lapses;
     return memory;
+}
+
+QDate LocalDays::dayOf(const QDateTime& moment)
+{
+    if (moment.timeSpec() == Qt::LocalTime)
+        return moment.date(); // a moment made on this machine: its day is its own
+    const qint64 msecs = moment.toMSecsSinceEpoch();
+    if (msecs < m_from || msecs >= m_until) {
+        const QDateTime utc = moment.toUTC();
+        m_offset = m_zone.offsetFromUtc(utc);
+        m_from = msecs;
+        const QTimeZone::OffsetData next = m_zone.nextTransition(utc);
+        m_until = next.atUtc.isValid() ? next.atUtc.toMSecsSinceEpoch()
+                                       : std::numeric_limits<qint64>::max();
+    }
+    constexpr qint64 kDay = 24 * 60 * 60;
+    const qint64 local = msecs / 1000 + m_offset - (msecs % 1000 < 0 ? 1 : 0);
+    return QDate(1970, 1, 1).addDays(local >= 0 ? local / kDay : (local - kDay + 1) / kDay);
 }
 
 bool isSound(const ItemMemory& memory)

@@ -5,7 +5,9 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
+#include <limits>
 #include <optional>
 
 // One answer about an item, as the review log keeps it.
@@ -36,11 +38,26 @@ namespace itemmemory {
 // right pick after a wrong one is no review of its own; a graded recall is its grade.
 std::optional<memorymodel::Grade> gradeOf(const Review& review);
 
-// The item's memory after `review` graded `grade`, from `before` (none for a first review).
-// Days are calendar days in local time.
-ItemMemory after(const ItemMemory* before, const Review& review, memorymodel::Grade grade);
+// The item's memory after `review` graded `grade` on `day`, from `before` (none for a first
+// review).
+ItemMemory after(const ItemMemory* before, const Review& review, memorymodel::Grade grade,
+                 QDate day);
 
 // Whether a stored memory is one the model could have made; any other is rebuilt from the log.
 bool isSound(const ItemMemory& memory);
+
+// The calendar day of a moment in local time, as reviews are counted. The local offset is
+// looked up again only past the zone's next transition (or before the moment it was looked up
+// for), not for each of a million answers.
+class LocalDays {
+public:
+    QDate dayOf(const QDateTime& moment);
+
+private:
+    QTimeZone m_zone = QTimeZone::systemTimeZone();
+    qint64 m_from = std::numeric_limits<qint64>::max(); // msecs since the epoch
+    qint64 m_until = std::numeric_limits<qint64>::min();
+    qint64 m_offset = 0; // seconds east of UTC from m_from until m_until
+};
 
 } // namespace itemmemory

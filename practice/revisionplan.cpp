@@ -4,19 +4,25 @@
 
 namespace revisionplan {
 
+void Replay::add(const Review& review)
+{
+    const auto grade = itemmemory::gradeOf(review);
+    if (!grade)
+        return;
+    const QDate day = m_days.dayOf(review.at);
+    const auto found = m_memories.find(review.number);
+    if (found == m_memories.end())
+        m_memories.insert(review.number, itemmemory::after(nullptr, review, *grade, day));
+    else
+        *found = itemmemory::after(&*found, review, *grade, day);
+}
+
 QMap<int, ItemMemory> replay(const QList<Review>& log)
 {
-    QMap<int, ItemMemory> memories;
-    for (const Review& review : log) {
-        const auto grade = itemmemory::gradeOf(review);
-        if (!grade)
-            continue;
-        const auto found = memories.constFind(review.number);
-        memories.insert(
-            review.number,
-            itemmemory::after(found == memories.cend() ? nullptr : &*found, review, *grade));
-    }
-    return memories;
+    Replay replay;
+    for (const Review& review : log)
+        replay.add(review);
+    return replay.memories();
 }
 
 double recallOn(const ItemMemory& memory, QDate day)

@@ -29,8 +29,18 @@ struct Passage {
     int overdueDays = 0;     // the most days any of them is past its day
 };
 
-// The memory of each item (by number) from one list's log in one mode, oldest first: every
-// answer graded as itemmemory::gradeOf says, in turn.
+// The memory of each item (by number) from one list's log in one mode, answer by answer,
+// oldest first: every answer graded as itemmemory::gradeOf says, in turn.
+class Replay {
+public:
+    void add(const Review& review);
+    const QMap<int, ItemMemory>& memories() const { return m_memories; }
+
+private:
+    QMap<int, ItemMemory> m_memories;
+    itemmemory::LocalDays m_days;
+};
+
 QMap<int, ItemMemory> replay(const QList<Review>& log);
 
 // The chance of recall of `memory` on `day`.
