@@ -1,4 +1,5 @@
 #include "WindowDriver.h"
+#include "listfile.h"
 #include "tabs/ctlTabs.h"
 
 #include <QAction>
@@ -139,13 +140,25 @@ void tst_startup::startsWithADamagedSettingsFile()
 // Asked for its options in a terminal without a window system, the program answers and ends.
 void tst_startup::printsItsOptionsWithoutADisplay()
 {
-    // --due with no practice history yet: nothing due, and no history made for it.
+    // --due and --memory with no practice history yet: nothing due, nothing practised, and no
+    // history made for them.
     QTemporaryDir data;
-    const std::pair<QString, QByteArray> answers[] = {
-        {QStringLiteral("--help"), "Usage:"},
-        {QStringLiteral("--version"), "Zorvel 2.0"},
-        {QStringLiteral("--due"), "Nothing to revise today."}};
-    for (const auto& [option, answer] : answers) {
+    QTemporaryDir lists;
+    const QString list = lists.filePath(QStringLiteral("Days.zva"));
+    QVERIFY(
+        !listfile::writeFile(
+             list,
+             u"# \u0627\u0644\u0623\u064A\u0627\u0645\r\n\u0633\u0628\u062A\r\n\u0623\u062D\u062F")
+             .isError());
+    const std::pair<QStringList, QByteArray> answers[] = {
+        {{QStringLiteral("--help")}, "Usage:"},
+        {{QStringLiteral("--version")}, "Zorvel 2.0"},
+        {{QStringLiteral("--due")}, "Nothing to revise today."},
+        {{QStringLiteral("--memory"), list},
+         "reviews,lapses,difficulty,stability_days,recall_today,next_due\r\n1,1:1,"
+         "\xD8\xB3\xD8\xA8\xD8\xAA,line,0,0,,,,\r\n2,1:2,"},
+        {{QStringLiteral("--memory"), list, QStringLiteral("--word-mode")}, "2,1:2,"}};
+    for (const auto& [options, answer] : answers) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
@@ -153,7 +166,7 @@ void tst_startup::printsItsOptionsWithoutADisplay()
                                     QStringLiteral("QT_QPA_PLATFORM")})
             environment.remove(name);
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(ZORVEL_PROGRAM), {option});
+        program.start(QStringLiteral(ZORVEL_PROGRAM), options);
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
