@@ -17,6 +17,7 @@
 #include "listfile.h"
 #include "listing.h"
 #include "listloader.h"
+#include "revisionplan.h"
 #include "slider/RailSlider.h"
 #include "todayplan.h"
 #include "unilistbox/UniListBox.h"
@@ -472,7 +473,9 @@ int main(int argc, char* argv[])
             const int number = r % 10'000 + 1;
             for (const QVariant& value :
                  {QVariant(key.list), QVariant(number), QVariant(items[number - 1]),
-                  QVariant(now.addSecs(-3600LL * (1'000'000 - r) / 100).toString(Qt::ISODate)),
+                  QVariant(now.addSecs(-3600LL * (1'000'000 - r) / 100)
+                               .toUTC()
+                               .toString(Qt::ISODateWithMs)),
                   QVariant(number), QVariant(int(r % 7 != 0))})
                 insert.addBindValue(value);
             insert.exec();
@@ -483,9 +486,18 @@ int main(int argc, char* argv[])
             forget.exec(QStringLiteral("DELETE FROM memory_marks")); // the memory is behind
             history.memories(key);
         });
-        const double readLog = measure(3, [&] { history.reviews(key); });
-        row(QStringLiteral("rebuild the memory from 1,000,000 answers"), replay,
+        QList<Review> log;
+        const double readLog = measure(3, [&] { log = history.reviews(key); });
+        row(QStringLiteral("rebuild the memory from 1,000,000 answers in the history"), replay,
             QStringLiteral("read the answers alone"), readLog);
+        const double replayOnly = measure(3, [&] { revisionplan::replay(log); });
+        const double copyOnly = measure(3, [&] {
+            QList<Review> copy;
+            for (const Review& review : std::as_const(log))
+                copy.append(review);
+        });
+        row(QStringLiteral("replay 1,000,000 answers"), replayOnly,
+            QStringLiteral("copy them one by one"), copyOnly);
     }
 
     // Finding passages as the user types, and the look-alikes' index, over 80,000 items.
