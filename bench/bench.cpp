@@ -493,8 +493,8 @@ int main(int argc, char* argv[])
         const double replayOnly = measure(3, [&] { revisionplan::replay(log); });
         const double copyOnly = measure(3, [&] {
             QList<Review> copy;
-            for (const Review& review : std::as_const(log))
-                copy.append(review);
+            for (const Review& answer : std::as_const(log))
+                copy.append(answer);
         });
         row(QStringLiteral("replay 1,000,000 answers"), replayOnly,
             QStringLiteral("copy them one by one"), copyOnly);
