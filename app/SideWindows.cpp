@@ -53,14 +53,13 @@ void SideWindows::mnuViewProgress_Click()
     if (!requireOpenList())
         return;
     if (!m_progress) {
-        m_progress = new frmProgress(
-            m_practice.progress(QDate::currentDate(), m_settings.planOptions().retention),
-            readingFontAtZoom(m_settings, false), m_window);
+        m_progress =
+            new frmProgress(progressToday(), readingFontAtZoom(m_settings, false), m_window);
         m_progress->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_progress, &frmProgress::practise, &m_practice, &Practice::practiseFrom);
         connect(m_progress, &frmProgress::exportAsked, this, &SideWindows::exportMemory);
     } else {
-        refresh();
+        refreshProgress();
     }
     m_progress->show();
     m_progress->raise();
@@ -105,11 +104,21 @@ void SideWindows::exportMemory()
                                          .arg(QDir::toNativeSeparators(path), error));
 }
 
-void SideWindows::refresh()
+ProgressData SideWindows::progressToday()
+{
+    return m_practice.progress(QDate::currentDate(), m_settings.planOptions().retention);
+}
+
+void SideWindows::refreshProgress()
 {
     if (m_progress && m_practice.hasList())
-        m_progress->showProgress(
-            m_practice.progress(QDate::currentDate(), m_settings.planOptions().retention));
+        m_progress->showProgress(progressToday());
+}
+
+// Today reads every list the learner practises: only what changes the plan asks for it again.
+void SideWindows::refresh()
+{
+    refreshProgress();
     if (m_today)
         m_today->showPlan(m_practice.today(QDate::currentDate(), m_settings.planOptions()));
 }

@@ -7,6 +7,7 @@
 
 class MainMenus;
 class Practice;
+struct ProgressData;
 class QWidget;
 class ZorvelSettings;
 class frmProgress;
@@ -20,8 +21,8 @@ public:
     SideWindows(QWidget* window, MainMenus& menus, Practice& practice, ZorvelSettings& settings);
 
     void closeAll();
-    // The open windows brought up to date.
-    void refresh();
+    // The Progress window brought up to date, after another range or list.
+    void refreshProgress();
 
 signals:
     // Today's row chosen to practise: its list (opened in its mode if need be) and passage.
@@ -32,6 +33,9 @@ private:
     void mnuViewProgress_Click();
     void mnuViewToday_Click();
     void exportMemory();
+    // Both windows brought up to date, after a test or another plan.
+    void refresh();
+    ProgressData progressToday();
     bool requireOpenList();
 
     QWidget* m_window;

@@ -39,7 +39,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <chrono>
@@ -75,8 +74,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     , m_programFolder(programFolder)
     , m_userFolder(userListFolder(programFolder, QFileInfo(programFolder).isWritable()))
     , m_settings(settingsFile)
-    , m_historyPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                    QStringLiteral("/zorvel/progress.sqlite"))
+    , m_historyPath(defaultHistoryPath())
     , m_practice(
           new Practice(clockSeededRandom(), steadyMilliseconds, &QDateTime::currentDateTime, this))
 {
@@ -162,7 +160,7 @@ void frmMain::showAppliedRange()
     m_rangeBar->ApplyRange();
     fra2->showTestFromStart();
     fra1->showListingFromStart();
-    m_sideWindows->refresh();
+    m_sideWindows->refreshProgress();
 }
 
 // A passage of Today's plan: its list in its mode, opened if another is, then tested.

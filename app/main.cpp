@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstring>
@@ -34,8 +33,7 @@ bool onlyPrints(int argc, char* argv[])
 // The learner's practice history; none when it was never made, for printing does not make it.
 PracticeHistory existingHistory()
 {
-    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                         QStringLiteral("/zorvel/progress.sqlite");
+    const QString path = defaultHistoryPath();
     return QFileInfo::exists(path) ? openHistoryFile(path) : PracticeHistory();
 }
 

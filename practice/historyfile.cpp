@@ -3,6 +3,13 @@
 #include "userlists.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
+
+QString defaultHistoryPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/zorvel/progress.sqlite");
+}
 
 PracticeHistory openHistoryFile(const QString& path)
 {
