@@ -7,12 +7,15 @@
 
 #include <functional>
 
+class QCheckBox;
+class QLabel;
 class QLineEdit;
 class UniListBox;
 
-// Finds a passage of the open list by its words: the passages holding every word typed are
-// listed as the user types, best first, each with its number and a few words around the match;
-// choosing one practises from it.
+// Finds a passage of the open list by its words: every passage holding the words typed is
+// listed as the user types, in the list's order or best first, each with its reference and a
+// few words around the match, those holding the words together marked; the count is said
+// above them. Choosing one practises from it.
 class frmFind : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +25,11 @@ public:
 
     QLineEdit* query() const { return txtFind; }
     UniListBox* results() const { return lstFound; }
+    QLabel* count() const { return lblFound; }
+    QCheckBox* bestFirst() const { return chkBestFirst; }
+
+    // The mark of a passage holding the words together, before its words.
+    static const QString kTogether;
 
 signals:
     // The passage the user chose, by its index in the finder.
@@ -33,10 +41,13 @@ protected:
 private:
     void search();
     void choose();
+    static QString countText(const QString& query, int found, int together);
 
     const PassageFinder& m_finder;
     std::function<QString(int)> m_reference;
-    QList<int> m_found;
+    QList<PassageFinder::Hit> m_found;
     QLineEdit* txtFind;
     UniListBox* lstFound;
+    QLabel* lblFound;
+    QCheckBox* chkBestFirst;
 };

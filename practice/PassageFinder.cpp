@@ -1,10 +1,12 @@
 #include "PassageFinder.h"
 
 #include "arabicfold.h"
+#include "typedword.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -51,41 +53,72 @@ QList<PassageFinder::Passage> PassageFinder::linesOf(const QStringList& wordItem
     return passages;
 }
 
-QList<int> PassageFinder::find(const QString& query, int limit) const
+QList<PassageFinder::Hit> PassageFinder::find(const QString& query, Order order) const
 {
     const QStringList words = arabicfold::foldedWords(query);
     if (words.isEmpty())
         return {};
-    const QString phrase = words.join(u' ');
+    QList<Hit> hits = findWords(words, false, order);
+    if (hits.isEmpty() && !query.back().isSpace())
+        hits = findWords(words, true, order);
     bool isNumber = false;
-    const int number = phrase.toInt(&isNumber);
+    const int number = words.size() == 1 ? words.first().toInt(&isNumber) : 0;
+    if (isNumber) {
+        const auto typed =
+            std::find_if(m_passages.begin(), m_passages.end(),
+                         [&](const Passage& p) { return number >= p.first && number <= p.last; });
+        if (typed != m_passages.end()) {
+            const int index = int(typed - m_passages.begin());
+            hits.removeIf([&](const Hit& hit) { return hit.passage == index; });
+            hits.prepend({index, true});
+        }
+    }
+    return hits;
+}
+
+QList<PassageFinder::Hit> PassageFinder::findWords(const QStringList& words, bool lastBegins,
+                                                   Order order) const
+{
+    QList<TypedWord> typed;
+    for (qsizetype w = 0; w < words.size(); ++w)
+        typed.append(TypedWord(words[w], lastBegins && w + 1 == words.size()));
     struct Found {
-        int index;
-        int rank;
+        Hit hit;
+        int at;    // the first word matched
+        int words; // the passage's length
     };
     QList<Found> found;
+    QList<QList<int>> at(typed.size());
     for (int i = 0; i < m_folded.size(); ++i) {
         const QString& text = m_folded[i];
-        if (isNumber && number >= m_passages[i].first && number <= m_passages[i].last) {
-            found.append({i, -1}); // the passage of the item typed comes first
-            continue;
+        bool all = true;
+        for (qsizetype w = 0; w < typed.size() && all; ++w) {
+            at[w] = typed[w].wordsIn(text);
+            all = !at[w].isEmpty();
         }
-        if (!std::all_of(words.begin(), words.end(),
-                         [&](const QString& word) { return text.contains(word); }))
+        if (!all)
             continue;
-        // Together beats apart, early beats late, short beats long.
-        const qsizetype together = text.indexOf(phrase);
-        const qsizetype at = together >= 0 ? together : text.indexOf(words.first());
-        const int rank =
-            (together >= 0 ? 0 : 1'000'000) + int(at) * 100 + int(qMin<qsizetype>(text.size(), 99));
-        found.append({i, rank});
+        // Together: each word right after the one typed before it.
+        const bool together = std::any_of(at[0].begin(), at[0].end(), [&](int first) {
+            for (qsizetype w = 1; w < at.size(); ++w) {
+                if (!at[w].contains(first + int(w)))
+                    return false;
+            }
+            return true;
+        });
+        found.append({{i, together}, at[0].first(), int(text.size())});
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Found& a, const Found& b) { return a.rank < b.rank; });
-    QList<int> best;
-    for (qsizetype i = 0; i < found.size() && i < limit; ++i)
-        best.append(found[i].index);
-    return best;
+    if (order == Order::Best) {
+        std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+            return std::tuple(!a.hit.together, a.at, a.words) <
+                   std::tuple(!b.hit.together, b.at, b.words);
+        });
+    }
+    QList<Hit> hits;
+    hits.reserve(found.size());
+    for (const Found& one : found)
+        hits.append(one.hit);
+    return hits;
 }
 
 QString PassageFinder::excerpt(int index, const QString& query) const
@@ -95,9 +128,15 @@ QString PassageFinder::excerpt(int index, const QString& query) const
     const QStringList words = m_passages[index].text.split(u' ', Qt::SkipEmptyParts);
     const QStringList wanted = arabicfold::foldedWords(query);
     int start = 0;
-    for (int w = 0; w < words.size() && !wanted.isEmpty(); ++w) {
-        if (arabicfold::fold(words[w]).contains(wanted.first())) {
-            start = qMax(0, w - kBefore);
+    for (const bool beginning : {false, true}) {
+        if (wanted.isEmpty())
+            break;
+        const TypedWord first(wanted.first(), beginning);
+        const auto match = std::find_if(words.begin(), words.end(), [&](const QString& word) {
+            return first.meets(arabicfold::fold(word));
+        });
+        if (match != words.end()) {
+            start = qMax(0, int(match - words.begin()) - kBefore);
             break;
         }
     }

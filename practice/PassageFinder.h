@@ -5,8 +5,9 @@
 #include <QStringList>
 
 // Finds the passages of a list by their words, however they are spelled: every passage is
-// folded once (arabicfold), and a search keeps the passages holding every word typed, best
-// first. A passage is an item in line mode and a line in word mode.
+// folded once (arabicfold), and a search keeps every passage holding every word typed
+// (TypedWord), in the list's order or best first. A passage is an item in line mode and a line
+// in word mode.
 class PassageFinder {
 public:
     struct Passage {
@@ -23,18 +24,27 @@ public:
                                   const QList<std::pair<int, int>>& lineItems);
     static QList<Passage> itemsOf(const QStringList& items);
 
-    // Up to `limit` passage indexes holding every word of `query` (a number typed alone also
-    // finds the passage of that item), best first: the words together and early, then short.
-    QList<int> find(const QString& query, int limit) const;
+    struct Hit {
+        int passage = 0;       // its index
+        bool together = false; // the words stand in it together, in the order typed
+    };
+    enum class Order { List, Best };
+    // The passages holding every word of `query`; a number typed alone also finds the passage
+    // of that item, first. The last word may be the beginning of a word when, whole, it is
+    // found nowhere and no space follows it. Best first means the words together and early,
+    // then the passage short.
+    QList<Hit> find(const QString& query, Order order = Order::List) const;
 
     const Passage& passage(int index) const { return m_passages[index]; }
     int size() const { return int(m_passages.size()); }
 
-    // A few words of the passage around the first word of `query` that it holds, so that the
-    // match shows in a short row.
+    // A few words of the passage around the first word of `query` it holds, so that the match
+    // shows in a short row.
     QString excerpt(int index, const QString& query) const;
 
 private:
+    QList<Hit> findWords(const QStringList& words, bool lastBegins, Order order) const;
+
     QList<Passage> m_passages;
     QStringList m_folded;
 };

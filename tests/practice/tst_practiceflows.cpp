@@ -146,9 +146,9 @@ void tst_practiceflows::run(const QString& script)
         } else if (verb == u"from") {
             m_practice->practiseFrom(a);
         } else if (verb == u"find") {
-            const QList<int> found = m_practice->finder().find(words.mid(1).join(u' '), 10);
+            const auto found = m_practice->finder().find(words.mid(1).join(u' '));
             QVERIFY2(!found.isEmpty(), qPrintable(step));
-            m_practice->chooseFound(found.first());
+            m_practice->chooseFound(found.first().passage);
         } else if (verb == u"restore") {
             m_practice->restoreRange({a, b});
         } else if (verb == u"list") {
