@@ -17,11 +17,13 @@ test-sanitize:
 fuzz:
 	scripts/fuzz.sh
 
+# QURAN_JSON=path/to/quran-json/dist/quran.json adds Find and the look-alikes over the Quran.
 bench:
 	scripts/setup.sh
 	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build build-release --target zorvel-bench
+	cmake --build build-release --target zorvel-bench zorvel-quran-bench
 	build-release/bench/zorvel-bench
+	if [ -n "$$QURAN_JSON" ]; then build-release/bench/zorvel-quran-bench "$$QURAN_JSON"; fi
 
 # The Debian package, in build-package/.
 package:

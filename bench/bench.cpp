@@ -17,6 +17,7 @@
 #include "listfile.h"
 #include "listing.h"
 #include "listloader.h"
+#include "measuring.h"
 #include "revisionplan.h"
 #include "slider/RailSlider.h"
 #include "todayplan.h"
@@ -45,37 +46,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// The median of several runs, in milliseconds.
-double measure(int runs, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    return median(times);
-}
-
-void row(const QString& what, double value, const QString& reference, double referenceValue,
-         const QString& unit = QStringLiteral("ms"))
-{
-    QTextStream(stdout) << QStringLiteral("| %1 | %2 %6 | %3 | %4 %6 | %5 |\n")
-                               .arg(what)
-                               .arg(value, 0, 'f', 3)
-                               .arg(reference)
-                               .arg(referenceValue, 0, 'f', 3)
-                               .arg(value / referenceValue, 0, 'f', 2)
-                               .arg(unit);
-}
 
 QString writeList(const QTemporaryDir& dir, const QString& name, int words)
 {
@@ -519,6 +489,26 @@ int main(int argc, char* argv[])
     });
     row(QStringLiteral("build the look-alikes' index, 80,000 items"), lookAlikeIndex,
         QStringLiteral("fold the items alone"), foldOnly);
+    const LookAlikes lookAlikes(items);
+    constexpr int kQuestions = 400;
+    const double question = measure(5,
+                                    [&] {
+                                        for (int q = 0; q < kQuestions; ++q) {
+                                            const int number =
+                                                1 + q * int(items.size() / kQuestions);
+                                            lookAlikes.mostLike(number, number, number + 2);
+                                        }
+                                    }) /
+                            kQuestions;
+    const double foldOne =
+        measure(5,
+                [&] {
+                    for (int q = 0; q < kQuestions; ++q)
+                        arabicfold::fold(items[q * int(items.size() / kQuestions)]);
+                }) /
+        kQuestions;
+    row(QStringLiteral("one look-alike question, 80,000 items"), question,
+        QStringLiteral("fold the item asked about"), foldOne);
 
     // The Open window over a program folder of 20,000 lists, against the same with 10: the time
     // to search, fill and show the tree, and the memory the tree holds.

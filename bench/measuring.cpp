@@ -1,0 +1,36 @@
+#include "measuring.h"
+
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <algorithm>
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double measure(int runs, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return median(times);
+}
+
+void row(const QString& what, double value, const QString& reference, double referenceValue,
+         const QString& unit)
+{
+    QTextStream(stdout) << QStringLiteral("| %1 | %2 %6 | %3 | %4 %6 | %5 |\n")
+                               .arg(what)
+                               .arg(value, 0, 'f', 3)
+                               .arg(reference)
+                               .arg(referenceValue, 0, 'f', 3)
+                               .arg(value / referenceValue, 0, 'f', 2)
+                               .arg(unit);
+}
