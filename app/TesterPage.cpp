@@ -97,6 +97,7 @@ void TesterPage::nameForScreenReaders()
 void TesterPage::restoreSettings(const ZorvelSettings& stored)
 {
     chkLookAlikes->setChecked(stored.lookAlikes());
+    lstSelect->setKeepsTellingWords(stored.lookAlikes());
 }
 
 void TesterPage::cmdRestartTest_Click()
@@ -258,6 +259,7 @@ void TesterPage::chkLookAlikes_Click()
 {
     m_settings.setLookAlikes(chkLookAlikes->isChecked());
     m_practice.setLookAlikes(chkLookAlikes->isChecked());
+    lstSelect->setKeepsTellingWords(chkLookAlikes->isChecked());
     if (m_practice.hasList())
         cmdRestartTest_Click(); // the choices change with the option
 }

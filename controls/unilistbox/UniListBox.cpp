@@ -7,6 +7,7 @@
 #include "common/inkextent.h"
 #include "common/keycodes.h"
 #include "itemlayout.h"
+#include "tellingwords.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -397,6 +398,12 @@ void UniListBox::iSubclass_Before(bool& handled, qintptr& result, QWidget*&, int
     result = 0;
 }
 
+void UniListBox::setKeepsTellingWords(bool keep)
+{
+    m_keepsTellingWords = keep;
+    m_list->viewport()->update();
+}
+
 void UniListBox::setElidesLongRows(bool elide)
 {
     m_elidesLongRows = elide;
@@ -426,8 +433,20 @@ void UniListBox::paintItem(const DrawItemEvent& request)
         style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter, m_list);
     }
     painter.setFont(m_list->font());
-    for (const ItemLayout::Segment& segment : layout.segments)
-        drawSegment(painter, segment.rect, segment.text, foreground, m_elidesLongRows);
+    for (const ItemLayout::Segment& segment : layout.segments) {
+        QString shown = segment.text;
+        if (m_keepsTellingWords) {
+            QStringList others;
+            for (int row = 0; row < m_list->count(); ++row)
+                if (row != request.itemID)
+                    others.append(m_list->text(row));
+            const QFontMetrics metrics = painter.fontMetrics();
+            shown = tellingwords::elided(shown, others, [&](const QString& candidate) {
+                return metrics.horizontalAdvance(candidate) <= segment.rect.width();
+            });
+        }
+        drawSegment(painter, segment.rect, shown, foreground, m_elidesLongRows);
+    }
 
     const bool focusRect = m_showFocus && focus;
     if (m_appearance == 1) {

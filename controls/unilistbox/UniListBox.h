@@ -77,6 +77,9 @@ public:
     // instead of being cut at the edge, and shows whole in a tooltip (a screen reader always
     // reads it whole).
     void setElidesLongRows(bool elide);
+    // Beyond the design, for a list of a few rows that begin alike: a row too wide keeps the
+    // words that tell it from the others in view, its shared start giving way first.
+    void setKeepsTellingWords(bool keep);
 
     void Refresh();
     NativeList* hWnd() const { return m_list; }
@@ -133,4 +136,5 @@ private:
     bool m_updateMode = false;
     int m_newIndex = -1;
     bool m_elidesLongRows = false;
+    bool m_keepsTellingWords = false;
 };

@@ -3,6 +3,7 @@
 #include "unilistbox/NativeList.h"
 #include "unilistbox/UniListBox.h"
 #include "unilistbox/itemlayout.h"
+#include "unilistbox/tellingwords.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -60,6 +61,9 @@ private slots:
     void paintsColumnsAndCheckBox();
     void paintsArabicFromTheRight();
     void longRowsKeepTheirStartAndShowWholeInATip();
+    void tellingWords_data();
+    void tellingWords();
+    void rowsThatBeginAlikeShowWhatTellsThemApart();
     void marksStayInsideTheirRow_data();
     void marksStayInsideTheirRow();
     void rowsFollowTheFontItShowsIn();
@@ -358,6 +362,66 @@ void tst_unilistbox::longRowsKeepTheirStartAndShowWholeInATip()
     };
     QCOMPARE(tipAt(1), QString());
     QCOMPARE(tipAt(0), verse);
+}
+
+// Al-Baqarah 48 and 123 differ in their last word only.
+const QString k48 = QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا شَفَٰعَةٞ");
+const QString k123 = QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا عَدۡلٞ");
+
+void tst_unilistbox::tellingWords_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QStringList>("others");
+    QTest::addColumn<int>("width"); // in characters
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a row that fits is whole") << "a b c" << QStringList{"a b d"} << 5 << "a b c";
+    QTest::newRow("the shared start gives way, one word kept before the telling one")
+        << "a b c d x" << QStringList{"a b c d y"} << 5 << "\u2026 d x";
+    QTest::newRow("then the end") << "a b c d x y z" << QStringList{"a b c d w"} << 7
+                                  << "\u2026 d x \u2026";
+    QTest::newRow("rows that differ at once keep their start")
+        << "a b c d" << QStringList{"x b c d"} << 5 << "a b \u2026";
+    QTest::newRow("the row most like it decides")
+        << "a b c d x" << QStringList{"a q", "a b c d y", "z"} << 5 << "\u2026 d x";
+    QTest::newRow("a row repeating this one tells nothing")
+        << "a b c d" << QStringList{"a b c d", "a x"} << 5 << "a b \u2026";
+    QTest::newRow("Al-Baqarah 48 beside 123")
+        << k48 << QStringList{k123} << 22 << QStringLiteral("\u2026 مِنۡهَا شَفَٰعَةٞ");
+}
+
+void tst_unilistbox::tellingWords()
+{
+    QFETCH(QString, row);
+    QFETCH(QStringList, others);
+    QFETCH(int, width);
+    QFETCH(QString, shown);
+    QCOMPARE(tellingwords::elided(row, others,
+                                  [&](const QString& text) { return text.size() <= width; }),
+             shown);
+}
+
+// Two verses that differ in their last word, too wide for the list: cut at the edge they look
+// the same; keeping the telling words, they do not.
+void tst_unilistbox::rowsThatBeginAlikeShowWhatTellsThemApart()
+{
+    UniListBox list;
+    list.setFont(arabicFont(24, false));
+    list.setForeColor(oleColor(0, 0, 0));
+    list.setBackColor(oleColor(255, 255, 255));
+    list.AddItem(k48);
+    list.AddItem(k123);
+    NativeList* inner = list.hWnd();
+    list.resize(300, 3 * inner->rowHeight());
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto rowsLookAlike = [&] {
+        const QImage image = inner->viewport()->grab().toImage();
+        const QRect first = inner->itemRect(0);
+        return image.copy(first) == image.copy(inner->itemRect(1));
+    };
+    QVERIFY(rowsLookAlike());
+    list.setKeepsTellingWords(true);
+    QVERIFY(!rowsLookAlike());
 }
 
 void tst_unilistbox::marksStayInsideTheirRow_data()
