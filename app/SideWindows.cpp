@@ -58,6 +58,7 @@ void SideWindows::mnuViewProgress_Click()
         m_progress->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_progress, &frmProgress::practise, &m_practice, &Practice::practiseFrom);
         connect(m_progress, &frmProgress::exportAsked, this, &SideWindows::exportMemory);
+        connect(m_progress, &frmProgress::practisePair, this, &SideWindows::practisePair);
     } else {
         refreshProgress();
     }

@@ -27,6 +27,8 @@ public:
 signals:
     // Today's row chosen to practise: its list (opened in its mode if need be) and passage.
     void practise(const TodayRow& row);
+    // A pair of items taken for one another, to be tested in turn.
+    void practisePair(int number, int other);
 
 private:
     void mnuViewFind_Click();

@@ -97,7 +97,15 @@ void TesterPage::nameForScreenReaders()
 void TesterPage::restoreSettings(const ZorvelSettings& stored)
 {
     chkLookAlikes->setChecked(stored.lookAlikes());
-    lstSelect->setKeepsTellingWords(stored.lookAlikes());
+    showLookAlikes(stored.lookAlikes());
+}
+
+// With look-alikes the rows keep what tells them apart in view, and the verdict of a wrong pick
+// names what was picked: it takes the width of the column.
+void TesterPage::showLookAlikes(bool on)
+{
+    lstSelect->setKeepsTellingWords(on);
+    txtAnswer->resize(twipsRect(0, 0, on ? 2340 : 825, 300).size());
 }
 
 void TesterPage::cmdRestartTest_Click()
@@ -178,16 +186,22 @@ void TesterPage::answerChoice(int row)
             ShowChoices();
         }
     }
-    showVerdict(right);
+    showVerdict(answer);
     lstSelect->setListIndex(0);
     announce(lstSelect, tester.isComplete() ? testing::kComplete : txtAnswer->text());
 }
 
-void TesterPage::showVerdict(bool right)
+void TesterPage::showVerdict(const TesterSession::Answer& answer)
 {
+    const bool right = answer.verdict == TesterSession::Verdict::Right;
     showCounts();
     lstSelect->setBackColor(right ? kRightBackground : kWrongBackground);
-    txtAnswer->setText(right ? QStringLiteral("Correct") : QStringLiteral("Wrong"));
+    if (right)
+        txtAnswer->setText(QStringLiteral("Correct"));
+    else if (chkLookAlikes->isChecked())
+        txtAnswer->setText(tr("Wrong: that was %1").arg(m_practice.itemReference(answer.picked)));
+    else
+        txtAnswer->setText(QStringLiteral("Wrong"));
     QPalette palette = txtAnswer->palette();
     palette.setColor(QPalette::Text, right ? QColor(0, 150, 0) : QColor(255, 0, 0));
     txtAnswer->setPalette(palette);
@@ -259,7 +273,7 @@ void TesterPage::chkLookAlikes_Click()
 {
     m_settings.setLookAlikes(chkLookAlikes->isChecked());
     m_practice.setLookAlikes(chkLookAlikes->isChecked());
-    lstSelect->setKeepsTellingWords(chkLookAlikes->isChecked());
+    showLookAlikes(chkLookAlikes->isChecked());
     if (m_practice.hasList())
         cmdRestartTest_Click(); // the choices change with the option
 }

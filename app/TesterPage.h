@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TesterSession.h"
+
 #include <QFrame>
 
 class IntervalTimer;
@@ -45,7 +47,8 @@ private:
     void lstSelect_KeyDown(int KeyCode);
     void answerChoice(int row);
     void Timer1_Timer();
-    void showVerdict(bool right);
+    void showVerdict(const TesterSession::Answer& answer);
+    void showLookAlikes(bool on);
     void showCounts();
     void showTimeTaken(const QString& text);
     void showMistakes();

@@ -150,6 +150,10 @@ void frmMain::connectMenus()
     connect(m_menus, &MainMenus::recentFileChosen, this, &frmMain::mnuFileMRUF_Click);
     m_sideWindows = new SideWindows(this, *m_menus, *m_practice, m_settings);
     connect(m_sideWindows, &SideWindows::practise, this, &frmMain::practiseToday);
+    connect(m_sideWindows, &SideWindows::practisePair, this, [this](int number, int other) {
+        m_practice->practisePair(number, other);
+        ctlTabs1->setSelectedTab(2);
+    });
     connect(m_menus->mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
     connect(m_menus->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }

@@ -1,5 +1,6 @@
 #include "frmProgress.h"
 
+#include "ConfusionsView.h"
 #include "DueBars.h"
 #include "StrengthMap.h"
 #include "itemlist.h"
@@ -132,6 +133,9 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     m_layout->addLayout(strength, 2);
     m_layout->addWidget(weakestLabel);
     m_layout->addWidget(m_weakest, 2);
+    m_confusions = new ConfusionsView(arabic, this);
+    connect(m_confusions, &ConfusionsView::practisePair, this, &frmProgress::practisePair);
+    m_layout->addWidget(m_confusions, 2);
     m_layout->addWidget(buttons);
     showProgress(progress);
 }
@@ -178,6 +182,8 @@ void frmProgress::showProgress(const ProgressData& progress)
 
     m_map->setStrength(progress.strength.recall, progress.reference);
     m_dueBars->setCounts(progress.strength.dueByDay);
+
+    m_confusions->showPairs(progress.confused, progress.reference);
 
     m_items = progress.weakest;
     m_weakest->Clear();

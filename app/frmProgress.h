@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class ConfusionsView;
 class DueBars;
 class QTableView;
 class StrengthMap;
@@ -14,8 +15,9 @@ class UniListBox;
 // The learner's progress with the open list in its mode, in a window kept beside the practice:
 // a chart of the latest completed tests of the range being practised (time taken and wrong
 // picks), the table of every completed test, a map of every item's strength today beside the
-// items due in the coming days, and the items that drew the most wrong picks; choosing an item
-// practises the stretch that starts with it.
+// items due in the coming days, the items that drew the most wrong picks and the pairs taken for
+// one another; choosing an item practises the stretch that starts with it, choosing a pair
+// practises the two in turn.
 class frmProgress : public QDialog {
     Q_OBJECT
 public:
@@ -29,12 +31,15 @@ public:
     UniListBox* weakest() const { return m_weakest; }
     StrengthMap* strengthMap() const { return m_map; }
     DueBars* dueBars() const { return m_dueBars; }
+    ConfusionsView* confusions() const { return m_confusions; }
 
 signals:
     // The user chose the item numbered `number` to practise from.
     void practise(int number);
     // The user asked for the list's memory in a file.
     void exportAsked();
+    // The user chose to practise a pair of items taken for one another.
+    void practisePair(int number, int other);
 
 private:
     void choose();
@@ -46,4 +51,5 @@ private:
     QVBoxLayout* m_layout;
     StrengthMap* m_map;
     DueBars* m_dueBars;
+    ConfusionsView* m_confusions;
 };

@@ -12,6 +12,8 @@ constexpr int kPractisedAfter = 4;
 // The chart shows the latest tests of the range; more points would only blur the line.
 constexpr int kCharted = 300;
 constexpr int kWeakestShown = 50;
+constexpr int kConfusedShown = 20;
+constexpr int kAroundPair = 3;
 
 } // namespace
 
@@ -42,6 +44,7 @@ void Practice::open(LoadedList list, bool wordMode)
 void Practice::apply(const PracticeRange& range)
 {
     colRange = range;
+    m_pairNext = 0;
     m_tester.restart(colRange);
     m_lister.restart(colRange);
     m_gradable.reset();
@@ -85,6 +88,20 @@ void Practice::chooseFound(int passage)
 void Practice::practiseFrom(int number)
 {
     choose(number, qMin(number + kPractisedAfter, colRange.count()));
+}
+
+// The item with one before and one after it, where the list has them: a test of three.
+void Practice::practisePair(int number, int other)
+{
+    auto around = [this](int item) {
+        const int last = qMin(colRange.count(), qMax(1, item - 1) + kAroundPair - 1);
+        return std::pair(qMax(1, last - kAroundPair + 1), last);
+    };
+    const auto [first, last] = around(number);
+    if (!choose(first, last))
+        return;
+    m_pairNext = other;
+    m_pairRange = around(other);
 }
 
 Practice::StoredRange Practice::storedRange() const
@@ -165,8 +182,18 @@ TesterSession::Answer Practice::pick(int row)
                                                m_tester.wrongCount(), m_tester.elapsedSeconds()});
     }
     checkHistory();
-    if (m_tester.isComplete())
+    if (m_tester.isComplete()) {
         emit testCompleted();
+        // The pair's other test follows once the complete one has been shown.
+        if (m_pairNext)
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (std::exchange(m_pairNext, 0))
+                        choose(m_pairRange.first, m_pairRange.second);
+                },
+                Qt::QueuedConnection);
+    }
     return answer;
 }
 
@@ -247,6 +274,10 @@ ProgressData Practice::progress(QDate today, double retention)
         if (it->first == data.rangeFirst && it->last == data.rangeLast)
             data.charted.prepend(*it);
     data.weakest = history().weakestItems(key, colItems, kWeakestShown);
+    for (const PracticeHistory::Confusion& pair :
+         history().mostConfused(key, colItems, kConfusedShown))
+        data.confused.append({pair.number, pair.other, pair.count, colItems[pair.number - 1],
+                              colItems[pair.other - 1]});
     data.strength = strengthOf(history().memories(key), colItems, today, retention);
     checkHistory();
     return data;

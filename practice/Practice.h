@@ -25,6 +25,15 @@ struct ProgressData {
     QList<PracticeHistory::ItemRecord> weakest;
     std::function<QString(int)> reference; // an item's reference in the open list
     Strength strength;                     // of every item, on the day asked for
+    // The pairs of items taken for one another most often, with their texts.
+    struct Confused {
+        int number = 0;
+        int other = 0;
+        int count = 0;
+        QString text;
+        QString otherText;
+    };
+    QList<Confused> confused;
 };
 
 // The practice of the open list, which the windows only show: the list (items, lines, mode,
@@ -91,6 +100,9 @@ public:
     void choosePart(int index);
     // An item and the four after it, as a preset would choose them.
     void practiseFrom(int number);
+    // Two items the learner takes for one another, tested in turn: a short range around the
+    // first, and once its test is complete, one around the other. Another range ends the turn.
+    void practisePair(int number, int other);
     // The range stored at exit comes back only for the list it was stored with in mind: an
     // index beyond the list is ignored, a pair left reversed is not restored.
     StoredRange storedRange() const;
@@ -174,4 +186,6 @@ private:
     std::optional<LookAlikes> m_lookAlikes;
     bool m_lookAlikeIndexAllowed = false;
     std::optional<int> m_gradable;
+    int m_pairNext = 0; // the other of a pair practised in turn, its test still to come
+    std::pair<int, int> m_pairRange;
 };

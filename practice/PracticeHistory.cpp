@@ -412,6 +412,40 @@ int PracticeHistory::confusions(const ListKey& key, int number, int other) const
     return query.exec() && query.next() ? query.value(0).toInt() : 0;
 }
 
+QList<PracticeHistory::Confusion>
+PracticeHistory::mostConfused(const ListKey& key, const QStringList& items, int count) const
+{
+    QList<Confusion> found;
+    if (!m_open)
+        return found;
+    // The item's text is kept with its counts; the look-alike taken for it must still be there.
+    QSqlQuery pairs = prepared(
+        QStringLiteral("SELECT confusions.item, other, count, items.text FROM confusions JOIN "
+                       "items ON items.list = confusions.list AND items.word_mode = "
+                       "confusions.word_mode AND items.position = confusions.item WHERE "
+                       "confusions.list = ? AND confusions.word_mode = ?"),
+        {key.list, int(key.wordMode)});
+    if (!pairs.exec())
+        return found;
+    QMap<std::pair<int, int>, int> counts;
+    while (pairs.next()) {
+        const int number = pairs.value(0).toInt();
+        const int other = pairs.value(1).toInt();
+        const bool present = number >= 1 && number <= items.size() && other >= 1 &&
+                             other <= items.size() &&
+                             items[number - 1] == pairs.value(3).toString();
+        if (present && number != other)
+            counts[{qMin(number, other), qMax(number, other)}] += pairs.value(2).toInt();
+    }
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        found.append({it.key().first, it.key().second, it.value()});
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
+    if (found.size() > count)
+        found.resize(count);
+    return found;
+}
+
 QList<PracticeHistory::ItemRecord>
 PracticeHistory::weakestItems(const ListKey& key, const QStringList& items, int count) const
 {

@@ -85,6 +85,15 @@ public:
 
     // How often item `other` was taken for item `number`.
     int confusions(const ListKey& key, int number, int other) const;
+    // Two items taken for one another, either way round, and how often.
+    struct Confusion {
+        int number = 0; // the lower of the two
+        int other = 0;
+        int count = 0;
+    };
+    // The pairs taken for one another most often, the most first; `items` is the open list, and
+    // a pair with an item whose text changed since is left out.
+    QList<Confusion> mostConfused(const ListKey& key, const QStringList& items, int count) const;
     // The items that drew the most wrong picks, worst first; `items` is the open list, and an
     // item whose text changed since is left out.
     QList<ItemRecord> weakestItems(const ListKey& key, const QStringList& items, int count) const;

@@ -3,6 +3,7 @@
 #include "TesterSession.h"
 #include "arabicfold.h"
 #include "itemlist.h"
+#include "pairdiff.h"
 #include "typedword.h"
 
 #include <QFile>
@@ -62,6 +63,8 @@ private slots:
     void lookAlikes();
     void lookAlikeVerses_data();
     void lookAlikeVerses();
+    void pairDifferences_data();
+    void pairDifferences();
     void testerOffersALookAlike();
 };
 
@@ -368,6 +371,47 @@ void tst_finding::lookAlikeVerses()
     QVERIFY(number > 0);
     const int found = alike.mostLike(number, number, number);
     QCOMPARE(verses.references.value(found - 1), twin);
+}
+
+// The words that tell a pair apart: what is not shared in order, spellings folded.
+void tst_finding::pairDifferences_data()
+{
+    QTest::addColumn<QString>("one");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<QString>("differing"); // the differing words of each, "|" between
+    const Verses verses = loadVerses();
+    auto text = [&](const QString& reference) {
+        return verses.texts[verses.number(reference) - 1];
+    };
+    QTest::newRow("the last word") << k48 << k123 << "شفاعة|عدل";
+    QTest::newRow("the same words in another order")
+        << text("2:48") << text("2:123") << "شفاعة ولا يؤخذ منها|تنفعها شفاعة ولا";
+    QTest::newRow("twins apart at the start and in the middle")
+        << text("2:35") << text("7:19") << "وقلنا يا آدم وكلا منها رغدا|ويا آدم فكلا من";
+    QTest::newRow("a word added") << "a b c"
+                                  << "a x b c"
+                                  << "|x";
+    QTest::newRow("spellings that fold alike are the same word") << "ٱلصَّلَوٰةَ قَائِمَة"
+                                                                 << "الصلاة قائمة"
+                                                                 << "|";
+}
+
+void tst_finding::pairDifferences()
+{
+    QFETCH(QString, one);
+    QFETCH(QString, other);
+    QFETCH(QString, differing);
+    const auto [a, b] = pairdiff::compare(one, other);
+    auto marked = [](const pairdiff::Words& words) {
+        QStringList found;
+        for (qsizetype w = 0; w < words.words.size(); ++w)
+            if (words.differs[w])
+                found.append(words.words[w]);
+        return found.join(u' ');
+    };
+    QCOMPARE(arabicfold::fold(marked(a)) + u'|' + arabicfold::fold(marked(b)),
+             arabicfold::fold(differing.section(u'|', 0, 0)) + u'|' +
+                 arabicfold::fold(differing.section(u'|', 1)));
 }
 
 // With look-alikes on, one wrong choice is the look-alike, the rows show as many words as it

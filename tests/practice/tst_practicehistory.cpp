@@ -15,6 +15,7 @@ private slots:
     void cleanup();
     void keepsAnswersByListModeAndPlace();
     void anEditedItemStartsAfresh();
+    void pairsTakenForOneAnother();
     void memoryFollowsTheLog_data();
     void memoryFollowsTheLog();
     void listsAreKnownByContent_data();
@@ -133,6 +134,33 @@ void tst_practicehistory::anEditedItemStartsAfresh()
     const QList<PracticeHistory::ItemRecord> weakest = history.weakestItems(key, edited, 10);
     QCOMPARE(weakest.size(), 1);
     QCOMPARE(weakest[0].number, 3);
+}
+
+// A pair counts its confusions both ways round; a pair whose item changed, or whose look-alike
+// is no longer in the list, is left out.
+void tst_practicehistory::pairsTakenForOneAnother()
+{
+    PracticeHistory history = open();
+    const QStringList items{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                            QStringLiteral("d"), QStringLiteral("e")};
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(items), false, items);
+    history.recordAnswer(key, answer(1, items[0], false, true), 5);
+    history.recordAnswer(key, answer(5, items[4], false, true), 1);
+    history.recordAnswer(key, answer(1, items[0], false, false), 5);
+    history.recordAnswer(key, answer(2, items[1], false, true), 4);
+    history.recordAnswer(key, answer(3, items[2], false, true), 9); // beyond the list now
+    const QList<PracticeHistory::Confusion> pairs = history.mostConfused(key, items, 10);
+    QCOMPARE(pairs.size(), 2);
+    QCOMPARE(pairs[0].number, 1);
+    QCOMPARE(pairs[0].other, 5);
+    QCOMPARE(pairs[0].count, 3);
+    QCOMPARE(pairs[1].number, 2);
+    QCOMPARE(pairs[1].other, 4);
+    QCOMPARE(history.mostConfused(key, items, 1).size(), 1);
+    QStringList edited = items;
+    edited[1] = QStringLiteral("B");
+    QCOMPARE(history.mostConfused(key, edited, 10).size(), 1);
 }
 
 // The memory kept answer by answer is the log's replay; one that is damaged, or behind the log
