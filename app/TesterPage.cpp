@@ -131,6 +131,16 @@ void TesterPage::showTestFromStart()
     Timer1->setEnabled(false);
 }
 
+void TesterPage::offerLookAlikes()
+{
+    const TesterSession& tester = m_practice.tester();
+    if (chkLookAlikes->isChecked() && m_practice.hasList() &&
+        tester.rightCount() + tester.wrongCount() == 0) {
+        m_practice.restartTest();
+        showTestFromStart();
+    }
+}
+
 void TesterPage::ShowChoices()
 {
     lstSelect->Clear();

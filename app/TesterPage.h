@@ -29,6 +29,8 @@ public:
     void cmdRestartTest_Click();
     // The test the practice restarted, shown with its first choices.
     void showTestFromStart();
+    // Once the look-alikes may be found: a test not yet begun is offered them.
+    void offerLookAlikes();
     // The digits 1 to 3, on a Latin or an Arabic keyboard or the keypad, answer that choice row
     // at once, as a click on it would; true when `text` was such a digit.
     bool Form_KeyPress(const QString& text);

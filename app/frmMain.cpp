@@ -246,7 +246,8 @@ void frmMain::Form_Unload()
 void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    m_practice->allowLookAlikeIndex();
+    if (m_practice->allowLookAlikeIndex())
+        QTimer::singleShot(0, fra2, &TesterPage::offerLookAlikes);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -140,7 +140,8 @@ public:
     // Look-alike choices; the index is built at the first question asked once
     // allowLookAlikeIndex() was called, never before.
     void setLookAlikes(bool on);
-    void allowLookAlikeIndex() { m_lookAlikeIndexAllowed = true; }
+    // True the first time: the test already offered may then take a look-alike.
+    bool allowLookAlikeIndex() { return !std::exchange(m_lookAlikeIndexAllowed, true); }
 
     // Finding and progress.
     const PassageFinder& finder();

@@ -68,6 +68,7 @@ private slots:
     void aTestIsRememberedAndShown();
     void aDamagedHistoryIsSaidOnce();
     void findSetsTheRange();
+    void lookAlikesAreOfferedFromStartUp();
     void findListsEveryMatch();
     void lookAlikeChoicesAreOffered();
     void aDamagedChartModuleIsToldApart();
@@ -218,6 +219,26 @@ void tst_history::findSetsTheRange()
     QCOMPARE(d.shownRange(), QStringLiteral("3-4"));
 }
 
+// With the option kept on, the first test after start-up offers the look-alike too, once the
+// window shows.
+void tst_history::lookAlikesAreOfferedFromStartUp()
+{
+    const QString verse48 =
+        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا شَفَٰعَةٞ");
+    const QString verse123 =
+        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا عَدۡلٞ");
+    QStringList list{verse48, QStringLiteral("أ ب"), QStringLiteral("ت ث")};
+    for (int i = 0; i < 5; ++i)
+        list << QStringLiteral("كلمة %1").arg(i);
+    list << verse123;
+    WindowDriver d;
+    const QString path =
+        d.program.addList(QStringLiteral("Name.zva"), list.join(QStringLiteral("\r\n")));
+    d.start("[Zorvel20]\nActiveTab=2\nFromRange=0\nToRange=2\nMRUF=" + path.toUtf8() +
+            "|*|\n[Extras]\nLookAlikes=1\n");
+    QTRY_VERIFY(d.rows("lstSelect").contains(getDisplayWords(verse123, 99)));
+}
+
 // Every match is listed and counted, in the list's order unless best first is asked for, the
 // passages holding the words together marked.
 void tst_history::findListsEveryMatch()
@@ -299,7 +320,8 @@ void tst_history::lookAlikeChoicesAreOffered()
     const PracticeHistory::ListKey key =
         history.listFor(QStringLiteral("Name"),
                         listfingerprint::of(list.join(QStringLiteral("\r\n"))), false, list);
-    QVERIFY(history.confusions(key, 1, int(list.size())) >= 1); // and maybe again in the pair's test
+    QVERIFY(history.confusions(key, 1, int(list.size())) >=
+            1); // and maybe again in the pair's test
 }
 
 // A chart module that is there but does not load is told apart from a missing one, with the
