@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -41,21 +42,20 @@ ConfusionsView::ConfusionsView(const FontRecord& arabic, QWidget* parent)
     txtPair->setLayoutDirection(Qt::RightToLeft);
     cmdPractisePair->setObjectName(QStringLiteral("cmdPractisePair"));
     cmdPractisePair->setToolTip(tr("Test a few entries around each passage of the pair in turn"));
-    auto* label = new QLabel(
-        tr("Passages most often &taken for one another (their differences marked):"), this);
+    auto* label = new QLabel(tr("The pairs, the words that tell them apart marked:"), this);
     label->setBuddy(lstConfused);
-    auto* side = new QHBoxLayout;
-    side->addWidget(lstConfused, 1);
-    side->addWidget(txtPair, 3);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label);
-    layout->addLayout(side, 1);
-    layout->addWidget(cmdPractisePair, 0, Qt::AlignLeading);
+    label->setWordWrap(true);
+    // The pairs are short rows; the pair chosen takes the room, its verses side by side.
+    auto* choosing = new QVBoxLayout;
+    choosing->addWidget(label);
+    choosing->addWidget(lstConfused, 1);
+    choosing->addWidget(cmdPractisePair);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(choosing, 1);
+    layout->addWidget(txtPair, 3);
     connect(lstConfused, &UniListBox::Click, this, &ConfusionsView::showChosenPair);
     connect(lstConfused, &UniListBox::DblClick, this, &ConfusionsView::choose);
     connect(cmdPractisePair, &QPushButton::clicked, this, &ConfusionsView::choose);
-    hide();
 }
 
 void ConfusionsView::showPairs(const QList<ProgressData::Confused>& pairs,
@@ -71,7 +71,6 @@ void ConfusionsView::showPairs(const QList<ProgressData::Confused>& pairs,
     if (!pairs.isEmpty())
         lstConfused->setListIndex(0);
     showChosenPair();
-    setVisible(!pairs.isEmpty());
 }
 
 // Side by side, as the learner reads them: the first of the pair at the right.
@@ -84,11 +83,18 @@ void ConfusionsView::showChosenPair()
     }
     const ProgressData::Confused& pair = m_pairs[row];
     const auto [one, other] = pairdiff::compare(pair.text, pair.otherText);
-    txtPair->setHtml(QStringLiteral("<table dir=\"rtl\" width=\"100%\" cellpadding=\"6\"><tr>"
-                                    "<th>%1</th><th>%2</th></tr><tr><td width=\"50%\">%3</td>"
-                                    "<td width=\"50%\">%4</td></tr></table>")
-                         .arg(m_reference(pair.number), m_reference(pair.other), markedWords(one),
-                              markedWords(other)));
+    // The references in the window's own size, the words in the reading size. Rich text lays
+    // a table's cells out from the left: the first of the pair comes last, to stand at the right.
+    const QString heading =
+        QStringLiteral("<th style=\"font-family:sans-serif; font-size:%1pt\">%2</th>")
+            .arg(font().pointSizeF());
+    txtPair->setHtml(QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1%2"
+                                    "</tr><tr><td width=\"50%\">%3</td><td width=\"50%\">%4</td>"
+                                    "</tr></table>")
+                         .arg(heading.arg(m_reference(pair.other)),
+                              heading.arg(m_reference(pair.number)), markedWords(other),
+                              markedWords(one)));
+    txtPair->verticalScrollBar()->setValue(0);
 }
 
 void ConfusionsView::choose()

@@ -11,7 +11,7 @@ class UniListBox;
 
 // The pairs of passages the learner takes for one another most often: the list of pairs, the
 // chosen pair side by side with the words that tell them apart marked, and a button that
-// practises the pair. Hidden while the learner has confused nothing.
+// practises the pair.
 class ConfusionsView : public QWidget {
     Q_OBJECT
 public:

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -95,9 +96,18 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     m_weakest->setAccessibleName(tr("Items most often missed"));
     m_weakest->setFont(arabic);
     m_weakest->setElidesLongRows(true);
-    auto* weakestLabel =
-        new QLabel(tr("Items most often &missed (choose one to practise from it):"), this);
+    auto* weakestLabel = new QLabel(tr("Choose one to practise from it:"), this);
     weakestLabel->setBuddy(m_weakest);
+    auto* weakest = new QWidget(this);
+    auto* weakestLayout = new QVBoxLayout(weakest);
+    weakestLayout->addWidget(weakestLabel);
+    weakestLayout->addWidget(m_weakest, 1);
+    m_confusions = new ConfusionsView(arabic, this);
+    connect(m_confusions, &ConfusionsView::practisePair, this, &frmProgress::practisePair);
+    m_mistakes = new QTabWidget(this);
+    m_mistakes->setObjectName(QStringLiteral("tabMistakes"));
+    m_mistakes->addTab(weakest, tr("Items most often &missed"));
+    m_mistakes->addTab(m_confusions, tr("Passages &taken for one another"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* practiseButton =
@@ -131,11 +141,7 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     m_layout->addWidget(m_table, 2);
     m_layout->addWidget(strengthLabel);
     m_layout->addLayout(strength, 2);
-    m_layout->addWidget(weakestLabel);
-    m_layout->addWidget(m_weakest, 2);
-    m_confusions = new ConfusionsView(arabic, this);
-    connect(m_confusions, &ConfusionsView::practisePair, this, &frmProgress::practisePair);
-    m_layout->addWidget(m_confusions, 2);
+    m_layout->addWidget(m_mistakes, 3);
     m_layout->addWidget(buttons);
     showProgress(progress);
 }
@@ -184,6 +190,7 @@ void frmProgress::showProgress(const ProgressData& progress)
     m_dueBars->setCounts(progress.strength.dueByDay);
 
     m_confusions->showPairs(progress.confused, progress.reference);
+    m_mistakes->setTabVisible(m_mistakes->indexOf(m_confusions), !progress.confused.isEmpty());
 
     m_items = progress.weakest;
     m_weakest->Clear();

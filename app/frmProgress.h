@@ -7,6 +7,7 @@
 
 class ConfusionsView;
 class DueBars;
+class QTabWidget;
 class QTableView;
 class StrengthMap;
 class QVBoxLayout;
@@ -32,6 +33,8 @@ public:
     StrengthMap* strengthMap() const { return m_map; }
     DueBars* dueBars() const { return m_dueBars; }
     ConfusionsView* confusions() const { return m_confusions; }
+    // The items most often missed, and beside them, once there are any, the pairs confused.
+    QTabWidget* mistakes() const { return m_mistakes; }
 
 signals:
     // The user chose the item numbered `number` to practise from.
@@ -52,4 +55,5 @@ private:
     StrengthMap* m_map;
     DueBars* m_dueBars;
     ConfusionsView* m_confusions;
+    QTabWidget* m_mistakes;
 };

@@ -435,7 +435,7 @@ void UniListBox::paintItem(const DrawItemEvent& request)
     painter.setFont(m_list->font());
     for (const ItemLayout::Segment& segment : layout.segments) {
         QString shown = segment.text;
-        if (m_keepsTellingWords) {
+        if (m_keepsTellingWords && shown.isRightToLeft()) { // the list's own captions stay
             QStringList others;
             for (int row = 0; row < m_list->count(); ++row)
                 if (row != request.itemID)

@@ -290,7 +290,8 @@ void tst_history::lookAlikeChoicesAreOffered()
     // Progress shows the pair side by side, the telling words marked, and practises it.
     d.control<QAction>("mnuViewProgress")->trigger();
     auto* progress = d.window->findChild<frmProgress*>();
-    QVERIFY(progress->confusions()->isVisible());
+    QVERIFY(progress->mistakes()->isTabVisible(1));
+    progress->mistakes()->setCurrentIndex(1);
     QCOMPARE(progress->confusions()->pairs()->ListCount(), 1);
     QCOMPARE(progress->confusions()->pairs()->List(0), QStringLiteral("1 \u00D7  1 \u2194 9"));
     const QString pair = progress->confusions()->pair()->toHtml();
