@@ -45,6 +45,14 @@ QList<int> columnsWith(const QImage& image, const QRect& rows, QRgb colour)
     return columns;
 }
 
+// Black text on white in `font`, so that the ink can be told from the background.
+void blackOnWhite(UniListBox& list, const FontRecord& font)
+{
+    list.setFont(font);
+    list.setForeColor(oleColor(0, 0, 0));
+    list.setBackColor(oleColor(255, 255, 255));
+}
+
 } // namespace
 
 class tst_unilistbox : public QObject {
@@ -291,9 +299,7 @@ void tst_unilistbox::paintsArabicFromTheRight()
     // the check pass.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("QImage::pixel")));
     UniListBox list;
-    list.setFont(arabicFont(20.25, true));
-    list.setForeColor(oleColor(0, 0, 0));
-    list.setBackColor(oleColor(255, 255, 255));
+    blackOnWhite(list, arabicFont(20.25, true));
     list.AddItem(QStringLiteral(" 7.  قِفَا نَبْكِ"));
     list.AddItem(QStringLiteral(" 8.  abc"));
     NativeList* inner = list.hWnd();
@@ -332,9 +338,7 @@ void tst_unilistbox::longRowsKeepTheirStartAndShowWholeInATip()
     const QString verse =
         QStringLiteral(" 7.  ") + QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي ").repeated(4);
     UniListBox list;
-    list.setFont(arabicFont(20.25, true));
-    list.setForeColor(oleColor(0, 0, 0));
-    list.setBackColor(oleColor(255, 255, 255));
+    blackOnWhite(list, arabicFont(20.25, true));
     list.setElidesLongRows(true);
     list.AddItem(verse);
     list.AddItem(QStringLiteral("قِفَا"));
@@ -405,9 +409,7 @@ void tst_unilistbox::tellingWords()
 void tst_unilistbox::rowsThatBeginAlikeShowWhatTellsThemApart()
 {
     UniListBox list;
-    list.setFont(arabicFont(24, false));
-    list.setForeColor(oleColor(0, 0, 0));
-    list.setBackColor(oleColor(255, 255, 255));
+    blackOnWhite(list, arabicFont(24, false));
     list.AddItem(k48);
     list.AddItem(k123);
     NativeList* inner = list.hWnd();
@@ -451,9 +453,7 @@ void tst_unilistbox::marksStayInsideTheirRow()
     const QStringList verses{QStringLiteral("ذَٰلِكَ ٱلۡكِتَٰبُ لَا رَيۡبَۛ فِيهِۛ"), QStringLiteral("بِسۡمِ ٱللَّهِ"),
                              QStringLiteral("وَٱلۡأَرۡضِۖ إِنَّۚ"), QStringLiteral("ءَآلۡـَٰٔنَ")};
     UniListBox list;
-    list.setFont(font);
-    list.setForeColor(oleColor(0, 0, 0));
-    list.setBackColor(oleColor(255, 255, 255));
+    blackOnWhite(list, font);
     for (const QString& verse : verses)
         list.AddItem(verse);
     NativeList* inner = list.hWnd();

@@ -49,6 +49,20 @@ int rowOf(const WindowDriver& d, int number)
     return int(d.rows("lstSelect").indexOf(getDisplayWords(kVerses[number - 1])));
 }
 
+// Al-Baqarah 48 first and its look-alike 123 last, unlike words between.
+QStringList lookAlikeList()
+{
+    const QString verse48 =
+        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا شَفَٰعَةٞ");
+    const QString verse123 =
+        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا عَدۡلٞ");
+    QStringList list{verse48, QStringLiteral("أ ب"), QStringLiteral("ت ث")};
+    for (int i = 0; i < 5; ++i)
+        list << QStringLiteral("كلمة %1").arg(i);
+    list << verse123;
+    return list;
+}
+
 int wrongRowFor(const WindowDriver& d, int number)
 {
     for (int row = 1; row < d.rows("lstSelect").size(); ++row)
@@ -223,14 +237,8 @@ void tst_history::findSetsTheRange()
 // window shows.
 void tst_history::lookAlikesAreOfferedFromStartUp()
 {
-    const QString verse48 =
-        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا شَفَٰعَةٞ");
-    const QString verse123 =
-        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا عَدۡلٞ");
-    QStringList list{verse48, QStringLiteral("أ ب"), QStringLiteral("ت ث")};
-    for (int i = 0; i < 5; ++i)
-        list << QStringLiteral("كلمة %1").arg(i);
-    list << verse123;
+    const QStringList list = lookAlikeList();
+    const QString& verse123 = list.back();
     WindowDriver d;
     const QString path =
         d.program.addList(QStringLiteral("Name.zva"), list.join(QStringLiteral("\r\n")));
@@ -269,14 +277,8 @@ void tst_history::findListsEveryMatch()
 // right one is remembered as a confusion.
 void tst_history::lookAlikeChoicesAreOffered()
 {
-    const QString verse48 =
-        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا شَفَٰعَةٞ");
-    const QString verse123 =
-        QStringLiteral("وَٱتَّقُواْ يَوۡمٗا لَّا تَجۡزِي نَفۡسٌ عَن نَّفۡسٖ شَيۡـٔٗا وَلَا يُقۡبَلُ مِنۡهَا عَدۡلٞ");
-    QStringList list{verse48, QStringLiteral("أ ب"), QStringLiteral("ت ث")};
-    for (int i = 0; i < 5; ++i)
-        list << QStringLiteral("كلمة %1").arg(i);
-    list << verse123;
+    const QStringList list = lookAlikeList();
+    const QString& verse123 = list.back();
     WindowDriver d;
     d.open(list, false, 2);
     d.control<QComboBox>("cmbTo")->setCurrentIndex(2); // 1-3
