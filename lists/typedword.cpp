@@ -1,5 +1,7 @@
 #include "typedword.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr QStringView kArticle = u"ال";
