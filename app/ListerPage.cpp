@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
@@ -73,8 +74,12 @@ ListerPage::ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
     chkRecallFirst = makeDesigned<QCheckBox>(this, "chkRecallFirst",
                                              twipsRect(8445, 3000, 1800, 300), tr("Re&call first"));
     chkRecallFirst->setToolTip(tr("Show each entry's start first, and the whole at the next step"));
+    cmbRecallCue = makeDesigned<QComboBox>(this, "cmbRecallCue", twipsRect(8445, 3330, 1800, 315));
+    cmbRecallCue->addItems({tr("First word"), tr("First letters"), tr("A blank a word")});
+    cmbRecallCue->setToolTip(tr("What a prompt shows of the entry before it is revealed"));
+    cmbRecallCue->hide();
     // While a revealed entry waits, the learner may say how well it was recalled.
-    lblGrade = makeDesigned<QLabel>(this, "lblGrade", twipsRect(8280, 3360, 2010, 900),
+    lblGrade = makeDesigned<QLabel>(this, "lblGrade", twipsRect(8280, 3720, 2010, 900),
                                     tr("How well did you recall it?\n1 Again  2 Hard\n3 Good  "
                                        "4 Easy"));
     lblGrade->setAlignment(Qt::AlignCenter);
@@ -88,6 +93,7 @@ ListerPage::ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
             &ListerPage::sdrListingSpeed_ValueChanged);
     connect(chkRestartListing, &QCheckBox::toggled, this, &ListerPage::chkRestartListing_Click);
     connect(chkRecallFirst, &QCheckBox::toggled, this, &ListerPage::chkRecallFirst_Click);
+    connect(cmbRecallCue, &QComboBox::activated, this, &ListerPage::cmbRecallCue_Click);
     connect(lstList, &UniListBox::Click, this, &ListerPage::lstList_Click);
     connect(lstList, &UniListBox::DblClick, this, &ListerPage::lstList_DblClick);
 }
@@ -98,6 +104,7 @@ void ListerPage::nameForScreenReaders()
     lstList->setAccessibleName(tr("Listed items"));
     txtCompleteText->setAccessibleName(tr("Complete text"));
     sdrListingSpeed->setAccessibleName(tr("Listing speed"));
+    cmbRecallCue->setAccessibleName(tr("Recall cue"));
 }
 
 void ListerPage::restoreSettings(const ZorvelSettings& stored)
@@ -106,6 +113,8 @@ void ListerPage::restoreSettings(const ZorvelSettings& stored)
     sdrListingSpeed->setValue(stored.listerSpeed());
     sdrListingSpeed_ValueChanged(); // an unchanged value raised no event
     chkRestartListing->setChecked(stored.restartListing());
+    cmbRecallCue->setCurrentIndex(int(stored.recallCue()));
+    m_practice.setRecallCue(stored.recallCue());
     chkRecallFirst->setChecked(stored.recallFirst());
     Splitter1->setChild1(lstList);
     Splitter1->setChild2(txtCompleteText);
@@ -183,7 +192,9 @@ void ListerPage::showStep(const ListerSession::Step& step)
     const QString reference = m_practice.itemReference(step.number);
     const QString shown =
         step.prompt
-            ? listing::entry(wordMode, reference, listing::recallPrompt(step.text, wordMode))
+            ? withTabsAsGaps(listing::entry(
+                  wordMode, reference,
+                  listing::recallPrompt(step.text, wordMode, m_practice.lister().recallCue())))
             : withTabsAsGaps(listing::entry(wordMode, reference, getDisplayWords(step.text)));
     if (step.reveal) {
         lstList->setList(lstList->NewIndex(), shown);
@@ -233,7 +244,16 @@ void ListerPage::chkRecallFirst_Click()
 {
     m_practice.setRecallFirst(chkRecallFirst->isChecked());
     m_settings.setRecallFirst(chkRecallFirst->isChecked());
+    cmbRecallCue->setVisible(chkRecallFirst->isChecked());
     sdrListingSpeed_ValueChanged(); // the interval follows
+}
+
+// The next prompt shows the chosen cue.
+void ListerPage::cmbRecallCue_Click()
+{
+    const auto cue = recallcue::Cue(cmbRecallCue->currentIndex());
+    m_practice.setRecallCue(cue);
+    m_settings.setRecallCue(cue);
 }
 
 void ListerPage::lstList_Click()

@@ -7,6 +7,7 @@
 class IntervalTimer;
 class Practice;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class RailSlider;
@@ -51,6 +52,7 @@ private:
     void sdrListingSpeed_ValueChanged();
     void chkRestartListing_Click();
     void chkRecallFirst_Click();
+    void cmbRecallCue_Click();
     void lstList_Click();
     void lstList_DblClick();
     void putReferenceOnClipboard();
@@ -65,6 +67,7 @@ private:
     QPushButton* cmdRestartListing = nullptr;
     QCheckBox* chkRestartListing = nullptr;
     QCheckBox* chkRecallFirst = nullptr; // beyond the design: off unless the user ticks it
+    QComboBox* cmbRecallCue = nullptr;   // what a prompt shows; beside Recall first, when on
     QLabel* lblGrade = nullptr;          // shown only while a recall waits for its grade
     RailSlider* sdrListingSpeed = nullptr;
     QLabel* lblSpeed = nullptr;

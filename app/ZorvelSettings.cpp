@@ -16,6 +16,7 @@ const QString kExtras = QStringLiteral("Extras/");
 const QString kArabicFont = QStringLiteral("ArabicFont");
 const QString kZoom = QStringLiteral("Zoom");
 const QString kRecallFirst = QStringLiteral("RecallFirst");
+const QString kRecallCue = QStringLiteral("RecallCue");
 const QString kLookAlikes = QStringLiteral("LookAlikes");
 const QString kRetention = QStringLiteral("Retention");
 const QString kLongestPassage = QStringLiteral("LongestPassage");
@@ -217,6 +218,17 @@ bool ZorvelSettings::recallFirst() const
 void ZorvelSettings::setRecallFirst(bool recallFirst)
 {
     setExtraFlag(kRecallFirst, recallFirst);
+}
+
+recallcue::Cue ZorvelSettings::recallCue() const
+{
+    return recallcue::Cue(
+        settingsvalues::wholeNumber(text(kRecallCue, kExtras), 0, int(recallcue::Cue::Blanks), 0));
+}
+
+void ZorvelSettings::setRecallCue(recallcue::Cue cue)
+{
+    setText(kRecallCue, QString::number(int(cue)), kExtras);
 }
 
 bool ZorvelSettings::lookAlikes() const

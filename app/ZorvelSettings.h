@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recallcue.h"
 #include "revisionplan.h"
 
 #include <QSettings>
@@ -30,6 +31,7 @@ public:
     int zoomPercent() const;
     // Extras: whether the Lister prompts before it reveals.
     bool recallFirst() const;
+    recallcue::Cue recallCue() const;
     // Extras: whether the Tester offers a look-alike among its choices.
     bool lookAlikes() const;
     // Extras: how Today plans (desired retention, passage length, new items a day), whether it
@@ -50,6 +52,7 @@ public:
     void setArabicFont(const QString& family);
     void setZoomPercent(int percent);
     void setRecallFirst(bool recallFirst);
+    void setRecallCue(recallcue::Cue cue);
     void setLookAlikes(bool lookAlikes);
     void setPlanOptions(const revisionplan::Options& options);
     void setTodayAtStart(bool show);

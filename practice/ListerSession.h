@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PracticeRange.h"
+#include "recallcue.h"
 
 #include <optional>
 
@@ -25,6 +26,9 @@ public:
     // Recall first: each new item is first a prompt, and is revealed whole at the next step.
     void setRecallFirst(bool recallFirst);
     bool recallFirst() const { return m_recallFirst; }
+    // What a prompt shows of the item.
+    void setRecallCue(recallcue::Cue cue) { m_cue = cue; }
+    recallcue::Cue recallCue() const { return m_cue; }
 
     // What one step shows, and the listing moves past it; nothing when the range is empty or
     // the listing is finished.
@@ -44,5 +48,6 @@ private:
     int m_speed = 3;
     bool m_restartOnFinish = true;
     bool m_recallFirst = false;
+    recallcue::Cue m_cue = recallcue::Cue::FirstWord;
     std::optional<Step> m_prompted; // the item waiting to be revealed
 };

@@ -121,6 +121,7 @@ public:
     void setListingSpeed(int sliderValue) { m_lister.setSpeed(sliderValue); }
     void setRestartOnFinish(bool restart) { m_lister.setRestartOnFinish(restart); }
     void setRecallFirst(bool recallFirst) { m_lister.setRecallFirst(recallFirst); }
+    void setRecallCue(recallcue::Cue cue) { m_lister.setRecallCue(cue); }
     // Milliseconds between the listing clock's ticks, 0 when it is stopped: recalling first,
     // each interval holds the prompt and the reveal.
     int listingInterval() const;

@@ -103,7 +103,9 @@ void tst_history::recallFirstPromptsThenReveals()
     auto* recall = d.control<QCheckBox>("chkRecallFirst");
     QVERIFY(!recall->isChecked()); // off unless chosen: the Lister is as designed
     QCOMPARE(d.rows("lstList").first(), QStringLiteral(" 1.   الٓمٓ   "));
+    QVERIFY(d.control("cmbRecallCue")->isHidden());
     recall->setChecked(true);
+    QVERIFY(!d.control("cmbRecallCue")->isHidden());
     d.control<RailSlider>("sdrListingSpeed")->setValue(6);
     QTest::mouseClick(d.control("cmdRestartListing"), Qt::LeftButton);
     QCOMPARE(d.rows("lstList"), QStringList{QStringLiteral(" 1.  الٓمٓ \u2026")});
@@ -120,10 +122,19 @@ void tst_history::recallFirstPromptsThenReveals()
     QTest::keyClick(d.window.get(), Qt::Key_Return);
     QCOMPARE(d.rows("lstList").size(), 2);
     QCOMPARE(d.rows("lstList").last(), QStringLiteral(" 2.  ذَٰلِكَ \u2026"));
+
+    // The first letters of every word instead: the next prompt shows them.
+    auto* cue = d.control<QComboBox>("cmbRecallCue");
+    cue->setCurrentIndex(1);
+    emit cue->activated(1);
+    QTest::keyClick(d.window.get(), Qt::Key_Return); // 2 revealed
+    QTest::keyClick(d.window.get(), Qt::Key_Return);
+    QCOMPARE(d.rows("lstList").last(), QStringLiteral(" 3.  ا يـ بـ"));
     d.close();
     QCOMPARE(d.program.setting(QStringLiteral("RecallFirst")), QString()); // not a Zorvel20 key
     d.start();
     QVERIFY(d.control<QCheckBox>("chkRecallFirst")->isChecked());
+    QCOMPARE(d.control<QComboBox>("cmbRecallCue")->currentIndex(), 1);
 }
 
 // Every pick is recorded; the end of a test shows its mistakes; the Progress window shows the

@@ -148,20 +148,41 @@ void tst_listersession::recallPrompts_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<bool>("wordMode");
+    QTest::addColumn<int>("cue");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("a line: its first word") << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << "قِفَا …";
-    QTest::newRow("the first word of a line: its marker") << "مَنْ. 3 >>" << true << ". 3 >>";
-    QTest::newRow("the last word of a line") << "<< وَجَدَ" << true << "<< ";
-    QTest::newRow("a line of one word") << "<< الصَّبْرُ. 7>>" << true << "<< . 7>>";
-    QTest::newRow("a word within a line: nothing") << "جَدَّ" << true << "";
+    const int word = int(recallcue::Cue::FirstWord);
+    const int letters = int(recallcue::Cue::FirstLetters);
+    const int blanks = int(recallcue::Cue::Blanks);
+    QTest::newRow("a line: its first word") << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << word << "قِفَا …";
+    QTest::newRow("the first word of a line: its marker") << "مَنْ. 3 >>" << true << word << ". 3 >>";
+    QTest::newRow("the last word of a line") << "<< وَجَدَ" << true << word << "<< ";
+    QTest::newRow("a line of one word") << "<< الصَّبْرُ. 7>>" << true << word << "<< . 7>>";
+    QTest::newRow("a word within a line: nothing") << "جَدَّ" << true << word << "";
+
+    QTest::newRow("letters: joining ones as a word's beginning")
+        << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << letters << "قـ نـ مـ ذ";
+    QTest::newRow("letters: the wasla is an alef")
+        << "ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ" << false << letters << "ا لـ ر ا";
+    QTest::newRow("letters: hamza seats stay")
+        << "إِيَّاكَ أُوْلَٰٓئِكَ ءَامَنُواْ يُؤۡمِنُونَ" << false << letters << "إ أ ء يـ";
+    QTest::newRow("letters: lam-alef begins with its lam, pause signs are no word")
+        << "لَا رَيۡبَۛ فِيهِۛ ۞ قُلۡ" << false << letters << "لـ ر فـ قـ";
+    QTest::newRow("letters: the halves of a bayt stay apart")
+        << "قِفَا نَبْكِ\tمِنْ ذِكْرَى" << false << letters << "قـ نـ\tمـ ذ";
+    QTest::newRow("blanks: one a word") << "قِفَا نَبْكِ ۞ مِنْ" << false << blanks << "____ ____ ____";
+    QTest::newRow("letters of a word with its marker")
+        << "مَنْ. 3 >>" << true << letters << "مـ. 3 >>";
+    QTest::newRow("letters of the last word") << "<< وَجَدَ" << true << letters << "<< و";
+    QTest::newRow("a blank for a word within a line") << "جَدَّ" << true << blanks << "____";
 }
 
 void tst_listersession::recallPrompts()
 {
     QFETCH(QString, item);
     QFETCH(bool, wordMode);
+    QFETCH(int, cue);
     QFETCH(QString, prompt);
-    QCOMPARE(listing::recallPrompt(item, wordMode), prompt);
+    QCOMPARE(listing::recallPrompt(item, wordMode, recallcue::Cue(cue)), prompt);
 }
 
 QTEST_GUILESS_MAIN(tst_listersession)
