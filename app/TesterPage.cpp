@@ -96,8 +96,7 @@ void TesterPage::nameForScreenReaders()
 
 void TesterPage::restoreSettings(const ZorvelSettings& stored)
 {
-    chkLookAlikes->setChecked(stored.lookAlikes());
-    showLookAlikes(stored.lookAlikes());
+    chkLookAlikes->setChecked(stored.lookAlikes()); // its handler shows them
 }
 
 // With look-alikes the rows keep what tells them apart in view, and the verdict of a wrong pick

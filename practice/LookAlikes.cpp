@@ -79,8 +79,10 @@ int LookAlikes::mostLike(int number, int from, int to) const
         return 0;
     const QList<int>& words = m_words[number - 1];
     QList<int> rarest = words;
-    std::sort(rarest.begin(), rarest.end(),
-              [&](int a, int b) { return m_weight[a] > m_weight[b]; });
+    // The rarest first, a word said twice kept once.
+    std::sort(rarest.begin(), rarest.end(), [&](int a, int b) {
+        return m_weight[a] != m_weight[b] ? m_weight[a] > m_weight[b] : a < b;
+    });
     rarest.erase(std::unique(rarest.begin(), rarest.end()), rarest.end());
 
     // Gather the items sharing the rarest words, with the weight they share.

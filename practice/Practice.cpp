@@ -44,7 +44,7 @@ void Practice::open(LoadedList list, bool wordMode)
 void Practice::apply(const PracticeRange& range)
 {
     colRange = range;
-    m_pairNext = 0;
+    m_pairNext.reset();
     m_tester.restart(colRange);
     m_lister.restart(colRange);
     m_gradable.reset();
@@ -100,8 +100,7 @@ void Practice::practisePair(int number, int other)
     const auto [first, last] = around(number);
     if (!choose(first, last))
         return;
-    m_pairNext = other;
-    m_pairRange = around(other);
+    m_pairNext = around(other);
 }
 
 Practice::StoredRange Practice::storedRange() const
@@ -189,8 +188,8 @@ TesterSession::Answer Practice::pick(int row)
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    if (std::exchange(m_pairNext, 0))
-                        choose(m_pairRange.first, m_pairRange.second);
+                    if (const auto range = std::exchange(m_pairNext, std::nullopt))
+                        choose(range->first, range->second);
                 },
                 Qt::QueuedConnection);
     }

@@ -188,6 +188,6 @@ private:
     std::optional<LookAlikes> m_lookAlikes;
     bool m_lookAlikeIndexAllowed = false;
     std::optional<int> m_gradable;
-    int m_pairNext = 0; // the other of a pair practised in turn, its test still to come
-    std::pair<int, int> m_pairRange;
+    // The range around the other of a pair practised in turn, its test still to come.
+    std::optional<std::pair<int, int>> m_pairNext;
 };

@@ -435,15 +435,17 @@ void UniListBox::paintItem(const DrawItemEvent& request)
     painter.setFont(m_list->font());
     for (const ItemLayout::Segment& segment : layout.segments) {
         QString shown = segment.text;
-        if (m_keepsTellingWords && shown.isRightToLeft()) { // the list's own captions stay
+        const QFontMetrics metrics = painter.fontMetrics();
+        auto fits = [&](const QString& candidate) {
+            return metrics.horizontalAdvance(candidate) <= segment.rect.width();
+        };
+        // The list's own captions stay; only a row too wide is compared with the others.
+        if (m_keepsTellingWords && shown.isRightToLeft() && !fits(shown)) {
             QStringList others;
             for (int row = 0; row < m_list->count(); ++row)
                 if (row != request.itemID)
                     others.append(m_list->text(row));
-            const QFontMetrics metrics = painter.fontMetrics();
-            shown = tellingwords::elided(shown, others, [&](const QString& candidate) {
-                return metrics.horizontalAdvance(candidate) <= segment.rect.width();
-            });
+            shown = tellingwords::elided(shown, others, fits);
         }
         drawSegment(painter, segment.rect, shown, foreground, m_elidesLongRows);
     }
