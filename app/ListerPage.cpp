@@ -84,6 +84,11 @@ ListerPage::ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
                                        "4 Easy"));
     lblGrade->setAlignment(Qt::AlignCenter);
     lblGrade->hide();
+    // In the grade's place: a prompt waits before its entry is revealed and graded.
+    lblWordByWord = makeDesigned<QLabel>(this, "lblWordByWord", twipsRect(8280, 3720, 2010, 900),
+                                         tr("Space: the next word\nEnter: the whole entry"));
+    lblWordByWord->setAlignment(Qt::AlignCenter);
+    lblWordByWord->hide();
     nameForScreenReaders();
 
     connect(Timer2, &IntervalTimer::timeout, this, &ListerPage::Timer2_Timer);
@@ -163,14 +168,39 @@ void ListerPage::Timer2_Timer()
         if (!quick || frame.hasExpired(kFrameMs))
             break;
     }
+    showLatest(shown);
+}
+
+void ListerPage::showLatest(const std::optional<ListerSession::Step>& shown)
+{
     if (shown) {
         // A prompt keeps the whole item to itself until it is revealed.
         txtCompleteText->setText(shown->prompt ? QString() : shown->text);
         txtCompleteText->setToolTip(m_practice.namedReference(shown->number));
         announce(lstList, shown->prompt ? lstList->List(lstList->NewIndex()) : shown->text);
     }
-    lblGrade->setVisible(m_practice.gradableItem().has_value());
+    showKeysAwaited();
     runListingClockWhenNeeded();
+}
+
+void ListerPage::showKeysAwaited()
+{
+    lblGrade->setVisible(m_practice.gradableItem().has_value());
+    lblWordByWord->setVisible(m_practice.lister().isPrompting());
+}
+
+bool ListerPage::revealKey(int key)
+{
+    const bool word = key == Qt::Key_Space;
+    if (!m_practice.lister().isPrompting() ||
+        !(word || key == Qt::Key_Return || key == Qt::Key_Enter))
+        return false;
+    Timer2->setEnabled(false); // what the key shows stands a whole interval
+    const std::optional<ListerSession::Step> step =
+        word ? m_practice.revealWord() : m_practice.stepListing();
+    showStep(*step);
+    showLatest(step);
+    return true;
 }
 
 bool ListerPage::gradeKey(const QString& text)
@@ -179,7 +209,7 @@ bool ListerPage::gradeKey(const QString& text)
     if (grade < 1 || grade > 4 || !m_practice.gradableItem())
         return false;
     m_practice.gradeRecall(memorymodel::Grade(grade));
-    lblGrade->hide();
+    showKeysAwaited();
     return true;
 }
 
@@ -192,11 +222,12 @@ void ListerPage::showStep(const ListerSession::Step& step)
     const QString reference = m_practice.itemReference(step.number);
     const QString shown =
         step.prompt
-            ? withTabsAsGaps(listing::entry(
-                  wordMode, reference,
-                  listing::recallPrompt(step.text, wordMode, m_practice.lister().recallCue())))
+            ? withTabsAsGaps(listing::entry(wordMode, reference,
+                                            listing::recallPrompt(step.text, wordMode,
+                                                                  m_practice.lister().recallCue(),
+                                                                  step.revealedWords)))
             : withTabsAsGaps(listing::entry(wordMode, reference, getDisplayWords(step.text)));
-    if (step.reveal) {
+    if (step.reveal || step.again) {
         lstList->setList(lstList->NewIndex(), shown);
         return;
     }
@@ -245,7 +276,8 @@ void ListerPage::chkRecallFirst_Click()
     m_practice.setRecallFirst(chkRecallFirst->isChecked());
     m_settings.setRecallFirst(chkRecallFirst->isChecked());
     cmbRecallCue->setVisible(chkRecallFirst->isChecked());
-    sdrListingSpeed_ValueChanged(); // the interval follows
+    showKeysAwaited();
+    runListingClockWhenNeeded();
 }
 
 // The next prompt shows the chosen cue.

@@ -42,12 +42,19 @@ public:
     // A grade typed for the recall revealed last (1 Again to 4 Easy); false when the key is
     // no grade or no recall waits for one.
     bool gradeKey(const QString& text);
+    // Word by word, while a prompt waits: Space reveals its next word, Enter the whole entry;
+    // false for other keys or when no prompt waits.
+    bool revealKey(int key);
 
 private:
     void nameForScreenReaders();
     void cmdManualListing_Click();
     void Timer2_Timer();
     void showStep(const ListerSession::Step& step);
+    // The last step shown in full below the list, and what it waits for.
+    void showLatest(const std::optional<ListerSession::Step>& shown);
+    // What waits for the learner's key: a prompt's next word or a grade.
+    void showKeysAwaited();
     void runListingClockWhenNeeded();
     void sdrListingSpeed_ValueChanged();
     void chkRestartListing_Click();
@@ -69,6 +76,7 @@ private:
     QCheckBox* chkRecallFirst = nullptr; // beyond the design: off unless the user ticks it
     QComboBox* cmbRecallCue = nullptr;   // what a prompt shows; beside Recall first, when on
     QLabel* lblGrade = nullptr;          // shown only while a recall waits for its grade
+    QLabel* lblWordByWord = nullptr;     // the keys that reveal a waiting prompt
     RailSlider* sdrListingSpeed = nullptr;
     QLabel* lblSpeed = nullptr;
     QPushButton* cmdManualListing = nullptr;

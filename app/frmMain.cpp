@@ -264,11 +264,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         manual->click();
         return true;
     }
-    // The digits answer the Tester, or grade a recall on the Lister, only while that page is
-    // shown; elsewhere they are the focused control's.
+    // The digits answer the Tester, or grade a recall on the Lister, and Space and Enter reveal
+    // a waiting prompt, only while that page is shown; elsewhere they are the focused control's.
     return (ctlTabs1->SelectedTab() == 2 && fra2->Form_KeyPress(key->text())) ||
            (ctlTabs1->SelectedTab() == 1 && modifiers == Qt::NoModifier &&
-            fra1->gradeKey(key->text()));
+            (fra1->gradeKey(key->text()) || fra1->revealKey(key->key())));
 }
 
 void frmMain::mnuFileLoad_Click()

@@ -39,6 +39,7 @@ std::optional<ListerSession::Step> ListerSession::step()
         Step reveal = *std::exchange(m_prompted, std::nullopt);
         reveal.prompt = false;
         reveal.startedOver = false;
+        reveal.again = false;
         reveal.reveal = true;
         return reveal;
     }
@@ -56,4 +57,18 @@ std::optional<ListerSession::Step> ListerSession::step()
         m_prompted = step;
     }
     return step;
+}
+
+std::optional<ListerSession::Step> ListerSession::revealWord()
+{
+    if (!m_prompted)
+        return std::nullopt;
+    const int words = m_wordMode ? 1 : recallcue::wordCount(m_prompted->text);
+    if (recallcue::shownWords(m_cue, m_prompted->revealedWords + 1) >= words)
+        return step();
+    ++m_prompted->revealedWords;
+    Step more = *m_prompted;
+    more.startedOver = false;
+    more.again = true;
+    return more;
 }

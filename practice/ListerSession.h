@@ -16,6 +16,8 @@ public:
         QString text;             // the complete item
         bool prompt = false;      // recall first: only its start is shown yet
         bool reveal = false;      // recall first: the item prompted last, shown whole now
+        int revealedWords = 0;    // word by word: how many of a prompt's words the learner asked
+        bool again = false;       // the prompt shown last, with one word more
     };
 
     // Lists `range` from its first item at the next step.
@@ -29,10 +31,16 @@ public:
     // What a prompt shows of the item.
     void setRecallCue(recallcue::Cue cue) { m_cue = cue; }
     recallcue::Cue recallCue() const { return m_cue; }
+    // Word items are revealed whole by the first word asked.
+    void setWordMode(bool wordMode) { m_wordMode = wordMode; }
 
     // What one step shows, and the listing moves past it; nothing when the range is empty or
     // the listing is finished.
     std::optional<Step> step();
+    // Word by word: the waiting prompt with one word more, or the item revealed whole when no
+    // other word is left; nothing while no prompt waits.
+    std::optional<Step> revealWord();
+    bool isPrompting() const { return m_prompted.has_value(); }
 
     // The range has been listed and does not start over: only a restart lists again.
     bool isFinished() const;
@@ -49,5 +57,6 @@ private:
     bool m_restartOnFinish = true;
     bool m_recallFirst = false;
     recallcue::Cue m_cue = recallcue::Cue::FirstWord;
+    bool m_wordMode = false;
     std::optional<Step> m_prompted; // the item waiting to be revealed
 };

@@ -30,6 +30,7 @@ Practice::~Practice() = default;
 void Practice::open(LoadedList list, bool wordMode)
 {
     blnWordMode = wordMode;
+    m_lister.setWordMode(wordMode);
     colItems = std::move(list.items.items);
     m_lines = std::move(list.items.lines);
     m_parts = std::move(list.items.parts);
@@ -131,9 +132,7 @@ int Practice::lineOfItem(int number) const
 int Practice::listingInterval() const
 {
     const std::optional<listing::Speed> speed = listing::speed(m_lister.speed());
-    if (!speed)
-        return 0;
-    return m_lister.recallFirst() ? speed->interval / 2 : speed->interval;
+    return speed ? speed->interval : 0;
 }
 
 QString Practice::reference(int number) const
@@ -196,9 +195,8 @@ TesterSession::Answer Practice::pick(int row)
     return answer;
 }
 
-std::optional<ListerSession::Step> Practice::stepListing()
+std::optional<ListerSession::Step> Practice::trackRecall(std::optional<ListerSession::Step> step)
 {
-    std::optional<ListerSession::Step> step = m_lister.step();
     m_gradable.reset();
     if (step && step->reveal)
         m_gradable = step->number;

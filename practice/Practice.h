@@ -117,13 +117,14 @@ public:
         m_lister.restart(colRange);
         m_gradable.reset();
     }
-    std::optional<ListerSession::Step> stepListing();
+    std::optional<ListerSession::Step> stepListing() { return trackRecall(m_lister.step()); }
+    std::optional<ListerSession::Step> revealWord() { return trackRecall(m_lister.revealWord()); }
     void setListingSpeed(int sliderValue) { m_lister.setSpeed(sliderValue); }
     void setRestartOnFinish(bool restart) { m_lister.setRestartOnFinish(restart); }
     void setRecallFirst(bool recallFirst) { m_lister.setRecallFirst(recallFirst); }
     void setRecallCue(recallcue::Cue cue) { m_lister.setRecallCue(cue); }
     // Milliseconds between the listing clock's ticks, 0 when it is stopped: recalling first,
-    // each interval holds the prompt and the reveal.
+    // the prompt and the reveal stand an interval each.
     int listingInterval() const;
     // Recall first: the item revealed last, while the learner may still grade the recall.
     std::optional<int> gradableItem() const { return m_gradable; }
@@ -164,6 +165,8 @@ signals:
 
 private:
     void apply(const PracticeRange& range);
+    // A step that reveals a recall makes it the one to grade.
+    std::optional<ListerSession::Step> trackRecall(std::optional<ListerSession::Step> step);
     PracticeHistory& history();
     PracticeHistory::ListKey historyKey();
     void checkHistory();

@@ -27,25 +27,19 @@ QString entry(bool wordMode, const QString& reference, const QString& displayWor
     return QStringLiteral(" %1.  ").arg(reference) + displayWords;
 }
 
-QString recallPrompt(const QString& item, bool wordMode, recallcue::Cue cue)
+QString recallPrompt(const QString& item, bool wordMode, recallcue::Cue cue, int revealed)
 {
-    auto cued = [cue](const QString& words) {
-        return cue == recallcue::Cue::Blanks ? recallcue::blanks(words)
-                                             : recallcue::firstLetters(words);
-    };
-    if (!wordMode) {
-        if (cue != recallcue::Cue::FirstWord)
-            return cued(item);
-        const QString first = item.section(u' ', 0, 0, QString::SectionSkipEmpty);
-        return first + QStringLiteral(" \u2026");
-    }
+    if (!wordMode)
+        return recallcue::prompt(item, cue, revealed);
     // Word items: "word. n >>" first on a line, "<< word" last, "<< word. n>>" alone.
     const qsizetype number = item.lastIndexOf(QStringLiteral(". "));
     const bool marked = number >= 0 && item.endsWith(u">>");
     const QString marker = marked ? item.mid(number) : QString();
     const bool last = item.startsWith(QStringLiteral("<< "));
     const QString word = item.mid(last ? 3 : 0, (marked ? number : item.size()) - (last ? 3 : 0));
-    const QString shown = cue == recallcue::Cue::FirstWord ? QString() : cued(word);
+    const QString shown = cue == recallcue::Cue::FirstWord ? QString()
+                          : cue == recallcue::Cue::Blanks  ? recallcue::blanks(word)
+                                                           : recallcue::firstLetters(word);
     return (last ? QStringLiteral("<< ") : QString()) + shown + marker;
 }
 

@@ -27,8 +27,9 @@ QString entry(bool wordMode, const QString& reference, const QString& displayWor
 // What recall first shows of an item before it is revealed: in line mode its first word and an
 // ellipsis, in word mode only the line marker it carries (nothing for a word within a line).
 // The other cues show the letters or blanks of the item's words instead, the marker kept.
+// Words the learner revealed one by one stand whole before the cue of the rest.
 QString recallPrompt(const QString& item, bool wordMode,
-                     recallcue::Cue cue = recallcue::Cue::FirstWord);
+                     recallcue::Cue cue = recallcue::Cue::FirstWord, int revealed = 0);
 
 // The clipboard reference of a listed entry: the list's name, ":" and the item's reference.
 QString reference(const QString& listName, const QString& itemReference);

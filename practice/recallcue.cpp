@@ -38,6 +38,22 @@ QChar firstLetter(QStringView word)
     return {};
 }
 
+// Where the first `count` words of `text` end.
+qsizetype endOfWords(const QString& text, int count)
+{
+    qsizetype at = 0;
+    while (count > 0 && at < text.size()) {
+        while (at < text.size() && text[at].isSpace())
+            ++at;
+        const qsizetype start = at;
+        while (at < text.size() && !text[at].isSpace())
+            ++at;
+        if (!firstLetter(QStringView(text).sliced(start, at - start)).isNull())
+            --count;
+    }
+    return at;
+}
+
 } // namespace
 
 QString firstLetters(const QString& text)
@@ -55,6 +71,35 @@ QString blanks(const QString& text)
 {
     return eachWord(
         text, [](QStringView word) { return firstLetter(word).isNull() ? QString() : kBlank; });
+}
+
+int wordCount(const QString& text)
+{
+    int count = 0;
+    for (const QString& word : QString(text).replace(u'\t', u' ').split(u' ', Qt::SkipEmptyParts))
+        count += firstLetter(word).isNull() ? 0 : 1;
+    return count;
+}
+
+int shownWords(Cue cue, int revealed)
+{
+    return cue == Cue::FirstWord ? revealed + 1 : revealed;
+}
+
+QString prompt(const QString& text, Cue cue, int revealed)
+{
+    const qsizetype end = endOfWords(text, shownWords(cue, revealed));
+    const QString shown = text.left(end);
+    const QString rest = text.mid(end).trimmed();
+    // The ellipsis marks a prompt even where the first word is the whole item.
+    const QString cued = cue == Cue::FirstWord ? QStringLiteral("\u2026")
+                         : cue == Cue::Blanks  ? blanks(rest)
+                                               : firstLetters(rest);
+    if (shown.isEmpty() || cued.isEmpty())
+        return shown + cued;
+    // The cue of a bayt's second half stays in its place.
+    const bool halves = text.mid(end, text.size() - end - rest.size()).contains(u'\t');
+    return shown + (halves ? u'\t' : u' ') + cued;
 }
 
 } // namespace recallcue

@@ -15,4 +15,13 @@ QString firstLetters(const QString& text);
 // A blank for every word.
 QString blanks(const QString& text);
 
+// The words of `text` as the learner counts them: a pause or hizb sign alone is none.
+int wordCount(const QString& text);
+// The words a prompt shows whole once the learner revealed `revealed` of them: the first word
+// cue shows one more.
+int shownWords(Cue cue, int revealed);
+// What a prompt shows of `text`: its first shownWords() words as they stand, and the cue of the
+// rest (for the first word cue an ellipsis, always).
+QString prompt(const QString& text, Cue cue, int revealed = 0);
+
 } // namespace recallcue

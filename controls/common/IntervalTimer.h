@@ -16,8 +16,6 @@ public:
     int interval() const { return m_interval; }
     void setInterval(int milliseconds);
 
-    // True while ticks are actually being delivered.
-
     // Tests drive every timer by hand: with the clock off no timer starts, and a test emits
     // timeout() itself when Enabled and Interval say a tick is due.
     static void setClockDriven(bool driven);

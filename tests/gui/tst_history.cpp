@@ -130,6 +130,16 @@ void tst_history::recallFirstPromptsThenReveals()
     QTest::keyClick(d.window.get(), Qt::Key_Return); // 2 revealed
     QTest::keyClick(d.window.get(), Qt::Key_Return);
     QCOMPARE(d.rows("lstList").last(), QStringLiteral(" 3.  ا يـ بـ"));
+
+    // Word by word: Space asks one word more, Enter the rest; the keys are shown meanwhile.
+    QVERIFY(!d.control("lblWordByWord")->isHidden());
+    QTest::keyClick(d.window.get(), Qt::Key_Space);
+    QCOMPARE(d.rows("lstList").last(), QStringLiteral(" 3.  ٱلَّذِينَ يـ بـ"));
+    QCOMPARE(d.rows("lstList").size(), 3);
+    QTest::keyClick(d.window.get(), Qt::Key_Return);
+    QCOMPARE(d.control<UniText>("txtCompleteText")->Text(), kVerses[2]);
+    QVERIFY(d.control("lblWordByWord")->isHidden());
+    QVERIFY(!d.control("lblGrade")->isHidden());
     d.close();
     QCOMPARE(d.program.setting(QStringLiteral("RecallFirst")), QString()); // not a Zorvel20 key
     d.start();

@@ -35,6 +35,8 @@ private slots:
     void recallFirstPromptsThenReveals();
     void recallPrompts_data();
     void recallPrompts();
+    void wordByWord_data();
+    void wordByWord();
 };
 
 void tst_listersession::steps_data()
@@ -149,31 +151,46 @@ void tst_listersession::recallPrompts_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<bool>("wordMode");
     QTest::addColumn<int>("cue");
+    QTest::addColumn<int>("revealed");
     QTest::addColumn<QString>("prompt");
     const int word = int(recallcue::Cue::FirstWord);
     const int letters = int(recallcue::Cue::FirstLetters);
     const int blanks = int(recallcue::Cue::Blanks);
-    QTest::newRow("a line: its first word") << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << word << "قِفَا …";
-    QTest::newRow("the first word of a line: its marker") << "مَنْ. 3 >>" << true << word << ". 3 >>";
-    QTest::newRow("the last word of a line") << "<< وَجَدَ" << true << word << "<< ";
-    QTest::newRow("a line of one word") << "<< الصَّبْرُ. 7>>" << true << word << "<< . 7>>";
-    QTest::newRow("a word within a line: nothing") << "جَدَّ" << true << word << "";
+    QTest::newRow("a line: its first word") << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << word << 0 << "قِفَا …";
+    QTest::newRow("the first word of a line: its marker")
+        << "مَنْ. 3 >>" << true << word << 0 << ". 3 >>";
+    QTest::newRow("the last word of a line") << "<< وَجَدَ" << true << word << 0 << "<< ";
+    QTest::newRow("a line of one word") << "<< الصَّبْرُ. 7>>" << true << word << 0 << "<< . 7>>";
+    QTest::newRow("a word within a line: nothing") << "جَدَّ" << true << word << 0 << "";
 
     QTest::newRow("letters: joining ones as a word's beginning")
-        << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << letters << "قـ نـ مـ ذ";
+        << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << letters << 0 << "قـ نـ مـ ذ";
     QTest::newRow("letters: the wasla is an alef")
-        << "ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ" << false << letters << "ا لـ ر ا";
+        << "ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ" << false << letters << 0 << "ا لـ ر ا";
     QTest::newRow("letters: hamza seats stay")
-        << "إِيَّاكَ أُوْلَٰٓئِكَ ءَامَنُواْ يُؤۡمِنُونَ" << false << letters << "إ أ ء يـ";
+        << "إِيَّاكَ أُوْلَٰٓئِكَ ءَامَنُواْ يُؤۡمِنُونَ" << false << letters << 0 << "إ أ ء يـ";
     QTest::newRow("letters: lam-alef begins with its lam, pause signs are no word")
-        << "لَا رَيۡبَۛ فِيهِۛ ۞ قُلۡ" << false << letters << "لـ ر فـ قـ";
+        << "لَا رَيۡبَۛ فِيهِۛ ۞ قُلۡ" << false << letters << 0 << "لـ ر فـ قـ";
     QTest::newRow("letters: the halves of a bayt stay apart")
-        << "قِفَا نَبْكِ\tمِنْ ذِكْرَى" << false << letters << "قـ نـ\tمـ ذ";
-    QTest::newRow("blanks: one a word") << "قِفَا نَبْكِ ۞ مِنْ" << false << blanks << "____ ____ ____";
+        << "قِفَا نَبْكِ\tمِنْ ذِكْرَى" << false << letters << 0 << "قـ نـ\tمـ ذ";
+    QTest::newRow("blanks: one a word")
+        << "قِفَا نَبْكِ ۞ مِنْ" << false << blanks << 0 << "____ ____ ____";
     QTest::newRow("letters of a word with its marker")
-        << "مَنْ. 3 >>" << true << letters << "مـ. 3 >>";
-    QTest::newRow("letters of the last word") << "<< وَجَدَ" << true << letters << "<< و";
-    QTest::newRow("a blank for a word within a line") << "جَدَّ" << true << blanks << "____";
+        << "مَنْ. 3 >>" << true << letters << 0 << "مـ. 3 >>";
+    QTest::newRow("letters of the last word") << "<< وَجَدَ" << true << letters << 0 << "<< و";
+    QTest::newRow("a blank for a word within a line") << "جَدَّ" << true << blanks << 0 << "____";
+
+    // Word by word: the words asked for stand whole before the cue of the rest.
+    QTest::newRow("one word more than the first")
+        << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << word << 1 << "قِفَا نَبْكِ …";
+    QTest::newRow("two words before the letters of the rest")
+        << "قِفَا نَبْكِ مِنْ ذِكْرَى" << false << letters << 2 << "قِفَا نَبْكِ مـ ذ";
+    QTest::newRow("a pause sign is no word to reveal")
+        << "ذَٰلِكَ ٱلۡكِتَٰبُ لَا رَيۡبَۛ فِيهِۛ" << false << blanks << 4 << "ذَٰلِكَ ٱلۡكِتَٰبُ لَا رَيۡبَۛ ____";
+    QTest::newRow("the second half's cue stays in its place")
+        << "قِفَا نَبْكِ\tمِنْ ذِكْرَى" << false << letters << 2 << "قِفَا نَبْكِ\tمـ ذ";
+    QTest::newRow("a line of one word still reads as a prompt")
+        << "الٓمٓ" << false << word << 0 << "الٓمٓ …";
 }
 
 void tst_listersession::recallPrompts()
@@ -181,9 +198,55 @@ void tst_listersession::recallPrompts()
     QFETCH(QString, item);
     QFETCH(bool, wordMode);
     QFETCH(int, cue);
+    QFETCH(int, revealed);
     QFETCH(QString, prompt);
-    QCOMPARE(listing::recallPrompt(item, wordMode, recallcue::Cue(cue)), prompt);
+    QCOMPARE(listing::recallPrompt(item, wordMode, recallcue::Cue(cue), revealed), prompt);
 }
 
 QTEST_GUILESS_MAIN(tst_listersession)
 #include "tst_listersession.moc"
+
+// Each press asks one word more of the waiting prompt; the press that would leave nothing to
+// ask reveals the item, which is then the one to grade; a word item is revealed by the first.
+void tst_listersession::wordByWord_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("wordMode");
+    QTest::addColumn<int>("cue");
+    QTest::addColumn<QString>("presses"); // what each press shows: words asked, "!" revealed
+
+    QTest::newRow("first word cue")
+        << "ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ" << false << int(recallcue::Cue::FirstWord) << "1 2 ! -";
+    QTest::newRow("blanks, a sign among the words")
+        << "لَا رَيۡبَۛ ۞ فِيهِ" << false << int(recallcue::Cue::Blanks) << "1 2 ! -";
+    QTest::newRow("a word item") << "مَنْ. 3 >>" << true << int(recallcue::Cue::Blanks) << "! -";
+}
+
+void tst_listersession::wordByWord()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, wordMode);
+    QFETCH(int, cue);
+    QFETCH(QString, presses);
+
+    ListerSession lister;
+    lister.setSpeed(listing::kManualSpeed);
+    lister.setRecallFirst(true);
+    lister.setRecallCue(recallcue::Cue(cue));
+    lister.setWordMode(wordMode);
+    QVERIFY(!lister.revealWord()); // nothing prompted yet
+    lister.restart(PracticeRange({item, QStringLiteral("next")}).chosen(1, 2));
+    lister.step();
+    QStringList seen;
+    for (int i = 0; i < presses.count(u' ') + 1; ++i) {
+        const std::optional<ListerSession::Step> step = lister.revealWord();
+        seen.append(!step          ? QStringLiteral("-")
+                    : step->reveal ? QStringLiteral("!")
+                                   : QString::number(step->revealedWords));
+        QVERIFY(!step || step->number == 1);
+        QVERIFY(!step || step->again != step->reveal);
+    }
+    QCOMPARE(seen.join(u' '), presses);
+    QVERIFY(!lister.isPrompting());
+    QCOMPARE(lister.step()->text, QStringLiteral("next")); // the listing goes on
+}

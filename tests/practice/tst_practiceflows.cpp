@@ -23,7 +23,7 @@ private slots:
     void flows_data();
     void flows();
     void storedRangeIsThePractisedOne();
-    void listingIntervalIsHalvedForRecallFirst();
+    void recallFirstKeepsTheListingInterval();
     void aRecallIsGradedOnlyWhileRevealed();
     void aTroubledHistoryIsSaidOnce();
     void todayPlansAcrossLists();
@@ -276,13 +276,13 @@ void tst_practiceflows::storedRangeIsThePractisedOne()
     QCOMPARE(m_listed, QStringLiteral("1,2,3,1")); // restarted on the new range
 }
 
-void tst_practiceflows::listingIntervalIsHalvedForRecallFirst()
+void tst_practiceflows::recallFirstKeepsTheListingInterval()
 {
     run(QStringLiteral("open fatiha line"));
     m_practice->setListingSpeed(2);
     QCOMPARE(m_practice->listingInterval(), 1000);
-    m_practice->setRecallFirst(true);
-    QCOMPARE(m_practice->listingInterval(), 500);
+    m_practice->setRecallFirst(true); // the prompt and the reveal stand an interval each
+    QCOMPARE(m_practice->listingInterval(), 1000);
     m_practice->setListingSpeed(listing::kManualSpeed);
     QCOMPARE(m_practice->listingInterval(), 0);
     QCOMPARE(m_practice->reference(5), QStringLiteral("Fatiha:5"));
