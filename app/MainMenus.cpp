@@ -73,6 +73,8 @@ void MainMenus::buildViewMenu(QMainWindow* window)
                                 QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuViewToday =
         addAction(mnuView, "mnuViewToday", tr("&Today..."), QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuViewWrite = addAction(mnuView, "mnuViewWrite", tr("&Write from Memory..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 void MainMenus::buildHelpMenu(QMainWindow* window)

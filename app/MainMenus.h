@@ -31,6 +31,7 @@ public:
     QAction* mnuViewFind = nullptr;
     QAction* mnuViewProgress = nullptr;
     QAction* mnuViewToday = nullptr;
+    QAction* mnuViewWrite = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 

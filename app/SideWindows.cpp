@@ -8,6 +8,7 @@
 #include "frmFind.h"
 #include "frmProgress.h"
 #include "frmToday.h"
+#include "frmWrite.h"
 #include "listmessages.h"
 #include "readingfonts.h"
 
@@ -26,6 +27,11 @@ SideWindows::SideWindows(QWidget* window, MainMenus& menus, Practice& practice,
     connect(menus.mnuViewFind, &QAction::triggered, this, &SideWindows::mnuViewFind_Click);
     connect(menus.mnuViewProgress, &QAction::triggered, this, &SideWindows::mnuViewProgress_Click);
     connect(menus.mnuViewToday, &QAction::triggered, this, &SideWindows::mnuViewToday_Click);
+    connect(menus.mnuViewWrite, &QAction::triggered, this, &SideWindows::mnuViewWrite_Click);
+    connect(&practice, &Practice::rangeApplied, this, [this] {
+        if (m_write)
+            m_write->showEntry();
+    });
     connect(&practice, &Practice::testCompleted, this, &SideWindows::refresh);
 }
 
@@ -64,6 +70,22 @@ void SideWindows::mnuViewProgress_Click()
     }
     m_progress->show();
     m_progress->raise();
+}
+
+void SideWindows::mnuViewWrite_Click()
+{
+    if (!requireOpenList())
+        return;
+    if (!m_write) {
+        m_write = new frmWrite(m_practice, readingFontAtZoom(m_settings, false),
+                               m_settings.writeMarks(), m_window);
+        m_write->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_write, &frmWrite::marksTooChanged, this,
+                [this](bool on) { m_settings.setWriteMarks(on); });
+    }
+    m_write->show();
+    m_write->raise();
+    m_write->activateWindow();
 }
 
 // Today reads the whole history afresh: every list the learner practises, not only the open one.
@@ -126,7 +148,8 @@ void SideWindows::refresh()
 
 void SideWindows::closeAll()
 {
-    for (QWidget* window : {static_cast<QWidget*>(m_progress), static_cast<QWidget*>(m_today)})
+    for (QWidget* window : {static_cast<QWidget*>(m_progress), static_cast<QWidget*>(m_today),
+                            static_cast<QWidget*>(m_write)})
         if (window)
             window->close();
 }

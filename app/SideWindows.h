@@ -12,9 +12,10 @@ class QWidget;
 class ZorvelSettings;
 class frmProgress;
 class frmToday;
+class frmWrite;
 
-// The windows a learner opens beside the practice from the View menu: Find, Progress and
-// Today. Progress and Today stay open and follow the practice as it goes on.
+// The windows a learner opens beside the practice from the View menu: Find, Progress, Today
+// and Write from Memory. All but Find stay open and follow the practice as it goes on.
 class SideWindows : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +35,7 @@ private:
     void mnuViewFind_Click();
     void mnuViewProgress_Click();
     void mnuViewToday_Click();
+    void mnuViewWrite_Click();
     void exportMemory();
     // Both windows brought up to date, after a test or another plan.
     void refresh();
@@ -45,4 +47,5 @@ private:
     ZorvelSettings& m_settings;
     QPointer<frmProgress> m_progress;
     QPointer<frmToday> m_today;
+    QPointer<frmWrite> m_write;
 };

@@ -18,6 +18,8 @@ const QString kZoom = QStringLiteral("Zoom");
 const QString kRecallFirst = QStringLiteral("RecallFirst");
 const QString kRecallCue = QStringLiteral("RecallCue");
 const QString kLookAlikes = QStringLiteral("LookAlikes");
+const QString kSecondHalves = QStringLiteral("SecondHalves");
+const QString kWriteMarks = QStringLiteral("WriteMarks");
 const QString kRetention = QStringLiteral("Retention");
 const QString kLongestPassage = QStringLiteral("LongestPassage");
 const QString kNewPerDay = QStringLiteral("NewPerDay");
@@ -239,6 +241,26 @@ bool ZorvelSettings::lookAlikes() const
 void ZorvelSettings::setLookAlikes(bool lookAlikes)
 {
     setExtraFlag(kLookAlikes, lookAlikes);
+}
+
+bool ZorvelSettings::secondHalves() const
+{
+    return extraFlag(kSecondHalves);
+}
+
+void ZorvelSettings::setSecondHalves(bool secondHalves)
+{
+    setExtraFlag(kSecondHalves, secondHalves);
+}
+
+bool ZorvelSettings::writeMarks() const
+{
+    return extraFlag(kWriteMarks);
+}
+
+void ZorvelSettings::setWriteMarks(bool marksToo)
+{
+    setExtraFlag(kWriteMarks, marksToo);
 }
 
 revisionplan::Options ZorvelSettings::planOptions() const

@@ -34,6 +34,10 @@ public:
     recallcue::Cue recallCue() const;
     // Extras: whether the Tester offers a look-alike among its choices.
     bool lookAlikes() const;
+    // Extras: whether a bayt's second half is asked from its first, on the Lister and the
+    // Tester; whether an entry written from memory is checked with its marks.
+    bool secondHalves() const;
+    bool writeMarks() const;
     // Extras: how Today plans (desired retention, passage length, new items a day), whether it
     // shows at start-up, and whether its passages are practised recalling first on the Lister
     // instead of on the Tester.
@@ -54,6 +58,8 @@ public:
     void setRecallFirst(bool recallFirst);
     void setRecallCue(recallcue::Cue cue);
     void setLookAlikes(bool lookAlikes);
+    void setSecondHalves(bool secondHalves);
+    void setWriteMarks(bool marksToo);
     void setPlanOptions(const revisionplan::Options& options);
     void setTodayAtStart(bool show);
     void setTodayRecalls(bool recalls);

@@ -48,6 +48,7 @@ void Practice::apply(const PracticeRange& range)
     m_pairNext.reset();
     m_tester.restart(colRange);
     m_lister.restart(colRange);
+    m_writing.restart(colRange);
     m_gradable.reset();
     emit rangeApplied();
 }
@@ -205,16 +206,28 @@ std::optional<ListerSession::Step> Practice::trackRecall(std::optional<ListerSes
 
 void Practice::gradeRecall(memorymodel::Grade grade)
 {
-    if (!m_gradable)
-        return;
+    if (const std::optional<int> number = std::exchange(m_gradable, std::nullopt))
+        recordGrade(*number, grade, Drill::Recall);
+}
+
+const WritingSession::Checked& Practice::checkWritten(const QString& typed)
+{
+    const WritingSession::Checked& checked = m_writing.check(typed);
+    if (checked.number)
+        recordGrade(checked.number, checked.grade, Drill::Written);
+    return checked;
+}
+
+void Practice::recordGrade(int number, memorymodel::Grade grade, Drill drill)
+{
     Review review;
     review.at = m_clock();
-    review.number = *m_gradable;
-    review.text = colRange.byNumber(*m_gradable);
+    review.number = number;
+    review.text = colRange.byNumber(number);
     review.right = grade != memorymodel::Grade::Again;
     review.grade = int(grade);
+    review.drill = drill;
     history().recordAnswer(historyKey(), review);
-    m_gradable.reset();
     checkHistory();
 }
 

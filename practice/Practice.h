@@ -6,6 +6,7 @@
 #include "PracticeHistory.h"
 #include "PracticeRange.h"
 #include "TesterSession.h"
+#include "WritingSession.h"
 #include "listloader.h"
 #include "strength.h"
 #include "todayplan.h"
@@ -145,6 +146,13 @@ public:
     // True the first time: the test already offered may then take a look-alike.
     bool allowLookAlikeIndex() { return !std::exchange(m_lookAlikeIndexAllowed, true); }
 
+    // Write from memory, on the practised range.
+    const WritingSession& writing() const { return m_writing; }
+    void setWriteMarks(bool marksToo) { m_writing.setMarksToo(marksToo); }
+    // What was typed for the item to write, checked; its grade is kept as a review.
+    const WritingSession::Checked& checkWritten(const QString& typed);
+    void writeNext() { m_writing.next(); }
+
     // Finding and progress.
     const PassageFinder& finder();
     // The progress of the open list in its mode, its strength as on `today` at `retention`.
@@ -171,6 +179,7 @@ private:
     PracticeHistory::ListKey historyKey();
     void checkHistory();
     const LookAlikes& lookAlikes();
+    void recordGrade(int number, memorymodel::Grade grade, Drill drill);
 
     LoadedList m_list; // the open list's name, title and content; its items moved out
     QStringList colItems;
@@ -180,6 +189,7 @@ private:
     PracticeRange colRange;
     ListerSession m_lister;
     TesterSession m_tester;
+    WritingSession m_writing;
     Clock m_clock;
 
     HistoryOpener m_openHistory;

@@ -119,11 +119,16 @@ bool PracticeHistory::upgrade()
         return true;
     // All or nothing: a failed upgrade leaves the file as the older version wrote it.
     m_database.transaction();
-    const bool done = (found >= 4 || upgradeToContentKeys(found)) &&
-                      run(QStringLiteral("ALTER TABLE reviews ADD COLUMN grade INTEGER NOT NULL "
-                                         "DEFAULT 0")) &&
-                      createMemoryTables() &&
-                      run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    const bool done =
+        (found >= 4 || upgradeToContentKeys(found)) &&
+        (found >= 5 || (run(QStringLiteral("ALTER TABLE reviews ADD COLUMN grade INTEGER NOT NULL "
+                                           "DEFAULT 0")) &&
+                        createMemoryTables())) &&
+        run(QStringLiteral("ALTER TABLE reviews ADD COLUMN drill INTEGER NOT NULL DEFAULT 0")) &&
+        // Before drills were told apart, the Lister's recalls alone were graded.
+        run(QStringLiteral("UPDATE reviews SET drill = %1 WHERE grade > 0")
+                .arg(int(Drill::Recall))) &&
+        run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
     if (!done || !m_database.commit()) {
         m_database.rollback();
         fail(m_database.lastError().databaseText());
@@ -316,11 +321,11 @@ void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int
     const bool memoryIsUpToDate = memoryIsCurrent(key).has_value();
     QSqlQuery log = prepared(
         QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, picked_row, "
-                       "picked_item, right, first_try, seconds, grade) VALUES (?, ?, ?, ?, ?, ?, "
-                       "?, ?, ?, ?, ?)"),
+                       "picked_item, right, first_try, seconds, grade, drill) VALUES (?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?)"),
         {key.list, int(key.wordMode), review.number, review.text, isoTime(review.at),
          review.pickedRow, review.pickedItem, int(review.right), int(review.firstTry),
-         review.seconds, review.grade});
+         review.seconds, review.grade, int(review.drill)});
     bool written = exec(log);
     // Taken now: the connection's last row id moves with every later insert.
     const qint64 reviewId = log.lastInsertId().toLongLong();
@@ -499,8 +504,8 @@ void PracticeHistory::forEachReview(const ListKey& key,
     if (!m_open)
         return;
     QSqlQuery query = prepared(QStringLiteral("SELECT at, position, text, picked_row, "
-                                              "picked_item, right, first_try, seconds, grade "
-                                              "FROM reviews WHERE list = ? AND word_mode = ? "
+                                              "picked_item, right, first_try, seconds, grade, "
+                                              "drill FROM reviews WHERE list = ? AND word_mode = ? "
                                               "ORDER BY id"),
                                {key.list, int(key.wordMode)});
     if (!query.exec())
@@ -516,6 +521,8 @@ void PracticeHistory::forEachReview(const ListKey& key,
         review.firstTry = query.value(6).toBool();
         review.seconds = query.value(7).toDouble();
         review.grade = query.value(8).toInt();
+        const int drill = query.value(9).toInt();
+        review.drill = drill >= 0 && drill < kDrills ? Drill(drill) : Drill::Choices;
         take(review);
     }
 }

@@ -26,8 +26,9 @@ class PracticeHistory {
 public:
     // 1: the items alone; 2: the completed tests as well; 3: the look-alikes taken for items;
     // 4: lists known by their content, items by their mode and position, the review log;
-    // 5: graded recalls in the log, and every item's memory beside it.
-    static constexpr int kSchemaVersion = 5;
+    // 5: graded recalls in the log, and every item's memory beside it; 6: the drill of each
+    // answer.
+    static constexpr int kSchemaVersion = 6;
 
     // A list in one mode, as the history knows it.
     struct ListKey {

@@ -10,6 +10,11 @@
 #include <limits>
 #include <optional>
 
+// The drill an answer came from: a pick among the Tester's choices, a recall graded on the
+// Lister, an entry written from memory; the halves of a bayt picked or recalled.
+enum class Drill { Choices = 0, Recall = 1, Written = 2, HalfChoices = 3, HalfRecall = 4 };
+inline constexpr int kDrills = 5;
+
 // One answer about an item, as the review log keeps it.
 struct Review {
     QDateTime at;
@@ -21,6 +26,7 @@ struct Review {
     bool firstTry = true;
     double seconds = 0; // since the item was offered
     int grade = 0;      // 1 to 4 as the learner graded a recall; 0 for a pick
+    Drill drill = Drill::Choices;
 };
 
 // What the model knows of one item: its state after every review, in order.

@@ -22,6 +22,7 @@ private slots:
     void listsAreKnownByContent();
     void upgradesOlderSchemas_data();
     void upgradesOlderSchemas();
+    void answersKeepTheirDrill();
     void damagedOrNewerFilesAreLeftAsTheyWere_data();
     void damagedOrNewerFilesAreLeftAsTheyWere();
     void anUpToDateFileIsNotRewritten();
@@ -345,6 +346,41 @@ void tst_practicehistory::upgradesOlderSchemas()
     const PracticeHistory::ListKey other =
         history.listFor(QStringLiteral("Other"), fingerprintOf(kVerses), false, kVerses);
     QCOMPARE(history.weakestItems(other, kVerses, 5).value(0).wrong, 9);
+}
+
+// Each answer keeps the drill it came from; in a file of version 5 the graded answers were the
+// Lister's recalls.
+void tst_practicehistory::answersKeepTheirDrill()
+{
+    const auto drills = [this] {
+        PracticeHistory history = open();
+        const PracticeHistory::ListKey key =
+            history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+        QList<Drill> found;
+        for (const Review& review : history.reviews(key))
+            found.append(review.drill);
+        return found;
+    };
+    {
+        PracticeHistory history = open();
+        const PracticeHistory::ListKey key =
+            history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+        Review written = answer(2, kVerses[1], true, true);
+        written.pickedRow = 0;
+        written.grade = int(memorymodel::Grade::Hard);
+        written.drill = Drill::Written;
+        history.recordAnswer(key, answer(1, kVerses[0], true, true));
+        history.recordAnswer(key, written);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+    QCOMPARE(drills(), (QList<Drill>{Drill::Choices, Drill::Written}));
+    {
+        QSqlQuery query(QSqlDatabase::database(QStringLiteral("history")));
+        QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN drill")));
+        QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 5")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+    QCOMPARE(drills(), (QList<Drill>{Drill::Choices, Drill::Recall}));
 }
 
 void tst_practicehistory::damagedOrNewerFilesAreLeftAsTheyWere_data()

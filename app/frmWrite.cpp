@@ -1,0 +1,185 @@
+#include "frmWrite.h"
+
+#include "Practice.h"
+#include "itemlist.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// How many entries stand above the one to write.
+constexpr int kLeadIn = 2;
+
+QLabel* arabicLabel(const QFont& font, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setLayoutDirection(Qt::RightToLeft);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// A checked word as the result shows it: a wrong or extra word struck through, the right or
+// missing word beside it, so that the marks are told apart without colour too.
+QString shownWord(const writtencheck::Word& word)
+{
+    const QString expected = word.expected.toHtmlEscaped();
+    const QString typed = word.typed.toHtmlEscaped();
+    switch (word.mark) {
+    case writtencheck::Mark::Right:
+        return expected;
+    case writtencheck::Mark::Wrong:
+        return QStringLiteral("<s style='color:#b00020'>%1</s> <u style='color:#006400'>%2</u>")
+            .arg(typed, expected);
+    case writtencheck::Mark::Missing:
+        return QStringLiteral("<u style='color:#a05a00'>[%1]</u>").arg(expected);
+    case writtencheck::Mark::Extra:
+        return QStringLiteral("<s style='color:#b00020'>%1</s>").arg(typed);
+    }
+    return expected;
+}
+
+} // namespace
+
+frmWrite::frmWrite(Practice& practice, const FontRecord& arabic, bool marksToo, QWidget* parent)
+    : QDialog(parent)
+    , m_practice(practice)
+{
+    setObjectName(QStringLiteral("frmWrite"));
+    setWindowTitle(tr("Write from Memory"));
+    const QFont font = arabic.toQFont();
+    lblBefore = arabicLabel(font, this);
+    lblBefore->setObjectName(QStringLiteral("lblBefore"));
+    lblTask = new QLabel(this);
+    lblTask->setObjectName(QStringLiteral("lblTask"));
+    txtWritten = new QPlainTextEdit(this);
+    txtWritten->setObjectName(QStringLiteral("txtWritten"));
+    txtWritten->setFont(font);
+    txtWritten->setLayoutDirection(Qt::RightToLeft);
+    txtWritten->setTabChangesFocus(true);
+    txtWritten->setAccessibleName(tr("The entry, written from memory"));
+    txtWritten->installEventFilter(this);
+    lblResult = arabicLabel(font, this);
+    lblResult->setObjectName(QStringLiteral("lblResult"));
+    lblResult->setTextFormat(Qt::RichText);
+    lblVerdict = new QLabel(this);
+    lblVerdict->setObjectName(QStringLiteral("lblVerdict"));
+    chkMarksToo = new QCheckBox(tr("&Marks too"), this);
+    chkMarksToo->setObjectName(QStringLiteral("chkMarksToo"));
+    chkMarksToo->setToolTip(tr("Compare the vowels, shadda and sukun of every word as well"));
+    chkMarksToo->setChecked(marksToo);
+    m_practice.setWriteMarks(marksToo);
+    lblKeys = new QLabel(this);
+    lblKeys->setObjectName(QStringLiteral("lblKeys"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblBefore);
+    layout->addWidget(lblTask);
+    layout->addWidget(txtWritten, 1);
+    layout->addWidget(lblResult, 1);
+    layout->addWidget(lblVerdict);
+    auto* keys = new QHBoxLayout;
+    keys->addWidget(chkMarksToo);
+    keys->addStretch();
+    keys->addWidget(lblKeys);
+    layout->addLayout(keys);
+    resize(640, 420);
+
+    connect(chkMarksToo, &QCheckBox::toggled, this, [this](bool on) {
+        m_practice.setWriteMarks(on);
+        emit marksTooChanged(on);
+    });
+    showEntry();
+}
+
+void frmWrite::showEntry()
+{
+    const WritingSession& writing = m_practice.writing();
+    const int number = writing.number();
+    lblBefore->setText(leadIn());
+    lblTask->setText(number ? tr("Write %1 from memory (%2 of %3), then press Enter.")
+                                  .arg(m_practice.itemReference(number))
+                                  .arg(writing.position())
+                                  .arg(writing.range().size())
+                            : tr("Open a list to write its entries from memory."));
+    txtWritten->clear();
+    txtWritten->setReadOnly(!number);
+    lblResult->clear();
+    lblResult->hide();
+    lblVerdict->clear();
+    lblKeys->setText(tr("Enter: check"));
+    txtWritten->setFocus();
+}
+
+// The entries before the one to write, each under its reference; the list's start says so.
+QString frmWrite::leadIn() const
+{
+    const int number = m_practice.writing().number();
+    if (!number)
+        return {};
+    QStringList lines;
+    for (int before = std::max(1, number - kLeadIn); before < number; ++before)
+        lines.append(m_practice.itemReference(before) + QStringLiteral(". ") +
+                     m_practice.items().at(before - 1));
+    return lines.isEmpty() ? tr("(The start of the list)") : lines.join(u'\n');
+}
+
+bool frmWrite::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtWritten && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            checkOrGoOn();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Enter checks what was typed; once checked, it goes on to the next entry. Nothing typed is
+// nothing to check: an Enter pressed twice does not grade the next entry unseen.
+void frmWrite::checkOrGoOn()
+{
+    if (!m_practice.writing().number())
+        return;
+    if (m_practice.writing().checked()) {
+        m_practice.writeNext();
+        showEntry();
+        return;
+    }
+    if (txtWritten->toPlainText().trimmed().isEmpty())
+        return;
+    m_practice.checkWritten(txtWritten->toPlainText());
+    showChecked();
+}
+
+void frmWrite::showChecked()
+{
+    const WritingSession::Checked& checked = *m_practice.writing().checked();
+    QStringList words;
+    for (const writtencheck::Word& word : checked.words)
+        words.append(shownWord(word));
+    lblResult->setText(QStringLiteral("<div dir='rtl'>%1</div>").arg(words.join(u' ')));
+    lblResult->show();
+    txtWritten->setReadOnly(true); // what was typed stays in view beside its check
+    const int mistakes = writtencheck::mistakes(checked.words);
+    switch (checked.grade) {
+    case memorymodel::Grade::Good:
+        lblVerdict->setText(tr("Good: every word right."));
+        break;
+    case memorymodel::Grade::Hard:
+        lblVerdict->setText(tr("Hard: one word to mend."));
+        break;
+    default:
+        lblVerdict->setText(tr("Again: %1 words to mend.").arg(mistakes));
+        break;
+    }
+    lblKeys->setText(tr("Enter: the next entry"));
+}

@@ -1,0 +1,76 @@
+#include "WindowDriver.h"
+#include "frmWrite.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+// Al-Fatiha 2 to 4, as the mushaf writes them.
+const QStringList kFatiha{QStringLiteral("ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ"), QStringLiteral("ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"),
+                          QStringLiteral("مَٰلِكِ يَوۡمِ ٱلدِّينِ")};
+
+// Text typed as an input method gives it: composed, then committed.
+void typeThroughInputMethod(QWidget* widget, const QString& text)
+{
+    QInputMethodEvent composing(text.left(1), {});
+    QCoreApplication::sendEvent(widget, &composing);
+    QInputMethodEvent committed;
+    committed.setCommitString(text);
+    QCoreApplication::sendEvent(widget, &committed);
+}
+
+} // namespace
+
+// The drills' windows with the keyboard, as a learner uses them.
+class tst_drillwindows : public QObject {
+    Q_OBJECT
+private slots:
+    void writtenEntriesAreCheckedAndGraded();
+};
+
+void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
+{
+    WindowDriver d;
+    d.open(kFatiha, false, 1);
+    d.control<QAction>("mnuViewWrite")->trigger();
+    auto* write = d.window->findChild<frmWrite*>();
+    QVERIFY(write);
+    QPlainTextEdit* box = write->written();
+    QCOMPARE(write->findChild<QLabel*>(QStringLiteral("lblBefore"))->text(),
+             QStringLiteral("(The start of the list)"));
+
+    QTest::keyClick(box, Qt::Key_Return); // nothing typed: nothing checked
+    QVERIFY(write->verdict()->text().isEmpty());
+    typeThroughInputMethod(box, QStringLiteral("الحمد لله رب العالمين"));
+    QCOMPARE(box->toPlainText(), QStringLiteral("الحمد لله رب العالمين"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(write->verdict()->text(), QStringLiteral("Good: every word right."));
+    QVERIFY(write->result()->isVisible());
+    QVERIFY(box->isReadOnly());
+
+    QTest::keyClick(box, Qt::Key_Return); // on to the next entry, the first above it
+    QVERIFY(!box->isReadOnly());
+    QVERIFY(box->toPlainText().isEmpty());
+    QVERIFY(write->findChild<QLabel*>(QStringLiteral("lblBefore"))->text().contains(kFatiha[0]));
+    typeThroughInputMethod(box, QStringLiteral("الرحمن الرحيم الكريم"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(write->verdict()->text(), QStringLiteral("Hard: one word to mend."));
+    QVERIFY(
+        write->result()->text().contains(QStringLiteral("<s style='color:#b00020'>الكريم</s>")));
+
+    // With marks too, the same plain letters are two words to mend.
+    QTest::keyClick(box, Qt::Key_Return);
+    write->findChild<QCheckBox*>(QStringLiteral("chkMarksToo"))->setChecked(true);
+    typeThroughInputMethod(box, QStringLiteral("مالك يوم الدين"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(write->verdict()->text(), QStringLiteral("Again: 3 words to mend."));
+    d.close();
+}
+
+QTEST_MAIN(tst_drillwindows)
+#include "tst_drillwindows.moc"
