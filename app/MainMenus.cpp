@@ -75,6 +75,9 @@ void MainMenus::buildViewMenu(QMainWindow* window)
         addAction(mnuView, "mnuViewToday", tr("&Today..."), QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuViewWrite = addAction(mnuView, "mnuViewWrite", tr("&Write from Memory..."),
                              QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuViewSecondHalves =
+        addAction(mnuView, "mnuViewSecondHalves", tr("Ask the &Second Half of a Bayt"));
+    mnuViewSecondHalves->setCheckable(true);
 }
 
 void MainMenus::buildHelpMenu(QMainWindow* window)

@@ -32,6 +32,7 @@ public:
     QAction* mnuViewProgress = nullptr;
     QAction* mnuViewToday = nullptr;
     QAction* mnuViewWrite = nullptr;
+    QAction* mnuViewSecondHalves = nullptr; // checkable
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 

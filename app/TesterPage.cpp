@@ -147,6 +147,15 @@ void TesterPage::ShowChoices()
     for (const QString& choice : m_practice.tester().choices())
         lstSelect->AddItem(withTabsAsGaps(choice));
     lstSelect->setListIndex(0);
+    // A bayt's first half stands where its whole will be recalled.
+    const TesterSession& tester = m_practice.tester();
+    m_question = tester.question();
+    if (!m_question.isEmpty()) {
+        lstSelected->AddItem(withTabsAsGaps(
+            testing::recalledEntry(m_practice.wordMode(), m_practice.itemReference(tester.next()),
+                                   m_question + QStringLiteral("\t\u2026"))));
+        lstSelected->setListIndex(lstSelected->NewIndex());
+    }
 }
 
 // A press on the list arms the pick its release makes, so that the second release of a
@@ -183,8 +192,13 @@ void TesterPage::answerChoice(int row)
         Timer1->setEnabled(tester.isClockRunning());
     const bool right = answer.verdict == TesterSession::Verdict::Right;
     if (right) {
-        lstSelected->AddItem(withTabsAsGaps(testing::recalledEntry(
-            m_practice.wordMode(), m_practice.itemReference(answer.number), answer.row)));
+        const QString recalled = withTabsAsGaps(testing::recalledEntry(
+            m_practice.wordMode(), m_practice.itemReference(answer.number),
+            m_question.isEmpty() ? answer.row : m_question + u'\t' + answer.row));
+        if (m_question.isEmpty())
+            lstSelected->AddItem(recalled);
+        else
+            lstSelected->setList(lstSelected->NewIndex(), recalled);
         lstSelected->setListIndex(lstSelected->NewIndex());
         if (tester.isComplete()) {
             lstSelect->Clear();

@@ -62,6 +62,7 @@ private:
     ZorvelSettings& m_settings;
     IntervalTimer* Timer1;
     bool m_pickArmed = false; // a press on the choices that its release may answer
+    QString m_question;       // the first half of the bayt asked, shown last among the recalled
 
     UniListBox* lstSelected = nullptr;
     UniListBox* lstSelect = nullptr;

@@ -154,8 +154,21 @@ void frmMain::connectMenus()
         m_practice->practisePair(number, other);
         ctlTabs1->setSelectedTab(2);
     });
+    connect(m_menus->mnuViewSecondHalves, &QAction::toggled, this,
+            &frmMain::mnuViewSecondHalves_Click);
     connect(m_menus->mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
     connect(m_menus->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+}
+
+// The Tester's choices change with the option at once; the Lister's next prompt follows it.
+void frmMain::mnuViewSecondHalves_Click(bool on)
+{
+    m_settings.setSecondHalves(on);
+    m_practice->setSecondHalves(on);
+    if (m_practice->hasList()) {
+        m_practice->restartTest();
+        fra2->showTestFromStart();
+    }
 }
 
 // A new range is shown in the lists and both pages start again on it.
@@ -194,6 +207,7 @@ void frmMain::Form_Load(const QString& listToOpen)
         const QSignalBlocker quiet(m_practice->hasList() ? nullptr : ctlTabs1);
         ctlTabs1->setSelectedTab(m_settings.activeTab());
     }
+    m_menus->mnuViewSecondHalves->setChecked(m_settings.secondHalves());
     fra1->restoreSettings(m_settings);
     fra2->restoreSettings(m_settings);
     strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));

@@ -79,6 +79,7 @@ private:
     void mnuFileNew_Click();
     void mnuFileExit_Click();
     void mnuFileMRUF_Click(int index);
+    void mnuViewSecondHalves_Click(bool on);
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();
     void buildRecentFileMenu();

@@ -1,5 +1,6 @@
 #include "ListerSession.h"
 
+#include "hemistich.h"
 #include "listing.h"
 
 #include <utility>
@@ -54,6 +55,10 @@ std::optional<ListerSession::Step> ListerSession::step()
     ++m_position;
     if (m_recallFirst) {
         step.prompt = true;
+        if (const auto halves =
+                m_secondHalves && !m_wordMode ? hemistich::split(step.text) : std::nullopt)
+            step.revealedWords =
+                recallcue::wordCount(halves->first) - recallcue::shownWords(m_cue, 0);
         m_prompted = step;
     }
     return step;

@@ -31,6 +31,9 @@ public:
     // What a prompt shows of the item.
     void setRecallCue(recallcue::Cue cue) { m_cue = cue; }
     recallcue::Cue recallCue() const { return m_cue; }
+    // The halves of a bayt: a bayt's prompt is its first half, whole.
+    void setSecondHalves(bool on) { m_secondHalves = on; }
+    bool secondHalves() const { return m_secondHalves; }
     // Word items are revealed whole by the first word asked.
     void setWordMode(bool wordMode) { m_wordMode = wordMode; }
 
@@ -58,5 +61,6 @@ private:
     bool m_recallFirst = false;
     recallcue::Cue m_cue = recallcue::Cue::FirstWord;
     bool m_wordMode = false;
+    bool m_secondHalves = false;
     std::optional<Step> m_prompted; // the item waiting to be revealed
 };

@@ -1,5 +1,6 @@
 #include "Practice.h"
 
+#include "hemistich.h"
 #include "listing.h"
 #include "memorycsv.h"
 
@@ -166,13 +167,14 @@ void Practice::choosePart(int index)
 
 TesterSession::Answer Practice::pick(int row)
 {
+    const Drill drill = m_tester.question().isEmpty() ? Drill::Choices : Drill::HalfChoices;
     const TesterSession::Answer answer = m_tester.pick(row - 1);
     if (answer.verdict == TesterSession::Verdict::None)
         return answer;
     const bool right = answer.verdict == TesterSession::Verdict::Right;
     history().recordAnswer(historyKey(),
                            {m_clock(), answer.number, colRange.byNumber(answer.number), row,
-                            answer.picked, right, answer.firstTry, answer.seconds},
+                            answer.picked, right, answer.firstTry, answer.seconds, 0, drill},
                            answer.confusedWith);
     if (m_tester.isComplete()) {
         const PracticeRange& tested = m_tester.range();
@@ -206,8 +208,11 @@ std::optional<ListerSession::Step> Practice::trackRecall(std::optional<ListerSes
 
 void Practice::gradeRecall(memorymodel::Grade grade)
 {
-    if (const std::optional<int> number = std::exchange(m_gradable, std::nullopt))
-        recordGrade(*number, grade, Drill::Recall);
+    if (const std::optional<int> number = std::exchange(m_gradable, std::nullopt)) {
+        const bool half =
+            m_lister.secondHalves() && !blnWordMode && hemistich::split(colRange.byNumber(*number));
+        recordGrade(*number, grade, half ? Drill::HalfRecall : Drill::Recall);
+    }
 }
 
 const WritingSession::Checked& Practice::checkWritten(const QString& typed)

@@ -140,6 +140,12 @@ public:
     // A pick of choice row `row` (1 to 3) of the list that shows the header first; it is
     // remembered in the history, and a test it completes too.
     TesterSession::Answer pick(int row);
+    // A bayt's second half asked from its first, on the Lister and the Tester.
+    void setSecondHalves(bool on)
+    {
+        m_lister.setSecondHalves(on);
+        m_tester.setSecondHalves(on);
+    }
     // Look-alike choices; the index is built at the first question asked once
     // allowLookAlikeIndex() was called, never before.
     void setLookAlikes(bool on);

@@ -1,5 +1,6 @@
 #include "TesterSession.h"
 
+#include "hemistich.h"
 #include "itemlist.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ void TesterSession::offerChoices()
 // rows.
 QString TesterSession::label(int number) const
 {
-    const QString& item = m_range.byNumber(number);
+    const QString item = offered(number);
     if (!m_lookAlikeOf)
         return getDisplayWords(item);
     const qsizetype words = item.split(u' ', Qt::SkipEmptyParts).size();
@@ -64,12 +65,29 @@ QString TesterSession::label(int number) const
         const QString mine = getDisplayWords(item, shown);
         const bool alone =
             std::none_of(m_choiceNumbers.begin(), m_choiceNumbers.end(), [&](int other) {
-                return other != number && m_range.byNumber(other) != item &&
-                       getDisplayWords(m_range.byNumber(other), shown) == mine;
+                return other != number && offered(other) != item &&
+                       getDisplayWords(offered(other), shown) == mine;
             });
         if (alone || shown >= words)
             return mine;
     }
+}
+
+QString TesterSession::offered(int number) const
+{
+    const QString& item = m_range.byNumber(number);
+    if (m_secondHalves)
+        if (const std::optional<hemistich::Halves> halves = hemistich::split(item))
+            return halves->second;
+    return item;
+}
+
+QString TesterSession::question() const
+{
+    if (!m_secondHalves || isComplete() || m_range.isEmpty())
+        return {};
+    const std::optional<hemistich::Halves> halves = hemistich::split(m_range.byNumber(m_next));
+    return halves ? halves->first : QString();
 }
 
 TesterSession::Answer TesterSession::pick(int index)
@@ -90,8 +108,8 @@ TesterSession::Answer TesterSession::pick(int index)
     answer.picked = picked;
     const double now = tickSeconds();
     answer.seconds = now - m_offeredSeconds;
-    const bool right = m_lookAlikeOf ? m_range.byNumber(picked) == m_range.byNumber(m_next)
-                                     : answer.row == getDisplayWords(m_range.byNumber(m_next));
+    const bool right = m_lookAlikeOf ? offered(picked) == offered(m_next)
+                                     : answer.row == getDisplayWords(offered(m_next));
     if (right) {
         answer.verdict = Verdict::Right;
         ++m_right;

@@ -42,6 +42,12 @@ public:
     using LookAlikeOf = std::function<int(int number, int from, int to)>;
     void setLookAlikes(LookAlikeOf lookAlikeOf) { m_lookAlikeOf = std::move(lookAlikeOf); }
 
+    // The halves of a bayt: for a bayt the question is its first half and the choices are
+    // second halves; other items are asked whole.
+    void setSecondHalves(bool on) { m_secondHalves = on; }
+    // The first half of the bayt to complete; empty when the whole item is asked.
+    QString question() const;
+
     // Back to the range's first item with fresh choices, no counts, the clock stopped.
     void restart(const PracticeRange& range);
 
@@ -69,6 +75,8 @@ public:
 private:
     void offerChoices();
     QString label(int number) const;
+    // What a choice row offers of item `number`: the item, or a bayt's second half.
+    QString offered(int number) const;
     double tickSeconds() const;
 
     PracticeRange m_range;
@@ -77,6 +85,7 @@ private:
     QStringList m_choices;
     QList<int> m_choiceNumbers; // the items behind the rows
     LookAlikeOf m_lookAlikeOf;
+    bool m_secondHalves = false;
     int m_next = 0;
     int m_right = 0;
     int m_wrong = 0;

@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 #include "frmWrite.h"
+#include "itemlist.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -31,6 +32,7 @@ class tst_drillwindows : public QObject {
     Q_OBJECT
 private slots:
     void writtenEntriesAreCheckedAndGraded();
+    void theSecondHalfIsAskedFromTheFirst();
 };
 
 void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
@@ -69,6 +71,41 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
     typeThroughInputMethod(box, QStringLiteral("مالك يوم الدين"));
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(write->verdict()->text(), QStringLiteral("Again: 3 words to mend."));
+    d.close();
+}
+
+// The Tester asks a bayt's second half under its first, which then stands whole among the
+// recalled; off again, the choices are whole lines.
+void tst_drillwindows::theSecondHalfIsAskedFromTheFirst()
+{
+    const QStringList poem{
+        QStringLiteral("قِفَا نَبْكِ مِنْ ذِكْرَى حَبِيبٍ وَمَنْزِلِ\tبِسِقْطِ اللِّوَى بَيْنَ الدَّخُولِ فَحَوْمَلِ"),
+        QStringLiteral("فَتُوضِحَ فَالمِقْرَاةِ لَمْ يَعْفُ رَسْمُهَا\tلِمَا نَسَجَتْهَا مِنْ جَنُوبٍ وَشَمْأَلِ"),
+        QStringLiteral("تَرَى بَعَرَ الأرْآمِ فِي عَرَصَاتِهَا\tوَقِيعَانِهَا كَأنَّهُ حَبُّ فُلْفُلِ")};
+    WindowDriver d;
+    d.open(poem, false, 2);
+    auto* halves = d.control<QAction>("mnuViewSecondHalves");
+    QVERIFY(!halves->isChecked());
+    halves->setChecked(true);
+    QCOMPARE(d.rows("lstSelected").size(), 1);
+    const QString question = d.rows("lstSelected")[0];
+    QVERIFY(question.contains(QStringLiteral("مِنْ ذِكْرَى حَبِيبٍ وَمَنْزِلِ")));
+    QVERIFY(question.endsWith(QStringLiteral("…")));
+    QVERIFY(!question.contains(QStringLiteral("بِسِقْطِ")));
+    const QStringList choices = d.rows("lstSelect");
+    QCOMPARE(choices.size(), 4); // the header and three second halves
+    const int right =
+        int(choices.indexOf(getDisplayWords(QStringLiteral("بِسِقْطِ اللِّوَى بَيْنَ الدَّخُولِ فَحَوْمَلِ"))));
+    QVERIFY(right > 0);
+    d.clickRow("lstSelect", right);
+    QCOMPARE(d.rows("lstSelected").size(), 2);
+    QVERIFY(d.rows("lstSelected")[0].contains(QStringLiteral("بِسِقْطِ")));
+    QVERIFY(!d.rows("lstSelected")[0].contains(QStringLiteral("…")));
+    QVERIFY(d.rows("lstSelected")[1].contains(QStringLiteral("فَتُوضِحَ")));
+
+    halves->setChecked(false);
+    QVERIFY(d.rows("lstSelected").isEmpty());
+    QVERIFY(d.rows("lstSelect").join(u'|').contains(QStringLiteral("قِفَا نَبْكِ")));
     d.close();
 }
 

@@ -1,3 +1,4 @@
+#include "hemistich.h"
 #include "memorymodel.h"
 #include "writtencheck.h"
 
@@ -25,6 +26,8 @@ private slots:
     void writtenChecks_data();
     void writtenChecks();
     void writtenWordsCarryBothSpellings();
+    void hemistichs_data();
+    void hemistichs();
 };
 
 void tst_drills::writtenChecks_data()
@@ -124,6 +127,33 @@ void tst_drills::writtenWordsCarryBothSpellings()
     QCOMPARE(marksOf(missing), QStringLiteral("RMRR"));
     QCOMPARE(missing[1].expected, QStringLiteral("نَبْكِ"));
     QCOMPARE(missing[1].typed, QString());
+}
+
+void tst_drills::hemistichs_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("halves"); // the two joined by "|", empty for none
+
+    QTest::newRow("a bayt") << "قِفَا نَبْكِ مِنْ ذِكْرَى حَبِيبٍ وَمَنْزِلِ\tبِسِقْطِ اللِّوَى بَيْنَ الدَّخُولِ فَحَوْمَلِ"
+                            << "قِفَا نَبْكِ مِنْ ذِكْرَى حَبِيبٍ وَمَنْزِلِ|بِسِقْطِ اللِّوَى بَيْنَ الدَّخُولِ فَحَوْمَلِ";
+    QTest::newRow("spaces around the TAB") << "الخَيْلُ وَاللّيْلُ  \t  وَالبَيْداءُ تَعرِفُني"
+                                           << "الخَيْلُ وَاللّيْلُ|وَالبَيْداءُ تَعرِفُني";
+    QTest::newRow("a further TAB stays in the second") << "أ ب\tج\tد"
+                                                       << "أ ب|ج\tد";
+    QTest::newRow("a verse of prose") << "ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ"
+                                      << "";
+    QTest::newRow("a TAB at the end") << "ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ\t"
+                                      << "";
+    QTest::newRow("a sign alone after the TAB") << "ٱلرَّحۡمَٰنِ\t۞"
+                                                << "";
+}
+
+void tst_drills::hemistichs()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, halves);
+    const std::optional<hemistich::Halves> split = hemistich::split(item);
+    QCOMPARE(split ? split->first + u'|' + split->second : QString(), halves);
 }
 
 QTEST_GUILESS_MAIN(tst_drills)

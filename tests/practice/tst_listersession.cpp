@@ -37,6 +37,7 @@ private slots:
     void recallPrompts();
     void wordByWord_data();
     void wordByWord();
+    void secondHalfFromTheFirst();
 };
 
 void tst_listersession::steps_data()
@@ -249,4 +250,32 @@ void tst_listersession::wordByWord()
     QCOMPARE(seen.join(u' '), presses);
     QVERIFY(!lister.isPrompting());
     QCOMPARE(lister.step()->text, QStringLiteral("next")); // the listing goes on
+}
+
+// With the halves of a bayt asked, a bayt's prompt is its first half whole and the cue of the
+// second; word by word goes on into the second half. Prose is prompted as before.
+void tst_listersession::secondHalfFromTheFirst()
+{
+    const QString bayt = QStringLiteral("الخَيْلُ وَاللّيْلُ وَالبَيْداءُ تَعرِفُني\tوَالسّيفُ وَالرّمحُ "
+                                        "وَالقرْطاسُ وَالقَلَمُ");
+    ListerSession lister;
+    lister.setRecallFirst(true);
+    lister.setSecondHalves(true);
+    const QString prompts[] = {QStringLiteral("الخَيْلُ وَاللّيْلُ وَالبَيْداءُ تَعرِفُني\t…"),
+                               QStringLiteral("الخَيْلُ وَاللّيْلُ وَالبَيْداءُ تَعرِفُني\tو و و و"),
+                               QStringLiteral("الخَيْلُ وَاللّيْلُ وَالبَيْداءُ تَعرِفُني\t____ ____ "
+                                              "____ ____")};
+    for (const recallcue::Cue cue :
+         {recallcue::Cue::FirstWord, recallcue::Cue::FirstLetters, recallcue::Cue::Blanks}) {
+        lister.setRecallCue(cue);
+        lister.restart(PracticeRange({bayt, QStringLiteral("قال الشاعر")}).chosen(1, 2));
+        const std::optional<ListerSession::Step> prompt = lister.step();
+        QCOMPARE(listing::recallPrompt(prompt->text, false, cue, prompt->revealedWords),
+                 prompts[int(cue)]);
+        const std::optional<ListerSession::Step> more = lister.revealWord();
+        QVERIFY(listing::recallPrompt(more->text, false, cue, more->revealedWords)
+                    .contains(QStringLiteral("تَعرِفُني\tوَالسّيفُ")));
+        QVERIFY(lister.step()->reveal);
+        QCOMPARE(lister.step()->revealedWords, 0); // prose
+    }
 }

@@ -44,6 +44,7 @@ private slots:
     void clockFromTheFirstPick();
     void sameLabelsAreInterchangeable();
     void mistakesOfTheTest();
+    void secondHalvesOfABayt();
 
 private:
     TesterSession session(quint32 seed = 7)
@@ -195,3 +196,39 @@ void tst_testersession::mistakesOfTheTest()
 
 QTEST_GUILESS_MAIN(tst_testersession)
 #include "tst_testersession.moc"
+
+// With the halves of a bayt asked, a bayt's question is its first half and every choice is a
+// second half: the right one and those of the next lines. An item of prose is asked whole.
+void tst_testersession::secondHalvesOfABayt()
+{
+    const QStringList poem{QStringLiteral("قِفَا نَبْكِ مِنْ ذِكْرَى حَبِيبٍ وَمَنْزِلِ\tبِسِقْطِ "
+                                          "اللِّوَى بَيْنَ الدَّخُولِ فَحَوْمَلِ"),
+                           QStringLiteral("فَتُوضِحَ فَالمِقْرَاةِ لَمْ يَعْفُ رَسْمُهَا\tلِمَا "
+                                          "نَسَجَتْهَا مِنْ جَنُوبٍ وَشَمْأَلِ"),
+                           QStringLiteral("تَرَى بَعَرَ الأرْآمِ فِي عَرَصَاتِهَا\tوَقِيعَانِهَا "
+                                          "كَأنَّهُ حَبُّ فُلْفُلِ"),
+                           QStringLiteral("قال الشاعر")};
+    TesterSession tester = session();
+    tester.setSecondHalves(true);
+    tester.restart(rangeOf(poem, 1, 4));
+    QCOMPARE(tester.question(), QStringLiteral("قِفَا نَبْكِ مِنْ ذِكْرَى حَبِيبٍ وَمَنْزِلِ"));
+    QStringList offered = tester.choices();
+    offered.sort();
+    QCOMPARE(offered, (QStringList{label(QStringLiteral("بِسِقْطِ اللِّوَى بَيْنَ الدَّخُولِ فَحَوْمَلِ")),
+                                   label(QStringLiteral("لِمَا نَسَجَتْهَا مِنْ جَنُوبٍ وَشَمْأَلِ")),
+                                   label(QStringLiteral("وَقِيعَانِهَا كَأنَّهُ حَبُّ فُلْفُلِ"))}));
+    const qsizetype right =
+        tester.choices().indexOf(label(QStringLiteral("بِسِقْطِ اللِّوَى بَيْنَ الدَّخُولِ فَحَوْمَلِ")));
+    QCOMPARE(tester.pick(int(right == 0 ? 1 : 0)).verdict, TesterSession::Verdict::Wrong);
+    QCOMPARE(tester.pick(int(right)).verdict, TesterSession::Verdict::Right);
+    QVERIFY(tester.question().startsWith(QStringLiteral("فَتُوضِحَ")));
+    tester.pick(int(tester.choices().indexOf(label(QStringLiteral("لِمَا نَسَجَتْهَا مِنْ جَنُوبٍ وَشَمْأَلِ")))));
+    tester.pick(int(tester.choices().indexOf(label(QStringLiteral("وَقِيعَانِهَا كَأنَّهُ حَبُّ فُلْفُلِ")))));
+    QCOMPARE(tester.question(), QString()); // prose: asked whole
+    QCOMPARE(tester.choices(), QStringList{label(poem[3])});
+
+    tester.setSecondHalves(false);
+    tester.restart(rangeOf(poem, 1, 4));
+    QCOMPARE(tester.question(), QString());
+    QVERIFY(tester.choices().contains(label(poem[0])));
+}
