@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -108,6 +109,16 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     m_mistakes->setObjectName(QStringLiteral("tabMistakes"));
     m_mistakes->addTab(weakest, tr("Items most often &missed"));
     m_mistakes->addTab(m_confusions, tr("Passages &taken for one another"));
+    m_drills = new QTableWidget(0, 6, this);
+    m_drills->setObjectName(QStringLiteral("drills"));
+    m_drills->setAccessibleName(tr("Answers of each drill"));
+    m_drills->setHorizontalHeaderLabels(
+        {tr("Drill"), tr("Answers"), tr("Again"), tr("Hard"), tr("Good"), tr("Easy")});
+    m_drills->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_drills->verticalHeader()->hide();
+    m_drills->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_drills->horizontalHeader()->setStretchLastSection(true);
+    m_mistakes->addTab(m_drills, tr("&Drills"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* practiseButton =
@@ -144,6 +155,27 @@ frmProgress::frmProgress(const ProgressData& progress, const FontRecord& arabic,
     m_layout->addWidget(m_mistakes, 3);
     m_layout->addWidget(buttons);
     showProgress(progress);
+}
+
+// Picks and graded recalls told apart, each with the grades the revision plan took them as.
+void frmProgress::showDrills(const QList<PracticeHistory::DrillCount>& drills)
+{
+    const QString names[kDrills] = {
+        tr("Choices on the Tester"), tr("Recall first on the Lister"), tr("Written from memory"),
+        tr("Second halves chosen on the Tester"), tr("Second halves recalled on the Lister")};
+    m_drills->setRowCount(int(drills.size()));
+    for (int row = 0; row < drills.size(); ++row) {
+        const PracticeHistory::DrillCount& drill = drills[row];
+        m_drills->setItem(row, 0, new QTableWidgetItem(names[int(drill.drill)]));
+        QList<int> counts{drill.answers};
+        counts.append(QList<int>(drill.grades.begin(), drill.grades.end()));
+        for (int column = 1; column <= counts.size(); ++column) {
+            auto* count = new QTableWidgetItem(QString::number(counts[column - 1]));
+            count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_drills->setItem(row, column, count);
+        }
+    }
+    m_mistakes->setTabVisible(m_mistakes->indexOf(m_drills), !drills.isEmpty());
 }
 
 void frmProgress::showProgress(const ProgressData& progress)
@@ -191,6 +223,7 @@ void frmProgress::showProgress(const ProgressData& progress)
 
     m_confusions->showPairs(progress.confused, progress.reference);
     m_mistakes->setTabVisible(m_mistakes->indexOf(m_confusions), !progress.confused.isEmpty());
+    showDrills(progress.drills);
 
     m_items = progress.weakest;
     m_weakest->Clear();

@@ -9,6 +9,7 @@ class ConfusionsView;
 class DueBars;
 class QTabWidget;
 class QTableView;
+class QTableWidget;
 class StrengthMap;
 class QVBoxLayout;
 class UniListBox;
@@ -16,9 +17,9 @@ class UniListBox;
 // The learner's progress with the open list in its mode, in a window kept beside the practice:
 // a chart of the latest completed tests of the range being practised (time taken and wrong
 // picks), the table of every completed test, a map of every item's strength today beside the
-// items due in the coming days, the items that drew the most wrong picks and the pairs taken for
-// one another; choosing an item practises the stretch that starts with it, choosing a pair
-// practises the two in turn.
+// items due in the coming days, the items that drew the most wrong picks, the pairs taken for
+// one another and the answers of each drill; choosing an item practises the stretch that starts
+// with it, choosing a pair practises the two in turn.
 class frmProgress : public QDialog {
     Q_OBJECT
 public:
@@ -33,8 +34,10 @@ public:
     StrengthMap* strengthMap() const { return m_map; }
     DueBars* dueBars() const { return m_dueBars; }
     ConfusionsView* confusions() const { return m_confusions; }
-    // The items most often missed, and beside them, once there are any, the pairs confused.
+    // The items most often missed, and beside them, once there are any, the pairs confused and
+    // the answers of each drill.
     QTabWidget* mistakes() const { return m_mistakes; }
+    QTableWidget* drills() const { return m_drills; }
 
 signals:
     // The user chose the item numbered `number` to practise from.
@@ -46,6 +49,7 @@ signals:
 
 private:
     void choose();
+    void showDrills(const QList<PracticeHistory::DrillCount>& drills);
 
     QList<PracticeHistory::ItemRecord> m_items;
     QWidget* m_chart = nullptr;
@@ -56,4 +60,5 @@ private:
     DueBars* m_dueBars;
     ConfusionsView* m_confusions;
     QTabWidget* m_mistakes;
+    QTableWidget* m_drills;
 };

@@ -294,6 +294,7 @@ ProgressData Practice::progress(QDate today, double retention)
         data.confused.append({pair.number, pair.other, pair.count, colItems[pair.number - 1],
                               colItems[pair.other - 1]});
     data.strength = strengthOf(history().memories(key), colItems, today, retention);
+    data.drills = history().drillCounts(key);
     checkHistory();
     return data;
 }

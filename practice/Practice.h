@@ -35,6 +35,7 @@ struct ProgressData {
         QString otherText;
     };
     QList<Confused> confused;
+    QList<PracticeHistory::DrillCount> drills; // the drills answered, in their order
 };
 
 // The practice of the open list, which the windows only show: the list (items, lines, mode,

@@ -527,6 +527,37 @@ void PracticeHistory::forEachReview(const ListKey& key,
     }
 }
 
+QList<PracticeHistory::DrillCount> PracticeHistory::drillCounts(const ListKey& key) const
+{
+    QList<DrillCount> counts;
+    if (!m_open)
+        return counts;
+    // Answers that count alike are counted together: a few groups, however long the log.
+    QSqlQuery query =
+        prepared(QStringLiteral("SELECT drill, right, first_try, grade, COUNT(*) FROM "
+                                "reviews WHERE list = ? AND word_mode = ? GROUP BY "
+                                "1, 2, 3, 4 ORDER BY 1"),
+                 {key.list, int(key.wordMode)});
+    if (!query.exec())
+        return counts;
+    while (query.next()) {
+        const int drill = query.value(0).toInt();
+        if (drill < 0 || drill >= kDrills)
+            continue;
+        if (counts.isEmpty() || int(counts.last().drill) != drill)
+            counts.append({Drill(drill)});
+        Review review;
+        review.right = query.value(1).toBool();
+        review.firstTry = query.value(2).toBool();
+        review.grade = query.value(3).toInt();
+        const int count = query.value(4).toInt();
+        counts.last().answers += count;
+        if (const std::optional<memorymodel::Grade> grade = itemmemory::gradeOf(review))
+            counts.last().grades[size_t(*grade) - 1] += count;
+    }
+    return counts;
+}
+
 QList<PracticeHistory::Review> PracticeHistory::reviews(const ListKey& key) const
 {
     QList<Review> found;

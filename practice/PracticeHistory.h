@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -106,6 +107,13 @@ public:
     // The memory of every item reviewed in this mode, by number: kept up to date with each
     // answer, and replayed from the log when it is not known to follow it or is damaged.
     QMap<int, ItemMemory> memories(const ListKey& key);
+    // The answers of each drill in this mode, and how many the model took as each grade.
+    struct DrillCount {
+        Drill drill = Drill::Choices;
+        int answers = 0;
+        std::array<int, 4> grades{}; // Again, Hard, Good, Easy
+    };
+    QList<DrillCount> drillCounts(const ListKey& key) const;
     // The seconds a pick took on average in this mode, pauses cut short; 0 before the first.
     double secondsPerAnswer(const ListKey& key) const;
 

@@ -1,4 +1,5 @@
 #include "WindowDriver.h"
+#include "frmProgress.h"
 #include "frmWrite.h"
 #include "itemlist.h"
 
@@ -7,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -71,6 +73,19 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
     typeThroughInputMethod(box, QStringLiteral("مالك يوم الدين"));
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(write->verdict()->text(), QStringLiteral("Again: 3 words to mend."));
+
+    // Progress tells the written answers apart, with the grades they were given.
+    d.control<QAction>("mnuViewProgress")->trigger();
+    auto* progress = d.window->findChild<frmProgress*>();
+    QVERIFY(progress);
+    QTableWidget* drills = progress->drills();
+    QCOMPARE(drills->rowCount(), 1);
+    QStringList row;
+    for (int column = 0; column < drills->columnCount(); ++column)
+        row.append(drills->item(0, column)->text());
+    QCOMPARE(row, (QStringList{QStringLiteral("Written from memory"), QStringLiteral("3"),
+                               QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                               QStringLiteral("0")}));
     d.close();
 }
 

@@ -370,17 +370,28 @@ void tst_practicehistory::answersKeepTheirDrill()
         written.grade = int(memorymodel::Grade::Hard);
         written.drill = Drill::Written;
         history.recordAnswer(key, answer(1, kVerses[0], true, true));
+        history.recordAnswer(key, answer(2, kVerses[1], false, true));
+        history.recordAnswer(key, answer(2, kVerses[1], true, false)); // no grade of its own
         history.recordAnswer(key, written);
+        const QList<PracticeHistory::DrillCount> counts = history.drillCounts(key);
+        QCOMPARE(counts.size(), 2);
+        QCOMPARE(counts[0].drill, Drill::Choices);
+        QCOMPARE(counts[0].answers, 3);
+        QCOMPARE(counts[0].grades, (std::array<int, 4>{1, 0, 1, 0}));
+        QCOMPARE(counts[1].drill, Drill::Written);
+        QCOMPARE(counts[1].grades, (std::array<int, 4>{0, 1, 0, 0}));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("history"));
-    QCOMPARE(drills(), (QList<Drill>{Drill::Choices, Drill::Written}));
+    QCOMPARE(drills(),
+             (QList<Drill>{Drill::Choices, Drill::Choices, Drill::Choices, Drill::Written}));
     {
         QSqlQuery query(QSqlDatabase::database(QStringLiteral("history")));
         QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN drill")));
         QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("history"));
-    QCOMPARE(drills(), (QList<Drill>{Drill::Choices, Drill::Recall}));
+    QCOMPARE(drills(),
+             (QList<Drill>{Drill::Choices, Drill::Choices, Drill::Choices, Drill::Recall}));
 }
 
 void tst_practicehistory::damagedOrNewerFilesAreLeftAsTheyWere_data()
