@@ -22,6 +22,7 @@
 #include "slider/RailSlider.h"
 #include "todayplan.h"
 #include "unilistbox/UniListBox.h"
+#include "writtencheck.h"
 
 #include <QAction>
 #include <QApplication>
@@ -509,6 +510,26 @@ int main(int argc, char* argv[])
         kQuestions;
     row(QStringLiteral("one look-alike question, 80,000 items"), question,
         QStringLiteral("fold the item asked about"), foldOne);
+
+    // An entry written from memory, checked: a verse of 128 words typed plainly, with a word
+    // wrong, one left out and one added.
+    QStringList verseWords;
+    for (int at = 0; verseWords.size() < 128; ++at)
+        verseWords += items[at].split(u' ', Qt::SkipEmptyParts);
+    verseWords.resize(128);
+    const QString verse = verseWords.join(u' ');
+    QStringList typedWords = arabicfold::foldedWords(verse);
+    typedWords[20] = QStringLiteral("كتب");
+    typedWords.removeAt(60);
+    typedWords.insert(100, QStringLiteral("جميعا"));
+    const QString typedVerse = typedWords.join(u' ');
+    const double check = measure(21, [&] { writtencheck::compare(typedVerse, verse); });
+    const double checkMarks = measure(21, [&] { writtencheck::compare(typedVerse, verse, true); });
+    const double foldVerse = measure(21, [&] { arabicfold::fold(verse); });
+    row(QStringLiteral("check a typed verse of 128 words"), check,
+        QStringLiteral("fold the verse alone"), foldVerse);
+    row(QStringLiteral("the same, marks too"), checkMarks, QStringLiteral("fold the verse alone"),
+        foldVerse);
 
     // The Open window over a program folder of 20,000 lists, against the same with 10: the time
     // to search, fill and show the tree, and the memory the tree holds.

@@ -67,9 +67,19 @@ QList<Token> tokens(const QString& text)
     return found;
 }
 
-bool same(const QString& letters, const QString& marks, const Token& other, bool marksToo)
+bool same(const Token& one, const Token& other, bool marksToo)
 {
-    return letters == other.letters && (!marksToo || marks == other.marks);
+    return one.letters == other.letters && (!marksToo || one.marks == other.marks);
+}
+
+// Whether `first` and `second` written together are `whole`.
+bool joined(const Token& first, const Token& second, const Token& whole, bool marksToo)
+{
+    const auto parts = [](const QString& one, const QString& two, const QString& all) {
+        return all.size() == one.size() + two.size() && all.startsWith(one) && all.endsWith(two);
+    };
+    return parts(first.letters, second.letters, whole.letters) &&
+           (!marksToo || parts(first.marks, second.marks, whole.marks));
 }
 
 // The moves that align the entry's words with the typed ones, the cheaper first where they
@@ -103,19 +113,13 @@ QList<Word> compare(const QString& typed, const QString& entry, bool marksToo)
     auto moveCost = [&](qsizetype i, qsizetype j, Move move) {
         switch (move) {
         case Move::Match:
-            return i < n && j < m && same(want[i].letters, want[i].marks, got[j], marksToo)
-                       ? at(i + 1, j + 1)
-                       : kNever;
+            return i < n && j < m && same(want[i], got[j], marksToo) ? at(i + 1, j + 1) : kNever;
         case Move::Merge: // two of the entry's words typed as one
-            return i + 1 < n && j < m &&
-                           same(want[i].letters + want[i + 1].letters,
-                                want[i].marks + want[i + 1].marks, got[j], marksToo)
+            return i + 1 < n && j < m && joined(want[i], want[i + 1], got[j], marksToo)
                        ? at(i + 2, j + 1)
                        : kNever;
         case Move::Split: // one of the entry's words typed as two
-            return i < n && j + 1 < m &&
-                           same(got[j].letters + got[j + 1].letters,
-                                got[j].marks + got[j + 1].marks, want[i], marksToo)
+            return i < n && j + 1 < m && joined(got[j], got[j + 1], want[i], marksToo)
                        ? at(i + 1, j + 2)
                        : kNever;
         case Move::Substitute:
