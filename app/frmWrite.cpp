@@ -4,10 +4,15 @@
 #include "itemlist.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace {
@@ -15,15 +20,22 @@ namespace {
 // How many entries stand above the one to write.
 constexpr int kLeadIn = 2;
 
-QLabel* arabicLabel(const QFont& font, QWidget* parent)
+// Arabic text to read, right to left, wrapped and scrolled however large the face.
+QTextBrowser* arabicView(const QFont& font, const char* name, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setLayoutDirection(Qt::RightToLeft);
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
+    auto* view = new QTextBrowser(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setFont(font);
+    view->setLayoutDirection(Qt::RightToLeft);
+    view->setFocusPolicy(Qt::NoFocus);
+    return view;
+}
+
+// Paragraphs of right-to-left text, already escaped.
+QString rightToLeft(const QStringList& paragraphs)
+{
+    return QStringLiteral("<div dir='rtl'><p>%1</p></div>")
+        .arg(paragraphs.join(QStringLiteral("</p><p>")));
 }
 
 // A checked word as the result shows it: a wrong or extra word struck through, the right or
@@ -55,22 +67,37 @@ frmWrite::frmWrite(Practice& practice, const FontRecord& arabic, bool marksToo, 
     setObjectName(QStringLiteral("frmWrite"));
     setWindowTitle(tr("Write from Memory"));
     const QFont font = arabic.toQFont();
-    lblBefore = arabicLabel(font, this);
-    lblBefore->setObjectName(QStringLiteral("lblBefore"));
+    txtBefore = arabicView(font, "txtBefore", this);
+    txtBefore->setAccessibleName(tr("The entries before"));
+    // The entry just before stays in view, whatever the pane's size.
+    QScrollBar* leadInBar = txtBefore->verticalScrollBar();
+    connect(leadInBar, &QScrollBar::rangeChanged, leadInBar,
+            [leadInBar](int, int end) { leadInBar->setValue(end); });
     lblTask = new QLabel(this);
     lblTask->setObjectName(QStringLiteral("lblTask"));
     txtWritten = new QPlainTextEdit(this);
     txtWritten->setObjectName(QStringLiteral("txtWritten"));
     txtWritten->setFont(font);
     txtWritten->setLayoutDirection(Qt::RightToLeft);
+    // Typed Arabic starts at the right, before its first letter decides the paragraph.
+    QTextOption typing = txtWritten->document()->defaultTextOption();
+    typing.setTextDirection(Qt::RightToLeft);
+    typing.setAlignment(Qt::AlignRight);
+    txtWritten->document()->setDefaultTextOption(typing);
     txtWritten->setTabChangesFocus(true);
     txtWritten->setAccessibleName(tr("The entry, written from memory"));
     txtWritten->installEventFilter(this);
-    lblResult = arabicLabel(font, this);
-    lblResult->setObjectName(QStringLiteral("lblResult"));
-    lblResult->setTextFormat(Qt::RichText);
+    txtResult = arabicView(font, "txtResult", this);
+    txtResult->setAccessibleName(tr("The entry checked"));
     lblVerdict = new QLabel(this);
     lblVerdict->setObjectName(QStringLiteral("lblVerdict"));
+    lblVerdict->setWordWrap(true);
+    lblLegend = new QLabel(tr("Struck through: what the entry does not have. Underlined: the "
+                              "entry's word. In brackets: a word left out."),
+                           this);
+    lblLegend->setObjectName(QStringLiteral("lblLegend"));
+    lblLegend->setWordWrap(true);
+    lblLegend->hide();
     chkMarksToo = new QCheckBox(tr("&Marks too"), this);
     chkMarksToo->setObjectName(QStringLiteral("chkMarksToo"));
     chkMarksToo->setToolTip(tr("Compare the vowels, shadda and sukun of every word as well"));
@@ -80,17 +107,22 @@ frmWrite::frmWrite(Practice& practice, const FontRecord& arabic, bool marksToo, 
     lblKeys->setObjectName(QStringLiteral("lblKeys"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblBefore);
+    layout->addWidget(txtBefore, 2);
     layout->addWidget(lblTask);
-    layout->addWidget(txtWritten, 1);
-    layout->addWidget(lblResult, 1);
+    layout->addWidget(txtWritten, 2);
+    layout->addWidget(txtResult, 3);
     layout->addWidget(lblVerdict);
+    layout->addWidget(lblLegend);
     auto* keys = new QHBoxLayout;
     keys->addWidget(chkMarksToo);
     keys->addStretch();
     keys->addWidget(lblKeys);
     layout->addLayout(keys);
-    resize(640, 420);
+    // Room for a few lines of each Arabic pane at any zoom, within the screen.
+    const QFontMetrics metrics(font);
+    const QRect screenArea = screen()->availableGeometry();
+    resize(std::min(screenArea.width() * 9 / 10, std::max(720, metrics.averageCharWidth() * 60)),
+           std::min(screenArea.height() * 9 / 10, std::max(600, metrics.lineSpacing() * 9 + 120)));
 
     connect(chkMarksToo, &QCheckBox::toggled, this, [this](bool on) {
         m_practice.setWriteMarks(on);
@@ -103,7 +135,7 @@ void frmWrite::showEntry()
 {
     const WritingSession& writing = m_practice.writing();
     const int number = writing.number();
-    lblBefore->setText(leadIn());
+    txtBefore->setHtml(leadIn());
     lblTask->setText(number ? tr("Write %1 from memory (%2 of %3), then press Enter.")
                                   .arg(m_practice.itemReference(number))
                                   .arg(writing.position())
@@ -111,14 +143,15 @@ void frmWrite::showEntry()
                             : tr("Open a list to write its entries from memory."));
     txtWritten->clear();
     txtWritten->setReadOnly(!number);
-    lblResult->clear();
-    lblResult->hide();
+    txtResult->clear();
+    txtResult->hide();
     lblVerdict->clear();
+    lblLegend->hide();
     lblKeys->setText(tr("Enter: check"));
     txtWritten->setFocus();
 }
 
-// The entries before the one to write, each under its reference; the list's start says so.
+// The entries before the one to write, each after its reference; the list's start says so.
 QString frmWrite::leadIn() const
 {
     const int number = m_practice.writing().number();
@@ -126,9 +159,10 @@ QString frmWrite::leadIn() const
         return {};
     QStringList lines;
     for (int before = std::max(1, number - kLeadIn); before < number; ++before)
-        lines.append(m_practice.itemReference(before) + QStringLiteral(". ") +
-                     m_practice.items().at(before - 1));
-    return lines.isEmpty() ? tr("(The start of the list)") : lines.join(u'\n');
+        lines.append((m_practice.itemReference(before) + QStringLiteral(". ") +
+                      withTabsAsGaps(m_practice.items().at(before - 1)))
+                         .toHtmlEscaped());
+    return lines.isEmpty() ? tr("(The start of the list)") : rightToLeft(lines);
 }
 
 bool frmWrite::eventFilter(QObject* watched, QEvent* event)
@@ -166,8 +200,8 @@ void frmWrite::showChecked()
     QStringList words;
     for (const writtencheck::Word& word : checked.words)
         words.append(shownWord(word));
-    lblResult->setText(QStringLiteral("<div dir='rtl'>%1</div>").arg(words.join(u' ')));
-    lblResult->show();
+    txtResult->setHtml(rightToLeft({words.join(u' ')}));
+    txtResult->show();
     txtWritten->setReadOnly(true); // what was typed stays in view beside its check
     const int mistakes = writtencheck::mistakes(checked.words);
     switch (checked.grade) {
@@ -181,5 +215,6 @@ void frmWrite::showChecked()
         lblVerdict->setText(tr("Again: %1 words to mend.").arg(mistakes));
         break;
     }
+    lblLegend->setVisible(mistakes > 0);
     lblKeys->setText(tr("Enter: the next entry"));
 }

@@ -8,6 +8,7 @@ class Practice;
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
+class QTextBrowser;
 
 // Write from memory: the entries before the one to recall stand above, the learner types it,
 // and Enter checks it word by word (right, wrong with the right word, missing, extra) and grades
@@ -19,7 +20,7 @@ public:
              QWidget* parent = nullptr);
 
     QPlainTextEdit* written() const { return txtWritten; }
-    QLabel* result() const { return lblResult; }
+    QTextBrowser* result() const { return txtResult; }
     QLabel* verdict() const { return lblVerdict; }
 
     // The entry to write, after another range or list.
@@ -37,11 +38,12 @@ private:
     QString leadIn() const;
 
     Practice& m_practice;
-    QLabel* lblBefore;
+    QTextBrowser* txtBefore;
     QLabel* lblTask;
     QPlainTextEdit* txtWritten;
-    QLabel* lblResult;
+    QTextBrowser* txtResult;
     QLabel* lblVerdict;
+    QLabel* lblLegend; // what the marks of a checked entry mean, while there are any
     QCheckBox* chkMarksToo;
     QLabel* lblKeys;
 };
