@@ -44,14 +44,12 @@ ListerPage::ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
         makeDesigned<UniText>(Splitter1, "txtCompleteText", twipsRect(45, 5910, 7710, 1530));
     txtCompleteText->setProperties(txtCompleteTextProperties());
 
-    cmdRestartListing =
-        makeDesigned<QPushButton>(this, "cmdRestartListing", twipsRect(8400, 285, 1605, 375),
-                                  QStringLiteral("&Restart Listing"));
-    chkRestartListing =
-        makeDesigned<QCheckBox>(this, "chkRestartListing", twipsRect(8445, 690, 1500, 525),
-                                QStringLiteral("Restart on finish"));
+    cmdRestartListing = makeDesigned<QPushButton>(
+        this, "cmdRestartListing", twipsRect(8400, 285, 1605, 375), tr("&Restart Listing"));
+    chkRestartListing = makeDesigned<QCheckBox>(
+        this, "chkRestartListing", twipsRect(8445, 690, 1500, 525), tr("Restart on finish"));
     chkRestartListing->setChecked(true);
-    makeCaption(this, "Label4", twipsRect(8295, 1320, 1860, 225), QStringLiteral("Listing Speed"));
+    makeCaption(this, "Label4", twipsRect(8295, 1320, 1860, 225), tr("Listing Speed"));
     sdrListingSpeed =
         makeDesigned<RailSlider>(this, "sdrListingSpeed", twipsRect(8595, 1620, 1260, 240));
     PropertyBag slider;
@@ -69,7 +67,7 @@ ListerPage::ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
     lblSpeed->setAlignment(Qt::AlignCenter);
     cmdManualListing =
         makeDesigned<QPushButton>(this, "cmdManualListing", twipsRect(8280, 2340, 2010, 450),
-                                  QStringLiteral("&List Next Item (Enter Key)"));
+                                  tr("&List Next Item (Enter Key)"));
     cmdManualListing->hide();
     chkRecallFirst = makeDesigned<QCheckBox>(this, "chkRecallFirst",
                                              twipsRect(8445, 3000, 1800, 300), tr("Re&call first"));

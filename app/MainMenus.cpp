@@ -1,5 +1,6 @@
 #include "MainMenus.h"
 
+#include "interfacelanguage.h"
 #include "readingfonts.h"
 #include "recentfiles.h"
 
@@ -32,13 +33,12 @@ MainMenus::MainMenus(QMainWindow* window)
 
 void MainMenus::buildFileMenu(QMainWindow* window)
 {
-    mnuFile = window->menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = window->menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileLoad = addAction(mnuFile, "mnuFileLoad", QStringLiteral("&Open"),
-                            QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileLoad =
+        addAction(mnuFile, "mnuFileLoad", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sepFileBeforeNew"));
-    mnuFileNew = addAction(mnuFile, "mnuFileNew", QStringLiteral("&New"),
-                           QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileNew = addAction(mnuFile, "mnuFileNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFileSep = mnuFile->addSeparator();
     mnuFileSep->setObjectName(QStringLiteral("mnuFileSep"));
     for (int k = 0; k < recentfiles::kShown; ++k) {
@@ -47,7 +47,7 @@ void MainMenus::buildFileMenu(QMainWindow* window)
         connect(mnuFileMRUF[k], &QAction::triggered, this, [this, k] { emit recentFileChosen(k); });
     }
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    mnuFileExit = addAction(mnuFile, "mnuFileExit", QStringLiteral("&Exit"));
+    mnuFileExit = addAction(mnuFile, "mnuFileExit", tr("&Exit"));
 }
 
 void MainMenus::buildViewMenu(QMainWindow* window)
@@ -78,15 +78,38 @@ void MainMenus::buildViewMenu(QMainWindow* window)
     mnuViewSecondHalves =
         addAction(mnuView, "mnuViewSecondHalves", tr("Ask the &Second Half of a Bayt"));
     mnuViewSecondHalves->setCheckable(true);
+    mnuView->addSeparator();
+    // Each language by its own name, so that a learner lost in the other finds it.
+    mnuViewLanguage = mnuView->addMenu(tr("&Language"));
+    mnuViewLanguage->setObjectName(QStringLiteral("mnuViewLanguage"));
+    auto* languages = new QActionGroup(mnuViewLanguage);
+    const std::pair<QString, QString> choices[] = {
+        {QString(), tr("&System")},
+        {interfacelanguage::kEnglish, QStringLiteral("English")},
+        {interfacelanguage::kArabic, QStringLiteral("\u0627\u0644\u0639\u0631\u0628\u064A\u0629")}};
+    for (const auto& [language, caption] : choices) {
+        QAction* choice = mnuViewLanguage->addAction(caption);
+        choice->setCheckable(true);
+        choice->setData(language);
+        languages->addAction(choice);
+        connect(choice, &QAction::triggered, this,
+                [this, code = language] { emit languageChosen(code); });
+    }
+}
+
+void MainMenus::showLanguage(const QString& language)
+{
+    for (QAction* choice : mnuViewLanguage->actions())
+        choice->setChecked(choice->data().toString() == language);
 }
 
 void MainMenus::buildHelpMenu(QMainWindow* window)
 {
-    mnuHelp = window->menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = window->menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpHelp = addAction(mnuHelp, "mnuHelpHelp", QStringLiteral("&Help"));
+    mnuHelpHelp = addAction(mnuHelp, "mnuHelpHelp", tr("&Help"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("sep21"));
-    mnuHelpAbout = addAction(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"));
+    mnuHelpAbout = addAction(mnuHelp, "mnuHelpAbout", tr("&About"));
 }
 
 void MainMenus::showRecentFiles(const QStringList& paths)

@@ -21,6 +21,8 @@ public:
     QString recentFile(int index) const;
     // The face the lists show, checked in the Arabic Font menu.
     void showReadingFace(const QString& family);
+    // The interface's language chosen, checked in the Language menu: "", "en" or "ar".
+    void showLanguage(const QString& language);
 
     QAction* mnuFileLoad = nullptr;
     QAction* mnuFileNew = nullptr;
@@ -33,12 +35,14 @@ public:
     QAction* mnuViewToday = nullptr;
     QAction* mnuViewWrite = nullptr;
     QAction* mnuViewSecondHalves = nullptr; // checkable
+    QMenu* mnuViewLanguage = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
 signals:
     void recentFileChosen(int index);
     void readingFaceChosen(const QString& family);
+    void languageChosen(const QString& language);
 
 private:
     void buildFileMenu(QMainWindow* window);

@@ -25,24 +25,21 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
 {
     setObjectName(QStringLiteral("rangeBar"));
     // Alt+F is the File menu's, as everywhere; From is Alt+O.
-    lblFrom = makeDesigned<QLabel>(client, "lblFrom", twipsRect(120, 210, 675, 255),
-                                   QStringLiteral("Fr&om"));
+    lblFrom = makeDesigned<QLabel>(client, "lblFrom", twipsRect(120, 210, 675, 255), tr("Fr&om"));
     cmbFrom = makeDesigned<QComboBox>(client, "cmbFrom", twipsRect(555, 165, 1320, 315));
-    lblTo = makeDesigned<QLabel>(client, "lblTo", twipsRect(1980, 210, 240, 270),
-                                 QStringLiteral("&To"));
+    lblTo = makeDesigned<QLabel>(client, "lblTo", twipsRect(1980, 210, 240, 270), tr("&To"));
     cmbTo = makeDesigned<QComboBox>(client, "cmbTo", twipsRect(2265, 165, 1320, 315));
     cmdPrevRange =
         makeDesigned<QToolButton>(client, "cmdPrevRange", twipsRect(3630, 180, 240, 285));
     cmdNextRange =
         makeDesigned<QToolButton>(client, "cmdNextRange", twipsRect(3915, 180, 240, 285));
-    Frame1 = makeDesigned<QGroupBox>(client, "Frame1", twipsRect(4260, -30, 3120, 615),
-                                     QStringLiteral("Select"));
-    cmdAll = makeDesigned<QPushButton>(Frame1, "cmdAll", twipsRect(180, 255, 825, 285),
-                                       QStringLiteral("&All"));
+    Frame1 =
+        makeDesigned<QGroupBox>(client, "Frame1", twipsRect(4260, -30, 3120, 615), tr("Select"));
+    cmdAll = makeDesigned<QPushButton>(Frame1, "cmdAll", twipsRect(180, 255, 825, 285), tr("&All"));
     cmdFirst5 = makeDesigned<QPushButton>(Frame1, "cmdFirst5", twipsRect(1170, 255, 825, 285),
-                                          QStringLiteral("First &5"));
+                                          tr("First &5"));
     cmdFirst10 = makeDesigned<QPushButton>(Frame1, "cmdFirst10", twipsRect(2175, 255, 825, 285),
-                                           QStringLiteral("First &10"));
+                                           tr("First &10"));
     // Beyond the design, shown only for a list with parts: a whole part at once.
     lblPart = makeDesigned<QLabel>(client, "lblPart", twipsRect(7500, 210, 540, 255), tr("&Part"));
     cmbPart = makeDesigned<QComboBox>(client, "cmbPart", twipsRect(8040, 165, 2580, 315));
@@ -54,8 +51,8 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
     cmbLineFrom = makeDesigned<QComboBox>(client, "cmbLineFrom", twipsRect(555, 165, 1320, 315));
     cmbLineTo = makeDesigned<QComboBox>(client, "cmbLineTo", twipsRect(2265, 165, 1320, 315));
 
-    cmdPrevRange->setToolTip(QStringLiteral("Select Previous Range"));
-    cmdNextRange->setToolTip(QStringLiteral("Select Next Range"));
+    cmdPrevRange->setToolTip(tr("Select Previous Range"));
+    cmdNextRange->setToolTip(tr("Select Next Range"));
     cmdPrevRange->setIcon(rangeStepIcon(Qt::LeftArrow));
     cmdNextRange->setIcon(rangeStepIcon(Qt::RightArrow));
 
@@ -194,8 +191,8 @@ void RangeBar::chooseFromLists(QComboBox* changed, QComboBox* other)
     if (m_practice.choose(number(cmbFrom), number(cmbTo)))
         return;
     blnComboEvents = false;
-    MessageBox::inform(m_client->window(), QStringLiteral("FROM cannot be greater than TO"),
-                       QStringLiteral("Invalid Selection"));
+    MessageBox::inform(m_client->window(), tr("FROM cannot be greater than TO"),
+                       tr("Invalid Selection"));
     changed->setCurrentIndex(other->currentIndex());
     blnComboEvents = true;
     showRangeInLineLists();

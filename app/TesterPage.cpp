@@ -39,18 +39,16 @@ TesterPage::TesterPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
     lstSelect =
         makeArabicList(this, "lstSelect", twipsRect(75, 4590, 7770, int(kDesignedChoicesHeight)));
     cmdRestartTest = makeDesigned<QPushButton>(
-        this, "cmdRestartTest", twipsRect(8595, 195, 1170, 330), QStringLiteral("&Restart Test"));
+        this, "cmdRestartTest", twipsRect(8595, 195, 1170, 330), tr("&Restart Test"));
     const QColor green(0, 128, 0);
-    makeCaption(this, "Label1", twipsRect(8175, 855, 840, 240), QStringLiteral("Correct"), green);
-    makeCaption(this, "Label2", twipsRect(9255, 855, 885, 195), QStringLiteral("Wrong"),
-                QColor(255, 0, 0));
+    makeCaption(this, "Label1", twipsRect(8175, 855, 840, 240), tr("Correct"), green);
+    makeCaption(this, "Label2", twipsRect(9255, 855, 885, 195), tr("Wrong"), QColor(255, 0, 0));
     lblCorrect =
         makeCaption(this, "lblCorrect", twipsRect(8310, 1140, 585, 345), QStringLiteral("0"));
     lblWrong = makeCaption(this, "lblWrong", twipsRect(9390, 1140, 585, 285), QStringLiteral("0"));
     for (QLabel* counter : {lblCorrect, lblWrong})
         counter->setFont(QFont()); // the counters are plain, only their captions bold
-    makeCaption(this, "Label3", twipsRect(8040, 1785, 2310, 270), QStringLiteral("Time Taken"),
-                green);
+    makeCaption(this, "Label3", twipsRect(8040, 1785, 2310, 270), tr("Time Taken"), green);
     lblTimeTaken = makeDesigned<QLabel>(this, "lblTimeTaken", twipsRect(8055, 2070, 2295, 270));
     lblTimeTaken->setAlignment(Qt::AlignCenter);
     lblTimeTaken->setText(QStringLiteral("0 sec"));
@@ -220,11 +218,11 @@ void TesterPage::showVerdict(const TesterSession::Answer& answer)
     showCounts();
     lstSelect->setBackColor(right ? kRightBackground : kWrongBackground);
     if (right)
-        txtAnswer->setText(QStringLiteral("Correct"));
+        txtAnswer->setText(tr("Correct"));
     else if (chkLookAlikes->isChecked())
         txtAnswer->setText(tr("Wrong: that was %1").arg(m_practice.itemReference(answer.picked)));
     else
-        txtAnswer->setText(QStringLiteral("Wrong"));
+        txtAnswer->setText(tr("Wrong"));
     QPalette palette = txtAnswer->palette();
     palette.setColor(QPalette::Text, right ? QColor(0, 150, 0) : QColor(255, 0, 0));
     txtAnswer->setPalette(palette);

@@ -20,6 +20,7 @@ const QString kRecallCue = QStringLiteral("RecallCue");
 const QString kLookAlikes = QStringLiteral("LookAlikes");
 const QString kSecondHalves = QStringLiteral("SecondHalves");
 const QString kWriteMarks = QStringLiteral("WriteMarks");
+const QString kLanguage = QStringLiteral("Language");
 const QString kRetention = QStringLiteral("Retention");
 const QString kLongestPassage = QStringLiteral("LongestPassage");
 const QString kNewPerDay = QStringLiteral("NewPerDay");
@@ -251,6 +252,16 @@ bool ZorvelSettings::secondHalves() const
 void ZorvelSettings::setSecondHalves(bool secondHalves)
 {
     setExtraFlag(kSecondHalves, secondHalves);
+}
+
+QString ZorvelSettings::language() const
+{
+    return text(kLanguage, kExtras);
+}
+
+void ZorvelSettings::setLanguage(const QString& language)
+{
+    setText(kLanguage, language, kExtras);
 }
 
 bool ZorvelSettings::writeMarks() const

@@ -37,6 +37,8 @@ public:
     // Extras: whether a bayt's second half is asked from its first, on the Lister and the
     // Tester; whether an entry written from memory is checked with its marks.
     bool secondHalves() const;
+    // Extras: the interface's language, "en" or "ar"; empty for the system's.
+    QString language() const;
     bool writeMarks() const;
     // Extras: how Today plans (desired retention, passage length, new items a day), whether it
     // shows at start-up, and whether its passages are practised recalling first on the Lister
@@ -59,6 +61,7 @@ public:
     void setRecallCue(recallcue::Cue cue);
     void setLookAlikes(bool lookAlikes);
     void setSecondHalves(bool secondHalves);
+    void setLanguage(const QString& language);
     void setWriteMarks(bool marksToo);
     void setPlanOptions(const revisionplan::Options& options);
     void setTodayAtStart(bool show);

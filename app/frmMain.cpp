@@ -120,8 +120,7 @@ void frmMain::buildTabStrip(QWidget* client)
     tabs.write(QStringLiteral("TABWIDE"), 161);
     tabs.write(QStringLiteral("TABHIGH"), 20);
     tabs.write(QStringLiteral("TABCOUNT"), 3);
-    const QStringList captions{QStringLiteral("Lister"), QStringLiteral("Tester"),
-                               QStringLiteral("Readme/Help")};
+    const QStringList captions{tr("Lister"), tr("Tester"), tr("Readme/Help")};
     for (int n = 1; n <= 3; ++n) {
         tabs.write(QStringLiteral("TABCAPTION%1").arg(n), captions[n - 1]);
         tabs.write(QStringLiteral("TABFRAME%1").arg(n), QStringLiteral("fra%1").arg(n));
@@ -156,6 +155,7 @@ void frmMain::connectMenus()
     });
     connect(m_menus->mnuViewSecondHalves, &QAction::toggled, this,
             &frmMain::mnuViewSecondHalves_Click);
+    connect(m_menus, &MainMenus::languageChosen, this, &frmMain::mnuViewLanguage_Click);
     connect(m_menus->mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
     connect(m_menus->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
@@ -169,6 +169,14 @@ void frmMain::mnuViewSecondHalves_Click(bool on)
         m_practice->restartTest();
         fra2->showTestFromStart();
     }
+}
+
+// The whole interface is built in its language at start-up: the choice applies from the next.
+void frmMain::mnuViewLanguage_Click(const QString& language)
+{
+    m_settings.setLanguage(language);
+    MessageBox::inform(this, tr("Zorvel will speak the language chosen from its next start."),
+                       tr("Language"));
 }
 
 // A new range is shown in the lists and both pages start again on it.
@@ -208,6 +216,7 @@ void frmMain::Form_Load(const QString& listToOpen)
         ctlTabs1->setSelectedTab(m_settings.activeTab());
     }
     m_menus->mnuViewSecondHalves->setChecked(m_settings.secondHalves());
+    m_menus->showLanguage(m_settings.language());
     fra1->restoreSettings(m_settings);
     fra2->restoreSettings(m_settings);
     strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));

@@ -80,6 +80,7 @@ private:
     void mnuFileExit_Click();
     void mnuFileMRUF_Click(int index);
     void mnuViewSecondHalves_Click(bool on);
+    void mnuViewLanguage_Click(const QString& language);
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();
     void buildRecentFileMenu();

@@ -2,6 +2,8 @@
 
 #include "common/MessageBox.h"
 
+#include <QCoreApplication>
+
 QString programTitle()
 {
     return QStringLiteral("Zorvel");
@@ -10,15 +12,19 @@ QString programTitle()
 void showNoItemSelectedMessage(QWidget* parent)
 {
     MessageBox::inform(parent,
-                       QStringLiteral("No Item was selected for opening. Expand the tree in the "
-                                      "Open window and choose an item before clicking open button"),
-                       QStringLiteral("No item selected"));
+                       QCoreApplication::translate(
+                           "listmessages", "No Item was selected for opening. Expand the tree in "
+                                           "the Open window and choose an item before clicking "
+                                           "open button"),
+                       QCoreApplication::translate("listmessages", "No item selected"));
 }
 
 void showOpenFileMessage(QWidget* parent)
 {
-    MessageBox::inform(parent, QStringLiteral("Open a Zorvel file from File->Open menu"),
-                       QStringLiteral("No Zorvel file opened"));
+    MessageBox::inform(
+        parent,
+        QCoreApplication::translate("listmessages", "Open a Zorvel file from File->Open menu"),
+        QCoreApplication::translate("listmessages", "No Zorvel file opened"));
 }
 
 void showErrorMessage(QWidget* parent, const QString& text)

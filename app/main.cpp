@@ -1,6 +1,7 @@
 #include "ZorvelSettings.h"
 #include "frmMain.h"
 #include "historyfile.h"
+#include "interfacelanguage.h"
 #include "listloader.h"
 #include "memorycsv.h"
 #include "programfolder.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
@@ -113,8 +115,14 @@ int main(int argc, char* argv[])
                    : printMemory(parser.value(memory), parser.isSet(wordMode), options.retention);
     }
 
-    frmMain window(findProgramFolder(QCoreApplication::applicationDirPath()),
-                   ZorvelSettings::defaultFilePath(), parser.positionalArguments().value(0));
+    const QString programFolder = findProgramFolder(QCoreApplication::applicationDirPath());
+    interfacelanguage::install(
+        *app,
+        interfacelanguage::resolve(ZorvelSettings(ZorvelSettings::defaultFilePath()).language(),
+                                   QLocale::system().uiLanguages()),
+        programFolder);
+    frmMain window(programFolder, ZorvelSettings::defaultFilePath(),
+                   parser.positionalArguments().value(0));
     window.show();
     return app->exec();
 }
