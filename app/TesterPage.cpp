@@ -102,7 +102,8 @@ void TesterPage::restoreSettings(const ZorvelSettings& stored)
 void TesterPage::showLookAlikes(bool on)
 {
     lstSelect->setKeepsTellingWords(on);
-    txtAnswer->resize(twipsRect(0, 0, on ? 2340 : 825, 300).size());
+    placeDesigned(txtAnswer, QRect(designedPlace(txtAnswer).topLeft(),
+                                   twipsRect(0, 0, on ? 2340 : 825, 300).size()));
 }
 
 void TesterPage::cmdRestartTest_Click()

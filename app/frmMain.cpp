@@ -135,7 +135,7 @@ void frmMain::buildTabStrip(QWidget* client)
     fra2 = new TesterPage(*m_practice, m_settings, ctlTabs1);
     fra3 = makeDesigned<QFrame>(ctlTabs1, "fra3", page);
     for (QFrame* frame : {static_cast<QFrame*>(fra1), static_cast<QFrame*>(fra2)})
-        frame->setGeometry(page);
+        placeDesigned(frame, page);
     wbHelp = makeDesigned<HelpView>(fra3, "wbHelp", twipsRect(150, 225, 10215, 7395));
     wbHelp->setAccessibleName(tr("Read-me"));
     connect(ctlTabs1, &ctlTabs::TabClick, this, &frmMain::ctlTabs1_TabClick);

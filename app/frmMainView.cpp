@@ -5,7 +5,7 @@
 #include "HelpView.h"
 #include "ListerPage.h"
 #include "TesterPage.h"
-#include "common/twips.h"
+#include "common/designed.h"
 #include "listmessages.h"
 #include "mainlayout.h"
 #include "readingfonts.h"
@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+
+#include <optional>
 
 // The reading text changed: the mistakes take it when they show, and the window makes room.
 void frmMain::readingTextApplied()
@@ -79,14 +81,19 @@ void frmMain::Form_Resize()
     arrangeMainWindow(places, twips(client.width()) + 105, twips(client.height()) + 825);
 
     auto px = [](double value) { return twipsToPixels(value); };
-    ctlTabs1->resize(px(places.tabsWidth), px(places.tabsHeight));
+    // Each control keeps its designed left edge; right to left, its designed right edge.
+    auto place = [](QWidget* widget, std::optional<int> x, std::optional<int> y,
+                    std::optional<int> width, std::optional<int> height) {
+        const QRect now = designedPlace(widget);
+        placeDesigned(widget, QRect(x.value_or(now.x()), y.value_or(now.y()),
+                                    width.value_or(now.width()), height.value_or(now.height())));
+    };
+    place(ctlTabs1, {}, {}, px(places.tabsWidth), px(places.tabsHeight));
     for (QFrame* frame : {static_cast<QFrame*>(fra1), static_cast<QFrame*>(fra2), fra3})
-        frame->setGeometry(px(places.frameLeft), frame->y(), frame->width(),
-                           px(places.frameHeight));
-    lstSelect->setGeometry(lstSelect->x(), px(places.lstSelectTop), lstSelect->width(),
-                           px(places.lstSelectHeight));
-    lstSelected->resize(lstSelected->width(), px(places.lstSelectedHeight));
-    Splitter1->resize(px(places.splitterWidth), px(places.splitterHeight));
-    wbHelp->resize(wbHelp->width(), px(places.helpHeight));
-    txtAnswer->move(txtAnswer->x(), px(places.txtAnswerTop));
+        place(frame, px(places.frameLeft), {}, {}, px(places.frameHeight));
+    place(lstSelect, {}, px(places.lstSelectTop), {}, px(places.lstSelectHeight));
+    place(lstSelected, {}, {}, {}, px(places.lstSelectedHeight));
+    place(Splitter1, {}, {}, px(places.splitterWidth), px(places.splitterHeight));
+    place(wbHelp, {}, {}, {}, px(places.helpHeight));
+    place(txtAnswer, {}, px(places.txtAnswerTop), {}, {});
 }

@@ -4,6 +4,14 @@
 
 #include <QWidget>
 
+// A designed place is measured from the left edge of the control's parent. In a right-to-left
+// interface it is measured from the parent's right edge instead, and stays so as the parent is
+// resized: the designed layout mirrored.
+void placeDesigned(QWidget* widget, const QRect& place);
+// The place placeDesigned() last gave `widget`, as designed (from the left); its geometry when
+// it was never given one.
+QRect designedPlace(const QWidget* widget);
+
 // Creates a designed control: its objectName is its designed name, so that tests and
 // accessibility tools find it, and it stands at its designed place given in twips.
 template <typename Widget, typename... Args>
@@ -11,6 +19,6 @@ Widget* makeDesigned(QWidget* parent, const char* name, const QRect& place, Args
 {
     auto* widget = new Widget(std::forward<Args>(args)..., parent);
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(place);
+    placeDesigned(widget, place);
     return widget;
 }
