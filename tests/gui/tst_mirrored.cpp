@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 #include "common/designed.h"
+#include "tabs/ctlTabs.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -34,6 +35,7 @@ void tst_mirrored::placesAreMeasuredFromTheRight()
     };
     QCOMPARE(mirroredEverywhere(), QString());
     QVERIFY(d.control("cmdRestartListing")->x() < d.control("Splitter1")->x()); // beside, at left
+    QCOMPARE(d.control<ctlTabs>("ctlTabs1")->Style(), 1); // the first tab at the right
     d.window->resize(d.window->width() + 150, d.window->height() + 90);
     QCOMPARE(mirroredEverywhere(), QString());
     d.close();
