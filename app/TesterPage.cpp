@@ -14,6 +14,7 @@
 #include "unilistbox/UniListBox.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,7 +52,7 @@ TesterPage::TesterPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
     makeCaption(this, "Label3", twipsRect(8040, 1785, 2310, 270), tr("Time Taken"), green);
     lblTimeTaken = makeDesigned<QLabel>(this, "lblTimeTaken", twipsRect(8055, 2070, 2295, 270));
     lblTimeTaken->setAlignment(Qt::AlignCenter);
-    lblTimeTaken->setText(QStringLiteral("0 sec"));
+    lblTimeTaken->setText(QStringLiteral("0") + QCoreApplication::translate("testing", " sec"));
     txtAnswer = makeDesigned<QLineEdit>(this, "txtAnswer", twipsRect(8010, 7200, 825, 300));
     txtAnswer->setReadOnly(true);
     txtAnswer->setAlignment(Qt::AlignCenter);
@@ -123,7 +124,7 @@ void TesterPage::showTestFromStart()
     showCounts();
     txtAnswer->clear();
     lstSelect->setBackColor(SystemColor::WindowBackground);
-    showTimeTaken(QStringLiteral("0 sec"));
+    showTimeTaken(QStringLiteral("0") + QCoreApplication::translate("testing", " sec"));
     lblMistakes->hide();
     lstMistakes->hide();
     Timer1->setEnabled(false);
@@ -142,7 +143,7 @@ void TesterPage::offerLookAlikes()
 void TesterPage::ShowChoices()
 {
     lstSelect->Clear();
-    lstSelect->AddItem(testing::kHeader);
+    lstSelect->AddItem(testing::header());
     for (const QString& choice : m_practice.tester().choices())
         lstSelect->AddItem(withTabsAsGaps(choice));
     lstSelect->setListIndex(0);
@@ -201,7 +202,7 @@ void TesterPage::answerChoice(int row)
         lstSelected->setListIndex(lstSelected->NewIndex());
         if (tester.isComplete()) {
             lstSelect->Clear();
-            lstSelect->AddItem(testing::kComplete);
+            lstSelect->AddItem(testing::complete());
             Timer1_Timer(); // the time shown is the time the history keeps
             showMistakes();
         } else {
@@ -210,7 +211,7 @@ void TesterPage::answerChoice(int row)
     }
     showVerdict(answer);
     lstSelect->setListIndex(0);
-    announce(lstSelect, tester.isComplete() ? testing::kComplete : txtAnswer->text());
+    announce(lstSelect, tester.isComplete() ? testing::complete() : txtAnswer->text());
 }
 
 void TesterPage::showVerdict(const TesterSession::Answer& answer)

@@ -20,7 +20,7 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(parent ? parent->windowIcon() : programIcon());
-    setWindowTitle(QStringLiteral("About Zorvel"));
+    setWindowTitle(tr("About Zorvel"));
     setFixedSize(twipsToPixels(3825), twipsToPixels(2670));
 
     auto* shape = makeDesigned<QFrame>(this, "Shape1", twipsRect(90, 90, 3690, 2535));
@@ -34,8 +34,8 @@ frmAbout::frmAbout(QWidget* parent)
         this, "lblApp", twipsRect(105, 1200, 3630, 345),
         QStringLiteral("Zorvel %1.%2").arg(ZORVEL_VERSION_MAJOR).arg(ZORVEL_VERSION_MINOR));
     app->setAlignment(Qt::AlignCenter);
-    auto* maker = makeDesigned<QLabel>(this, "Label2", twipsRect(1515, 1470, 1455, 195),
-                                       QStringLiteral("by corvant"));
+    auto* maker =
+        makeDesigned<QLabel>(this, "Label2", twipsRect(1515, 1470, 1455, 195), tr("by corvant"));
     FontRecord arial;
     arial.name = QStringLiteral("Arial");
     arial.bold = true;
@@ -51,8 +51,8 @@ frmAbout::frmAbout(QWidget* parent)
         link->setCursor(Qt::PointingHandCursor); // the picture takes the link's pointer
         link->installEventFilter(this);
     }
-    auto* close = makeDesigned<QPushButton>(this, "cmdClose", twipsRect(1215, 2085, 1395, 435),
-                                            QStringLiteral("&Close"));
+    auto* close =
+        makeDesigned<QPushButton>(this, "cmdClose", twipsRect(1215, 2085, 1395, 435), tr("&Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     fitCaptionsToText(this); // the whole address stays readable
 

@@ -26,22 +26,21 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
     , m_programFolder(programFolder)
 {
     setObjectName(QStringLiteral("frmNew"));
-    setWindowTitle(QStringLiteral("New Zorvel File"));
+    setWindowTitle(tr("New Zorvel File"));
     setFixedSize(twipsToPixels(9060), twipsToPixels(8340));
-    Label1 = makeDesigned<QLabel>(
-        this, "Label1", twipsRect(165, 165, 6765, 240),
-        QStringLiteral("Enter the Items of Zorvel file (each entry in a new line)"));
+    Label1 = makeDesigned<QLabel>(this, "Label1", twipsRect(165, 165, 6765, 240),
+                                  tr("Enter the Items of Zorvel file (each entry in a new line)"));
     txtNew = makeDesigned<UniText>(this, "txtNew", twipsRect(135, 390, 8730, 7455));
     txtNew->setAccessibleName(Label1->text()); // before its editor is made, which takes it
     txtNew->setProperties(txtNewProperties());
     Command1 = makeDesigned<QPushButton>(this, "Command1", twipsRect(150, 7845, 1260, 390),
                                          QStringLiteral("Command1"));
     cmdImport = makeDesigned<QPushButton>(this, "cmdImport", twipsRect(5310, 7935, 1095, 315),
-                                          QStringLiteral("&Import..."));
-    cmdSave = makeDesigned<QPushButton>(this, "cmdSave", twipsRect(6540, 7935, 1095, 315),
-                                        QStringLiteral("&Save"));
-    cmdClose = makeDesigned<QPushButton>(this, "cmdClose", twipsRect(7770, 7950, 1095, 315),
-                                         QStringLiteral("&Close"));
+                                          tr("&Import..."));
+    cmdSave =
+        makeDesigned<QPushButton>(this, "cmdSave", twipsRect(6540, 7935, 1095, 315), tr("&Save"));
+    cmdClose =
+        makeDesigned<QPushButton>(this, "cmdClose", twipsRect(7770, 7950, 1095, 315), tr("&Close"));
     // After an import: the encoding it was read in, and the others it can be read in again.
     lblEncoding = makeDesigned<QLabel>(this, "lblEncoding", twipsRect(1500, 7980, 1200, 255),
                                        tr("Read &as:"));
@@ -70,9 +69,9 @@ frmNew::frmNew(const QString& programFolder, QWidget* parent)
 QString frmNew::CreateNewFile(QWidget* lngHwnd, const QString& strInitialPath,
                               const QString& strFileTitle)
 {
-    return FileDialog::ask(lngHwnd, {FileDialog::Kind::Save, QStringLiteral("Create Zorvel File"),
-                                     QStringLiteral("Zorvel (Arabic) files(*.zva)"), strInitialPath,
-                                     strFileTitle});
+    return FileDialog::ask(lngHwnd,
+                           {FileDialog::Kind::Save, tr("Create Zorvel File"),
+                            tr("Zorvel (Arabic) files(*.zva)"), strInitialPath, strFileTitle});
 }
 
 // Characters a list file cannot give back are replaced or dropped only as the user says. A
@@ -103,7 +102,7 @@ QString frmNew::saveFolder()
                        tr("Your lists folder \u201C%1\u201D could not be made: %2.\r\nChoose "
                           "another folder you can write to.")
                            .arg(m_userFolder, reason),
-                       QStringLiteral("Save error"));
+                       tr("Save error"));
     return QDir::homePath();
 }
 
@@ -119,9 +118,9 @@ void frmNew::cmdSave_Click()
         path += QStringLiteral(".zva");
     if (QFileInfo::exists(path)) {
         const MessageBox::Answer answer = MessageBox::show(
-            this, {path + QStringLiteral(" already exists\r\nDo you want to overwrite the file ? "),
-                   QStringLiteral("Overwrite File ?"), MessageBox::Icon::Question,
-                   MessageBox::Buttons::YesNo, MessageBox::Answer::No});
+            this, {tr("%1 already exists\r\nDo you want to overwrite the file ? ").arg(path),
+                   tr("Overwrite File ?"), MessageBox::Icon::Question, MessageBox::Buttons::YesNo,
+                   MessageBox::Answer::No});
         if (answer != MessageBox::Answer::Yes)
             return;
     }
@@ -140,7 +139,7 @@ void frmNew::cmdSave_Click()
                            tr("The list could not be saved in the folder \u201C%1\u201D.\r\n%2"
                               "\r\n%3. The text stays here.")
                                .arg(folder, listfile::describe(error, path), advice),
-                           QStringLiteral("Save error"));
+                           tr("Save error"));
         return;
     }
     if (!text.isEmpty())
@@ -153,8 +152,8 @@ void frmNew::cmdImport_Click()
 {
     const QString path =
         FileDialog::ask(this, {FileDialog::Kind::Open,
-                               QStringLiteral("Import a Text File"),
-                               QStringLiteral("Text files (*.txt);;All files (*)"),
+                               tr("Import a Text File"),
+                               tr("Text files (*.txt);;All files (*)"),
                                m_userFolder.isEmpty() ? m_programFolder : m_userFolder,
                                {}});
     if (path.isEmpty())
@@ -186,11 +185,11 @@ bool frmNew::importFile(const QString& path, int IfNoByteOrderMark)
                       .arg(path)
                       .arg(listfile::kMaxTextBytes / (1024 * 1024));
     else if (read.status != BoundedRead::Read || !txtNew->LoadBytes(read.bytes, IfNoByteOrderMark))
-        problem = QStringLiteral("The file \u201C%1\u201D could not be read.").arg(path);
+        problem = tr("The file \u201C%1\u201D could not be read.").arg(path);
     else // a Quran file's chapters and a poem's stanzas become the list's parts
         txtNew->setText(textimport::listText(txtNew->Text()));
     if (!problem.isEmpty())
-        MessageBox::inform(this, problem, QStringLiteral("Import error"));
+        MessageBox::inform(this, problem, tr("Import error"));
     return problem.isEmpty();
 }
 
@@ -220,11 +219,8 @@ void frmNew::showImportEncoding()
 
 void frmNew::Command1_Click()
 {
-    const QString folder = FileDialog::ask(this, {FileDialog::Kind::Folder,
-                                                  QStringLiteral("Convert plain-text lists"),
-                                                  {},
-                                                  m_programFolder,
-                                                  {}});
+    const QString folder = FileDialog::ask(
+        this, {FileDialog::Kind::Folder, tr("Convert plain-text lists"), {}, m_programFolder, {}});
     if (folder.isEmpty())
         return;
     QStringList failures;
@@ -235,6 +231,5 @@ void frmNew::Command1_Click()
             failures.append(listfile::describe(error, file));
     });
     if (!failures.isEmpty())
-        MessageBox::inform(this, failures.join(QStringLiteral("\r\n")),
-                           QStringLiteral("Files not converted"));
+        MessageBox::inform(this, failures.join(QStringLiteral("\r\n")), tr("Files not converted"));
 }

@@ -25,7 +25,7 @@ frmOpen::frmOpen(const QString& programFolder, QWidget* parent)
     m_lists->setIcons(style()->standardIcon(QStyle::SP_DirIcon),
                       style()->standardIcon(QStyle::SP_FileIcon),
                       style()->standardIcon(QStyle::SP_DirHomeIcon));
-    setWindowTitle(QStringLiteral("Open"));
+    setWindowTitle(tr("Open"));
     setFixedSize(twipsToPixels(6870), twipsToPixels(7470));
     TreeView1 = makeDesigned<QTreeView>(this, "TreeView1", twipsRect(45, 75, 6720, 6765));
     TreeView1->setModel(m_lists);
@@ -33,11 +33,11 @@ frmOpen::frmOpen(const QString& programFolder, QWidget* parent)
     TreeView1->setHeaderHidden(true);
     TreeView1->setAccessibleName(tr("Lists"));
     cmdOpenWord = makeDesigned<QPushButton>(this, "cmdOpenWord", twipsRect(1590, 7020, 1650, 315),
-                                            QStringLiteral("Open in Word Mode"));
+                                            tr("Open in Word Mode"));
     cmdOpenLine = makeDesigned<QPushButton>(this, "cmdOpenLine", twipsRect(3330, 7020, 1650, 315),
-                                            QStringLiteral("Open"));
+                                            tr("Open"));
     cmdCancel = makeDesigned<QPushButton>(this, "cmdCancel", twipsRect(5100, 7020, 1650, 315),
-                                          QStringLiteral("Cancel"));
+                                          tr("Cancel"));
     cmdBrowse = makeDesigned<QPushButton>(this, "cmdBrowse", twipsRect(45, 7020, 1455, 315),
                                           tr("&Browse..."));
     setTabOrder(cmdOpenLine, cmdOpenWord);
@@ -111,7 +111,7 @@ void frmOpen::browse()
     const QString path =
         FileDialog::ask(this, {FileDialog::Kind::Open,
                                tr("Open a Zorvel File"),
-                               QStringLiteral("Zorvel (Arabic) files(*.zva)"),
+                               tr("Zorvel (Arabic) files(*.zva)"),
                                m_userFolder.isEmpty() ? m_programFolder : m_userFolder,
                                {}});
     if (path.isEmpty())

@@ -7,11 +7,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("listloader", text);
-}
-
 qsizetype nameStart(const QString& path)
 {
     return path.lastIndexOf(u'/') + 1;
@@ -39,9 +34,11 @@ LoadedList loadList(const QString& path, bool wordMode)
     if (!file.exists()) {
         // A name whose bytes are not UTF-8 arrives with them replaced, naming no file.
         if (path.contains(QChar::ReplacementCharacter))
-            list.message = tr("The name \u201C%1\u201D is not valid in the system\u2019s "
-                              "encoding (UTF-8), so the file cannot be opened. Rename the file, "
-                              "then open it again.")
+            list.message = QCoreApplication::translate(
+                               "listloader",
+                               "The name \u201C%1\u201D is not valid in the system\u2019s "
+                               "encoding (UTF-8), so the file cannot be opened. Rename the file, "
+                               "then open it again.")
                                .arg(path);
         else
             list.status = LoadedList::Missing;
@@ -50,11 +47,15 @@ LoadedList loadList(const QString& path, bool wordMode)
     // Something that is not a file, which reading could block on (a pipe) or never end (a
     // device): said what it is, never opened.
     if (!file.isFile()) {
-        list.message = file.isDir()
-                           ? tr("\u201C%1\u201D is a folder, not a list file.").arg(path)
-                           : tr("\u201C%1\u201D is not a list file: it is not a regular file "
-                                "but a device, a pipe or a socket.")
-                                 .arg(path);
+        list.message =
+            file.isDir()
+                ? QCoreApplication::translate("listloader",
+                                              "\u201C%1\u201D is a folder, not a list file.")
+                      .arg(path)
+                : QCoreApplication::translate(
+                      "listloader", "\u201C%1\u201D is not a list file: it is not a regular file "
+                                    "but a device, a pipe or a socket.")
+                      .arg(path);
         return list;
     }
     listfile::Error error;
@@ -66,12 +67,16 @@ LoadedList loadList(const QString& path, bool wordMode)
     list.items = buildItems(text, wordMode);
     // A list with nothing to practise would leave the window with no range at all.
     if (list.items.items.isEmpty()) {
-        list.message = wordMode ? tr("The list \u201C%1\u201D holds no words, so it cannot be "
-                                     "opened in word mode.")
-                                      .arg(path)
-                                : tr("The list \u201C%1\u201D has no entries, so there is "
-                                     "nothing to practise.")
-                                      .arg(path);
+        list.message =
+            wordMode
+                ? QCoreApplication::translate(
+                      "listloader", "The list \u201C%1\u201D holds no words, so it cannot be "
+                                    "opened in word mode.")
+                      .arg(path)
+                : QCoreApplication::translate("listloader",
+                                              "The list \u201C%1\u201D has no entries, so there is "
+                                              "nothing to practise.")
+                      .arg(path);
         return list;
     }
     list.fingerprint = listfingerprint::of(text);

@@ -1,23 +1,27 @@
 #include "listing.h"
 
+#include <QCoreApplication>
+
 #include <array>
+#include <utility>
 
 namespace listing {
 
 std::optional<Speed> speed(int sliderValue)
 {
-    static const std::array<Speed, 7> speeds{{
-        {QStringLiteral("Quick List"), 1},
-        {QStringLiteral("0.5 sec"), 500},
-        {QStringLiteral("1 sec"), 1000},
-        {QStringLiteral("1.5 sec"), 1500},
-        {QStringLiteral("2 sec"), 2000},
-        {QStringLiteral("2.5 sec"), 2500},
-        {QStringLiteral("Manual"), 0},
+    static const std::array<std::pair<const char*, int>, 7> speeds{{
+        {QT_TRANSLATE_NOOP("listing", "Quick List"), 1},
+        {QT_TRANSLATE_NOOP("listing", "0.5 sec"), 500},
+        {QT_TRANSLATE_NOOP("listing", "1 sec"), 1000},
+        {QT_TRANSLATE_NOOP("listing", "1.5 sec"), 1500},
+        {QT_TRANSLATE_NOOP("listing", "2 sec"), 2000},
+        {QT_TRANSLATE_NOOP("listing", "2.5 sec"), 2500},
+        {QT_TRANSLATE_NOOP("listing", "Manual"), 0},
     }};
     if (sliderValue < 0 || sliderValue >= int(speeds.size()))
         return std::nullopt;
-    return speeds[sliderValue];
+    const auto& [caption, interval] = speeds[sliderValue];
+    return Speed{QCoreApplication::translate("listing", caption), interval};
 }
 
 QString entry(bool wordMode, const QString& reference, const QString& displayWords)

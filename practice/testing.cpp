@@ -1,6 +1,26 @@
 #include "testing.h"
 
+#include <QCoreApplication>
+
 namespace testing {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("testing", text);
+}
+
+} // namespace
+
+QString header()
+{
+    return QCoreApplication::translate("testing", "------ Select Next ------------");
+}
+
+QString complete()
+{
+    return QCoreApplication::translate("testing", "--- TEST COMPLETE ---");
+}
 
 QString recalledEntry(bool wordMode, const QString& reference, const QString& pickedRow)
 {
@@ -17,12 +37,11 @@ QString GetSecondsInHMSFormat(qint64 lngSeconds)
     const qint64 min = m - 60 * h;
     auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); };
     if (h >= 1)
-        return two(h) + QStringLiteral(" hr : ") + two(min) + QStringLiteral(" min : ") + two(sec) +
-               QStringLiteral(" sec");
+        return two(h) + tr(" hr : ") + two(min) + tr(" min : ") + two(sec) + tr(" sec");
     if (min >= 1)
-        return two(min) + QStringLiteral(" min : ") + two(sec) + QStringLiteral(" sec");
+        return two(min) + tr(" min : ") + two(sec) + tr(" sec");
     if (sec >= 1)
-        return two(sec) + QStringLiteral(" sec");
+        return two(sec) + tr(" sec");
     return {};
 }
 

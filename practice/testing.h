@@ -5,8 +5,9 @@
 // The Tester's fixed texts and formats.
 namespace testing {
 
-inline const QString kHeader = QStringLiteral("------ Select Next ------------");
-inline const QString kComplete = QStringLiteral("--- TEST COMPLETE ---");
+// The choice list's header row, and its only row once the test is complete.
+QString header();
+QString complete();
 
 // An entry of the recalled items: the item's number (its reference) before it in line mode.
 QString recalledEntry(bool wordMode, const QString& reference, const QString& pickedRow);

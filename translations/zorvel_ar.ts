@@ -361,6 +361,21 @@ Enter: البند كاملًا</translation>
     </message>
 </context>
 <context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Zorvel</source>
+        <translation type="unfinished">حول زورفل</translation>
+    </message>
+    <message>
+        <source>by corvant</source>
+        <translation type="unfinished">من corvant</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">إ&amp;غلاق</translation>
+    </message>
+</context>
+<context>
     <name>frmFind</name>
     <message>
         <source>&amp;Best matches first</source>
@@ -485,6 +500,72 @@ Choose the file&apos;s encoding under “Read as”.</source>
         <source>Import</source>
         <translation type="unfinished">استيراد</translation>
     </message>
+    <message>
+        <source>New Zorvel File</source>
+        <translation type="unfinished">ملف زورفل جديد</translation>
+    </message>
+    <message>
+        <source>Enter the Items of Zorvel file (each entry in a new line)</source>
+        <translation type="unfinished">اكتب بنود ملف زورفل (كل بند في سطر جديد)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished">ا&amp;ستيراد...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished">&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Create Zorvel File</source>
+        <translation type="unfinished">إنشاء ملف زورفل</translation>
+    </message>
+    <message>
+        <source>Zorvel (Arabic) files(*.zva)</source>
+        <translation type="unfinished">ملفات زورفل (العربية) (*.zva)</translation>
+    </message>
+    <message>
+        <source>Save error</source>
+        <translation type="unfinished">خطأ في الحفظ</translation>
+    </message>
+    <message>
+        <source>%1 already exists<byte value="xd"/>
+Do you want to overwrite the file ? </source>
+        <translation type="unfinished">%1 موجود من قبل
+هل تريد الكتابة فوق الملف؟</translation>
+    </message>
+    <message>
+        <source>Overwrite File ?</source>
+        <translation type="unfinished">الكتابة فوق الملف؟</translation>
+    </message>
+    <message>
+        <source>Import a Text File</source>
+        <translation type="unfinished">استيراد ملف نصي</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation type="unfinished">ملفات نصية (*.txt);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be read.</source>
+        <translation type="unfinished">تعذّرت قراءة الملف «%1».</translation>
+    </message>
+    <message>
+        <source>Import error</source>
+        <translation type="unfinished">خطأ في الاستيراد</translation>
+    </message>
+    <message>
+        <source>Convert plain-text lists</source>
+        <translation type="unfinished">تحويل القوائم النصية</translation>
+    </message>
+    <message>
+        <source>Files not converted</source>
+        <translation type="unfinished">ملفات لم تُحوَّل</translation>
+    </message>
 </context>
 <context>
     <name>frmOpen</name>
@@ -503,6 +584,22 @@ Choose the file&apos;s encoding under “Read as”.</source>
     <message>
         <source>Open a Zorvel File</source>
         <translation type="unfinished">افتح ملف زورفل</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished">فتح</translation>
+    </message>
+    <message>
+        <source>Open in Word Mode</source>
+        <translation type="unfinished">افتح في وضع الكلمات</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">إلغاء</translation>
+    </message>
+    <message>
+        <source>Zorvel (Arabic) files(*.zva)</source>
+        <translation type="unfinished">ملفات زورفل (العربية) (*.zva)</translation>
     </message>
 </context>
 <context>
@@ -872,6 +969,60 @@ Choose the file&apos;s encoding under “Read as”.</source>
     </message>
 </context>
 <context>
+    <name>listing</name>
+    <message>
+        <source>Quick List</source>
+        <translation type="unfinished">عرض سريع</translation>
+    </message>
+    <message>
+        <source>0.5 sec</source>
+        <translation type="unfinished">0.5 ث</translation>
+    </message>
+    <message>
+        <source>1 sec</source>
+        <translation type="unfinished">1 ث</translation>
+    </message>
+    <message>
+        <source>1.5 sec</source>
+        <translation type="unfinished">1.5 ث</translation>
+    </message>
+    <message>
+        <source>2 sec</source>
+        <translation type="unfinished">2 ث</translation>
+    </message>
+    <message>
+        <source>2.5 sec</source>
+        <translation type="unfinished">2.5 ث</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished">يدوي</translation>
+    </message>
+</context>
+<context>
+    <name>listloader</name>
+    <message>
+        <source>The name “%1” is not valid in the system’s encoding (UTF-8), so the file cannot be opened. Rename the file, then open it again.</source>
+        <translation type="unfinished">الاسم «%1» غير صالح في ترميز النظام (UTF-8)، فلا يمكن فتح الملف. غيّر اسم الملف ثم افتحه من جديد.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a list file.</source>
+        <translation type="unfinished">«%1» مجلد وليس ملف قائمة.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a list file: it is not a regular file but a device, a pipe or a socket.</source>
+        <translation type="unfinished">«%1» ليس ملف قائمة: ليس ملفًا عاديًا بل جهاز أو أنبوب أو مقبس.</translation>
+    </message>
+    <message>
+        <source>The list “%1” holds no words, so it cannot be opened in word mode.</source>
+        <translation type="unfinished">القائمة «%1» لا تحوي كلمات، فلا يمكن فتحها في وضع الكلمات.</translation>
+    </message>
+    <message>
+        <source>The list “%1” has no entries, so there is nothing to practise.</source>
+        <translation type="unfinished">القائمة «%1» ليس فيها بنود، فلا شيء للتمرين.</translation>
+    </message>
+</context>
+<context>
     <name>listmessages</name>
     <message>
         <source>No Item was selected for opening. Expand the tree in the Open window and choose an item before clicking open button</source>
@@ -895,6 +1046,29 @@ Choose the file&apos;s encoding under “Read as”.</source>
     <message>
         <source>not all of it could be written; the disk may be full</source>
         <translation type="unfinished">تعذّرت كتابته كله؛ لعل القرص ممتلئ</translation>
+    </message>
+</context>
+<context>
+    <name>testing</name>
+    <message>
+        <source> sec</source>
+        <translation type="unfinished"> ث</translation>
+    </message>
+    <message>
+        <source>------ Select Next ------------</source>
+        <translation type="unfinished">------ اختر التالي ------------</translation>
+    </message>
+    <message>
+        <source>--- TEST COMPLETE ---</source>
+        <translation type="unfinished">--- اكتمل الاختبار ---</translation>
+    </message>
+    <message>
+        <source> hr : </source>
+        <translation type="unfinished"> س : </translation>
+    </message>
+    <message>
+        <source> min : </source>
+        <translation type="unfinished"> د : </translation>
     </message>
 </context>
 </TS>
