@@ -231,6 +231,10 @@ void RailSlider::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), resolveColor(m_backColor, palette()));
+    if (mirrored()) {
+        painter.translate(width(), 0);
+        painter.scale(-1, 1);
+    }
     if (m_railStyle == 99) {
         if (!m_railPicture.isNull()) {
             const QPointF at = horizontal() ? QPointF(2, (height() - m_railPicture.height()) / 2.0)
@@ -258,12 +262,15 @@ QString RailSlider::valueCaption() const
 }
 
 // The keys move the value as a drag would: one step, a page of about a third of the range,
-// or to either end. Right and Up raise the value on either axis.
+// or to either end. Right and Up raise the value on either axis; right to left, Left does.
 void RailSlider::keyPressEvent(QKeyEvent* event)
 {
     const int page = qMax(1, (m_valueRange + 2) / 3);
     int value = m_value;
-    switch (event->key()) {
+    int key = event->key();
+    if (mirrored() && (key == Qt::Key_Left || key == Qt::Key_Right))
+        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
+    switch (key) {
     case Qt::Key_Right:
     case Qt::Key_Up:
         ++value;
@@ -319,7 +326,7 @@ void RailSlider::mousePressEvent(QMouseEvent* event)
     if (!m_enabled || event->button() != Qt::LeftButton)
         return;
     m_isDragging = true;
-    const QPointF at = event->position();
+    const QPointF at = logical(event->position());
     const QRectF knob(m_knobPos, QSizeF(m_knob.size()));
     if (at.x() >= knob.left() && at.x() < knob.right() && at.y() >= knob.top() &&
         at.y() < knob.bottom()) {
@@ -336,7 +343,7 @@ void RailSlider::mousePressEvent(QMouseEvent* event)
 void RailSlider::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_isDragging)
-        dragTo(event->position());
+        dragTo(logical(event->position()));
 }
 
 void RailSlider::mouseReleaseEvent(QMouseEvent* event)

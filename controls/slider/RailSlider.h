@@ -80,6 +80,13 @@ protected:
 
 private:
     bool horizontal() const { return m_orientation == 0; }
+    // A horizontal slider in a right-to-left interface runs from the right: drawn mirrored,
+    // with the pointer and the arrow keys mirrored too.
+    bool mirrored() const { return horizontal() && layoutDirection() == Qt::RightToLeft; }
+    QPointF logical(QPointF at) const
+    {
+        return mirrored() ? QPointF(width() - at.x(), at.y()) : at;
+    }
     bool pictureMode() const { return m_railStyle == 99 && !m_railPicture.isNull(); }
     float travel() const; // L: the client length less the knob's
     float positionFor(int value) const;

@@ -59,6 +59,7 @@ private slots:
     void writesOnlyWhatDiffers();
     void keysMoveTheValue_data();
     void keysMoveTheValue();
+    void rightToLeftRunsFromTheRight();
 };
 
 void tst_railslider::geometryOfAHundredPixelSlider()
@@ -221,6 +222,24 @@ void tst_railslider::keysMoveTheValue()
         QTest::keyClick(&s.slider, Qt::Key(key));
     QCOMPARE(s.slider.Value(), value);
     QCOMPARE(s.events, events);
+}
+
+// Right to left, the first value is at the right: a press near the left edge is near the last
+// value, and Left raises the value.
+void tst_railslider::rightToLeftRunsFromTheRight()
+{
+    Slider s;
+    s.slider.setLayoutDirection(Qt::RightToLeft);
+    s.slider.setValue(3);
+    QTest::mousePress(&s.slider, Qt::LeftButton, {}, QPoint(30, 8)); // the mirror of 70
+    QCOMPARE(s.slider.Value(), 4);
+    QTest::mouseRelease(&s.slider, Qt::LeftButton, {}, QPoint(30, 8));
+    s.slider.setFocus();
+    QTest::keyClick(&s.slider, Qt::Key_Left);
+    QCOMPARE(s.slider.Value(), 5);
+    QTest::keyClick(&s.slider, Qt::Key_Right);
+    QTest::keyClick(&s.slider, Qt::Key_Right);
+    QCOMPARE(s.slider.Value(), 3);
 }
 
 QTEST_MAIN(tst_railslider)
