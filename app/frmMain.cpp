@@ -223,7 +223,8 @@ void frmMain::Form_Load(const QString& listToOpen)
     fra2->restoreSettings(m_settings);
     strLastOpenFolder = m_settings.lastOpenFolder(m_programFolder + QStringLiteral("/Arabic"));
     wbHelp->setOffline(true);
-    wbHelp->navigate(m_programFolder + QStringLiteral("/ZV_Readme.htm"));
+    //: The read-me page's file in the program's folder; each language has its own.
+    wbHelp->navigate(m_programFolder + u'/' + tr("ZV_Readme.htm"));
     wbHelp->setOffline(true);
     // Beside the window, once it shows: only when the learner asked for it.
     if (m_settings.todayAtStart())

@@ -461,6 +461,11 @@ Practice goes on; picks are not remembered until Zorvel starts again.</source>
         <source>Readme/Help</source>
         <translation type="unfinished">اقرأني/مساعدة</translation>
     </message>
+    <message>
+        <source>ZV_Readme.htm</source>
+        <extracomment>The read-me page&apos;s file in the program&apos;s folder; each language has its own.</extracomment>
+        <translation type="unfinished">ZV_Readme_ar.htm</translation>
+    </message>
 </context>
 <context>
     <name>frmNew</name>

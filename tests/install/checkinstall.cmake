@@ -9,7 +9,8 @@ endif()
 
 foreach(path
         bin/zorvel bin/zorvel-list
-        share/zorvel/ZV_Readme.htm share/zorvel/WordModeEnabled.txt
+        share/zorvel/ZV_Readme.htm share/zorvel/ZV_Readme_ar.htm share/zorvel/WordModeEnabled.txt
+        share/zorvel/translations/zorvel_ar.qm
         share/zorvel/Arabic/Alphabet.zva share/zorvel/Arabic/Poetry/Mutanabbi.zva
         share/applications/zorvel.desktop share/icons/hicolor/scalable/apps/zorvel.svg
         share/mime/packages/zorvel-list.xml share/metainfo/example.corvant.zorvel.metainfo.xml
