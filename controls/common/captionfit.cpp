@@ -1,5 +1,7 @@
 #include "captionfit.h"
 
+#include "designed.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -14,8 +16,8 @@ bool overlapsASibling(const QWidget* control, const QRect& place)
     for (const QObject* object : control->parentWidget()->children()) {
         const auto* sibling = qobject_cast<const QWidget*>(object);
         if (sibling && sibling != control && !sibling->isWindow() && !sibling->isHidden() &&
-            sibling->geometry().intersects(place) &&
-            !sibling->geometry().intersects(control->geometry()))
+            designedPlace(sibling).intersects(place) &&
+            !designedPlace(sibling).intersects(designedPlace(control)))
             return true;
     }
     return false;
@@ -30,21 +32,21 @@ bool takeRoomOnTheRight(QWidget* control, const QRect& place)
     for (QObject* object : control->parentWidget()->children()) {
         auto* sibling = qobject_cast<QWidget*>(object);
         if (sibling && sibling != control && !sibling->isWindow() && !sibling->isHidden() &&
-            sibling->geometry().intersects(place))
+            designedPlace(sibling).intersects(place))
             inTheWay.append(sibling);
     }
     const int gap = 4;
     for (const QWidget* sibling : std::as_const(inTheWay)) {
-        const int given = place.right() + gap - sibling->x() + 1;
-        if (sibling->x() <= control->geometry().right() || captionWidth(sibling) == 0 ||
-            sibling->width() - given < captionWidth(sibling))
+        const int given = place.right() + gap - designedPlace(sibling).x() + 1;
+        if (designedPlace(sibling).x() <= designedPlace(control).right() ||
+            captionWidth(sibling) == 0 || sibling->width() - given < captionWidth(sibling))
             return false;
     }
     for (QWidget* sibling : std::as_const(inTheWay)) {
-        const int given = place.right() + gap - sibling->x() + 1;
-        sibling->setGeometry(sibling->geometry().adjusted(given, 0, 0, 0));
+        const int given = place.right() + gap - designedPlace(sibling).x() + 1;
+        moveDesigned(sibling, designedPlace(sibling).adjusted(given, 0, 0, 0));
     }
-    control->setGeometry(place);
+    moveDesigned(control, place);
     return true;
 }
 
@@ -78,7 +80,7 @@ void fitCaptionsToText(QWidget* form)
         QWidget* parent = control->parentWidget();
         if (control->width() >= needed || !parent)
             continue;
-        const QRect now = control->geometry();
+        const QRect now = designedPlace(control);
         const int growth = needed - now.width();
         const QRect candidates[] = {
             now.adjusted(-growth / 2, 0, growth - growth / 2, 0),
@@ -101,6 +103,6 @@ void fitCaptionsToText(QWidget* form)
             place.moveRight(parent->width() - 1);
         if (place.left() < 0)
             place.moveLeft(0);
-        control->setGeometry(place);
+        moveDesigned(control, place);
     }
 }

@@ -10,4 +10,6 @@ int captionWidth(const QWidget* control);
 // Grows every control on `form` that is narrower than its caption needs, where the desktop's
 // font is wider than the designed one: the control keeps its centre where that leaves its
 // neighbours alone, else grows towards the side that has room, and stays inside its parent.
+// Places are weighed as designed (from the left), so that a right-to-left interface grows the
+// mirror image of the same design.
 void fitCaptionsToText(QWidget* form);

@@ -57,6 +57,14 @@ void placeDesigned(QWidget* widget, const QRect& place)
     }
 }
 
+void moveDesigned(QWidget* widget, const QRect& place)
+{
+    if (widget->property(kPlace).isValid())
+        placeDesigned(widget, place);
+    else
+        widget->setGeometry(place);
+}
+
 QRect designedPlace(const QWidget* widget)
 {
     const QVariant place = widget->property(kPlace);

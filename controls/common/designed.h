@@ -8,6 +8,9 @@
 // interface it is measured from the parent's right edge instead, and stays so as the parent is
 // resized: the designed layout mirrored.
 void placeDesigned(QWidget* widget, const QRect& place);
+// Moves a control to `place` measured as designed: a designed control keeps it as its
+// designed place from then on, any other simply stands there.
+void moveDesigned(QWidget* widget, const QRect& place);
 // The place placeDesigned() last gave `widget`, as designed (from the left); its geometry when
 // it was never given one.
 QRect designedPlace(const QWidget* widget);
