@@ -443,7 +443,8 @@ Enter: البند كاملًا</translation>
     <message>
         <source>The practice history in “%1” cannot be used: %2.<byte value="xd"/>
 Practice goes on; picks are not remembered until Zorvel starts again.</source>
-        <translation type="unfinished">لا يمكن استعمال سجل التمرين في «%1»: %2.</translation>
+        <translation type="unfinished">لا يمكن استعمال سجل التمرين في «%1»: %2.<byte value="xd"/>
+يستمر التمرين، ولا تُحفظ الاختيارات حتى يُشغَّل زورفل من جديد.</translation>
     </message>
     <message>
         <source>Practice history</source>
@@ -476,7 +477,8 @@ Practice goes on; picks are not remembered until Zorvel starts again.</source>
     <message>
         <source>Your lists folder “%1” could not be made: %2.<byte value="xd"/>
 Choose another folder you can write to.</source>
-        <translation type="unfinished">تعذّر إنشاء مجلد قوائمك «%1»: %2.</translation>
+        <translation type="unfinished">تعذّر إنشاء مجلد قوائمك «%1»: %2.<byte value="xd"/>
+اختر مجلدًا آخر تستطيع الكتابة فيه.</translation>
     </message>
     <message>
         <source>Save it in a folder you can write to</source>
@@ -490,7 +492,9 @@ Choose another folder you can write to.</source>
         <source>The list could not be saved in the folder “%1”.<byte value="xd"/>
 %2<byte value="xd"/>
 %3. The text stays here.</source>
-        <translation type="unfinished">تعذّر حفظ القائمة في المجلد «%1».</translation>
+        <translation type="unfinished">تعذّر حفظ القائمة في المجلد «%1».<byte value="xd"/>
+%2<byte value="xd"/>
+%3. يبقى النص هنا.</translation>
     </message>
     <message>
         <source>The file “%1” is larger than %2 MB, more than a list can hold; it was not imported.</source>
@@ -499,7 +503,8 @@ Choose another folder you can write to.</source>
     <message>
         <source>Some bytes of “%1” are not %2, so they show as “�”.<byte value="xd"/>
 Choose the file&apos;s encoding under “Read as”.</source>
-        <translation type="unfinished">بعض بايتات «%1» ليست بترميز %2، فتظهر «�».</translation>
+        <translation type="unfinished">بعض بايتات «%1» ليست بترميز %2، فتظهر «�».<byte value="xd"/>
+اختر ترميز الملف من «اقرأه بترميز».</translation>
     </message>
     <message>
         <source>Import</source>
@@ -540,7 +545,7 @@ Choose the file&apos;s encoding under “Read as”.</source>
     <message>
         <source>%1 already exists<byte value="xd"/>
 Do you want to overwrite the file ? </source>
-        <translation type="unfinished">%1 موجود من قبل
+        <translation type="unfinished">%1 موجود من قبل<byte value="xd"/>
 هل تريد الكتابة فوق الملف؟</translation>
     </message>
     <message>
