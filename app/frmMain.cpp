@@ -84,6 +84,9 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    // At its designed size already, so that captions are fitted within it, and mirrored
+    // within it right to left.
+    client->resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     m_rangeBar = new RangeBar(client, *m_practice);
     buildTabStrip(client);
     m_menus = new MainMenus(this);

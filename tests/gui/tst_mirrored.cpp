@@ -1,9 +1,13 @@
 #include "WindowDriver.h"
+#include "common/captionfit.h"
 #include "common/designed.h"
+#include "listing.h"
+#include "slider/RailSlider.h"
 #include "tabs/ctlTabs.h"
 
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 // The designed main window laid out right to left, as an Arabic interface has it.
 class tst_mirrored : public QObject {
@@ -12,6 +16,7 @@ private slots:
     void init() { QGuiApplication::setLayoutDirection(Qt::RightToLeft); }
     void cleanup() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
     void placesAreMeasuredFromTheRight();
+    void arabicCaptionsFitTheirControls();
 };
 
 // Every designed control stands as far from its parent's right edge as it was designed to
@@ -39,6 +44,61 @@ void tst_mirrored::placesAreMeasuredFromTheRight()
     d.window->resize(d.window->width() + 150, d.window->height() + 90);
     QCOMPARE(mirroredEverywhere(), QString());
     d.close();
+}
+
+namespace {
+
+// What the pages show, as "name: width < caption" for a caption cut short and "a & b" for two
+// controls covering one another, at least one of them with a caption.
+QStringList faultsOfThePages(WindowDriver& d)
+{
+    d.open({QStringLiteral("ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ")}, false, 1);
+    d.control<RailSlider>("sdrListingSpeed")->setValue(listing::kManualSpeed);
+    QStringList faults;
+    for (const int tab : {1, 2}) {
+        d.control<ctlTabs>("ctlTabs1")->setSelectedTab(tab);
+        for (const QWidget* control : d.window->findChildren<QWidget*>()) {
+            if (!control->isVisible() || control->isWindow())
+                continue;
+            if (control->width() < captionWidth(control))
+                faults.append(
+                    control->objectName() +
+                    QStringLiteral(": %1 < %2").arg(control->width()).arg(captionWidth(control)));
+            for (const QObject* object : control->parentWidget()->children()) {
+                const auto* sibling = qobject_cast<const QWidget*>(object);
+                if (sibling && sibling != control && sibling->isVisible() &&
+                    captionWidth(control) > 0 &&
+                    sibling->geometry().intersects(control->geometry()))
+                    faults.append(control->objectName() + QStringLiteral(" & ") +
+                                  sibling->objectName());
+            }
+        }
+    }
+    faults.removeDuplicates();
+    d.close();
+    return faults;
+}
+
+} // namespace
+
+// In Arabic, every caption of the main window's pages is whole in its control, and no control
+// covers another that the designed English window leaves apart.
+void tst_mirrored::arabicCaptionsFitTheirControls()
+{
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    WindowDriver english;
+    const QStringList designed = faultsOfThePages(english);
+
+    QTranslator arabic;
+    QVERIFY(arabic.load(QStringLiteral(ZORVEL_ARABIC_QM)));
+    QCoreApplication::installTranslator(&arabic);
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    WindowDriver d;
+    QStringList faults = faultsOfThePages(d);
+    QCoreApplication::removeTranslator(&arabic);
+    for (const QString& fault : designed)
+        faults.removeAll(fault);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(tst_mirrored)
