@@ -5,6 +5,7 @@
 #include "recentfiles.h"
 
 #include <QActionGroup>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,22 +80,27 @@ void MainMenus::buildViewMenu(QMainWindow* window)
         addAction(mnuView, "mnuViewSecondHalves", tr("Ask the &Second Half of a Bayt"));
     mnuViewSecondHalves->setCheckable(true);
     mnuView->addSeparator();
-    // Each language by its own name, so that a learner lost in the other finds it.
     mnuViewLanguage = mnuView->addMenu(tr("&Language"));
     mnuViewLanguage->setObjectName(QStringLiteral("mnuViewLanguage"));
-    auto* languages = new QActionGroup(mnuViewLanguage);
-    const std::pair<QString, QString> choices[] = {
-        {QString(), tr("&System")},
-        {interfacelanguage::kEnglish, QStringLiteral("English")},
-        {interfacelanguage::kArabic, QStringLiteral("\u0627\u0644\u0639\u0631\u0628\u064A\u0629")}};
-    for (const auto& [language, caption] : choices) {
-        QAction* choice = mnuViewLanguage->addAction(caption);
-        choice->setCheckable(true);
-        choice->setData(language);
-        languages->addAction(choice);
-        connect(choice, &QAction::triggered, this,
-                [this, code = language] { emit languageChosen(code); });
-    }
+    m_languages = new QActionGroup(mnuViewLanguage);
+    addLanguage(QString(), tr("&System"));
+    addLanguage(interfacelanguage::kEnglish, QStringLiteral("English"));
+}
+
+// Each language by its own name, so that a learner lost in another finds it.
+void MainMenus::addLanguages(const QStringList& languages)
+{
+    for (const QString& language : languages)
+        addLanguage(language, QLocale(language).nativeLanguageName());
+}
+
+void MainMenus::addLanguage(const QString& language, const QString& caption)
+{
+    QAction* choice = mnuViewLanguage->addAction(caption);
+    choice->setCheckable(true);
+    choice->setData(language);
+    m_languages->addAction(choice);
+    connect(choice, &QAction::triggered, this, [this, language] { emit languageChosen(language); });
 }
 
 void MainMenus::showLanguage(const QString& language)

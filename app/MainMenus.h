@@ -6,6 +6,7 @@
 #include <array>
 
 class QAction;
+class QActionGroup;
 class QMainWindow;
 class QMenu;
 
@@ -21,7 +22,8 @@ public:
     QString recentFile(int index) const;
     // The face the lists show, checked in the Arabic Font menu.
     void showReadingFace(const QString& family);
-    // The interface's language chosen, checked in the Language menu: "", "en" or "ar".
+    // The languages offered beside System and English, and the one chosen ("" for System).
+    void addLanguages(const QStringList& languages);
     void showLanguage(const QString& language);
 
     QAction* mnuFileLoad = nullptr;
@@ -47,6 +49,7 @@ signals:
 private:
     void buildFileMenu(QMainWindow* window);
     void buildViewMenu(QMainWindow* window);
+    void addLanguage(const QString& language, const QString& caption);
     void buildHelpMenu(QMainWindow* window);
     void fillFontMenu();
     void checkShownFace();
@@ -58,4 +61,5 @@ private:
     QMenu* mnuViewFont = nullptr;
     QMenu* mnuHelp = nullptr;
     QString m_shownFace;
+    QActionGroup* m_languages = nullptr;
 };

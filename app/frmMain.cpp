@@ -15,6 +15,7 @@
 #include "frmNew.h"
 #include "frmOpen.h"
 #include "historyfile.h"
+#include "interfacelanguage.h"
 #include "listloader.h"
 #include "listmessages.h"
 #include "mainlayout.h"
@@ -221,6 +222,7 @@ void frmMain::Form_Load(const QString& listToOpen)
         ctlTabs1->setSelectedTab(m_settings.activeTab());
     }
     m_menus->mnuViewSecondHalves->setChecked(m_settings.secondHalves());
+    m_menus->addLanguages(interfacelanguage::available(m_programFolder));
     m_menus->showLanguage(m_settings.language());
     fra1->restoreSettings(m_settings);
     fra2->restoreSettings(m_settings);

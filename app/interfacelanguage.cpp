@@ -1,18 +1,47 @@
 #include "interfacelanguage.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace interfacelanguage {
 
-QString resolve(const QString& choice, const QStringList& systemLanguages)
+namespace {
+
+QString translationsFolder(const QString& programFolder)
 {
-    if (choice == kEnglish || choice == kArabic)
+    return programFolder + QStringLiteral("/translations");
+}
+
+} // namespace
+
+QStringList available(const QString& programFolder)
+{
+    QStringList languages;
+    const QStringList files =
+        QDir(translationsFolder(programFolder))
+            .entryList({QStringLiteral("zorvel_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+        QTranslator translation;
+        if (translation.load(file, translationsFolder(programFolder)) && !translation.isEmpty())
+            languages.append(file.mid(7).chopped(3));
+    }
+    return languages;
+}
+
+QString resolve(const QString& choice, const QStringList& systemLanguages,
+                const QStringList& availableLanguages)
+{
+    const auto speaks = [&](const QString& language) {
+        return language == kEnglish || availableLanguages.contains(language);
+    };
+    if (!choice.isEmpty() && speaks(choice))
         return choice;
     for (const QString& language : systemLanguages) {
         const QString code = language.section(u'_', 0, 0).section(u'-', 0, 0).toLower();
-        if (code == kEnglish || code == kArabic)
+        if (speaks(code))
             return code;
     }
     return kEnglish;
@@ -24,8 +53,7 @@ bool install(QCoreApplication& application, const QString& language, const QStri
         return true; // the source texts
     // A translation not yet written leaves the interface English, and left to right.
     auto* zorvel = new QTranslator(&application);
-    if (!zorvel->load(QStringLiteral("zorvel_") + language,
-                      programFolder + QStringLiteral("/translations")) ||
+    if (!zorvel->load(QStringLiteral("zorvel_") + language, translationsFolder(programFolder)) ||
         zorvel->isEmpty()) {
         delete zorvel;
         return false;
@@ -38,7 +66,7 @@ bool install(QCoreApplication& application, const QString& language, const QStri
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
-    if (language == kArabic)
+    if (QLocale(language).textDirection() == Qt::RightToLeft)
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     return true;
 }

@@ -11,14 +11,20 @@ namespace interfacelanguage {
 inline const QString kEnglish = QStringLiteral("en");
 inline const QString kArabic = QStringLiteral("ar");
 
-// The language for the learner's choice (empty: the system's) and the system's preferred
-// languages in order (LANGUAGE, then LC_MESSAGES or LANG, as "ar_EG" or "en-US"): the first of
-// them Zorvel speaks, English when none is.
-QString resolve(const QString& choice, const QStringList& systemLanguages);
+// The languages a finished translation in the program's folder gives ("ar", ...), English
+// aside: each translations/zorvel_<language>.qm that holds a text.
+QStringList available(const QString& programFolder);
+
+// The language for the learner's choice (empty: the system's), the system's preferred
+// languages in order (LANGUAGE, then LC_MESSAGES or LANG, as "ar_EG" or "en-US") and the
+// languages available: the choice when Zorvel speaks it, else the first of the system's that
+// it speaks, English when none is.
+QString resolve(const QString& choice, const QStringList& systemLanguages,
+                const QStringList& availableLanguages);
 
 // Qt's own texts and Zorvel's in `language`, from Qt's translations and the program's folder,
-// and the layout right to left for Arabic. False when Zorvel's translation is not there: the
-// interface then stays English.
+// and the layout right to left for a language written so. False when Zorvel's translation is
+// not there: the interface then stays English.
 bool install(QCoreApplication& application, const QString& language, const QString& programFolder);
 
 } // namespace interfacelanguage

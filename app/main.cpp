@@ -119,7 +119,8 @@ int main(int argc, char* argv[])
     interfacelanguage::install(
         *app,
         interfacelanguage::resolve(ZorvelSettings(ZorvelSettings::defaultFilePath()).language(),
-                                   QLocale::system().uiLanguages()),
+                                   QLocale::system().uiLanguages(),
+                                   interfacelanguage::available(programFolder)),
         programFolder);
     frmMain window(programFolder, ZorvelSettings::defaultFilePath(),
                    parser.positionalArguments().value(0));
