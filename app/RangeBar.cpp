@@ -53,8 +53,10 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
 
     cmdPrevRange->setToolTip(tr("Select Previous Range"));
     cmdNextRange->setToolTip(tr("Select Next Range"));
-    cmdPrevRange->setIcon(rangeStepIcon(Qt::LeftArrow));
-    cmdNextRange->setIcon(rangeStepIcon(Qt::RightArrow));
+    // The next stretch lies ahead in the reading direction: to the left, right to left.
+    const bool rightToLeft = client->layoutDirection() == Qt::RightToLeft;
+    cmdPrevRange->setIcon(rangeStepIcon(rightToLeft ? Qt::RightArrow : Qt::LeftArrow));
+    cmdNextRange->setIcon(rangeStepIcon(rightToLeft ? Qt::LeftArrow : Qt::RightArrow));
 
     cmbFrom->setModel(m_itemNumbers);
     cmbTo->setModel(m_itemNumbers);

@@ -7,12 +7,13 @@
 
 namespace {
 
-// One message of a Linguist source: its context and text, and its translation, finished or a
-// draft (the forms of a plural joined by "|"), empty when there is none.
+// One message of a Linguist source: its context and text, and its translation (the forms of a
+// plural joined by "|"), empty when there is none, and whether it is finished or a draft.
 struct Message {
     QString context;
     QString source;
     QString translation;
+    bool finished = false;
 };
 
 QList<Message> readMessages(const QString& path)
@@ -36,6 +37,7 @@ QList<Message> readMessages(const QString& path)
             // A line break stands as <byte value="xd"/> before the new line.
             messages.last().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         } else if (xml.name() == u"translation" && !messages.isEmpty()) {
+            messages.last().finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
             QStringList forms; // of a plural
             QString text;
             while (
@@ -68,8 +70,8 @@ QStringList placeholders(const QString& text)
 
 } // namespace
 
-// Every text the user sees has its Arabic translation, and the translation keeps what the code
-// fills in.
+// Every text the user sees has its finished Arabic translation, and the translation keeps what
+// the code fills in.
 class tst_translations : public QObject {
     Q_OBJECT
 private slots:
@@ -110,6 +112,8 @@ void tst_translations::everyTextIsTranslated()
         const QString name = message.context + u'|' + message.source;
         if (message.translation.isEmpty())
             faults.append(QStringLiteral("untranslated: ") + name);
+        else if (!message.finished)
+            faults.append(QStringLiteral("a draft, not finished: ") + name);
         else if (!message.source.contains(QStringLiteral("%n")) &&
                  placeholders(message.translation) != placeholders(message.source))
             faults.append(QStringLiteral("placeholders differ: ") + name);
