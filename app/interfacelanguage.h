@@ -9,7 +9,6 @@ class QCoreApplication;
 namespace interfacelanguage {
 
 inline const QString kEnglish = QStringLiteral("en");
-inline const QString kArabic = QStringLiteral("ar");
 
 // The languages a finished translation in the program's folder gives ("ar", ...), English
 // aside: each translations/zorvel_<language>.qm that holds a text.
