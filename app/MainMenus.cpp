@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace {
 
 QAction* addAction(QMenu* menu, const char* name, const QString& text,
@@ -85,13 +87,23 @@ void MainMenus::buildViewMenu(QMainWindow* window)
     m_languages = new QActionGroup(mnuViewLanguage);
     addLanguage(QString(), tr("&System"));
     addLanguage(interfacelanguage::kEnglish, QStringLiteral("English"));
+    connect(mnuViewLanguage, &QMenu::aboutToShow, this, &MainMenus::fillLanguageMenu);
 }
 
-// Each language by its own name, so that a learner lost in another finds it.
-void MainMenus::addLanguages(const QStringList& languages)
+void MainMenus::offerLanguages(std::function<QStringList()> findLanguages)
 {
-    for (const QString& language : languages)
+    m_findLanguages = std::move(findLanguages);
+}
+
+// The translations are looked for when the menu first opens, not at start-up. Each language
+// by its own name, so that a learner lost in another finds it.
+void MainMenus::fillLanguageMenu()
+{
+    if (!m_findLanguages)
+        return;
+    for (const QString& language : std::exchange(m_findLanguages, nullptr)())
         addLanguage(language, QLocale(language).nativeLanguageName());
+    showLanguage(m_language);
 }
 
 void MainMenus::addLanguage(const QString& language, const QString& caption)
@@ -105,6 +117,7 @@ void MainMenus::addLanguage(const QString& language, const QString& caption)
 
 void MainMenus::showLanguage(const QString& language)
 {
+    m_language = language;
     for (QAction* choice : mnuViewLanguage->actions())
         choice->setChecked(choice->data().toString() == language);
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -22,8 +23,9 @@ public:
     QString recentFile(int index) const;
     // The face the lists show, checked in the Arabic Font menu.
     void showReadingFace(const QString& family);
-    // The languages offered beside System and English, and the one chosen ("" for System).
-    void addLanguages(const QStringList& languages);
+    // The languages offered beside System and English, found by `findLanguages` when the
+    // Language menu first opens, and the one chosen ("" for System).
+    void offerLanguages(std::function<QStringList()> findLanguages);
     void showLanguage(const QString& language);
 
     QAction* mnuFileLoad = nullptr;
@@ -50,6 +52,7 @@ private:
     void buildFileMenu(QMainWindow* window);
     void buildViewMenu(QMainWindow* window);
     void addLanguage(const QString& language, const QString& caption);
+    void fillLanguageMenu();
     void buildHelpMenu(QMainWindow* window);
     void fillFontMenu();
     void checkShownFace();
@@ -62,4 +65,6 @@ private:
     QMenu* mnuHelp = nullptr;
     QString m_shownFace;
     QActionGroup* m_languages = nullptr;
+    std::function<QStringList()> m_findLanguages;
+    QString m_language;
 };

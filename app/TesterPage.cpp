@@ -14,7 +14,6 @@
 #include "unilistbox/UniListBox.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,7 +51,7 @@ TesterPage::TesterPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
     makeCaption(this, "Label3", twipsRect(8040, 1785, 2310, 270), tr("Time Taken"), green);
     lblTimeTaken = makeDesigned<QLabel>(this, "lblTimeTaken", twipsRect(8055, 2070, 2295, 270));
     lblTimeTaken->setAlignment(Qt::AlignCenter);
-    lblTimeTaken->setText(QStringLiteral("0") + QCoreApplication::translate("testing", " sec"));
+    lblTimeTaken->setText(testing::noTimeYet());
     txtAnswer = makeDesigned<QLineEdit>(this, "txtAnswer", twipsRect(8010, 7200, 825, 300));
     txtAnswer->setReadOnly(true);
     txtAnswer->setAlignment(Qt::AlignCenter);
@@ -124,7 +123,7 @@ void TesterPage::showTestFromStart()
     showCounts();
     txtAnswer->clear();
     lstSelect->setBackColor(SystemColor::WindowBackground);
-    showTimeTaken(QStringLiteral("0") + QCoreApplication::translate("testing", " sec"));
+    showTimeTaken(testing::noTimeYet());
     lblMistakes->hide();
     lstMistakes->hide();
     Timer1->setEnabled(false);

@@ -222,7 +222,8 @@ void frmMain::Form_Load(const QString& listToOpen)
         ctlTabs1->setSelectedTab(m_settings.activeTab());
     }
     m_menus->mnuViewSecondHalves->setChecked(m_settings.secondHalves());
-    m_menus->addLanguages(interfacelanguage::available(m_programFolder));
+    m_menus->offerLanguages(
+        [folder = m_programFolder] { return interfacelanguage::available(folder); });
     m_menus->showLanguage(m_settings.language());
     fra1->restoreSettings(m_settings);
     fra2->restoreSettings(m_settings);

@@ -14,12 +14,12 @@ QString tr(const char* text)
 
 QString header()
 {
-    return QCoreApplication::translate("testing", "------ Select Next ------------");
+    return tr("------ Select Next ------------");
 }
 
 QString complete()
 {
-    return QCoreApplication::translate("testing", "--- TEST COMPLETE ---");
+    return tr("--- TEST COMPLETE ---");
 }
 
 QString recalledEntry(bool wordMode, const QString& reference, const QString& pickedRow)
@@ -27,6 +27,11 @@ QString recalledEntry(bool wordMode, const QString& reference, const QString& pi
     if (wordMode)
         return u' ' + pickedRow;
     return QStringLiteral(" %1. ").arg(reference) + pickedRow;
+}
+
+QString noTimeYet()
+{
+    return QStringLiteral("0") + tr(" sec");
 }
 
 QString GetSecondsInHMSFormat(qint64 lngSeconds)

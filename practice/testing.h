@@ -12,6 +12,9 @@ QString complete();
 // An entry of the recalled items: the item's number (its reference) before it in line mode.
 QString recalledEntry(bool wordMode, const QString& reference, const QString& pickedRow);
 
+// The time shown before the first pick: "0 sec".
+QString noTimeYet();
+
 // "01 hr : 02 min : 05 sec", "01 min : 05 sec", "07 sec", or empty for 0.
 QString GetSecondsInHMSFormat(qint64 lngSeconds);
 
