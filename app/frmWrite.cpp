@@ -212,7 +212,7 @@ void frmWrite::showChecked()
         lblVerdict->setText(tr("Hard: one word to mend."));
         break;
     default:
-        lblVerdict->setText(tr("Again: %1 words to mend.").arg(mistakes));
+        lblVerdict->setText(tr("Again: %n words to mend.", nullptr, mistakes));
         break;
     }
     lblLegend->setVisible(mistakes > 0);

@@ -931,12 +931,19 @@ Do you want to overwrite the file ? </source>
         <translation>صعب: كلمة واحدة تحتاج إلى تصحيح.</translation>
     </message>
     <message>
-        <source>Again: %1 words to mend.</source>
-        <translation>أعِد: %1 كلمات تحتاج إلى تصحيح.</translation>
-    </message>
-    <message>
         <source>Enter: the next entry</source>
         <translation>البند التالي: Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>Again: %n words to mend.</source>
+        <translation>
+            <numerusform>أعِد: لا كلمة تحتاج إلى تصحيح.</numerusform>
+            <numerusform>أعِد: كلمة واحدة تحتاج إلى تصحيح.</numerusform>
+            <numerusform>أعِد: كلمتان تحتاجان إلى تصحيح.</numerusform>
+            <numerusform>أعِد: %n كلمات تحتاج إلى تصحيح.</numerusform>
+            <numerusform>أعِد: %n كلمة تحتاج إلى تصحيح.</numerusform>
+            <numerusform>أعِد: %n كلمة تحتاج إلى تصحيح.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
