@@ -1,12 +1,12 @@
-#include "ZorvelSettings.h"
-#include "frmMain.h"
-#include "historyfile.h"
-#include "interfacelanguage.h"
-#include "listloader.h"
-#include "memorycsv.h"
-#include "programfolder.h"
-#include "todayplan.h"
-#include "version.h"
+#include "app/main/frmMain.h"
+#include "app/settings/ZorvelSettings.h"
+#include "app/settings/interfacelanguage.h"
+#include "app/settings/programfolder.h"
+#include "app/version.h"
+#include "lists/listloader.h"
+#include "practice/history/historyfile.h"
+#include "practice/plan/listschedule.h"
+#include "practice/plan/todayplan.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -64,7 +64,8 @@ int printMemory(const QString& path, bool wordMode, double retention)
                                                             list.items.items))
                          : QMap<int, ItemMemory>();
     const QByteArray csv =
-        memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention).toUtf8();
+        listschedule::memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention)
+            .toUtf8();
     std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
     return 0;
 }

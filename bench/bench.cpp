@@ -1,28 +1,28 @@
 // zorvel-bench: measures the program on big lists and prints one table, each figure beside
 // the reference it is compared with, in the same run.
 
-#include "ItemNumberModel.h"
-#include "LookAlikes.h"
-#include "PassageFinder.h"
-#include "PracticeHistory.h"
-#include "arabicfold.h"
-#include "common/IntervalTimer.h"
-#include "common/MessageBox.h"
-#include "common/longlistcombo.h"
-#include "frmMain.h"
-#include "frmOpen.h"
-#include "frmProgress.h"
-#include "itemlist.h"
-#include "largelist.h"
-#include "listfile.h"
-#include "listing.h"
-#include "listloader.h"
-#include "measuring.h"
-#include "revisionplan.h"
-#include "slider/RailSlider.h"
-#include "todayplan.h"
-#include "unilistbox/UniListBox.h"
-#include "writtencheck.h"
+#include "app/files/frmOpen.h"
+#include "app/main/frmMain.h"
+#include "app/progress/ProgressWindow.h"
+#include "bench/largelist.h"
+#include "bench/measuring.h"
+#include "controls/common/IntervalTimer.h"
+#include "controls/common/MessageBox.h"
+#include "controls/common/longlistcombo.h"
+#include "controls/slider/RailSlider.h"
+#include "controls/unilistbox/UniListBox.h"
+#include "lists/arabicfold.h"
+#include "lists/itemlist.h"
+#include "lists/listfile.h"
+#include "lists/listloader.h"
+#include "practice/history/PracticeHistory.h"
+#include "practice/models/ItemNumberModel.h"
+#include "practice/plan/todayplan.h"
+#include "practice/search/LookAlikes.h"
+#include "practice/search/PassageFinder.h"
+#include "practice/session/listing.h"
+#include "practice/session/writtencheck.h"
+#include "schedule/revisionplan.h"
 
 #include <QAction>
 #include <QApplication>
@@ -388,7 +388,7 @@ int main(int argc, char* argv[])
             data.charted = data.sessions.mid(qMax<qsizetype>(0, data.sessions.size() - 300));
             data.weakest = history.weakestItems(key, items, 50);
             data.reference = [](int number) { return QString::number(number); };
-            frmProgress progress(data, arabicFont(20.25, false));
+            ProgressWindow progress(data, arabicFont(20.25, false));
             progress.show();
             QApplication::processEvents();
         });

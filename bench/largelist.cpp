@@ -1,4 +1,4 @@
-#include "largelist.h"
+#include "bench/largelist.h"
 
 #include <random>
 

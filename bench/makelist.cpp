@@ -1,7 +1,7 @@
 // zorvel-makelist: writes the large generated list used to measure the program.
 
-#include "largelist.h"
-#include "listfile.h"
+#include "bench/largelist.h"
+#include "lists/listfile.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

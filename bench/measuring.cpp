@@ -1,4 +1,4 @@
-#include "measuring.h"
+#include "bench/measuring.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>

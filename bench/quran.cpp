@@ -3,10 +3,10 @@
 // they take, and how well plain spellings find the verses that hold them. With SHOW_EXTRA set,
 // the verses found beyond those known to hold a query are listed, to be read.
 
-#include "LookAlikes.h"
-#include "PassageFinder.h"
-#include "arabicfold.h"
-#include "measuring.h"
+#include "bench/measuring.h"
+#include "lists/arabicfold.h"
+#include "practice/search/LookAlikes.h"
+#include "practice/search/PassageFinder.h"
 
 #include <QFile>
 #include <QJsonArray>

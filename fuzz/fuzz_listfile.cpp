@@ -2,9 +2,9 @@
 // modes must neither crash nor lose a character the writer can keep, and the writer never
 // makes a file larger than the reader takes.
 
-#include "itemlist.h"
-#include "listfile.h"
-#include "textimport.h"
+#include "lists/itemlist.h"
+#include "lists/listfile.h"
+#include "lists/textimport.h"
 
 #include <cstdint>
 #include <cstdlib>

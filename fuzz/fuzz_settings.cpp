@@ -1,9 +1,9 @@
 // Any bytes as the settings file, and as the stored recent-file list: every value is read as
 // start-up reads it, and the recent files keep their rules whatever was stored.
 
-#include "ZorvelSettings.h"
-#include "recentfiles.h"
-#include "settingsvalues.h"
+#include "app/files/recentfiles.h"
+#include "app/settings/ZorvelSettings.h"
+#include "app/settings/settingsvalues.h"
 
 #include <QFile>
 #include <QTemporaryDir>

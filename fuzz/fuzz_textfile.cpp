@@ -2,8 +2,8 @@
 // the UTF-8 inspection and the code pages, UTF-7 among them; and the bounded read, which gives
 // a file whole or refuses it, never part of it.
 
-#include "common/boundedread.h"
-#include "unitext/textfilecodec.h"
+#include "textfiles/boundedread.h"
+#include "textfiles/textfilecodec.h"
 
 #include <QTemporaryFile>
 

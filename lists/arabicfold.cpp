@@ -1,4 +1,4 @@
-#include "arabicfold.h"
+#include "lists/arabicfold.h"
 
 #include <algorithm>
 #include <array>

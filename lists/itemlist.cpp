@@ -1,4 +1,4 @@
-#include "itemlist.h"
+#include "lists/itemlist.h"
 
 #include <QVarLengthArray>
 

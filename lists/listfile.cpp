@@ -1,7 +1,7 @@
-#include "listfile.h"
+#include "lists/listfile.h"
 
-#include "common/atomicsave.h"
-#include "unitext/textfilecodec.h"
+#include "textfiles/atomicsave.h"
+#include "textfiles/textfilecodec.h"
 
 #include <QCoreApplication>
 #include <QFile>

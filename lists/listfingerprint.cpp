@@ -1,6 +1,6 @@
-#include "listfingerprint.h"
+#include "lists/listfingerprint.h"
 
-#include "itemlist.h"
+#include "lists/itemlist.h"
 
 #include <QtEndian>
 

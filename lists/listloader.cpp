@@ -1,6 +1,6 @@
-#include "listloader.h"
+#include "lists/listloader.h"
 
-#include "listfile.h"
+#include "lists/listfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

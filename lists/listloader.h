@@ -1,7 +1,7 @@
 #pragma once
 
-#include "itemlist.h"
-#include "listfingerprint.h"
+#include "lists/itemlist.h"
+#include "lists/listfingerprint.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "listwalk.h"
+#include "lists/listwalk.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "textimport.h"
+#include "lists/textimport.h"
 
-#include "itemlist.h"
+#include "lists/itemlist.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "typedword.h"
+#include "lists/typedword.h"
 
 #include <algorithm>
 

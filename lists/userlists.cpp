@@ -1,4 +1,4 @@
-#include "userlists.h"
+#include "lists/userlists.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -376,7 +376,7 @@ Enter: the whole entry</source>
     </message>
 </context>
 <context>
-    <name>frmFind</name>
+    <name>FindWindow</name>
     <message>
         <source>&amp;Best matches first</source>
         <translation>الأ&amp;قرب أولًا</translation>
@@ -613,7 +613,7 @@ Do you want to overwrite the file ? </source>
     </message>
 </context>
 <context>
-    <name>frmProgress</name>
+    <name>ProgressWindow</name>
     <message>
         <source>word</source>
         <translation>كلمات</translation>
@@ -764,7 +764,7 @@ Do you want to overwrite the file ? </source>
     </message>
 </context>
 <context>
-    <name>frmToday</name>
+    <name>TodayWindow</name>
     <message>
         <source>Today</source>
         <translation>اليوم</translation>
@@ -858,7 +858,7 @@ Do you want to overwrite the file ? </source>
     </message>
 </context>
 <context>
-    <name>frmUnkept</name>
+    <name>UnkeptWindow</name>
     <message>
         <source>Characters that cannot be kept</source>
         <translation>محارف لا يمكن حفظها</translation>
@@ -877,7 +877,7 @@ Do you want to overwrite the file ? </source>
     </message>
 </context>
 <context>
-    <name>frmWrite</name>
+    <name>WriteWindow</name>
     <message>
         <source>Write from Memory</source>
         <translation>اكتب من الذاكرة</translation>

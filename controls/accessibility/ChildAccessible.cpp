@@ -1,4 +1,4 @@
-#include "ChildAccessible.h"
+#include "controls/accessibility/ChildAccessible.h"
 
 #include <QWindow>
 

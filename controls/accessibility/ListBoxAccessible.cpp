@@ -1,7 +1,7 @@
-#include "ListBoxAccessible.h"
+#include "controls/accessibility/ListBoxAccessible.h"
 
-#include "unilistbox/NativeList.h"
-#include "unilistbox/UniListBox.h"
+#include "controls/unilistbox/NativeList.h"
+#include "controls/unilistbox/UniListBox.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChildAccessible.h"
-#include "NamedAccessible.h"
+#include "controls/accessibility/ChildAccessible.h"
+#include "controls/accessibility/NamedAccessible.h"
 
 class NativeList;
 

@@ -1,6 +1,6 @@
-#include "NamedAccessible.h"
+#include "controls/accessibility/NamedAccessible.h"
 
-#include "controlaccessibility.h"
+#include "controls/accessibility/controlaccessibility.h"
 
 QString NamedAccessible::text(QAccessible::Text t) const
 {

@@ -1,6 +1,6 @@
-#include "TabStripAccessible.h"
+#include "controls/accessibility/TabStripAccessible.h"
 
-#include "tabs/ctlTabs.h"
+#include "controls/tabs/ctlTabs.h"
 
 namespace {
 

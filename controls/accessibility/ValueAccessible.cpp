@@ -1,4 +1,4 @@
-#include "ValueAccessible.h"
+#include "controls/accessibility/ValueAccessible.h"
 
 ValueAccessible::ValueAccessible(QWidget* widget, QAccessible::Role role, Value value)
     : NamedAccessible(widget, role)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NamedAccessible.h"
+#include "controls/accessibility/NamedAccessible.h"
 
 #include <functional>
 

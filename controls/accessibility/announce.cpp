@@ -1,4 +1,4 @@
-#include "announce.h"
+#include "controls/accessibility/announce.h"
 
 #include <QAccessible>
 #include <QApplication>

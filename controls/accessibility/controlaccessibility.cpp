@@ -1,12 +1,12 @@
-#include "controlaccessibility.h"
+#include "controls/accessibility/controlaccessibility.h"
 
-#include "ListBoxAccessible.h"
-#include "TabStripAccessible.h"
-#include "ValueAccessible.h"
-#include "slider/RailSlider.h"
-#include "splitter/Splitter.h"
-#include "tabs/ctlTabs.h"
-#include "unilistbox/NativeList.h"
+#include "controls/accessibility/ListBoxAccessible.h"
+#include "controls/accessibility/TabStripAccessible.h"
+#include "controls/accessibility/ValueAccessible.h"
+#include "controls/slider/RailSlider.h"
+#include "controls/splitter/Splitter.h"
+#include "controls/tabs/ctlTabs.h"
+#include "controls/unilistbox/NativeList.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "FileDialog.h"
+#include "controls/common/FileDialog.h"
 
 #include <QDir>
 #include <QFileDialog>

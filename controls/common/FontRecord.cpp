@@ -1,4 +1,4 @@
-#include "FontRecord.h"
+#include "controls/common/FontRecord.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "IntervalTimer.h"
+#include "controls/common/IntervalTimer.h"
 
 namespace {
 bool clockDriven = true;

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "controls/common/MessageBox.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "PropertyBag.h"
+#include "controls/common/PropertyBag.h"
 
 qsizetype PropertyBag::indexOf(const QString& name) const
 {

@@ -1,6 +1,6 @@
-#include "captionfit.h"
+#include "controls/common/captionfit.h"
 
-#include "designed.h"
+#include "controls/common/designed.h"
 
 #include <QCheckBox>
 #include <QLabel>

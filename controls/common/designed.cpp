@@ -1,4 +1,4 @@
-#include "designed.h"
+#include "controls/common/designed.h"
 
 #include <QEvent>
 #include <QStyle>

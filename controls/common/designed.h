@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "controls/common/twips.h"
 
 #include <QWidget>
 

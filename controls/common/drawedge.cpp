@@ -1,4 +1,4 @@
-#include "drawedge.h"
+#include "controls/common/drawedge.h"
 
 #include <QPainter>
 #include <QPalette>

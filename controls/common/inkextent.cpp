@@ -1,4 +1,4 @@
-#include "inkextent.h"
+#include "controls/common/inkextent.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "keycodes.h"
+#include "controls/common/keycodes.h"
 
 int virtualKeyCode(int qtKey)
 {

@@ -1,4 +1,4 @@
-#include "longlistcombo.h"
+#include "controls/common/longlistcombo.h"
 
 #include <QComboBox>
 #include <QListView>

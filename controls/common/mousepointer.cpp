@@ -1,4 +1,4 @@
-#include "mousepointer.h"
+#include "controls/common/mousepointer.h"
 
 QCursor pointerCursor(int mousePointer, const QPixmap& icon)
 {

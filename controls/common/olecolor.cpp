@@ -1,4 +1,4 @@
-#include "olecolor.h"
+#include "controls/common/olecolor.h"
 
 #include <QApplication>
 #include <QPalette>

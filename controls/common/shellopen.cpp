@@ -1,4 +1,4 @@
-#include "shellopen.h"
+#include "controls/common/shellopen.h"
 
 #include <QDesktopServices>
 

@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "controls/common/twips.h"
 
 #include <cmath>
 

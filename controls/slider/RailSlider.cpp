@@ -1,10 +1,10 @@
-#include "RailSlider.h"
+#include "controls/slider/RailSlider.h"
 
-#include "accessibility/controlaccessibility.h"
-#include "common/PropertyBag.h"
-#include "common/drawedge.h"
-#include "common/keycodes.h"
-#include "common/twips.h"
+#include "controls/accessibility/controlaccessibility.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/common/drawedge.h"
+#include "controls/common/keycodes.h"
+#include "controls/common/twips.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

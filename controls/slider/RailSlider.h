@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/olecolor.h"
+#include "controls/common/olecolor.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "Splitter.h"
+#include "controls/splitter/Splitter.h"
 
-#include "accessibility/controlaccessibility.h"
-#include "common/PropertyBag.h"
-#include "common/twips.h"
-#include "splitlayout.h"
+#include "controls/accessibility/controlaccessibility.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/common/twips.h"
+#include "controls/splitter/splitlayout.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "splitlayout.h"
+#include "controls/splitter/splitlayout.h"
 
 SplitLayout splitLayout(bool stacked, float width, float height, float barWidth, float fraction)
 {

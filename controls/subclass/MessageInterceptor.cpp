@@ -1,4 +1,4 @@
-#include "MessageInterceptor.h"
+#include "controls/subclass/MessageInterceptor.h"
 
 bool InterceptedWindow::deliver(QEvent* event)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messagetable.h"
+#include "controls/subclass/messagetable.h"
 
 #include <QEvent>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "SscInterception.h"
+#include "controls/subclass/SscInterception.h"
 
-#include "common/MessageBox.h"
+#include "controls/common/MessageBox.h"
 
 #include <QThread>
 

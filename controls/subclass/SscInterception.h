@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageInterceptor.h"
+#include "controls/subclass/MessageInterceptor.h"
 
 #include <QHash>
 

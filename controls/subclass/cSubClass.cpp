@@ -1,4 +1,4 @@
-#include "cSubClass.h"
+#include "controls/subclass/cSubClass.h"
 
 class cSubClass::Dispatch : public MessageInterceptor {
 public:

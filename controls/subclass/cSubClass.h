@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageInterceptor.h"
+#include "controls/subclass/MessageInterceptor.h"
 
 // The owner of a cSubClass interception.
 class iSubclass {

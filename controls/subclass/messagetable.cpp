@@ -1,4 +1,4 @@
-#include "messagetable.h"
+#include "controls/subclass/messagetable.h"
 
 namespace {
 

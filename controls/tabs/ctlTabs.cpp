@@ -1,8 +1,8 @@
-#include "ctlTabs.h"
+#include "controls/tabs/ctlTabs.h"
 
-#include "accessibility/controlaccessibility.h"
-#include "common/PropertyBag.h"
-#include "common/drawedge.h"
+#include "controls/accessibility/controlaccessibility.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/common/drawedge.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/FontRecord.h"
-#include "common/olecolor.h"
-#include "tabgeometry.h"
+#include "controls/common/FontRecord.h"
+#include "controls/common/olecolor.h"
+#include "controls/tabs/tabgeometry.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "tabgeometry.h"
+#include "controls/tabs/tabgeometry.h"
 
-#include "common/drawedge.h"
+#include "controls/common/drawedge.h"
 
 TabGeometry layoutTabs(int style, int count, int selected, int tabWidth, int tabHeight, int width,
                        int height)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/controlevents.h"
+#include "controls/common/controlevents.h"
 
 #include <QEvent>
 #include <QRect>

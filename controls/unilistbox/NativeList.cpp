@@ -1,8 +1,8 @@
-#include "NativeList.h"
+#include "controls/unilistbox/NativeList.h"
 
-#include "DrawItemEvent.h"
-#include "accessibility/controlaccessibility.h"
-#include "common/inkextent.h"
+#include "controls/accessibility/controlaccessibility.h"
+#include "controls/common/inkextent.h"
+#include "controls/unilistbox/DrawItemEvent.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>

@@ -1,13 +1,13 @@
-#include "UniListBox.h"
+#include "controls/unilistbox/UniListBox.h"
 
-#include "DrawItemEvent.h"
-#include "NativeList.h"
-#include "common/PropertyBag.h"
-#include "common/drawedge.h"
-#include "common/inkextent.h"
-#include "common/keycodes.h"
-#include "itemlayout.h"
-#include "tellingwords.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/common/drawedge.h"
+#include "controls/common/inkextent.h"
+#include "controls/common/keycodes.h"
+#include "controls/unilistbox/DrawItemEvent.h"
+#include "controls/unilistbox/NativeList.h"
+#include "controls/unilistbox/itemlayout.h"
+#include "controls/unilistbox/tellingwords.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

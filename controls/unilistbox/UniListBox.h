@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/FontRecord.h"
-#include "common/olecolor.h"
-#include "subclass/cSubClass.h"
+#include "controls/common/FontRecord.h"
+#include "controls/common/olecolor.h"
+#include "controls/subclass/cSubClass.h"
 
 #include <QWidget>
 

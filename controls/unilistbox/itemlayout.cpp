@@ -1,4 +1,4 @@
-#include "itemlayout.h"
+#include "controls/unilistbox/itemlayout.h"
 
 ItemLayout layoutItem(const QRect& item, const QString& text, bool withCheckBox,
                       const QList<int>& columnWidths)

@@ -1,4 +1,4 @@
-#include "tellingwords.h"
+#include "controls/unilistbox/tellingwords.h"
 
 namespace tellingwords {
 namespace {

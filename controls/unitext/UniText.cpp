@@ -2,11 +2,11 @@
 // two interception procedures in UniTextProcedures.cpp, the text and position interface and
 // the files in UniTextContent.cpp.
 
-#include "UniText.h"
+#include "controls/unitext/UniText.h"
 
-#include "common/PropertyBag.h"
-#include "common/controlevents.h"
-#include "common/mousepointer.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/common/controlevents.h"
+#include "controls/common/mousepointer.h"
 
 #include <QLineEdit>
 

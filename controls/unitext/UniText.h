@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/FontRecord.h"
-#include "common/olecolor.h"
-#include "subclass/SscInterception.h"
-#include "unitext/UniTextProperties.h"
+#include "controls/common/FontRecord.h"
+#include "controls/common/olecolor.h"
+#include "controls/subclass/SscInterception.h"
+#include "controls/unitext/UniTextProperties.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // UniText: the text and position interface, in CR LF terms, and loading and saving files.
 
-#include "UniText.h"
+#include "controls/unitext/UniText.h"
 
-#include "common/atomicsave.h"
-#include "unitext/crlftext.h"
-#include "unitext/textfilecodec.h"
+#include "controls/unitext/crlftext.h"
+#include "textfiles/atomicsave.h"
+#include "textfiles/textfilecodec.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
 // UniText: the life of its editor, a multi-line box or a single line, made afresh whenever a
 // property that shapes it changes.
 
-#include "UniText.h"
+#include "controls/unitext/UniText.h"
 
-#include "accessibility/controlaccessibility.h"
-#include "common/controlevents.h"
-#include "common/drawedge.h"
-#include "common/inkextent.h"
-#include "common/mousepointer.h"
-#include "unitext/crlftext.h"
+#include "controls/accessibility/controlaccessibility.h"
+#include "controls/common/controlevents.h"
+#include "controls/common/drawedge.h"
+#include "controls/common/inkextent.h"
+#include "controls/common/mousepointer.h"
+#include "controls/unitext/crlftext.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 // UniText: the two interception procedures, of the control window and of its editor, and the
 // keys the box keeps for itself.
 
-#include "UniText.h"
+#include "controls/unitext/UniText.h"
 
-#include "common/controlevents.h"
-#include "common/keycodes.h"
-#include "unitext/crlftext.h"
-#include "unitext/keytranslation.h"
+#include "controls/common/controlevents.h"
+#include "controls/common/keycodes.h"
+#include "controls/unitext/crlftext.h"
+#include "controls/unitext/keytranslation.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "UniTextProperties.h"
+#include "controls/unitext/UniTextProperties.h"
 
-#include "common/PropertyBag.h"
-#include "unitext/textfilecodec.h"
+#include "controls/common/PropertyBag.h"
+#include "textfiles/textfilecodec.h"
 
 void UniTextProperties::write(PropertyBag& bag) const
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/FontRecord.h"
-#include "common/olecolor.h"
+#include "controls/common/FontRecord.h"
+#include "controls/common/olecolor.h"
 
 #include <QPixmap>
 #include <QString>

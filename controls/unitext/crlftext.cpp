@@ -1,4 +1,4 @@
-#include "crlftext.h"
+#include "controls/unitext/crlftext.h"
 
 namespace crlftext {
 

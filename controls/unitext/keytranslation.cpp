@@ -1,4 +1,4 @@
-#include "keytranslation.h"
+#include "controls/unitext/keytranslation.h"
 
 namespace keytranslation {
 

@@ -1,6 +1,6 @@
-#include "FakeMessageBox.h"
-#include "subclass/SscInterception.h"
-#include "subclass/cSubClass.h"
+#include "controls/subclass/SscInterception.h"
+#include "controls/subclass/cSubClass.h"
+#include "tests/support/FakeMessageBox.h"
 
 #include <QTest>
 

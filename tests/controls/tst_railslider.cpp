@@ -1,5 +1,5 @@
-#include "common/PropertyBag.h"
-#include "slider/RailSlider.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/slider/RailSlider.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "common/PropertyBag.h"
-#include "splitter/Splitter.h"
-#include "splitter/splitlayout.h"
-#include "tabs/ctlTabs.h"
-#include "tabs/tabgeometry.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/splitter/Splitter.h"
+#include "controls/splitter/splitlayout.h"
+#include "controls/tabs/ctlTabs.h"
+#include "controls/tabs/tabgeometry.h"
 
 #include <QSignalSpy>
 #include <QTest>

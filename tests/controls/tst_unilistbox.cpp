@@ -1,9 +1,9 @@
-#include "common/PropertyBag.h"
-#include "inkmeasure.h"
-#include "unilistbox/NativeList.h"
-#include "unilistbox/UniListBox.h"
-#include "unilistbox/itemlayout.h"
-#include "unilistbox/tellingwords.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/unilistbox/NativeList.h"
+#include "controls/unilistbox/UniListBox.h"
+#include "controls/unilistbox/itemlayout.h"
+#include "controls/unilistbox/tellingwords.h"
+#include "tests/support/inkmeasure.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

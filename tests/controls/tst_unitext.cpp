@@ -1,10 +1,10 @@
-#include "EmissionCounter.h"
-#include "FakeMessageBox.h"
-#include "common/PropertyBag.h"
-#include "common/olecolor.h"
-#include "listerdesign.h"
-#include "newlistdesign.h"
-#include "unitext/UniText.h"
+#include "app/files/newlistdesign.h"
+#include "app/main/listerdesign.h"
+#include "controls/common/PropertyBag.h"
+#include "controls/common/olecolor.h"
+#include "controls/unitext/UniText.h"
+#include "tests/support/EmissionCounter.h"
+#include "tests/support/FakeMessageBox.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>

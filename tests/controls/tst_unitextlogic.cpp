@@ -1,5 +1,5 @@
-#include "unitext/crlftext.h"
-#include "unitext/keytranslation.h"
+#include "controls/unitext/crlftext.h"
+#include "controls/unitext/keytranslation.h"
 
 #include <QTest>
 

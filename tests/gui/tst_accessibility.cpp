@@ -1,12 +1,12 @@
-#include "WindowDriver.h"
-#include "frmNew.h"
-#include "frmOpen.h"
-#include "slider/RailSlider.h"
-#include "splitter/Splitter.h"
-#include "tabs/ctlTabs.h"
-#include "unilistbox/NativeList.h"
-#include "unilistbox/UniListBox.h"
-#include "unitext/UniText.h"
+#include "app/files/frmNew.h"
+#include "app/files/frmOpen.h"
+#include "controls/slider/RailSlider.h"
+#include "controls/splitter/Splitter.h"
+#include "controls/tabs/ctlTabs.h"
+#include "controls/unilistbox/NativeList.h"
+#include "controls/unilistbox/UniListBox.h"
+#include "controls/unitext/UniText.h"
+#include "tests/support/WindowDriver.h"
 
 #include <QAbstractScrollArea>
 #include <QAccessible>

@@ -1,15 +1,15 @@
-#include "FakeFileDialog.h"
-#include "FakeShellOpen.h"
-#include "WindowDriver.h"
-#include "childtexts.h"
-#include "frmNew.h"
-#include "frmOpen.h"
-#include "frmUnkept.h"
-#include "listfile.h"
-#include "listwalk.h"
-#include "tabs/ctlTabs.h"
-#include "unitext/UniText.h"
-#include "whenShown.h"
+#include "app/files/UnkeptWindow.h"
+#include "app/files/frmNew.h"
+#include "app/files/frmOpen.h"
+#include "controls/tabs/ctlTabs.h"
+#include "controls/unitext/UniText.h"
+#include "lists/listfile.h"
+#include "lists/listwalk.h"
+#include "tests/support/FakeFileDialog.h"
+#include "tests/support/FakeShellOpen.h"
+#include "tests/support/WindowDriver.h"
+#include "tests/support/childtexts.h"
+#include "tests/support/whenShown.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -353,7 +353,7 @@ void tst_dialogs::newListAsksBeforeDroppingCharacters()
 
     QStringList asked;
     whenShown([&] {
-        auto* ask = qobject_cast<frmUnkept*>(QApplication::activeModalWidget());
+        auto* ask = qobject_cast<UnkeptWindow*>(QApplication::activeModalWidget());
         for (const QLabel* label : ask->findChildren<QLabel*>())
             if (label->buddy())
                 asked.append(label->text());
@@ -369,7 +369,7 @@ void tst_dialogs::newListAsksBeforeDroppingCharacters()
     bool refused = false;
     QString said;
     whenShown([&] {
-        auto* ask = qobject_cast<frmUnkept*>(QApplication::activeModalWidget());
+        auto* ask = qobject_cast<UnkeptWindow*>(QApplication::activeModalWidget());
         ask->replacements().at(0)->setText(QStringLiteral("\uFD3E\uFDFA\uFD3F"));
         auto* keep = ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
         refused = !keep->isEnabled();

@@ -1,7 +1,7 @@
-#include "WindowDriver.h"
-#include "frmProgress.h"
-#include "frmWrite.h"
-#include "itemlist.h"
+#include "app/progress/ProgressWindow.h"
+#include "app/side/WriteWindow.h"
+#include "lists/itemlist.h"
+#include "tests/support/WindowDriver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,7 +43,7 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
     WindowDriver d;
     d.open(kFatiha, false, 1);
     d.control<QAction>("mnuViewWrite")->trigger();
-    auto* write = d.window->findChild<frmWrite*>();
+    auto* write = d.window->findChild<WriteWindow*>();
     QVERIFY(write);
     QPlainTextEdit* box = write->written();
     auto* before = write->findChild<QTextBrowser*>(QStringLiteral("txtBefore"));
@@ -77,7 +77,7 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
 
     // Progress tells the written answers apart, with the grades they were given.
     d.control<QAction>("mnuViewProgress")->trigger();
-    auto* progress = d.window->findChild<frmProgress*>();
+    auto* progress = d.window->findChild<ProgressWindow*>();
     QVERIFY(progress);
     QTableWidget* drills = progress->drills();
     QCOMPARE(drills->rowCount(), 1);

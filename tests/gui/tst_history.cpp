@@ -1,18 +1,18 @@
-#include "ConfusionsView.h"
-#include "DueBars.h"
-#include "FakeFileDialog.h"
-#include "StrengthMap.h"
-#include "WindowDriver.h"
-#include "frmFind.h"
-#include "frmProgress.h"
-#include "frmToday.h"
-#include "itemlist.h"
-#include "progresschart.h"
-#include "slider/RailSlider.h"
-#include "tabs/ctlTabs.h"
-#include "unilistbox/UniListBox.h"
-#include "unitext/UniText.h"
-#include "whenShown.h"
+#include "app/progress/ConfusionsView.h"
+#include "app/progress/DueBars.h"
+#include "app/progress/ProgressWindow.h"
+#include "app/progress/StrengthMap.h"
+#include "app/progress/progresschart.h"
+#include "app/side/FindWindow.h"
+#include "app/side/TodayWindow.h"
+#include "controls/slider/RailSlider.h"
+#include "controls/tabs/ctlTabs.h"
+#include "controls/unilistbox/UniListBox.h"
+#include "controls/unitext/UniText.h"
+#include "lists/itemlist.h"
+#include "tests/support/FakeFileDialog.h"
+#include "tests/support/WindowDriver.h"
+#include "tests/support/whenShown.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -174,7 +174,7 @@ void tst_history::aTestIsRememberedAndShown()
 
     // The Progress window stays open beside the practice.
     d.control<QAction>("mnuViewProgress")->trigger();
-    QPointer<frmProgress> progress = d.window->findChild<frmProgress*>();
+    QPointer<ProgressWindow> progress = d.window->findChild<ProgressWindow*>();
     QVERIFY(progress && progress->isVisible());
     QVERIFY(!progress->isModal());
     QVERIFY(progress->chart()->inherits("QChartView")); // drawn by the module, loaded now
@@ -242,7 +242,7 @@ void tst_history::findSetsTheRange()
     d.control<QComboBox>("cmbTo")->setCurrentIndex(1); // items 1-2: a range of two
     QStringList found;
     whenShown([&] {
-        auto* find = d.window->findChild<frmFind*>();
+        auto* find = d.window->findChild<FindWindow*>();
         find->query()->setText(QStringLiteral("يومنون بالغيب"));
         for (int i = 0; i < find->results()->ListCount(); ++i)
             found.append(find->results()->List(i));
@@ -278,7 +278,7 @@ void tst_history::findListsEveryMatch()
     WindowDriver d;
     d.open(list, false, 1);
     whenShown([&] {
-        auto* find = d.window->findChild<frmFind*>();
+        auto* find = d.window->findChild<FindWindow*>();
         find->query()->setText(QStringLiteral("قال رب"));
         QCOMPARE(find->results()->ListCount(), 150);
         QCOMPARE(find->count()->text(),
@@ -312,7 +312,7 @@ void tst_history::lookAlikeChoicesAreOffered()
 
     // Progress shows the pair side by side, the telling words marked, and practises it.
     d.control<QAction>("mnuViewProgress")->trigger();
-    auto* progress = d.window->findChild<frmProgress*>();
+    auto* progress = d.window->findChild<ProgressWindow*>();
     QVERIFY(progress->mistakes()->isTabVisible(1));
     progress->mistakes()->setCurrentIndex(1);
     QCOMPARE(progress->confusions()->pairs()->ListCount(), 1);
@@ -375,7 +375,7 @@ void tst_history::todayOffersTheNextStretch()
     for (int number = 1; number <= 5; ++number)
         d.clickRow("lstSelect", rowOf(d, number));
     d.control<QAction>("mnuViewToday")->trigger();
-    auto* today = d.window->findChild<frmToday*>();
+    auto* today = d.window->findChild<TodayWindow*>();
     QVERIFY(today && today->isVisible());
     QCOMPARE(today->table()->rowCount(), 1); // nothing is due on the day it was learnt
     QCOMPARE(today->table()->item(0, 1)->text(), QStringLiteral("Next to learn: 6"));
@@ -397,12 +397,12 @@ void tst_history::todaysChoicesAreKept()
     WindowDriver d;
     d.open(kVerses, false, 2);
     QCoreApplication::processEvents();
-    QVERIFY(!d.window->findChild<frmToday*>()); // not at start-up unless asked for
+    QVERIFY(!d.window->findChild<TodayWindow*>()); // not at start-up unless asked for
     d.control<QPushButton>("cmdFirst5")->click();
     for (int number = 1; number <= 5; ++number)
         d.clickRow("lstSelect", rowOf(d, number));
     d.control<QAction>("mnuViewToday")->trigger();
-    auto* today = d.window->findChild<frmToday*>();
+    auto* today = d.window->findChild<TodayWindow*>();
     auto* newPerDay = today->findChild<QSpinBox*>(QStringLiteral("spnNewPerDay"));
     QCOMPARE(newPerDay->value(), 5);
     QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("spnRetention"))->value(), 90);
@@ -417,8 +417,9 @@ void tst_history::todaysChoicesAreKept()
     d.close();
 
     d.start();
-    QTRY_VERIFY(d.window->findChild<frmToday*>() && d.window->findChild<frmToday*>()->isVisible());
-    today = d.window->findChild<frmToday*>();
+    QTRY_VERIFY(d.window->findChild<TodayWindow*>() &&
+                d.window->findChild<TodayWindow*>()->isVisible());
+    today = d.window->findChild<TodayWindow*>();
     QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("spnNewPerDay"))->value(), 1);
     QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("cmbPractiseWith"))->currentIndex(), 1);
 }

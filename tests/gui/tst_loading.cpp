@@ -1,4 +1,4 @@
-#include "WindowDriver.h"
+#include "tests/support/WindowDriver.h"
 
 #include <QAction>
 #include <QComboBox>

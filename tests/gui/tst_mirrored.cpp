@@ -1,9 +1,9 @@
-#include "WindowDriver.h"
-#include "common/captionfit.h"
-#include "common/designed.h"
-#include "listing.h"
-#include "slider/RailSlider.h"
-#include "tabs/ctlTabs.h"
+#include "controls/common/captionfit.h"
+#include "controls/common/designed.h"
+#include "controls/slider/RailSlider.h"
+#include "controls/tabs/ctlTabs.h"
+#include "practice/session/listing.h"
+#include "tests/support/WindowDriver.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "WindowDriver.h"
-#include "common/IntervalTimer.h"
-#include "slider/RailSlider.h"
-#include "unilistbox/NativeList.h"
-#include "unilistbox/UniListBox.h"
+#include "controls/common/IntervalTimer.h"
+#include "controls/slider/RailSlider.h"
+#include "controls/unilistbox/NativeList.h"
+#include "controls/unilistbox/UniListBox.h"
+#include "tests/support/WindowDriver.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "WindowDriver.h"
-#include "listfile.h"
-#include "tabs/ctlTabs.h"
+#include "controls/tabs/ctlTabs.h"
+#include "lists/listfile.h"
+#include "tests/support/WindowDriver.h"
 
 #include <QAction>
 #include <QComboBox>

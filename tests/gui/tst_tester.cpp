@@ -1,10 +1,10 @@
-#include "WindowDriver.h"
-#include "common/IntervalTimer.h"
-#include "itemlist.h"
-#include "tabs/ctlTabs.h"
-#include "testing.h"
-#include "unilistbox/NativeList.h"
-#include "unilistbox/UniListBox.h"
+#include "controls/common/IntervalTimer.h"
+#include "controls/tabs/ctlTabs.h"
+#include "controls/unilistbox/NativeList.h"
+#include "controls/unilistbox/UniListBox.h"
+#include "lists/itemlist.h"
+#include "practice/session/testing.h"
+#include "tests/support/WindowDriver.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
-#include "FakeFileDialog.h"
-#include "WindowDriver.h"
-#include "childtexts.h"
-#include "frmNew.h"
-#include "frmOpen.h"
-#include "listfile.h"
-#include "unitext/UniText.h"
-#include "userlists.h"
-#include "whenShown.h"
+#include "app/files/frmNew.h"
+#include "app/files/frmOpen.h"
+#include "controls/unitext/UniText.h"
+#include "lists/listfile.h"
+#include "lists/userlists.h"
+#include "tests/support/FakeFileDialog.h"
+#include "tests/support/WindowDriver.h"
+#include "tests/support/childtexts.h"
+#include "tests/support/whenShown.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "WindowDriver.h"
-#include "frmNew.h"
-#include "unilistbox/NativeList.h"
-#include "unilistbox/UniListBox.h"
-#include "unitext/UniText.h"
-#include "whenShown.h"
-#include "zoom.h"
+#include "app/files/frmNew.h"
+#include "app/main/zoom.h"
+#include "controls/unilistbox/NativeList.h"
+#include "controls/unilistbox/UniListBox.h"
+#include "controls/unitext/UniText.h"
+#include "tests/support/WindowDriver.h"
+#include "tests/support/whenShown.h"
 
 #include <QAction>
 #include <QFontInfo>

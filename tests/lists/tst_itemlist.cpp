@@ -1,7 +1,7 @@
-#include "itemlist.h"
-#include "listfile.h"
-#include "listloader.h"
-#include "textimport.h"
+#include "lists/itemlist.h"
+#include "lists/listfile.h"
+#include "lists/listloader.h"
+#include "lists/textimport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "listfile.h"
+#include "lists/listfile.h"
 
 #include <QBuffer>
 #include <QFile>

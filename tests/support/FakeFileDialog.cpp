@@ -1,4 +1,4 @@
-#include "FakeFileDialog.h"
+#include "tests/support/FakeFileDialog.h"
 
 FakeFileDialog::FakeFileDialog(Answer answer)
 {

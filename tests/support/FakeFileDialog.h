@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/FileDialog.h"
+#include "controls/common/FileDialog.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "FakeMessageBox.h"
+#include "tests/support/FakeMessageBox.h"
 
 #include <QStringList>
 

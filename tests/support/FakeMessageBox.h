@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/MessageBox.h"
+#include "controls/common/MessageBox.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "FakeShellOpen.h"
+#include "tests/support/FakeShellOpen.h"
 
-#include "common/shellopen.h"
+#include "controls/common/shellopen.h"
 
 FakeShellOpen::FakeShellOpen()
 {

@@ -1,6 +1,6 @@
-#include "ScratchProgram.h"
+#include "tests/support/ScratchProgram.h"
 
-#include "listfile.h"
+#include "lists/listfile.h"
 
 #include <QDir>
 #include <QFile>

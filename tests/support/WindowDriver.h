@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakeMessageBox.h"
-#include "ScratchProgram.h"
-#include "frmMain.h"
+#include "app/main/frmMain.h"
+#include "tests/support/FakeMessageBox.h"
+#include "tests/support/ScratchProgram.h"
 
 #include <QWidget>
 

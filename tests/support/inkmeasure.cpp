@@ -1,4 +1,4 @@
-#include "inkmeasure.h"
+#include "tests/support/inkmeasure.h"
 
 #include <QPainter>
 

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "unitext/UniTextProperties.h"
-
-// The designed properties of the New list editor's entry box: several lines, a vertical bar,
-// Enter inserting a line break, in the Arabic font.
-UniTextProperties txtNewProperties();

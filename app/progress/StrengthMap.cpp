@@ -1,0 +1,124 @@
+#include "app/progress/StrengthMap.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kCell = 7; // a cell and the gap after it, in pixels
+constexpr int kGap = 1;
+
+} // namespace
+
+StrengthMap::StrengthMap(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("strengthMap"));
+    setAccessibleName(tr("Strength of every entry"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
+void StrengthMap::setStrength(const QList<float>& recall, std::function<QString(int)> reference)
+{
+    m_recall = recall;
+    m_reference = std::move(reference);
+    int known = 0;
+    int strong = 0;
+    for (float value : recall) {
+        known += value >= 0;
+        strong += value >= 0.9f;
+    }
+    setAccessibleDescription(tr("%1 of %2 entries practised, %3 recalled with 90 % or more")
+                                 .arg(known)
+                                 .arg(recall.size())
+                                 .arg(strong));
+    setMinimumHeight(heightForWidth(width()));
+    updateGeometry();
+    update();
+}
+
+QColor StrengthMap::colourOf(float recall)
+{
+    if (recall < 0)
+        return QColor(0xC8, 0xC8, 0xC8);
+    // Red at 50 % or less, amber at 75 %, green from 95 %: the range a learner acts on.
+    const float t = std::clamp((recall - 0.5f) / 0.45f, 0.0f, 1.0f);
+    return QColor::fromHsvF(t * 120.0f / 360.0f, 0.75f, 0.85f);
+}
+
+int StrengthMap::columns() const
+{
+    return std::max(1, width() / kCell);
+}
+
+int StrengthMap::heightForWidth(int width) const
+{
+    const int perRow = std::max(1, width / kCell);
+    return int((m_recall.size() + perRow - 1) / perRow) * kCell;
+}
+
+QSize StrengthMap::sizeHint() const
+{
+    return {kCell * 60, heightForWidth(kCell * 60)};
+}
+
+// The map scrolls rather than squeezes: it is as tall as its cells need at its width.
+void StrengthMap::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    setMinimumHeight(heightForWidth(width()));
+}
+
+int StrengthMap::itemAt(QPoint point) const
+{
+    if (point.x() < 0 || point.y() < 0 || point.x() >= columns() * kCell)
+        return 0;
+    const qsizetype index = qsizetype(point.y() / kCell) * columns() + point.x() / kCell;
+    return index < m_recall.size() ? int(index + 1) : 0;
+}
+
+void StrengthMap::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const int perRow = columns();
+    const int firstRow = event->rect().top() / kCell;
+    const int lastRow = event->rect().bottom() / kCell;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (int column = 0; column < perRow; ++column) {
+            const qsizetype index = qsizetype(row) * perRow + column;
+            if (index >= m_recall.size())
+                return;
+            painter.fillRect(column * kCell, row * kCell, kCell - kGap, kCell - kGap,
+                             colourOf(m_recall[index]));
+        }
+    }
+}
+
+bool StrengthMap::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int number = itemAt(help->pos());
+    if (!number) {
+        QToolTip::hideText();
+        return true;
+    }
+    const float recall = m_recall[number - 1];
+    const QString reference = m_reference ? m_reference(number) : QString::number(number);
+    QToolTip::showText(
+        help->globalPos(),
+        recall < 0 ? tr("%1: never practised").arg(reference)
+                   : tr("%1: recalled with %2 % today").arg(reference).arg(qRound(recall * 100)),
+        this);
+    return true;
+}
+
+void StrengthMap::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (const int number = itemAt(event->position().toPoint());
+        number && event->button() == Qt::LeftButton)
+        emit chosen(number);
+}

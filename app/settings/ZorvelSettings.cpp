@@ -1,0 +1,325 @@
+#include "app/settings/ZorvelSettings.h"
+
+#include "app/main/zoom.h"
+#include "app/settings/settingsvalues.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <limits>
+
+namespace {
+
+const QString kGroup = QStringLiteral("Zorvel20/");
+const QString kExtras = QStringLiteral("Extras/");
+const QString kArabicFont = QStringLiteral("ArabicFont");
+const QString kZoom = QStringLiteral("Zoom");
+const QString kRecallFirst = QStringLiteral("RecallFirst");
+const QString kRecallCue = QStringLiteral("RecallCue");
+const QString kLookAlikes = QStringLiteral("LookAlikes");
+const QString kSecondHalves = QStringLiteral("SecondHalves");
+const QString kWriteMarks = QStringLiteral("WriteMarks");
+const QString kLanguage = QStringLiteral("Language");
+const QString kRetention = QStringLiteral("Retention");
+const QString kLongestPassage = QStringLiteral("LongestPassage");
+const QString kNewPerDay = QStringLiteral("NewPerDay");
+const QString kTodayAtStart = QStringLiteral("TodayAtStart");
+const QString kTodayRecalls = QStringLiteral("TodayRecalls");
+
+const QString kFromRange = QStringLiteral("FromRange");
+const QString kToRange = QStringLiteral("ToRange");
+const QString kActiveTab = QStringLiteral("ActiveTab");
+const QString kListerSpeed = QStringLiteral("ListerSpeed");
+const QString kRestartListing = QStringLiteral("RestartListing");
+const QString kLastOpenFolder = QStringLiteral("LastOpenFolder");
+const QString kSplitPercent = QStringLiteral("splitpercent");
+const QString kRecentFiles = QStringLiteral("MRUF");
+
+constexpr int kNoIndex = -1;
+constexpr int kMaxInt = std::numeric_limits<int>::max();
+
+} // namespace
+
+QString ZorvelSettings::defaultFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/corvant/Zorvel.conf");
+}
+
+namespace {
+
+// A settings file that is there but is not a regular file (a pipe would block start-up for
+// ever, a device never end) is not read.
+bool isReadable(const QString& filePath)
+{
+    const QFileInfo file(filePath);
+    return !file.exists() || file.isFile();
+}
+
+} // namespace
+
+ZorvelSettings::ZorvelSettings(const QString& filePath)
+    : m_filePath(filePath)
+    , m_ignored(!isReadable(filePath))
+    , m_store(m_ignored ? QString() : filePath, QSettings::IniFormat)
+{
+}
+
+QString ZorvelSettings::trouble() const
+{
+    if (m_ignored)
+        return QCoreApplication::translate(
+                   "ZorvelSettings", "The settings file \u201C%1\u201D is not a regular file, so "
+                                     "Zorvel neither reads nor keeps its settings there.")
+            .arg(m_filePath);
+    // A damaged file is read as far as it goes and written afresh: only a failed write is told.
+    if (m_store.status() == QSettings::AccessError)
+        return QCoreApplication::translate("ZorvelSettings",
+                                           "The settings could not be kept in \u201C%1\u201D: "
+                                           "its folder cannot be written, or the disk is full.")
+            .arg(m_filePath);
+    return {};
+}
+
+QString ZorvelSettings::text(const QString& key, const QString& group) const
+{
+    const QVariant value = m_store.value((group.isEmpty() ? kGroup : group) + key);
+    // An INI value with an unquoted comma comes back as a list: take the text as written.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+// A value set as it stands is not written again: opening the most recent list at start-up
+// sets its folder and the recent files unchanged, and the file need not be rewritten for it.
+void ZorvelSettings::setText(const QString& key, const QString& value, const QString& group)
+{
+    const QString path = (group.isEmpty() ? kGroup : group) + key;
+    const QVariant stored = m_store.value(path);
+    if (stored.typeId() == QMetaType::QString && stored.toString() == value)
+        return;
+    m_store.setValue(path, value);
+}
+
+int ZorvelSettings::fromRange() const
+{
+    return settingsvalues::wholeNumber(text(kFromRange), kNoIndex, kMaxInt, kNoIndex);
+}
+
+int ZorvelSettings::toRange() const
+{
+    return settingsvalues::wholeNumber(text(kToRange), kNoIndex, kMaxInt, kNoIndex);
+}
+
+int ZorvelSettings::activeTab() const
+{
+    return settingsvalues::wholeNumber(text(kActiveTab), 1, 3, 3);
+}
+
+int ZorvelSettings::listerSpeed() const
+{
+    return settingsvalues::wholeNumber(text(kListerSpeed), 0, 6, 3);
+}
+
+bool ZorvelSettings::restartListing() const
+{
+    return settingsvalues::wholeNumber(text(kRestartListing), 0, 1, 1) == 1;
+}
+
+QString ZorvelSettings::lastOpenFolder(const QString& fallback) const
+{
+    const QString folder = text(kLastOpenFolder);
+    return folder.isEmpty() ? fallback : folder;
+}
+
+int ZorvelSettings::splitPercent() const
+{
+    // Beyond 100 the second pane would get a negative height.
+    return settingsvalues::roundedNumber(text(kSplitPercent), 0, 100, 60);
+}
+
+QString ZorvelSettings::recentFiles() const
+{
+    return text(kRecentFiles);
+}
+
+void ZorvelSettings::setFromRange(int index)
+{
+    setText(kFromRange, QString::number(index));
+}
+
+void ZorvelSettings::setToRange(int index)
+{
+    setText(kToRange, QString::number(index));
+}
+
+void ZorvelSettings::setActiveTab(int tab)
+{
+    setText(kActiveTab, QString::number(tab));
+}
+
+void ZorvelSettings::setListerSpeed(int speed)
+{
+    setText(kListerSpeed, QString::number(speed));
+}
+
+void ZorvelSettings::setRestartListing(bool restart)
+{
+    setText(kRestartListing, QString::number(restart ? 1 : 0));
+}
+
+void ZorvelSettings::setLastOpenFolder(const QString& folder)
+{
+    setText(kLastOpenFolder, folder);
+}
+
+void ZorvelSettings::setSplitPercent(int percent)
+{
+    setText(kSplitPercent, QString::number(percent));
+}
+
+void ZorvelSettings::setRecentFiles(const QString& recentFiles)
+{
+    setText(kRecentFiles, recentFiles);
+}
+
+bool ZorvelSettings::sync()
+{
+    if (m_ignored)
+        return false;
+    m_store.sync();
+    return m_store.status() != QSettings::AccessError;
+}
+
+QString ZorvelSettings::arabicFont() const
+{
+    return text(kArabicFont, kExtras).trimmed();
+}
+
+int ZorvelSettings::zoomPercent() const
+{
+    return settingsvalues::wholeNumber(text(kZoom, kExtras), zoom::kSmallest, zoom::kLargest,
+                                       zoom::kActualSize);
+}
+
+void ZorvelSettings::setArabicFont(const QString& family)
+{
+    setText(kArabicFont, family, kExtras);
+}
+
+void ZorvelSettings::setZoomPercent(int percent)
+{
+    setText(kZoom, QString::number(percent), kExtras);
+}
+
+bool ZorvelSettings::recallFirst() const
+{
+    return extraFlag(kRecallFirst);
+}
+
+void ZorvelSettings::setRecallFirst(bool recallFirst)
+{
+    setExtraFlag(kRecallFirst, recallFirst);
+}
+
+recallcue::Cue ZorvelSettings::recallCue() const
+{
+    return recallcue::Cue(
+        settingsvalues::wholeNumber(text(kRecallCue, kExtras), 0, int(recallcue::Cue::Blanks), 0));
+}
+
+void ZorvelSettings::setRecallCue(recallcue::Cue cue)
+{
+    setText(kRecallCue, QString::number(int(cue)), kExtras);
+}
+
+bool ZorvelSettings::lookAlikes() const
+{
+    return extraFlag(kLookAlikes);
+}
+
+void ZorvelSettings::setLookAlikes(bool lookAlikes)
+{
+    setExtraFlag(kLookAlikes, lookAlikes);
+}
+
+bool ZorvelSettings::secondHalves() const
+{
+    return extraFlag(kSecondHalves);
+}
+
+void ZorvelSettings::setSecondHalves(bool secondHalves)
+{
+    setExtraFlag(kSecondHalves, secondHalves);
+}
+
+QString ZorvelSettings::language() const
+{
+    return text(kLanguage, kExtras);
+}
+
+void ZorvelSettings::setLanguage(const QString& language)
+{
+    setText(kLanguage, language, kExtras);
+}
+
+bool ZorvelSettings::writeMarks() const
+{
+    return extraFlag(kWriteMarks);
+}
+
+void ZorvelSettings::setWriteMarks(bool marksToo)
+{
+    setExtraFlag(kWriteMarks, marksToo);
+}
+
+revisionplan::Options ZorvelSettings::planOptions() const
+{
+    revisionplan::Options options;
+    options.retention = settingsvalues::wholeNumber(text(kRetention, kExtras), 80, 97,
+                                                    qRound(options.retention * 100)) /
+                        100.0;
+    options.longestPassage =
+        settingsvalues::wholeNumber(text(kLongestPassage, kExtras), 1, 100, options.longestPassage);
+    options.newPerDay =
+        settingsvalues::wholeNumber(text(kNewPerDay, kExtras), 0, 100, options.newPerDay);
+    return options;
+}
+
+void ZorvelSettings::setPlanOptions(const revisionplan::Options& options)
+{
+    setText(kRetention, QString::number(qRound(options.retention * 100)), kExtras);
+    setText(kLongestPassage, QString::number(options.longestPassage), kExtras);
+    setText(kNewPerDay, QString::number(options.newPerDay), kExtras);
+}
+
+bool ZorvelSettings::todayAtStart() const
+{
+    return extraFlag(kTodayAtStart);
+}
+
+void ZorvelSettings::setTodayAtStart(bool show)
+{
+    setExtraFlag(kTodayAtStart, show);
+}
+
+bool ZorvelSettings::todayRecalls() const
+{
+    return extraFlag(kTodayRecalls);
+}
+
+void ZorvelSettings::setTodayRecalls(bool recalls)
+{
+    setExtraFlag(kTodayRecalls, recalls);
+}
+
+bool ZorvelSettings::extraFlag(const QString& key) const
+{
+    return settingsvalues::wholeNumber(text(key, kExtras), 0, 1, 0) == 1;
+}
+
+void ZorvelSettings::setExtraFlag(const QString& key, bool on)
+{
+    setText(key, on ? QStringLiteral("1") : QStringLiteral("0"), kExtras);
+}

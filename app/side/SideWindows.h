@@ -1,0 +1,51 @@
+#pragma once
+
+#include "practice/plan/todayplan.h"
+
+#include <QObject>
+#include <QPointer>
+
+class MainMenus;
+class Practice;
+struct ProgressData;
+class QWidget;
+class ZorvelSettings;
+class ProgressWindow;
+class TodayWindow;
+class WriteWindow;
+
+// The windows a learner opens beside the practice from the View menu: Find, Progress, Today
+// and Write from Memory. All but Find stay open and follow the practice as it goes on.
+class SideWindows : public QObject {
+    Q_OBJECT
+public:
+    SideWindows(QWidget* window, MainMenus& menus, Practice& practice, ZorvelSettings& settings);
+
+    void closeAll();
+    // The Progress window brought up to date, after another range or list.
+    void refreshProgress();
+
+signals:
+    // Today's row chosen to practise: its list (opened in its mode if need be) and passage.
+    void practise(const TodayRow& row);
+    // A pair of items taken for one another, to be tested in turn.
+    void practisePair(int number, int other);
+
+private:
+    void mnuViewFind_Click();
+    void mnuViewProgress_Click();
+    void mnuViewToday_Click();
+    void mnuViewWrite_Click();
+    void exportMemory();
+    // Both windows brought up to date, after a test or another plan.
+    void refresh();
+    ProgressData progressToday();
+    bool requireOpenList();
+
+    QWidget* m_window;
+    Practice& m_practice;
+    ZorvelSettings& m_settings;
+    QPointer<ProgressWindow> m_progress;
+    QPointer<TodayWindow> m_today;
+    QPointer<WriteWindow> m_write;
+};

@@ -1,0 +1,133 @@
+#include "app/side/TodayWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TodayWindow::TodayWindow(QWidget* parent)
+    : QDialog(parent)
+    , m_table(new QTableWidget(this))
+{
+    setObjectName(QStringLiteral("TodayWindow"));
+    setWindowTitle(tr("Today"));
+    resize(720, 520);
+    m_table->setObjectName(QStringLiteral("plan"));
+    m_table->setAccessibleName(tr("What to revise today"));
+    m_table->setColumnCount(6);
+    m_table->setHorizontalHeaderLabels(
+        {tr("List"), tr("Passage"), tr("Due"), tr("Recall now"), tr("Overdue"), tr("Minutes")});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* practise = buttons->addButton(tr("&Practise"), QDialogButtonBox::ActionRole);
+    practise->setObjectName(QStringLiteral("cmdPractise"));
+    practise->setDefault(true);
+    connect(practise, &QPushButton::clicked, this, &TodayWindow::choose);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &TodayWindow::choose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addWidget(makeChoices());
+    layout->addWidget(buttons);
+}
+
+QWidget* TodayWindow::makeChoices()
+{
+    auto* choices = new QWidget(this);
+    auto* form = new QFormLayout(choices);
+    form->setContentsMargins({});
+    auto spinBox = [&](const char* name, int min, int max, const QString& suffix) {
+        auto* box = new QSpinBox(choices);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(min, max);
+        box->setSuffix(suffix);
+        connect(box, &QSpinBox::valueChanged, this, &TodayWindow::choicesChanged);
+        return box;
+    };
+    spnRetention = spinBox("spnRetention", 80, 97, QStringLiteral(" %"));
+    spnRetention->setToolTip(tr("An entry is due when its chance of recall falls below this"));
+    spnLongestPassage = spinBox("spnLongestPassage", 1, 100, tr(" entries"));
+    spnNewPerDay = spinBox("spnNewPerDay", 0, 100, tr(" entries"));
+    cmbPractiseWith = new QComboBox(choices);
+    cmbPractiseWith->setObjectName(QStringLiteral("cmbPractiseWith"));
+    cmbPractiseWith->addItems({tr("the Tester"), tr("the Lister, recalling first")});
+    connect(cmbPractiseWith, &QComboBox::currentIndexChanged, this, &TodayWindow::choicesChanged);
+    chkAtStart = new QCheckBox(tr("Show Today when Zorvel &starts"), choices);
+    chkAtStart->setObjectName(QStringLiteral("chkAtStart"));
+    connect(chkAtStart, &QCheckBox::toggled, this, &TodayWindow::choicesChanged);
+    form->addRow(tr("Desired &retention:"), spnRetention);
+    form->addRow(tr("&Longest passage:"), spnLongestPassage);
+    form->addRow(tr("&New entries a day:"), spnNewPerDay);
+    form->addRow(tr("Practise &with:"), cmbPractiseWith);
+    form->addRow(chkAtStart);
+    return choices;
+}
+
+void TodayWindow::setChoices(const revisionplan::Options& options, bool atStart, bool recalls)
+{
+    const QSignalBlocker quiet(this);
+    spnRetention->setValue(qRound(options.retention * 100));
+    spnLongestPassage->setValue(options.longestPassage);
+    spnNewPerDay->setValue(options.newPerDay);
+    chkAtStart->setChecked(atStart);
+    cmbPractiseWith->setCurrentIndex(recalls ? 1 : 0);
+}
+
+revisionplan::Options TodayWindow::options() const
+{
+    revisionplan::Options options;
+    options.retention = spnRetention->value() / 100.0;
+    options.longestPassage = spnLongestPassage->value();
+    options.newPerDay = spnNewPerDay->value();
+    return options;
+}
+
+bool TodayWindow::atStart() const
+{
+    return chkAtStart->isChecked();
+}
+
+bool TodayWindow::recalls() const
+{
+    return cmbPractiseWith->currentIndex() == 1;
+}
+
+void TodayWindow::showPlan(const QList<TodayRow>& rows)
+{
+    m_rows = rows;
+    m_table->setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        const TodayRow& row = rows[r];
+        const QString list = row.wordMode ? tr("%1 (words)").arg(row.title) : row.title;
+        const QStringList cells{
+            list,
+            row.isNew ? tr("Next to learn: %1").arg(row.references) : row.references,
+            row.isNew ? QString() : QString::number(row.due),
+            row.isNew ? QString() : QStringLiteral("%1 %").arg(qRound(row.lowestRecall * 100)),
+            row.isNew || row.overdueDays == 0 ? QString()
+                                              : tr("%n day(s)", nullptr, row.overdueDays),
+            QString::number(qMax(1, qRound(row.minutes)))};
+        for (int c = 0; c < cells.size(); ++c)
+            m_table->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+    if (!rows.isEmpty())
+        m_table->selectRow(0);
+}
+
+void TodayWindow::choose()
+{
+    const int row = m_table->currentRow();
+    if (row >= 0 && row < m_rows.size())
+        emit practise(m_rows[row]);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "practice/plan/todayplan.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+class QTableWidget;
+
+// What to revise today across all lists, most at risk first, then what to learn next: a window
+// a learner keeps beside the practice. Practise (Enter, a double-click) asks the main window
+// to practise the row chosen. Below the plan, the learner's choices of how it is made.
+class TodayWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit TodayWindow(QWidget* parent = nullptr);
+
+    void showPlan(const QList<TodayRow>& rows);
+    QTableWidget* table() const { return m_table; }
+
+    void setChoices(const revisionplan::Options& options, bool atStart, bool recalls);
+    revisionplan::Options options() const;
+    bool atStart() const;
+    // Whether a passage is practised recalling first on the Lister, not on the Tester.
+    bool recalls() const;
+
+signals:
+    void practise(const TodayRow& row);
+    void choicesChanged();
+
+private:
+    void choose();
+
+    QWidget* makeChoices();
+
+    QList<TodayRow> m_rows;
+    QTableWidget* m_table;
+    QSpinBox* spnRetention = nullptr;
+    QSpinBox* spnLongestPassage = nullptr;
+    QSpinBox* spnNewPerDay = nullptr;
+    QCheckBox* chkAtStart = nullptr;
+    QComboBox* cmbPractiseWith = nullptr;
+};

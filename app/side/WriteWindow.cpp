@@ -1,0 +1,221 @@
+#include "app/side/WriteWindow.h"
+
+#include "lists/itemlist.h"
+#include "practice/session/Practice.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTextOption>
+#include <QVBoxLayout>
+
+namespace {
+
+// How many entries stand above the one to write.
+constexpr int kLeadIn = 2;
+
+// Arabic text to read, right to left, wrapped and scrolled however large the face.
+QTextBrowser* arabicView(const QFont& font, const char* name, QWidget* parent)
+{
+    auto* view = new QTextBrowser(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setFont(font);
+    view->setLayoutDirection(Qt::RightToLeft);
+    view->setFocusPolicy(Qt::NoFocus);
+    return view;
+}
+
+// Paragraphs of right-to-left text, already escaped.
+QString rightToLeft(const QStringList& paragraphs)
+{
+    return QStringLiteral("<div dir='rtl'><p>%1</p></div>")
+        .arg(paragraphs.join(QStringLiteral("</p><p>")));
+}
+
+// A checked word as the result shows it: a wrong or extra word struck through, the right or
+// missing word beside it, so that the marks are told apart without colour too.
+QString shownWord(const writtencheck::Word& word)
+{
+    const QString expected = word.expected.toHtmlEscaped();
+    const QString typed = word.typed.toHtmlEscaped();
+    switch (word.mark) {
+    case writtencheck::Mark::Right:
+        return expected;
+    case writtencheck::Mark::Wrong:
+        return QStringLiteral("<s style='color:#b00020'>%1</s> <u style='color:#006400'>%2</u>")
+            .arg(typed, expected);
+    case writtencheck::Mark::Missing:
+        return QStringLiteral("<u style='color:#a05a00'>[%1]</u>").arg(expected);
+    case writtencheck::Mark::Extra:
+        return QStringLiteral("<s style='color:#b00020'>%1</s>").arg(typed);
+    }
+    return expected;
+}
+
+} // namespace
+
+WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool marksToo,
+                         QWidget* parent)
+    : QDialog(parent)
+    , m_practice(practice)
+{
+    setObjectName(QStringLiteral("WriteWindow"));
+    setWindowTitle(tr("Write from Memory"));
+    const QFont font = arabic.toQFont();
+    txtBefore = arabicView(font, "txtBefore", this);
+    txtBefore->setAccessibleName(tr("The entries before"));
+    // The entry just before stays in view, whatever the pane's size.
+    QScrollBar* leadInBar = txtBefore->verticalScrollBar();
+    connect(leadInBar, &QScrollBar::rangeChanged, leadInBar,
+            [leadInBar](int, int end) { leadInBar->setValue(end); });
+    lblTask = new QLabel(this);
+    lblTask->setObjectName(QStringLiteral("lblTask"));
+    txtWritten = new QPlainTextEdit(this);
+    txtWritten->setObjectName(QStringLiteral("txtWritten"));
+    txtWritten->setFont(font);
+    txtWritten->setLayoutDirection(Qt::RightToLeft);
+    // Typed Arabic starts at the right, before its first letter decides the paragraph.
+    QTextOption typing = txtWritten->document()->defaultTextOption();
+    typing.setTextDirection(Qt::RightToLeft);
+    typing.setAlignment(Qt::AlignRight);
+    txtWritten->document()->setDefaultTextOption(typing);
+    txtWritten->setTabChangesFocus(true);
+    txtWritten->setAccessibleName(tr("The entry, written from memory"));
+    txtWritten->installEventFilter(this);
+    txtResult = arabicView(font, "txtResult", this);
+    txtResult->setAccessibleName(tr("The entry checked"));
+    lblVerdict = new QLabel(this);
+    lblVerdict->setObjectName(QStringLiteral("lblVerdict"));
+    lblVerdict->setWordWrap(true);
+    lblLegend = new QLabel(tr("Struck through: what the entry does not have. Underlined: the "
+                              "entry's word. In brackets: a word left out."),
+                           this);
+    lblLegend->setObjectName(QStringLiteral("lblLegend"));
+    lblLegend->setWordWrap(true);
+    lblLegend->hide();
+    chkMarksToo = new QCheckBox(tr("&Marks too"), this);
+    chkMarksToo->setObjectName(QStringLiteral("chkMarksToo"));
+    chkMarksToo->setToolTip(tr("Compare the vowels, shadda and sukun of every word as well"));
+    chkMarksToo->setChecked(marksToo);
+    m_practice.setWriteMarks(marksToo);
+    lblKeys = new QLabel(this);
+    lblKeys->setObjectName(QStringLiteral("lblKeys"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtBefore, 2);
+    layout->addWidget(lblTask);
+    layout->addWidget(txtWritten, 2);
+    layout->addWidget(txtResult, 3);
+    layout->addWidget(lblVerdict);
+    layout->addWidget(lblLegend);
+    auto* keys = new QHBoxLayout;
+    keys->addWidget(chkMarksToo);
+    keys->addStretch();
+    keys->addWidget(lblKeys);
+    layout->addLayout(keys);
+    // Room for a few lines of each Arabic pane at any zoom, within the screen.
+    const QFontMetrics metrics(font);
+    const QRect screenArea = screen()->availableGeometry();
+    resize(std::min(screenArea.width() * 9 / 10, std::max(720, metrics.averageCharWidth() * 60)),
+           std::min(screenArea.height() * 9 / 10, std::max(600, metrics.lineSpacing() * 9 + 120)));
+
+    connect(chkMarksToo, &QCheckBox::toggled, this, [this](bool on) {
+        m_practice.setWriteMarks(on);
+        emit marksTooChanged(on);
+    });
+    showEntry();
+}
+
+void WriteWindow::showEntry()
+{
+    const WritingSession& writing = m_practice.writing();
+    const int number = writing.number();
+    txtBefore->setHtml(leadIn());
+    lblTask->setText(number ? tr("Write %1 from memory (%2 of %3), then press Enter.")
+                                  .arg(m_practice.itemReference(number))
+                                  .arg(writing.position())
+                                  .arg(writing.range().size())
+                            : tr("Open a list to write its entries from memory."));
+    txtWritten->clear();
+    txtWritten->setReadOnly(!number);
+    txtResult->clear();
+    txtResult->hide();
+    lblVerdict->clear();
+    lblLegend->hide();
+    lblKeys->setText(tr("Enter: check"));
+    txtWritten->setFocus();
+}
+
+// The entries before the one to write, each after its reference; the list's start says so.
+QString WriteWindow::leadIn() const
+{
+    const int number = m_practice.writing().number();
+    if (!number)
+        return {};
+    QStringList lines;
+    for (int before = std::max(1, number - kLeadIn); before < number; ++before)
+        lines.append((m_practice.itemReference(before) + QStringLiteral(". ") +
+                      withTabsAsGaps(m_practice.items().at(before - 1)))
+                         .toHtmlEscaped());
+    return lines.isEmpty() ? tr("(The start of the list)") : rightToLeft(lines);
+}
+
+bool WriteWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtWritten && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            checkOrGoOn();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Enter checks what was typed; once checked, it goes on to the next entry. Nothing typed is
+// nothing to check: an Enter pressed twice does not grade the next entry unseen.
+void WriteWindow::checkOrGoOn()
+{
+    if (!m_practice.writing().number())
+        return;
+    if (m_practice.writing().checked()) {
+        m_practice.writeNext();
+        showEntry();
+        return;
+    }
+    if (txtWritten->toPlainText().trimmed().isEmpty())
+        return;
+    m_practice.checkWritten(txtWritten->toPlainText());
+    showChecked();
+}
+
+void WriteWindow::showChecked()
+{
+    const WritingSession::Checked& checked = *m_practice.writing().checked();
+    QStringList words;
+    for (const writtencheck::Word& word : checked.words)
+        words.append(shownWord(word));
+    txtResult->setHtml(rightToLeft({words.join(u' ')}));
+    txtResult->show();
+    txtWritten->setReadOnly(true); // what was typed stays in view beside its check
+    const int mistakes = writtencheck::mistakes(checked.words);
+    switch (checked.grade) {
+    case fsrs::Grade::Good:
+        lblVerdict->setText(tr("Good: every word right."));
+        break;
+    case fsrs::Grade::Hard:
+        lblVerdict->setText(tr("Hard: one word to mend."));
+        break;
+    default:
+        lblVerdict->setText(tr("Again: %n words to mend.", nullptr, mistakes));
+        break;
+    }
+    lblLegend->setVisible(mistakes > 0);
+    lblKeys->setText(tr("Enter: the next entry"));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "controls/common/FontRecord.h"
+
+#include <QDialog>
+
+class Practice;
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QTextBrowser;
+
+// Write from memory: the entries before the one to recall stand above, the learner types it,
+// and Enter checks it word by word (right, wrong with the right word, missing, extra) and grades
+// it; the next Enter brings the next entry of the practised range.
+class WriteWindow : public QDialog {
+    Q_OBJECT
+public:
+    WriteWindow(Practice& practice, const FontRecord& arabic, bool marksToo,
+                QWidget* parent = nullptr);
+
+    QPlainTextEdit* written() const { return txtWritten; }
+    QTextBrowser* result() const { return txtResult; }
+    QLabel* verdict() const { return lblVerdict; }
+
+    // The entry to write, after another range or list.
+    void showEntry();
+
+signals:
+    void marksTooChanged(bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void checkOrGoOn();
+    void showChecked();
+    QString leadIn() const;
+
+    Practice& m_practice;
+    QTextBrowser* txtBefore;
+    QLabel* lblTask;
+    QPlainTextEdit* txtWritten;
+    QTextBrowser* txtResult;
+    QLabel* lblVerdict;
+    QLabel* lblLegend; // what the marks of a checked entry mean, while there are any
+    QCheckBox* chkMarksToo;
+    QLabel* lblKeys;
+};

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "lists/listfingerprint.h"
+#include "schedule/itemmemory.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+// The memory of a learner's practice, kept in an embedded SQLite database: every answer as a
+// review, and from them for every item how often it was picked right at the first try and how
+// often a wrong row was picked while it was the one to pick, the look-alikes taken for it, and
+// every completed test. A list is known by its title and its content (a list moved or saved
+// again keeps its history, another list of the same title does not share it); an item by its
+// list, its mode and its position, with its text, so that an edited line starts afresh.
+// A database that cannot be opened or written leaves the history off; practice goes on.
+class PracticeHistory {
+public:
+    // 1: the items alone; 2: the completed tests as well; 3: the look-alikes taken for items;
+    // 4: lists known by their content, items by their mode and position, the review log;
+    // 5: graded recalls in the log, and every item's memory beside it; 6: the drill of each
+    // answer.
+    static constexpr int kSchemaVersion = 6;
+
+    // A list in one mode, as the history knows it.
+    struct ListKey {
+        qint64 list = 0;
+        bool wordMode = false;
+    };
+    using Review = ::Review;
+    struct ItemRecord {
+        int number = 0;
+        QString text;
+        int rightFirst = 0;
+        int wrong = 0;
+    };
+    struct Session {
+        QDateTime finished;
+        int first = 0;
+        int last = 0;
+        bool wordMode = false;
+        int right = 0;
+        int wrong = 0;
+        qint64 seconds = 0;
+    };
+
+    // No history: every record is dropped, every question answered with nothing.
+    PracticeHistory() = default;
+    // No history, and why: its file cannot be reached.
+    static PracticeHistory unusable(const QString& why);
+    // Opens the database `database` names (its connection already made with its file name),
+    // making or upgrading its tables. A file of a newer version is refused untouched.
+    explicit PracticeHistory(QSqlDatabase database);
+
+    bool isOpen() const { return m_open; }
+    // Why the history is off; empty while it works.
+    QString error() const { return m_error; }
+
+    // The list titled `title` whose content is like `fingerprint`, made when it is new. Items
+    // kept by an older version under their text alone find their place in `items`.
+    ListKey listFor(const QString& title, const listfingerprint::Fingerprint& fingerprint,
+                    bool wordMode, const QStringList& items);
+
+    // Where the list's file was last opened from, so that a plan can open it again.
+    void rememberPath(const ListKey& key, const QString& path);
+    // A list in one mode with answers in the log, and where its file was last.
+    struct KnownList {
+        ListKey key;
+        QString title;
+        QString path;
+    };
+    QList<KnownList> knownLists() const;
+
+    // An answer: the review row, the item's counts and, when a look-alike elsewhere in the list
+    // was picked (`confusedWith`), the confusion.
+    void recordAnswer(const ListKey& key, const Review& review, int confusedWith = 0);
+    void recordSession(const ListKey& key, const Session& session);
+
+    // How often item `other` was taken for item `number`.
+    int confusions(const ListKey& key, int number, int other) const;
+    // Two items taken for one another, either way round, and how often.
+    struct Confusion {
+        int number = 0; // the lower of the two
+        int other = 0;
+        int count = 0;
+    };
+    // The pairs taken for one another most often, the most first; `items` is the open list, and
+    // a pair with an item whose text changed since is left out.
+    QList<Confusion> mostConfused(const ListKey& key, const QStringList& items, int count) const;
+    // The items that drew the most wrong picks, worst first; `items` is the open list, and an
+    // item whose text changed since is left out.
+    QList<ItemRecord> weakestItems(const ListKey& key, const QStringList& items, int count) const;
+    // The completed tests in this mode, oldest first.
+    QList<Session> sessions(const ListKey& key) const;
+    // Every answer in this mode, oldest first: handed over one by one, or all at once.
+    void forEachReview(const ListKey& key, const std::function<void(const Review&)>& take) const;
+    QList<Review> reviews(const ListKey& key) const;
+    // The memory of every item reviewed in this mode, by number: kept up to date with each
+    // answer, and replayed from the log when it is not known to follow it or is damaged.
+    QMap<int, ItemMemory> memories(const ListKey& key);
+    // The answers of each drill in this mode, and how many the model took as each grade.
+    struct DrillCount {
+        Drill drill = Drill::Choices;
+        int answers = 0;
+        std::array<int, 4> grades{}; // Again, Hard, Good, Easy
+    };
+    QList<DrillCount> drillCounts(const ListKey& key) const;
+    // The seconds a pick took on average in this mode, pauses cut short; 0 before the first.
+    double secondsPerAnswer(const ListKey& key) const;
+
+private:
+    bool upgrade();
+    bool upgradeToContentKeys(int found);
+    bool upgradeTextKeyedTables(int found);
+    bool createMemoryTables();
+    // The number of items with a memory when the memories have taken in the log's last review.
+    std::optional<int> memoryIsCurrent(const ListKey& key) const;
+    bool foldIntoMemory(const ListKey& key, const Review& review, qint64 id);
+    bool writeMemory(const ListKey& key, int number, const ItemMemory& memory);
+    QMap<int, ItemMemory> rebuildMemories(const ListKey& key);
+    bool addConfusions(const ListKey& key, int item, int other, int count);
+    void placeOlderRecords(const ListKey& key, const QStringList& items);
+    bool run(const QString& statement);
+    // `statement` prepared with `values` bound in turn.
+    QSqlQuery prepared(const QString& statement, const QVariantList& values) const;
+    bool exec(QSqlQuery& query);
+    void fail(const QString& why);
+
+    QSqlDatabase m_database;
+    bool m_open = false;
+    QString m_error;
+};

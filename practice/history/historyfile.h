@@ -1,0 +1,10 @@
+#pragma once
+
+#include "practice/history/PracticeHistory.h"
+
+// Where the learner's practice history is kept: $XDG_DATA_HOME/zorvel/progress.sqlite.
+QString defaultHistoryPath();
+
+// The learner's practice history in the file at `path`, its folder made when missing, on the
+// program's one connection to it.
+PracticeHistory openHistoryFile(const QString& path);

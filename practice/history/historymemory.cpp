@@ -1,0 +1,169 @@
+// The item memories the history keeps beside its review log: updated with each answer, and
+// rebuilt from the log whenever they are not known to follow it to its last row.
+
+#include "practice/history/PracticeHistory.h"
+#include "schedule/revisionplan.h"
+
+#include <QSqlError>
+
+namespace {
+
+constexpr double kLongestPause = 120; // seconds; a longer wait is a pause, not the pace
+
+// The columns a memory is read from, in this order, and the memory read from them.
+const QString kMemoryColumns =
+    QStringLiteral("text, difficulty, stability, last_review, reviews, lapses");
+
+ItemMemory memoryAt(const QSqlQuery& row, int first)
+{
+    bool isDay = false;
+    const qint64 day = row.value(first + 3).toLongLong(&isDay);
+    return {{row.value(first + 1).toDouble(), row.value(first + 2).toDouble()},
+            isDay ? QDate::fromJulianDay(day) : QDate(),
+            row.value(first).toString(),
+            row.value(first + 4).toInt(),
+            row.value(first + 5).toInt()};
+}
+
+} // namespace
+
+bool PracticeHistory::createMemoryTables()
+{
+    return run(QStringLiteral(
+               "CREATE TABLE memory (list INTEGER NOT NULL, word_mode INTEGER NOT "
+               "NULL, position INTEGER NOT NULL, text TEXT NOT NULL, difficulty "
+               "REAL NOT NULL, stability REAL NOT NULL, last_review INTEGER NOT NULL, "
+               "reviews INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY "
+               "(list, word_mode, position))")) &&
+           // How far into the log the memories are, and the learner's pace in it.
+           run(QStringLiteral("CREATE TABLE memory_marks (list INTEGER NOT NULL, word_mode "
+                              "INTEGER NOT NULL, through INTEGER NOT NULL, items INTEGER NOT "
+                              "NULL, answers INTEGER NOT NULL, seconds REAL NOT NULL, PRIMARY KEY "
+                              "(list, word_mode))"));
+}
+
+std::optional<int> PracticeHistory::memoryIsCurrent(const ListKey& key) const
+{
+    QSqlQuery query = prepared(
+        QStringLiteral("SELECT (SELECT through FROM memory_marks WHERE list = ? AND word_mode = "
+                       "?), (SELECT MAX(id) FROM reviews WHERE list = ? AND word_mode = ?), "
+                       "(SELECT items FROM memory_marks WHERE list = ? AND word_mode = ?)"),
+        {key.list, int(key.wordMode), key.list, int(key.wordMode), key.list, int(key.wordMode)});
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    const qint64 through = query.value(0).toLongLong(); // NULL: nothing folded yet
+    const qint64 last = query.value(1).toLongLong();    // NULL: no review yet
+    return through == last ? std::optional(query.value(2).toInt()) : std::nullopt;
+}
+
+bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, qint64 id)
+{
+    bool newItem = false;
+    if (const auto grade = itemmemory::gradeOf(review)) {
+        QSqlQuery read = prepared(
+            QStringLiteral("SELECT %1 FROM memory WHERE list = ? AND word_mode = ? AND position "
+                           "= ?")
+                .arg(kMemoryColumns),
+            {key.list, int(key.wordMode), review.number});
+        if (!exec(read))
+            return false;
+        std::optional<ItemMemory> before;
+        if (read.next())
+            before = memoryAt(read, 0);
+        read.finish();
+        newItem = !before;
+        if (!writeMemory(key, review.number,
+                         itemmemory::after(before ? &*before : nullptr, review, *grade,
+                                           itemmemory::LocalDays().dayOf(review.at))))
+            return false;
+    }
+    const bool pick = review.pickedRow > 0;
+    QSqlQuery mark = prepared(
+        QStringLiteral("INSERT INTO memory_marks (list, word_mode, through, items, answers, "
+                       "seconds) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode) DO "
+                       "UPDATE SET through = excluded.through, items = items + excluded.items, "
+                       "answers = answers + excluded.answers, seconds = seconds + "
+                       "excluded.seconds"),
+        {key.list, int(key.wordMode), id, int(newItem), int(pick),
+         pick ? std::min(review.seconds, kLongestPause) : 0.0});
+    return exec(mark);
+}
+
+bool PracticeHistory::writeMemory(const ListKey& key, int number, const ItemMemory& memory)
+{
+    QSqlQuery write = prepared(
+        QStringLiteral("INSERT OR REPLACE INTO memory (list, word_mode, position, text, "
+                       "difficulty, stability, last_review, reviews, lapses) VALUES (?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?)"),
+        {key.list, int(key.wordMode), number, memory.text, memory.state.difficulty,
+         memory.state.stability, memory.lastReview.toJulianDay(), memory.reviews, memory.lapses});
+    return exec(write);
+}
+
+QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
+{
+    QMap<int, ItemMemory> found;
+    if (!m_open)
+        return found;
+    if (const std::optional<int> items = memoryIsCurrent(key)) {
+        QSqlQuery query = prepared(
+            QStringLiteral("SELECT position, %1 FROM memory WHERE list = ? AND word_mode = ?")
+                .arg(kMemoryColumns),
+            {key.list, int(key.wordMode)});
+        bool sound = query.exec();
+        while (sound && query.next()) {
+            const ItemMemory memory = memoryAt(query, 1);
+            sound = itemmemory::isSound(memory);
+            found.insert(query.value(0).toInt(), memory);
+        }
+        if (sound && found.size() == *items)
+            return found;
+        found.clear();
+    }
+    return rebuildMemories(key);
+}
+
+QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
+{
+    revisionplan::Replay replay;
+    int answers = 0;
+    double seconds = 0;
+    forEachReview(key, [&](const Review& review) {
+        replay.add(review);
+        if (review.pickedRow > 0) {
+            ++answers;
+            seconds += std::min(review.seconds, kLongestPause);
+        }
+    });
+    const QMap<int, ItemMemory>& rebuilt = replay.memories();
+    m_database.transaction();
+    QSqlQuery clear =
+        prepared(QStringLiteral("DELETE FROM memory WHERE list = ? AND word_mode = ?"),
+                 {key.list, int(key.wordMode)});
+    bool written = exec(clear);
+    for (auto it = rebuilt.cbegin(); written && it != rebuilt.cend(); ++it)
+        written = writeMemory(key, it.key(), *it);
+    QSqlQuery last =
+        prepared(QStringLiteral("SELECT MAX(id) FROM reviews WHERE list = ? AND word_mode = ?"),
+                 {key.list, int(key.wordMode)});
+    written = written && exec(last) && last.next();
+    if (written && !last.value(0).isNull()) {
+        QSqlQuery mark = prepared(
+            QStringLiteral("INSERT OR REPLACE INTO memory_marks (list, word_mode, through, items, "
+                           "answers, seconds) VALUES (?, ?, ?, ?, ?, ?)"),
+            {key.list, int(key.wordMode), last.value(0), rebuilt.size(), answers, seconds});
+        written = exec(mark);
+    }
+    if (!written || !m_database.commit())
+        m_database.rollback();
+    return rebuilt;
+}
+
+double PracticeHistory::secondsPerAnswer(const ListKey& key) const
+{
+    QSqlQuery query = prepared(
+        QStringLiteral("SELECT seconds / answers FROM memory_marks WHERE list = ? AND word_mode = "
+                       "? AND answers > 0"),
+        {key.list, int(key.wordMode)});
+    return m_open && query.exec() && query.next() ? query.value(0).toDouble() : 0;
+}

@@ -1,0 +1,346 @@
+#include "practice/session/Practice.h"
+
+#include "practice/plan/listschedule.h"
+#include "practice/session/hemistich.h"
+#include "practice/session/listing.h"
+
+#include <algorithm>
+
+namespace {
+
+// "Practise from it" takes the item and this many after it, as the First 5 preset would.
+constexpr int kPractisedAfter = 4;
+// The chart shows the latest tests of the range; more points would only blur the line.
+constexpr int kCharted = 300;
+constexpr int kWeakestShown = 50;
+constexpr int kConfusedShown = 20;
+constexpr int kAroundPair = 3;
+
+} // namespace
+
+Practice::Practice(std::mt19937 random, TesterSession::TickCounter tickCount, Clock clock,
+                   QObject* parent)
+    : QObject(parent)
+    , m_tester(random, std::move(tickCount))
+    , m_clock(std::move(clock))
+{
+}
+
+Practice::~Practice() = default;
+
+void Practice::open(LoadedList list, bool wordMode)
+{
+    blnWordMode = wordMode;
+    m_lister.setWordMode(wordMode);
+    colItems = std::move(list.items.items);
+    m_lines = std::move(list.items.lines);
+    m_parts = std::move(list.items.parts);
+    m_list = std::move(list);
+    m_historyKey.reset();
+    m_finder.reset(); // made again for this list when asked
+    m_lookAlikes.reset();
+    emit listOpened();
+    apply(PracticeRange(colItems));
+}
+
+void Practice::apply(const PracticeRange& range)
+{
+    colRange = range;
+    m_pairNext.reset();
+    m_tester.restart(colRange);
+    m_lister.restart(colRange);
+    m_writing.restart(colRange);
+    m_gradable.reset();
+    emit rangeApplied();
+}
+
+bool Practice::choose(int first, int last)
+{
+    if (first < 1 || last > colRange.count() || first > last)
+        return false;
+    apply(colRange.chosen(first, last));
+    return true;
+}
+
+void Practice::chooseFirst(int size)
+{
+    if (hasList())
+        apply(colRange.firstItems(size));
+}
+
+void Practice::chooseNext()
+{
+    if (hasList() && colRange.last() < colRange.count())
+        apply(colRange.next());
+}
+
+void Practice::choosePrevious()
+{
+    if (hasList() && colRange.first() > 1)
+        apply(colRange.previous());
+}
+
+void Practice::chooseFound(int passage)
+{
+    const PassageFinder::Passage& found = finder().passage(passage);
+    const int last =
+        blnWordMode ? found.last : qMin(found.first + colRange.size() - 1, colRange.count());
+    choose(found.first, last);
+}
+
+void Practice::practiseFrom(int number)
+{
+    choose(number, qMin(number + kPractisedAfter, colRange.count()));
+}
+
+// The item with one before and one after it, where the list has them: a test of three.
+void Practice::practisePair(int number, int other)
+{
+    auto around = [this](int item) {
+        const int last = qMin(colRange.count(), qMax(1, item - 1) + kAroundPair - 1);
+        return std::pair(qMax(1, last - kAroundPair + 1), last);
+    };
+    const auto [first, last] = around(number);
+    if (!choose(first, last))
+        return;
+    m_pairNext = around(other);
+}
+
+Practice::StoredRange Practice::storedRange() const
+{
+    if (!hasList())
+        return {};
+    return {colRange.first() - 1, colRange.last() - 1};
+}
+
+void Practice::restoreRange(StoredRange stored)
+{
+    if (stored.from == -1 || !hasList())
+        return;
+    int first = colRange.first();
+    int last = colRange.last();
+    if (stored.from < colRange.count())
+        first = stored.from + 1;
+    if (stored.to >= 0 && stored.to < colRange.count())
+        last = stored.to + 1;
+    choose(first, last);
+}
+
+int Practice::lineOfItem(int number) const
+{
+    return lineIndexOfItem(m_lines, number);
+}
+
+int Practice::listingInterval() const
+{
+    const std::optional<listing::Speed> speed = listing::speed(m_lister.speed());
+    return speed ? speed->interval : 0;
+}
+
+QString Practice::reference(int number) const
+{
+    return listing::reference(m_list.name, itemReference(number));
+}
+
+QString Practice::itemReference(int number) const
+{
+    return ::itemReference(m_parts, m_lines, number);
+}
+
+QString Practice::namedReference(int number) const
+{
+    const int part = partOfItem(m_parts, number);
+    return part < 0 ? itemReference(number) : m_parts[part].name + u' ' + itemReference(number);
+}
+
+QString Practice::partBegunBy(int number) const
+{
+    const int part = partOfItem(m_parts, number);
+    return part >= 0 && m_parts[part].firstItem == number ? m_parts[part].name : QString();
+}
+
+void Practice::choosePart(int index)
+{
+    if (index >= 0 && index < m_parts.size() && !m_parts[index].isEmpty())
+        choose(m_parts[index].firstItem, m_parts[index].lastItem);
+}
+
+TesterSession::Answer Practice::pick(int row)
+{
+    const Drill drill = m_tester.question().isEmpty() ? Drill::Choices : Drill::HalfChoices;
+    const TesterSession::Answer answer = m_tester.pick(row - 1);
+    if (answer.verdict == TesterSession::Verdict::None)
+        return answer;
+    const bool right = answer.verdict == TesterSession::Verdict::Right;
+    history().recordAnswer(historyKey(),
+                           {m_clock(), answer.number, colRange.byNumber(answer.number), row,
+                            answer.picked, right, answer.firstTry, answer.seconds, 0, drill},
+                           answer.confusedWith);
+    if (m_tester.isComplete()) {
+        const PracticeRange& tested = m_tester.range();
+        history().recordSession(historyKey(), {m_clock(), tested.first(), tested.last(),
+                                               blnWordMode, m_tester.rightCount(),
+                                               m_tester.wrongCount(), m_tester.elapsedSeconds()});
+    }
+    checkHistory();
+    if (m_tester.isComplete()) {
+        emit testCompleted();
+        // The pair's other test follows once the complete one has been shown.
+        if (m_pairNext)
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (const auto range = std::exchange(m_pairNext, std::nullopt))
+                        choose(range->first, range->second);
+                },
+                Qt::QueuedConnection);
+    }
+    return answer;
+}
+
+std::optional<ListerSession::Step> Practice::trackRecall(std::optional<ListerSession::Step> step)
+{
+    m_gradable.reset();
+    if (step && step->reveal)
+        m_gradable = step->number;
+    return step;
+}
+
+void Practice::gradeRecall(fsrs::Grade grade)
+{
+    if (const std::optional<int> number = std::exchange(m_gradable, std::nullopt)) {
+        const bool half =
+            m_lister.secondHalves() && !blnWordMode && hemistich::split(colRange.byNumber(*number));
+        recordGrade(*number, grade, half ? Drill::HalfRecall : Drill::Recall);
+    }
+}
+
+const WritingSession::Checked& Practice::checkWritten(const QString& typed)
+{
+    const WritingSession::Checked& checked = m_writing.check(typed);
+    if (checked.number)
+        recordGrade(checked.number, checked.grade, Drill::Written);
+    return checked;
+}
+
+void Practice::recordGrade(int number, fsrs::Grade grade, Drill drill)
+{
+    Review review;
+    review.at = m_clock();
+    review.number = number;
+    review.text = colRange.byNumber(number);
+    review.right = grade != fsrs::Grade::Again;
+    review.grade = int(grade);
+    review.drill = drill;
+    history().recordAnswer(historyKey(), review);
+    checkHistory();
+}
+
+void Practice::setLookAlikes(bool on)
+{
+    if (!on) {
+        m_tester.setLookAlikes({});
+        return;
+    }
+    m_tester.setLookAlikes([this](int number, int from, int to) {
+        return m_lookAlikeIndexAllowed ? lookAlikes().mostLike(number, from, to) : 0;
+    });
+}
+
+const LookAlikes& Practice::lookAlikes()
+{
+    if (!m_lookAlikes)
+        m_lookAlikes.emplace(colItems);
+    return *m_lookAlikes;
+}
+
+// The passages of the open list, folded once when first asked: its items, or its lines.
+const PassageFinder& Practice::finder()
+{
+    if (m_finder)
+        return *m_finder;
+    if (!blnWordMode) {
+        m_finder.emplace(PassageFinder::itemsOf(colItems));
+    } else {
+        QList<std::pair<int, int>> lines;
+        lines.reserve(m_lines.size());
+        for (const LineEntry& line : std::as_const(m_lines))
+            lines.append({line.firstItem, line.lastItem});
+        m_finder.emplace(PassageFinder::linesOf(colItems, lines));
+    }
+    return *m_finder;
+}
+
+ProgressData Practice::progress(QDate today, double retention)
+{
+    ProgressData data;
+    data.title = m_list.title;
+    data.rangeFirst = colRange.first();
+    data.rangeLast = colRange.last();
+    data.reference = [parts = m_parts, lines = m_lines](int number) {
+        return ::itemReference(parts, lines, number);
+    };
+    if (!hasList())
+        return data;
+    const PracticeHistory::ListKey key = historyKey();
+    data.sessions = history().sessions(key);
+    for (auto it = data.sessions.crbegin();
+         it != data.sessions.crend() && data.charted.size() < kCharted; ++it)
+        if (it->first == data.rangeFirst && it->last == data.rangeLast)
+            data.charted.prepend(*it);
+    data.weakest = history().weakestItems(key, colItems, kWeakestShown);
+    for (const PracticeHistory::Confusion& pair :
+         history().mostConfused(key, colItems, kConfusedShown))
+        data.confused.append({pair.number, pair.other, pair.count, colItems[pair.number - 1],
+                              colItems[pair.other - 1]});
+    data.strength = strengthOf(history().memories(key), colItems, today, retention);
+    data.drills = history().drillCounts(key);
+    checkHistory();
+    return data;
+}
+
+// The plan reads the history this practice holds: a second connection to the file would close
+// the one the answers are written through.
+QList<TodayRow> Practice::today(QDate day, const revisionplan::Options& options)
+{
+    const QList<TodayRow> rows = todayPlan(history(), day, options);
+    checkHistory();
+    return rows;
+}
+
+QString Practice::memoryCsv(QDate day, double retention)
+{
+    const QMap<int, ItemMemory> memories =
+        hasList() ? history().memories(historyKey()) : QMap<int, ItemMemory>();
+    checkHistory();
+    return listschedule::memoryCsv({colItems, m_lines, m_parts}, blnWordMode, memories, day,
+                                   retention);
+}
+
+PracticeHistory& Practice::history()
+{
+    if (!m_history) {
+        m_history = m_openHistory ? m_openHistory() : PracticeHistory();
+        checkHistory();
+    }
+    return *m_history;
+}
+
+PracticeHistory::ListKey Practice::historyKey()
+{
+    if (!m_historyKey) {
+        m_historyKey = history().listFor(m_list.title, m_list.fingerprint, blnWordMode, colItems);
+        history().rememberPath(*m_historyKey, m_list.path);
+    }
+    return *m_historyKey;
+}
+
+// A history that cannot be opened or stops taking records (damaged, locked, a full disk) is
+// said once; practice goes on without it.
+void Practice::checkHistory()
+{
+    if (m_historyReported || !m_history || m_history->isOpen() || !m_openHistory)
+        return;
+    m_historyReported = true;
+    emit historyTrouble(m_history->error());
+}

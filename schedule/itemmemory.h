@@ -1,0 +1,68 @@
+#pragma once
+
+#include "schedule/fsrs.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTimeZone>
+
+#include <limits>
+#include <optional>
+
+// The drill an answer came from: a pick among the Tester's choices, a recall graded on the
+// Lister, an entry written from memory; the halves of a bayt picked or recalled.
+enum class Drill { Choices = 0, Recall = 1, Written = 2, HalfChoices = 3, HalfRecall = 4 };
+inline constexpr int kDrills = 5;
+
+// One answer about an item, as the review log keeps it.
+struct Review {
+    QDateTime at;
+    int number = 0; // the item that was to be picked or recalled
+    QString text;
+    int pickedRow = 0;  // 1 to 3; 0 for a graded recall
+    int pickedItem = 0; // the item behind the row picked
+    bool right = false;
+    bool firstTry = true;
+    double seconds = 0; // since the item was offered
+    int grade = 0;      // 1 to 4 as the learner graded a recall; 0 for a pick
+    Drill drill = Drill::Choices;
+};
+
+// What the model knows of one item: its state after every review, in order.
+struct ItemMemory {
+    fsrs::State state;
+    QDate lastReview;
+    QString text; // the text reviewed: an edited item starts afresh
+    int reviews = 0;
+    int lapses = 0; // Again after the first review
+};
+
+namespace itemmemory {
+
+// What an answer counts as. A pick right at the first try is Good, a wrong pick Again, and a
+// right pick after a wrong one is no review of its own; a graded recall is its grade.
+std::optional<fsrs::Grade> gradeOf(const Review& review);
+
+// The item's memory after `review` graded `grade` on `day`, from `before` (none for a first
+// review).
+ItemMemory after(const ItemMemory* before, const Review& review, fsrs::Grade grade, QDate day);
+
+// Whether a stored memory is one the model could have made; any other is rebuilt from the log.
+bool isSound(const ItemMemory& memory);
+
+// The calendar day of a moment in local time, as reviews are counted. The local offset is
+// looked up again only past the zone's next transition (or before the moment it was looked up
+// for), not for each of a million answers.
+class LocalDays {
+public:
+    QDate dayOf(const QDateTime& moment);
+
+private:
+    QTimeZone m_zone = QTimeZone::systemTimeZone();
+    qint64 m_from = std::numeric_limits<qint64>::max(); // msecs since the epoch
+    qint64 m_until = std::numeric_limits<qint64>::min();
+    qint64 m_offset = 0; // seconds east of UTC from m_from until m_until
+};
+
+} // namespace itemmemory

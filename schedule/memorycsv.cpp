@@ -1,0 +1,46 @@
+#include "schedule/memorycsv.h"
+
+#include "schedule/revisionplan.h"
+
+namespace {
+
+QString field(const QString& text)
+{
+    // A leading =, +, - or @ makes a formula of a cell; an apostrophe keeps it text.
+    QString value = text;
+    if (!value.isEmpty() && QStringLiteral("=+-@").contains(value.front()))
+        value.prepend(u'\'');
+    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') &&
+        !value.contains(u'\r') && !value.contains(u'\t'))
+        return value;
+    value.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + value + u'"';
+}
+
+} // namespace
+
+QString memoryCsv(const QStringList& items, const QStringList& references, bool wordMode,
+                  const QMap<int, ItemMemory>& memories, QDate today, double retention)
+{
+    QString csv = QStringLiteral("number,reference,text,mode,reviews,lapses,difficulty,"
+                                 "stability_days,recall_today,next_due\r\n");
+    const QString mode = wordMode ? QStringLiteral("word") : QStringLiteral("line");
+    for (int number = 1; number <= items.size(); ++number) {
+        QStringList row{QString::number(number), field(references.value(number - 1)),
+                        field(items[number - 1]), mode};
+        const auto memory = memories.constFind(number);
+        // A memory of another text is of an edited item: this one was never practised.
+        if (memory != memories.cend() && memory->text == items[number - 1]) {
+            row << QString::number(memory->reviews) << QString::number(memory->lapses)
+                << QString::number(memory->state.difficulty, 'f', 2)
+                << QString::number(memory->state.stability, 'f', 2)
+                << QString::number(revisionplan::recallOn(*memory, today), 'f', 3)
+                << revisionplan::dueOn(*memory, retention).toString(Qt::ISODate);
+        } else {
+            row << QStringLiteral("0") << QStringLiteral("0") << QString() << QString() << QString()
+                << QString();
+        }
+        csv += row.join(u',') + QStringLiteral("\r\n");
+    }
+    return csv;
+}

@@ -1,0 +1,102 @@
+#include "schedule/revisionplan.h"
+
+#include <algorithm>
+
+namespace revisionplan {
+
+void Replay::add(const Review& review)
+{
+    const auto grade = itemmemory::gradeOf(review);
+    if (!grade)
+        return;
+    const QDate day = m_days.dayOf(review.at);
+    const auto found = m_memories.find(review.number);
+    if (found == m_memories.end())
+        m_memories.insert(review.number, itemmemory::after(nullptr, review, *grade, day));
+    else
+        *found = itemmemory::after(&*found, review, *grade, day);
+}
+
+QMap<int, ItemMemory> replay(const QList<Review>& log)
+{
+    Replay replay;
+    for (const Review& review : log)
+        replay.add(review);
+    return replay.memories();
+}
+
+double recallOn(const ItemMemory& memory, QDate day)
+{
+    return fsrs::recall(double(qMax<qint64>(0, memory.lastReview.daysTo(day))),
+                        memory.state.stability);
+}
+
+QDate dueOn(const ItemMemory& memory, double retention)
+{
+    return memory.lastReview.addDays(fsrs::interval(memory.state.stability, retention));
+}
+
+namespace {
+
+// The span of `spans` that holds `item`, or -1.
+int spanOf(const QList<ItemSpan>& spans, int item)
+{
+    const auto span =
+        std::lower_bound(spans.cbegin(), spans.cend(), item,
+                         [](const ItemSpan& entry, int number) { return entry.last < number; });
+    return span == spans.cend() || span->first > item ? -1 : int(span - spans.cbegin());
+}
+
+// The first and last item of the unit that holds `item`: itself, or in word mode its line.
+std::pair<int, int> unitOf(const QList<ItemSpan>& lines, int item)
+{
+    const int line = spanOf(lines, item);
+    return line < 0 ? std::pair{item, item} : std::pair{lines[line].first, lines[line].last};
+}
+
+} // namespace
+
+QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& parts,
+                           const QList<ItemSpan>& lines, QDate today, const Options& options)
+{
+    QList<Passage> passages;
+    for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
+        const int overdue = int(dueOn(*it, options.retention).daysTo(today));
+        if (overdue < 0)
+            continue;
+        const auto [first, last] = unitOf(lines, it.key());
+        const double recall = recallOn(*it, today);
+        Passage* open = passages.isEmpty() ? nullptr : &passages.back();
+        const bool joins = open && first <= open->last + options.bridged + 1 &&
+                           spanOf(parts, first) == spanOf(parts, open->first) &&
+                           (last - open->first + 1 <= options.longestPassage ||
+                            (!lines.isEmpty() && first <= open->last));
+        if (!joins) {
+            passages.append({first, last, 1, recall, overdue});
+            continue;
+        }
+        ++open->due;
+        open->last = std::max(open->last, last);
+        open->lowestRecall = std::min(open->lowestRecall, recall);
+        open->overdueDays = std::max(open->overdueDays, overdue);
+    }
+    std::stable_sort(passages.begin(), passages.end(), [](const Passage& a, const Passage& b) {
+        return a.lowestRecall < b.lowestRecall;
+    });
+    return passages;
+}
+
+std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
+                                               const QList<ItemSpan>& parts, int itemCount,
+                                               const Options& options)
+{
+    const int first = memories.isEmpty() ? 1 : memories.lastKey() + 1;
+    if (first > itemCount || options.newPerDay <= 0)
+        return std::nullopt;
+    int last = std::min(itemCount, first + options.newPerDay - 1);
+    if (const int part = spanOf(parts, first); part >= 0)
+        last = std::min(last, parts[part].last);
+    return std::pair{first, last};
+}
+
+} // namespace revisionplan

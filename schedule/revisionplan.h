@@ -1,0 +1,69 @@
+#pragma once
+
+#include "schedule/itemmemory.h"
+
+#include <QDate>
+#include <QList>
+#include <QMap>
+
+#include <optional>
+
+// What to revise today, from the review log: every item's memory replayed from its answers,
+// the items whose chance of recall falls below the desired retention by the end of today
+// grouped into passages a learner revises together, and the next stretch never practised.
+namespace revisionplan {
+
+struct Options {
+    double retention = 0.9;  // 0.80 to 0.97
+    int longestPassage = 10; // items; in word mode whole lines, however long
+    int bridged = 2;         // items not due between two due ones that a passage takes along
+    int newPerDay = 5;
+};
+
+// A run of items, 1-based and inclusive: a part of the list, or in word mode one of its lines.
+// Spans are given in the list's order and hold at least one item each.
+struct ItemSpan {
+    int first = 0;
+    int last = 0;
+};
+
+struct Passage {
+    int first = 0; // item numbers
+    int last = 0;
+    int due = 0;             // items due in it
+    double lowestRecall = 1; // the lowest chance of recall today among them
+    int overdueDays = 0;     // the most days any of them is past its day
+};
+
+// The memory of each item (by number) from one list's log in one mode, answer by answer,
+// oldest first: every answer graded as itemmemory::gradeOf says, in turn.
+class Replay {
+public:
+    void add(const Review& review);
+    const QMap<int, ItemMemory>& memories() const { return m_memories; }
+
+private:
+    QMap<int, ItemMemory> m_memories;
+    itemmemory::LocalDays m_days;
+};
+
+QMap<int, ItemMemory> replay(const QList<Review>& log);
+
+// The chance of recall of `memory` on `day`.
+double recallOn(const ItemMemory& memory, QDate day);
+// The day `memory` falls due: the first whose end finds its chance of recall below `retention`.
+QDate dueOn(const ItemMemory& memory, double retention);
+
+// The due items grouped: consecutive items of one part, gaps of up to `bridged` items taken
+// along, no passage longer than `longestPassage` (in word mode, with `lines` given, passages
+// take whole lines). Most at risk first.
+QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& parts,
+                           const QList<ItemSpan>& lines, QDate today, const Options& options);
+
+// The next items never practised, after the last one that was: at most `newPerDay`, within
+// its part; none when every item has been practised.
+std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
+                                               const QList<ItemSpan>& parts, int itemCount,
+                                               const Options& options);
+
+} // namespace revisionplan

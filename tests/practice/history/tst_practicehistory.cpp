@@ -1,0 +1,464 @@
+#include "practice/history/PracticeHistory.h"
+#include "schedule/revisionplan.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The practice history over a scratch SQLite file: what it keeps, how it knows a list, how it
+// upgrades, and how it fails without harm.
+class tst_practicehistory : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void keepsAnswersByListModeAndPlace();
+    void anEditedItemStartsAfresh();
+    void pairsTakenForOneAnother();
+    void memoryFollowsTheLog_data();
+    void memoryFollowsTheLog();
+    void listsAreKnownByContent_data();
+    void listsAreKnownByContent();
+    void upgradesOlderSchemas_data();
+    void upgradesOlderSchemas();
+    void answersKeepTheirDrill();
+    void damagedOrNewerFilesAreLeftAsTheyWere_data();
+    void damagedOrNewerFilesAreLeftAsTheyWere();
+    void anUpToDateFileIsNotRewritten();
+    void aLockedDatabaseTurnsItOff();
+
+private:
+    PracticeHistory open(const QString& connection = QStringLiteral("history"))
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        database.setDatabaseName(m_path);
+        return PracticeHistory(database);
+    }
+    QByteArray fileBytes() const
+    {
+        QFile file(m_path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeOlderFile(const QStringList& statements);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+};
+
+namespace {
+
+const QStringList kVerses{QStringLiteral("الٓمٓ"), QStringLiteral("ذَٰلِكَ ٱلۡكِتَٰبُ لَا رَيۡبَۛ فِيهِۛ"),
+                          QStringLiteral("هُدٗى لِّلۡمُتَّقِينَ"), QStringLiteral("الٓمٓ")};
+
+listfingerprint::Fingerprint fingerprintOf(const QStringList& lines)
+{
+    return listfingerprint::of(lines.join(QStringLiteral("\r\n")));
+}
+
+Review answer(int number, const QString& text, bool right, bool firstTry)
+{
+    return {
+        QDateTime(QDate(2026, 12, 1), QTime(9, 30)), number, text, 2, number, right, firstTry, 1.5};
+}
+
+} // namespace
+
+void tst_practicehistory::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_path = m_dir->filePath(QStringLiteral("progress.sqlite"));
+}
+
+void tst_practicehistory::cleanup()
+{
+    for (const QString& name : QSqlDatabase::connectionNames())
+        QSqlDatabase::removeDatabase(name);
+}
+
+void tst_practicehistory::keepsAnswersByListModeAndPlace()
+{
+    const QString title = QStringLiteral("Al-Baqarah");
+    {
+        PracticeHistory history = open();
+        QVERIFY2(history.isOpen(), qPrintable(history.error()));
+        const PracticeHistory::ListKey lines =
+            history.listFor(title, fingerprintOf(kVerses), false, kVerses);
+        history.recordAnswer(lines, answer(2, kVerses[1], false, true));
+        history.recordAnswer(lines, answer(2, kVerses[1], false, false));
+        history.recordAnswer(lines, answer(2, kVerses[1], true, false)); // counted as wrong
+        history.recordAnswer(lines, answer(3, kVerses[2], true, true));
+        history.recordAnswer(lines, answer(4, kVerses[3], false, true), 1); // a refrain
+        history.recordSession(lines,
+                              {QDateTime(QDate(2026, 12, 1), QTime(9, 30)), 1, 4, false, 4, 3, 75});
+        const PracticeHistory::ListKey words =
+            history.listFor(title, fingerprintOf(kVerses), true, kVerses);
+        QCOMPARE(words.list, lines.list); // one list, two modes
+        history.recordAnswer(words, answer(2, kVerses[1], false, true));
+        history.recordSession(words,
+                              {QDateTime(QDate(2026, 12, 2), QTime(9, 0)), 1, 4, true, 4, 1, 40});
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+    PracticeHistory again = open(); // kept in the file
+    const PracticeHistory::ListKey lines =
+        again.listFor(title, fingerprintOf(kVerses), false, kVerses);
+    const QList<PracticeHistory::ItemRecord> weakest = again.weakestItems(lines, kVerses, 10);
+    QCOMPARE(weakest.size(), 2); // an item never missed is not weak
+    QCOMPARE(weakest[0].number, 2);
+    QCOMPARE(weakest[0].wrong, 2);
+    QCOMPARE(weakest[1].number, 4); // the refrain's second line, not its first
+    QCOMPARE(again.confusions(lines, 4, 1), 1);
+    QCOMPARE(again.reviews(lines).size(), 5);
+    QCOMPARE(again.reviews(lines)[3].seconds, 1.5);
+    QCOMPARE(again.reviews(lines)[3].text, kVerses[2]);
+    const QList<PracticeHistory::Session> sessions = again.sessions(lines);
+    QCOMPARE(sessions.size(), 1); // the word-mode test is not this mode's
+    QCOMPARE(sessions[0].seconds, 75);
+    QCOMPARE(sessions[0].finished, QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
+    const PracticeHistory::ListKey words =
+        again.listFor(title, fingerprintOf(kVerses), true, kVerses);
+    QCOMPARE(again.sessions(words).size(), 1);
+    QCOMPARE(again.weakestItems(words, kVerses, 10).size(), 1);
+}
+
+void tst_practicehistory::anEditedItemStartsAfresh()
+{
+    PracticeHistory history = open();
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+    history.recordAnswer(key, answer(2, kVerses[1], false, true));
+    QStringList edited = kVerses;
+    edited[1] = QStringLiteral("ذَٰلِكَ ٱلۡكِتَٰبُ");
+    QVERIFY(history.weakestItems(key, edited, 10).isEmpty()); // not the item the list holds now
+    history.recordAnswer(key, answer(2, edited[1], true, true));
+    history.recordAnswer(key, answer(3, edited[2], false, true));
+    const QList<PracticeHistory::ItemRecord> weakest = history.weakestItems(key, edited, 10);
+    QCOMPARE(weakest.size(), 1);
+    QCOMPARE(weakest[0].number, 3);
+}
+
+// A pair counts its confusions both ways round; a pair whose item changed, or whose look-alike
+// is no longer in the list, is left out.
+void tst_practicehistory::pairsTakenForOneAnother()
+{
+    PracticeHistory history = open();
+    const QStringList items{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                            QStringLiteral("d"), QStringLiteral("e")};
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(items), false, items);
+    history.recordAnswer(key, answer(1, items[0], false, true), 5);
+    history.recordAnswer(key, answer(5, items[4], false, true), 1);
+    history.recordAnswer(key, answer(1, items[0], false, false), 5);
+    history.recordAnswer(key, answer(2, items[1], false, true), 4);
+    history.recordAnswer(key, answer(3, items[2], false, true), 9); // beyond the list now
+    const QList<PracticeHistory::Confusion> pairs = history.mostConfused(key, items, 10);
+    QCOMPARE(pairs.size(), 2);
+    QCOMPARE(pairs[0].number, 1);
+    QCOMPARE(pairs[0].other, 5);
+    QCOMPARE(pairs[0].count, 3);
+    QCOMPARE(pairs[1].number, 2);
+    QCOMPARE(pairs[1].other, 4);
+    QCOMPARE(history.mostConfused(key, items, 1).size(), 1);
+    QStringList edited = items;
+    edited[1] = QStringLiteral("B");
+    QCOMPARE(history.mostConfused(key, edited, 10).size(), 1);
+}
+
+// The memory kept answer by answer is the log's replay; one that is damaged, or behind the log
+// (an older version, another Zorvel writing the file), is rebuilt from the log when read.
+void tst_practicehistory::memoryFollowsTheLog_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("kept answer by answer") << QString();
+    QTest::newRow("a stability that is no stability")
+        << QStringLiteral("UPDATE memory SET stability = -1 WHERE position = 3");
+    QTest::newRow("a difficulty out of range")
+        << QStringLiteral("UPDATE memory SET difficulty = 42");
+    QTest::newRow("an unreadable day") << QStringLiteral("UPDATE memory SET last_review = 'x'");
+    QTest::newRow("a day out of the calendar")
+        << QStringLiteral("UPDATE memory SET last_review = -99999999999");
+    QTest::newRow("a memory behind the log") << QStringLiteral("DELETE FROM memory_marks");
+    QTest::newRow("rows lost") << QStringLiteral("DELETE FROM memory WHERE position = 2");
+}
+
+void tst_practicehistory::memoryFollowsTheLog()
+{
+    QFETCH(QString, damage);
+    const auto on = [](int day, Review review) {
+        review.at = QDateTime(QDate(2026, 11, day), QTime(20, 0));
+        return review;
+    };
+    Review recalled = answer(3, kVerses[2], true, true);
+    recalled.pickedRow = 0;
+    recalled.grade = int(fsrs::Grade::Hard);
+    recalled.seconds = 500; // a recall's wait is no pick's pace
+    const QList<Review> log{on(1, answer(2, kVerses[1], false, true)),
+                            on(1, answer(2, kVerses[1], true, false)),
+                            on(1, answer(3, kVerses[2], true, true)),
+                            on(4, answer(2, kVerses[1], true, true)),
+                            on(9, recalled),
+                            on(20, answer(3, kVerses[2], true, true))};
+    PracticeHistory history = open();
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+    for (const Review& review : log)
+        history.recordAnswer(key, review);
+    QSqlQuery query(QSqlDatabase::database(QStringLiteral("history")));
+    // Kept as the answers came, without a replay.
+    QVERIFY(query.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM memory), (SELECT through FROM "
+                                      "memory_marks) = (SELECT MAX(id) FROM reviews)")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 2);
+    QVERIFY(query.value(1).toBool());
+    QVERIFY(damage.isEmpty() || query.exec(damage));
+    const QMap<int, ItemMemory> expected = revisionplan::replay(log);
+    for (int pass = 0; pass < 2; ++pass) { // rebuilt once, then read as kept
+        const QMap<int, ItemMemory> memories = history.memories(key);
+        QCOMPARE(memories.keys(), expected.keys());
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+            const ItemMemory& memory = memories[it.key()];
+            QCOMPARE(memory.state.stability, it->state.stability);
+            QCOMPARE(memory.state.difficulty, it->state.difficulty);
+            QCOMPARE(memory.lastReview, it->lastReview);
+            QCOMPARE(memory.reviews, it->reviews);
+            QCOMPARE(memory.lapses, it->lapses);
+        }
+    }
+    QCOMPARE(expected[3].reviews, 3);
+    QCOMPARE(history.secondsPerAnswer(key), 1.5);              // the five picks
+    QCOMPARE(history.weakestItems(key, kVerses, 5).size(), 1); // a recall is no pick
+}
+
+void tst_practicehistory::listsAreKnownByContent_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("same");
+    QStringList many;
+    for (int k = 1; k <= 200; ++k)
+        many.append(QStringLiteral("سطر %1").arg(k));
+    QStringList edited = many;
+    edited[10] = QStringLiteral("سطر معدل");
+    edited.insert(50, QStringLiteral("سطر جديد"));
+    QStringList other;
+    for (int k = 1; k <= 200; ++k)
+        other.append(QStringLiteral("بيت %1").arg(k));
+    QStringList half = many.mid(0, 60) + other.mid(0, 140);
+    QTest::newRow("moved or saved again") << "Poem" << many << true;
+    QTest::newRow("a line edited and one added") << "Poem" << edited << true;
+    QTest::newRow("the same lines with spaces at their ends")
+        << "Poem" << QStringList{QStringLiteral(" سطر 1 ")} + many.mid(1) << true;
+    QTest::newRow("another list under the same title") << "Poem" << other << false;
+    QTest::newRow("mostly rewritten") << "Poem" << half << false;
+    QTest::newRow("the same lines under another title") << "Other" << many << false;
+}
+
+void tst_practicehistory::listsAreKnownByContent()
+{
+    QFETCH(QString, title);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, same);
+    QStringList many;
+    for (int k = 1; k <= 200; ++k)
+        many.append(QStringLiteral("سطر %1").arg(k));
+    PracticeHistory history = open();
+    const qint64 first =
+        history.listFor(QStringLiteral("Poem"), fingerprintOf(many), false, many).list;
+    QCOMPARE(history.listFor(title, fingerprintOf(lines), false, lines).list == first, same);
+}
+
+void tst_practicehistory::writeOlderFile(const QStringList& statements)
+{
+    {
+        QSqlDatabase old =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        old.setDatabaseName(m_path);
+        QVERIFY(old.open());
+        QSqlQuery query(old);
+        for (const QString& statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+        old.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+}
+
+// Older files knew an item by its list's title and its text: every count is kept, and an item
+// takes its place in the mode whose items hold its text.
+void tst_practicehistory::upgradesOlderSchemas_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::newRow("version 1: items") << 1;
+    QTest::newRow("version 2: items and tests") << 2;
+    QTest::newRow("version 3: items, tests and confusions") << 3;
+}
+
+void tst_practicehistory::upgradesOlderSchemas()
+{
+    QFETCH(int, version);
+    QStringList statements{
+        QStringLiteral("CREATE TABLE items (list TEXT NOT NULL, item TEXT NOT NULL, right_first "
+                       "INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0, PRIMARY "
+                       "KEY (list, item))"),
+        QStringLiteral("INSERT INTO items VALUES ('L', 'هُدٗى لِّلۡمُتَّقِينَ', 1, 4)"),
+        QStringLiteral("INSERT INTO items VALUES ('L', '<< لِّلۡمُتَّقِينَ', 0, 2)"),
+        QStringLiteral("INSERT INTO items VALUES ('Other', 'هُدٗى لِّلۡمُتَّقِينَ', 0, 9)")};
+    if (version >= 2)
+        statements += {QStringLiteral("CREATE TABLE sessions (id INTEGER PRIMARY KEY, list TEXT "
+                                      "NOT NULL, finished TEXT NOT NULL, first INTEGER, last "
+                                      "INTEGER, word_mode INTEGER, right INTEGER, wrong INTEGER, "
+                                      "seconds INTEGER)"),
+                       QStringLiteral("INSERT INTO sessions VALUES (1, 'L', "
+                                      "'2026-11-01T09:00:00Z', 1, 3, 0, 3, 4, 20)"),
+                       QStringLiteral("INSERT INTO sessions VALUES (2, 'L', "
+                                      "'2026-11-02T09:00:00Z', 1, 9, 1, 9, 0, 30)")};
+    if (version >= 3)
+        statements += {QStringLiteral("CREATE TABLE confusions (list TEXT NOT NULL, item TEXT NOT "
+                                      "NULL, other TEXT NOT NULL, count INTEGER NOT NULL DEFAULT "
+                                      "0, PRIMARY KEY (list, item, other))"),
+                       QStringLiteral("INSERT INTO confusions VALUES ('L', 'هُدٗى "
+                                      "لِّلۡمُتَّقِينَ', 'الٓمٓ', 3)")};
+    statements.append(QStringLiteral("PRAGMA user_version = %1").arg(version));
+    writeOlderFile(statements);
+
+    PracticeHistory history = open();
+    QVERIFY2(history.isOpen(), qPrintable(history.error()));
+    const PracticeHistory::ListKey lines =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+    const QList<PracticeHistory::ItemRecord> weakest = history.weakestItems(lines, kVerses, 5);
+    QCOMPARE(weakest.size(), 1);
+    QCOMPARE(weakest[0].number, 3);
+    QCOMPARE(weakest[0].wrong, 4);
+    QCOMPARE(weakest[0].rightFirst, 1);
+    QCOMPARE(history.sessions(lines).size(), version >= 2 ? 1 : 0);
+    QCOMPARE(history.confusions(lines, 3, 1), version >= 3 ? 3 : 0);
+
+    // The word waits for word mode, where it is an item.
+    const QStringList words{QStringLiteral("الٓمٓ. 1>>"), QStringLiteral("هُدٗى. 3 >>"),
+                            QStringLiteral("<< لِّلۡمُتَّقِينَ")};
+    const PracticeHistory::ListKey wordKey =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), true, words);
+    QCOMPARE(wordKey.list, lines.list);
+    QCOMPARE(history.weakestItems(wordKey, words, 5).value(0).number, 3);
+    QCOMPARE(history.weakestItems(wordKey, words, 5).value(0).wrong, 2);
+    QCOMPARE(history.sessions(wordKey).size(), version >= 2 ? 1 : 0);
+
+    // Another title kept its own.
+    const PracticeHistory::ListKey other =
+        history.listFor(QStringLiteral("Other"), fingerprintOf(kVerses), false, kVerses);
+    QCOMPARE(history.weakestItems(other, kVerses, 5).value(0).wrong, 9);
+}
+
+// Each answer keeps the drill it came from; in a file of version 5 the graded answers were the
+// Lister's recalls.
+void tst_practicehistory::answersKeepTheirDrill()
+{
+    const auto drills = [this] {
+        PracticeHistory history = open();
+        const PracticeHistory::ListKey key =
+            history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+        QList<Drill> found;
+        for (const Review& review : history.reviews(key))
+            found.append(review.drill);
+        return found;
+    };
+    {
+        PracticeHistory history = open();
+        const PracticeHistory::ListKey key =
+            history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+        Review written = answer(2, kVerses[1], true, true);
+        written.pickedRow = 0;
+        written.grade = int(fsrs::Grade::Hard);
+        written.drill = Drill::Written;
+        history.recordAnswer(key, answer(1, kVerses[0], true, true));
+        history.recordAnswer(key, answer(2, kVerses[1], false, true));
+        history.recordAnswer(key, answer(2, kVerses[1], true, false)); // no grade of its own
+        history.recordAnswer(key, written);
+        const QList<PracticeHistory::DrillCount> counts = history.drillCounts(key);
+        QCOMPARE(counts.size(), 2);
+        QCOMPARE(counts[0].drill, Drill::Choices);
+        QCOMPARE(counts[0].answers, 3);
+        QCOMPARE(counts[0].grades, (std::array<int, 4>{1, 0, 1, 0}));
+        QCOMPARE(counts[1].drill, Drill::Written);
+        QCOMPARE(counts[1].grades, (std::array<int, 4>{0, 1, 0, 0}));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+    QCOMPARE(drills(),
+             (QList<Drill>{Drill::Choices, Drill::Choices, Drill::Choices, Drill::Written}));
+    {
+        QSqlQuery query(QSqlDatabase::database(QStringLiteral("history")));
+        QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN drill")));
+        QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 5")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+    QCOMPARE(drills(),
+             (QList<Drill>{Drill::Choices, Drill::Choices, Drill::Choices, Drill::Recall}));
+}
+
+void tst_practicehistory::damagedOrNewerFilesAreLeftAsTheyWere_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("random bytes") << QByteArray(4096, '\x5A');
+    QTest::newRow("a truncated database header") << QByteArray("SQLite format 3\0\x10", 18);
+}
+
+void tst_practicehistory::damagedOrNewerFilesAreLeftAsTheyWere()
+{
+    QFETCH(QByteArray, content);
+    QFile file(m_path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    PracticeHistory history = open();
+    QVERIFY(!history.isOpen());
+    QVERIFY(!history.error().isEmpty());
+    history.recordAnswer({1, false}, answer(1, QStringLiteral("x"), false, true)); // no harm
+    QVERIFY(history.weakestItems({1, false}, {QStringLiteral("x")}, 5).isEmpty());
+    QCOMPARE(fileBytes(), content);
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+
+    // A file written by a newer Zorvel: refused, and not a byte of it changed.
+    QFile::remove(m_path);
+    writeOlderFile(
+        {QStringLiteral("CREATE TABLE future (x)"), QStringLiteral("PRAGMA user_version = 99")});
+    const QByteArray newer = fileBytes();
+    PracticeHistory later = open();
+    QVERIFY(!later.isOpen());
+    QCOMPARE(fileBytes(), newer);
+}
+
+void tst_practicehistory::anUpToDateFileIsNotRewritten()
+{
+    {
+        PracticeHistory history = open();
+        QVERIFY(history.isOpen());
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+    const QByteArray before = fileBytes();
+    {
+        PracticeHistory history = open();
+        QVERIFY(history.isOpen());
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+    QCOMPARE(fileBytes(), before);
+}
+
+void tst_practicehistory::aLockedDatabaseTurnsItOff()
+{
+    PracticeHistory history = open();
+    QVERIFY(history.isOpen());
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+    QSqlDatabase other =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(m_path);
+    QVERIFY(other.open());
+    QSqlQuery lock(other);
+    QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    history.recordAnswer(key, answer(1, kVerses[0], false, true));
+    QVERIFY(!history.isOpen());
+    QVERIFY(!history.error().isEmpty());
+    lock.exec(QStringLiteral("ROLLBACK"));
+}
+
+QTEST_GUILESS_MAIN(tst_practicehistory)
+#include "tst_practicehistory.moc"

@@ -1,0 +1,184 @@
+#include "lists/listfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runTool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(ZORVEL_LIST_TOOL), arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class tst_listtool : public QObject {
+    Q_OBJECT
+private slots:
+    void encodesAndDecodes();
+    void refusesWhatItCannotKeep_data();
+    void refusesWhatItCannotKeep();
+    void convertsEveryFileItCan();
+    void refusesANameItCannotCarry();
+    void refusesWhatNoListCanHold_data();
+    void refusesWhatNoListCanHold();
+};
+
+void tst_listtool::encodesAndDecodes()
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("days.txt"));
+    const QString list = dir.filePath(QStringLiteral("days.zva"));
+    writeBytes(text, QStringLiteral("\uFEFFالأَحَد\nالإِثْنَيْن\r\nالثُّلَاثَاء\n").toUtf8());
+
+    Run run = runTool({QStringLiteral("encode"), text, list});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    listfile::Error error;
+    QCOMPARE(listfile::readFile(list, &error), QStringLiteral("الأَحَد\r\nالإِثْنَيْن\r\nالثُّلَاثَاء\r\n"));
+
+    run = runTool({QStringLiteral("decode"), list});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QString::fromUtf8(run.out), QStringLiteral("الأَحَد\r\nالإِثْنَيْن\r\nالثُّلَاثَاء\r\n"));
+
+    // A Quran file in the chapter|verse|text form becomes a list with parts, which decode
+    // writes back with its headings.
+    writeBytes(text, QStringLiteral("1|1|بِسۡمِ ٱللَّهِ\n1|2|ٱلۡحَمۡدُ لِلَّهِ\n2|1|الٓمٓ\n").toUtf8());
+    QCOMPARE(runTool({QStringLiteral("encode"), text, list}).status, 0);
+    QCOMPARE(QString::fromUtf8(runTool({QStringLiteral("decode"), list}).out),
+             QStringLiteral("# 1\r\nبِسۡمِ ٱللَّهِ\r\nٱلۡحَمۡدُ لِلَّهِ\r\n# 2\r\nالٓمٓ"));
+}
+
+void tst_listtool::refusesWhatItCannotKeep_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("invalid UTF-8") << QByteArray("ab\xff\xfe") << "not a valid UTF-8 text";
+    QTest::newRow("a character the reader would drop")
+        << QStringLiteral("a\nb\uFEFB").toUtf8() << "U+FEFB \uFEFB: once, first on line 2";
+    QTest::newRow("a character that overflows")
+        << QStringLiteral("\u7FFF").toUtf8() << "U+7FFF \u7FFF: once, first on line 1";
+    QTest::newRow("every character named, with its count")
+        << QStringLiteral("\uFDFA a\n\uFD3Eb\uFD3F \uFDFA\n\uFDFA").toUtf8()
+        << "U+FDFA \uFDFA: 3 times, first on line 1\nU+FD3E \uFD3E: once, first on line 2\n"
+           "U+FD3F \uFD3F: once, first on line 2";
+}
+
+void tst_listtool::refusesWhatItCannotKeep()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("in.txt"));
+    const QString list = dir.filePath(QStringLiteral("out.zva"));
+    writeBytes(text, content);
+
+    const Run run = runTool({QStringLiteral("encode"), text, list});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(reason.toUtf8()), run.err.constData());
+    QVERIFY(run.err.contains(text.toUtf8()));
+    QVERIFY(!QFile::exists(list));
+}
+
+void tst_listtool::convertsEveryFileItCan()
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("a.zva"));
+    const QString second = dir.filePath(QStringLiteral("b.zva"));
+    const QString missing = dir.filePath(QStringLiteral("missing.zva"));
+    const QString plain = QStringLiteral("بَاء\r\nتَاء");
+    const QByteArray bytes(reinterpret_cast<const char*>(plain.utf16()), plain.size() * 2);
+    writeBytes(first, bytes);
+    writeBytes(second, bytes);
+
+    const Run run = runTool({QStringLiteral("convert"), first, missing, second});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.err.contains(missing.toUtf8()));
+    listfile::Error error;
+    QCOMPARE(listfile::readFile(first, &error), plain);
+    QCOMPARE(listfile::readFile(second, &error), plain);
+
+    QCOMPARE(runTool({QStringLiteral("decode")}).status, 1);
+}
+
+// A name whose bytes the system's encoding cannot carry would be written under another name:
+// it is refused, and nothing is written.
+void tst_listtool::refusesANameItCannotCarry()
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("in.txt"));
+    writeBytes(text, "a");
+    QProcess process;
+    // Arguments pass through QProcess as text: the byte goes in through a shell.
+    process.setProgram(QStringLiteral("/bin/sh"));
+    process.setArguments(
+        {QStringLiteral("-c"), QStringLiteral("\"$0\" encode \"$1\" \"$2\"$(printf '\\377').zva"),
+         QStringLiteral(ZORVEL_LIST_TOOL), text, dir.filePath(QStringLiteral("out"))});
+    process.start();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("not valid in the system's encoding"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("in.txt")});
+}
+
+// Input larger than any list is refused before it is read (a stream once it passes the limit),
+// and a list the program could not open is never written; each with its reason and status 1.
+void tst_listtool::refusesWhatNoListCanHold_data()
+{
+    QTest::addColumn<QString>("source"); // "sparse", "zero" or "long"
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a 100 MB file, refused before it is read") << "sparse"
+                                                              << "more than a list can hold";
+    QTest::newRow("an endless stream, read only to the limit") << "zero"
+                                                               << "more than a list can hold";
+    QTest::newRow("a text whose list would pass 32 MB") << "long"
+                                                        << "would be larger than 32 MB";
+}
+
+void tst_listtool::refusesWhatNoListCanHold()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString text = dir.filePath(QStringLiteral("in.txt"));
+    const QString list = dir.filePath(QStringLiteral("out.zva"));
+    if (source == u"zero") {
+        text = QStringLiteral("/dev/zero");
+    } else {
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (source == u"sparse")
+            QVERIFY(file.resize(100LL * 1024 * 1024));
+        else
+            file.write(
+                (QByteArray(999, 'a') + '\n').repeated(int(listfile::kMaxFileBytes / 2000) + 8));
+    }
+    const Run run = runTool({QStringLiteral("encode"), text, list});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(reason.toUtf8()), run.err.constData());
+    QVERIFY(!QFile::exists(list));
+}
+
+QTEST_GUILESS_MAIN(tst_listtool)
+#include "tst_listtool.moc"
