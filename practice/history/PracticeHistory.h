@@ -6,15 +6,16 @@
 #include <QDateTime>
 #include <QList>
 #include <QMap>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
+
+class HistoryDatabase;
+class QSqlDatabase;
 
 // The memory of a learner's practice, kept in an embedded SQLite database: every answer as a
 // review, and from them for every item how often it was picked right at the first try and how
@@ -22,15 +23,10 @@
 // every completed test. A list is known by its title and its content (a list moved or saved
 // again keeps its history, another list of the same title does not share it); an item by its
 // list, its mode and its position, with its text, so that an edited line starts afresh.
-// A database that cannot be opened or written leaves the history off; practice goes on.
+// A database that cannot be opened, read or written leaves the history off, and says why once;
+// practice goes on. Its tables are in historyschema.
 class PracticeHistory {
 public:
-    // 1: the items alone; 2: the completed tests as well; 3: the look-alikes taken for items;
-    // 4: lists known by their content, items by their mode and position, the review log;
-    // 5: graded recalls in the log, and every item's memory beside it; 6: the drill of each
-    // answer.
-    static constexpr int kSchemaVersion = 6;
-
     // A list in one mode, as the history knows it.
     struct ListKey {
         qint64 list = 0;
@@ -54,16 +50,19 @@ public:
     };
 
     // No history: every record is dropped, every question answered with nothing.
-    PracticeHistory() = default;
+    PracticeHistory();
     // No history, and why: its file cannot be reached.
     static PracticeHistory unusable(const QString& why);
     // Opens the database `database` names (its connection already made with its file name),
     // making or upgrading its tables. A file of a newer version is refused untouched.
-    explicit PracticeHistory(QSqlDatabase database);
+    explicit PracticeHistory(const QSqlDatabase& database);
+    PracticeHistory(PracticeHistory&&) noexcept;
+    PracticeHistory& operator=(PracticeHistory&&) noexcept;
+    ~PracticeHistory();
 
-    bool isOpen() const { return m_open; }
+    bool isOpen() const;
     // Why the history is off; empty while it works.
-    QString error() const { return m_error; }
+    QString error() const;
 
     // The list titled `title` whose content is like `fingerprint`, made when it is new. Items
     // kept by an older version under their text alone find their place in `items`.
@@ -119,9 +118,6 @@ public:
 
 private:
     bool upgrade();
-    bool upgradeToContentKeys(int found);
-    bool upgradeTextKeyedTables(int found);
-    bool createMemoryTables();
     // The number of items with a memory when the memories have taken in the log's last review.
     std::optional<int> memoryIsCurrent(const ListKey& key) const;
     bool foldIntoMemory(const ListKey& key, const Review& review, qint64 id);
@@ -129,13 +125,8 @@ private:
     QMap<int, ItemMemory> rebuildMemories(const ListKey& key);
     bool addConfusions(const ListKey& key, int item, int other, int count);
     void placeOlderRecords(const ListKey& key, const QStringList& items);
-    bool run(const QString& statement);
-    // `statement` prepared with `values` bound in turn.
-    QSqlQuery prepared(const QString& statement, const QVariantList& values) const;
-    bool exec(QSqlQuery& query);
-    void fail(const QString& why);
 
-    QSqlDatabase m_database;
-    bool m_open = false;
-    QString m_error;
+    std::unique_ptr<HistoryDatabase> m_database;
+    // Whether items and confusions of a version before 4 still wait for their places.
+    bool m_olderRecords = false;
 };

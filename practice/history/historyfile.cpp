@@ -3,6 +3,7 @@
 #include "lists/userlists.h"
 
 #include <QFileInfo>
+#include <QSqlDatabase>
 #include <QStandardPaths>
 
 QString defaultHistoryPath()

@@ -2,9 +2,12 @@
 // rebuilt from the log whenever they are not known to follow it to its last row.
 
 #include "practice/history/PracticeHistory.h"
+
+#include "practice/history/historydatabase.h"
 #include "schedule/revisionplan.h"
 
-#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
 
 namespace {
 
@@ -27,29 +30,14 @@ ItemMemory memoryAt(const QSqlQuery& row, int first)
 
 } // namespace
 
-bool PracticeHistory::createMemoryTables()
-{
-    return run(QStringLiteral(
-               "CREATE TABLE memory (list INTEGER NOT NULL, word_mode INTEGER NOT "
-               "NULL, position INTEGER NOT NULL, text TEXT NOT NULL, difficulty "
-               "REAL NOT NULL, stability REAL NOT NULL, last_review INTEGER NOT NULL, "
-               "reviews INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY "
-               "(list, word_mode, position))")) &&
-           // How far into the log the memories are, and the learner's pace in it.
-           run(QStringLiteral("CREATE TABLE memory_marks (list INTEGER NOT NULL, word_mode "
-                              "INTEGER NOT NULL, through INTEGER NOT NULL, items INTEGER NOT "
-                              "NULL, answers INTEGER NOT NULL, seconds REAL NOT NULL, PRIMARY KEY "
-                              "(list, word_mode))"));
-}
-
 std::optional<int> PracticeHistory::memoryIsCurrent(const ListKey& key) const
 {
-    QSqlQuery query = prepared(
+    QSqlQuery query = m_database->prepared(
         QStringLiteral("SELECT (SELECT through FROM memory_marks WHERE list = ? AND word_mode = "
                        "?), (SELECT MAX(id) FROM reviews WHERE list = ? AND word_mode = ?), "
                        "(SELECT items FROM memory_marks WHERE list = ? AND word_mode = ?)"),
         {key.list, int(key.wordMode), key.list, int(key.wordMode), key.list, int(key.wordMode)});
-    if (!query.exec() || !query.next())
+    if (!m_database->exec(query) || !query.next())
         return std::nullopt;
     const qint64 through = query.value(0).toLongLong(); // NULL: nothing folded yet
     const qint64 last = query.value(1).toLongLong();    // NULL: no review yet
@@ -60,12 +48,12 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
 {
     bool newItem = false;
     if (const auto grade = itemmemory::gradeOf(review)) {
-        QSqlQuery read = prepared(
+        QSqlQuery read = m_database->prepared(
             QStringLiteral("SELECT %1 FROM memory WHERE list = ? AND word_mode = ? AND position "
                            "= ?")
                 .arg(kMemoryColumns),
             {key.list, int(key.wordMode), review.number});
-        if (!exec(read))
+        if (!m_database->exec(read))
             return false;
         std::optional<ItemMemory> before;
         if (read.next())
@@ -78,7 +66,7 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
             return false;
     }
     const bool pick = review.pickedRow > 0;
-    QSqlQuery mark = prepared(
+    QSqlQuery mark = m_database->prepared(
         QStringLiteral("INSERT INTO memory_marks (list, word_mode, through, items, answers, "
                        "seconds) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode) DO "
                        "UPDATE SET through = excluded.through, items = items + excluded.items, "
@@ -86,31 +74,31 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
                        "excluded.seconds"),
         {key.list, int(key.wordMode), id, int(newItem), int(pick),
          pick ? std::min(review.seconds, kLongestPause) : 0.0});
-    return exec(mark);
+    return m_database->exec(mark);
 }
 
 bool PracticeHistory::writeMemory(const ListKey& key, int number, const ItemMemory& memory)
 {
-    QSqlQuery write = prepared(
+    QSqlQuery write = m_database->prepared(
         QStringLiteral("INSERT OR REPLACE INTO memory (list, word_mode, position, text, "
                        "difficulty, stability, last_review, reviews, lapses) VALUES (?, ?, ?, ?, "
                        "?, ?, ?, ?, ?)"),
         {key.list, int(key.wordMode), number, memory.text, memory.state.difficulty,
          memory.state.stability, memory.lastReview.toJulianDay(), memory.reviews, memory.lapses});
-    return exec(write);
+    return m_database->exec(write);
 }
 
 QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
 {
     QMap<int, ItemMemory> found;
-    if (!m_open)
+    if (!isOpen())
         return found;
     if (const std::optional<int> items = memoryIsCurrent(key)) {
-        QSqlQuery query = prepared(
+        QSqlQuery query = m_database->prepared(
             QStringLiteral("SELECT position, %1 FROM memory WHERE list = ? AND word_mode = ?")
                 .arg(kMemoryColumns),
             {key.list, int(key.wordMode)});
-        bool sound = query.exec();
+        bool sound = m_database->exec(query);
         while (sound && query.next()) {
             const ItemMemory memory = memoryAt(query, 1);
             sound = itemmemory::isSound(memory);
@@ -136,34 +124,33 @@ QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
         }
     });
     const QMap<int, ItemMemory>& rebuilt = replay.memories();
-    m_database.transaction();
+    m_database->transaction();
     QSqlQuery clear =
-        prepared(QStringLiteral("DELETE FROM memory WHERE list = ? AND word_mode = ?"),
-                 {key.list, int(key.wordMode)});
-    bool written = exec(clear);
+        m_database->prepared(QStringLiteral("DELETE FROM memory WHERE list = ? AND word_mode = ?"),
+                             {key.list, int(key.wordMode)});
+    bool written = m_database->exec(clear);
     for (auto it = rebuilt.cbegin(); written && it != rebuilt.cend(); ++it)
         written = writeMemory(key, it.key(), *it);
-    QSqlQuery last =
-        prepared(QStringLiteral("SELECT MAX(id) FROM reviews WHERE list = ? AND word_mode = ?"),
-                 {key.list, int(key.wordMode)});
-    written = written && exec(last) && last.next();
+    QSqlQuery last = m_database->prepared(
+        QStringLiteral("SELECT MAX(id) FROM reviews WHERE list = ? AND word_mode = ?"),
+        {key.list, int(key.wordMode)});
+    written = written && m_database->exec(last) && last.next();
     if (written && !last.value(0).isNull()) {
-        QSqlQuery mark = prepared(
+        QSqlQuery mark = m_database->prepared(
             QStringLiteral("INSERT OR REPLACE INTO memory_marks (list, word_mode, through, items, "
                            "answers, seconds) VALUES (?, ?, ?, ?, ?, ?)"),
             {key.list, int(key.wordMode), last.value(0), rebuilt.size(), answers, seconds});
-        written = exec(mark);
+        written = m_database->exec(mark);
     }
-    if (!written || !m_database.commit())
-        m_database.rollback();
+    m_database->commit(written);
     return rebuilt;
 }
 
 double PracticeHistory::secondsPerAnswer(const ListKey& key) const
 {
-    QSqlQuery query = prepared(
+    QSqlQuery query = m_database->prepared(
         QStringLiteral("SELECT seconds / answers FROM memory_marks WHERE list = ? AND word_mode = "
                        "? AND answers > 0"),
         {key.list, int(key.wordMode)});
-    return m_open && query.exec() && query.next() ? query.value(0).toDouble() : 0;
+    return isOpen() && m_database->exec(query) && query.next() ? query.value(0).toDouble() : 0;
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+
+// The connection to the history's file and the first trouble met on it. Every statement, a read
+// as much as a write, runs through exec(), so that a history that cannot be read is told as one
+// that cannot be written is, and is never taken for an empty one.
+class HistoryDatabase {
+public:
+    explicit HistoryDatabase(QSqlDatabase database = {});
+
+    // Whether statements may run: opened, and nothing has failed since.
+    bool isOpen() const { return m_open; }
+    void setOpen() { m_open = true; }
+    // Why the history is off; empty while it works.
+    QString error() const { return m_error; }
+    // Turns the history off, keeping the first reason given.
+    void fail(const QString& why) const;
+
+    bool exec(QSqlQuery& query) const;
+    bool run(const QString& statement) const;
+    // `statement` prepared with `values` bound in turn, read forward only.
+    QSqlQuery prepared(const QString& statement, const QVariantList& values) const;
+
+    // All or nothing: a commit that fails is rolled back and told.
+    void transaction() { m_connection.transaction(); }
+    bool commit(bool written);
+
+    QSqlDatabase& connection() { return m_connection; }
+
+private:
+    void failWith(const class QSqlError& error) const;
+
+    QSqlDatabase m_connection;
+    // A failed read turns the history off as a failed write does, from const questions too.
+    mutable bool m_open = false;
+    mutable QString m_error;
+};
