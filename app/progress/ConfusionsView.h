@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/common/FontRecord.h"
-#include "practice/session/Practice.h"
+#include "practice/session/progressdata.h"
 
 #include <QWidget>
 

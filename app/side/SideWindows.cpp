@@ -9,7 +9,10 @@
 #include "app/side/TodayWindow.h"
 #include "app/side/WriteWindow.h"
 #include "controls/common/FileDialog.h"
+#include "practice/plan/todayrow.h"
+#include "practice/search/PassageFinder.h"
 #include "practice/session/Practice.h"
+#include "practice/session/progressdata.h"
 #include "textfiles/atomicsave.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/plan/todayplan.h"
+#include "practice/plan/todayrow.h"
 
 #include <QObject>
 #include <QPointer>

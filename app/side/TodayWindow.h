@@ -1,6 +1,7 @@
 #pragma once
 
-#include "practice/plan/todayplan.h"
+#include "practice/plan/todayrow.h"
+#include "schedule/revisionplan.h"
 
 #include <QDialog>
 

@@ -1,5 +1,7 @@
 #include "practice/plan/todayplan.h"
 
+#include "practice/history/PracticeHistory.h"
+
 #include "practice/plan/listschedule.h"
 
 #include "lists/listloader.h"

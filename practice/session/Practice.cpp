@@ -1,5 +1,10 @@
 #include "practice/session/Practice.h"
 
+#include "practice/plan/todayplan.h"
+#include "practice/search/LookAlikes.h"
+#include "practice/search/PassageFinder.h"
+#include "practice/session/progressdata.h"
+
 #include "practice/plan/listschedule.h"
 #include "practice/session/hemistich.h"
 #include "practice/session/listing.h"
@@ -250,7 +255,7 @@ void Practice::setLookAlikes(bool on)
 const LookAlikes& Practice::lookAlikes()
 {
     if (!m_lookAlikes)
-        m_lookAlikes.emplace(colItems);
+        m_lookAlikes = std::make_unique<LookAlikes>(colItems);
     return *m_lookAlikes;
 }
 
@@ -260,13 +265,13 @@ const PassageFinder& Practice::finder()
     if (m_finder)
         return *m_finder;
     if (!blnWordMode) {
-        m_finder.emplace(PassageFinder::itemsOf(colItems));
+        m_finder = std::make_unique<PassageFinder>(PassageFinder::itemsOf(colItems));
     } else {
         QList<std::pair<int, int>> lines;
         lines.reserve(m_lines.size());
         for (const LineEntry& line : std::as_const(m_lines))
             lines.append({line.firstItem, line.lastItem});
-        m_finder.emplace(PassageFinder::linesOf(colItems, lines));
+        m_finder = std::make_unique<PassageFinder>(PassageFinder::linesOf(colItems, lines));
     }
     return *m_finder;
 }

@@ -2,41 +2,22 @@
 
 #include "lists/listloader.h"
 #include "practice/history/PracticeHistory.h"
-#include "practice/plan/todayplan.h"
-#include "practice/search/LookAlikes.h"
-#include "practice/search/PassageFinder.h"
 #include "practice/session/ListerSession.h"
 #include "practice/session/PracticeRange.h"
 #include "practice/session/TesterSession.h"
 #include "practice/session/WritingSession.h"
-#include "schedule/strength.h"
+#include "schedule/revisionplan.h"
 
 #include <QObject>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
-// What the Progress window shows of the open list in its mode.
-struct ProgressData {
-    QString title;
-    QList<PracticeHistory::Session> sessions; // every completed test, oldest first
-    int rangeFirst = 0;
-    int rangeLast = 0;
-    QList<PracticeHistory::Session> charted; // the latest tests of the practised range
-    QList<PracticeHistory::ItemRecord> weakest;
-    std::function<QString(int)> reference; // an item's reference in the open list
-    Strength strength;                     // of every item, on the day asked for
-    // The pairs of items taken for one another most often, with their texts.
-    struct Confused {
-        int number = 0;
-        int other = 0;
-        int count = 0;
-        QString text;
-        QString otherText;
-    };
-    QList<Confused> confused;
-    QList<PracticeHistory::DrillCount> drills; // the drills answered, in their order
-};
+class LookAlikes;
+class PassageFinder;
+struct ProgressData;
+struct TodayRow;
 
 // The practice of the open list, which the windows only show: the list (items, lines, mode,
 // identity), the practised range, the Lister and Tester sessions, the finder and look-alikes,
@@ -204,8 +185,8 @@ private:
     std::optional<PracticeHistory::ListKey> m_historyKey; // the open list's, found when needed
     bool m_historyReported = false;
 
-    std::optional<PassageFinder> m_finder; // made for the open list when first asked
-    std::optional<LookAlikes> m_lookAlikes;
+    std::unique_ptr<PassageFinder> m_finder; // made for the open list when first asked
+    std::unique_ptr<LookAlikes> m_lookAlikes;
     bool m_lookAlikeIndexAllowed = false;
     std::optional<int> m_gradable;
     // The range around the other of a pair practised in turn, its test still to come.

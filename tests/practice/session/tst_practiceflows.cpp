@@ -1,8 +1,10 @@
 #include "lists/itemlist.h"
 #include "lists/listfile.h"
 #include "practice/plan/todayplan.h"
+#include "practice/search/PassageFinder.h"
 #include "practice/session/Practice.h"
 #include "practice/session/listing.h"
+#include "practice/session/progressdata.h"
 
 #include <QSignalSpy>
 #include <QSqlDatabase>

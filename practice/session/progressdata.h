@@ -1,0 +1,31 @@
+#pragma once
+
+#include "practice/history/PracticeHistory.h"
+#include "schedule/strength.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// What the Progress window shows of the open list in its mode.
+struct ProgressData {
+    QString title;
+    QList<PracticeHistory::Session> sessions; // every completed test, oldest first
+    int rangeFirst = 0;
+    int rangeLast = 0;
+    QList<PracticeHistory::Session> charted; // the latest tests of the practised range
+    QList<PracticeHistory::ItemRecord> weakest;
+    std::function<QString(int)> reference; // an item's reference in the open list
+    Strength strength;                     // of every item, on the day asked for
+    // The pairs of items taken for one another most often, with their texts.
+    struct Confused {
+        int number = 0;
+        int other = 0;
+        int count = 0;
+        QString text;
+        QString otherText;
+    };
+    QList<Confused> confused;
+    QList<PracticeHistory::DrillCount> drills; // the drills answered, in their order
+};
