@@ -3,17 +3,12 @@
 #include "app/settings/interfacelanguage.h"
 #include "app/settings/programfolder.h"
 #include "app/version.h"
-#include "lists/listloader.h"
-#include "practice/history/historyfile.h"
-#include "practice/plan/listschedule.h"
-#include "practice/plan/todayplan.h"
+#include "tools/commands/commands.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QLocale>
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -30,44 +25,6 @@ bool onlyPrints(int argc, char* argv[])
                 return true;
     }
     return false;
-}
-
-// The learner's practice history; none when it was never made, for printing does not make it.
-PracticeHistory existingHistory()
-{
-    const QString path = defaultHistoryPath();
-    return QFileInfo::exists(path) ? openHistoryFile(path) : PracticeHistory();
-}
-
-int printDue(const revisionplan::Options& options)
-{
-    PracticeHistory history = existingHistory();
-    std::fputs(qPrintable(describeToday(todayPlan(history, QDate::currentDate(), options))),
-               stdout);
-    return 0;
-}
-
-// The memory of every item of `path` in one mode, as CSV.
-int printMemory(const QString& path, bool wordMode, double retention)
-{
-    const LoadedList list = loadList(path, wordMode);
-    if (list.status != LoadedList::Loaded) {
-        const QString why = list.status == LoadedList::Missing
-                                ? QStringLiteral("\u201C%1\u201D does not exist.").arg(path)
-                                : list.message;
-        std::fprintf(stderr, "zorvel: %s\n", qPrintable(why));
-        return 1;
-    }
-    PracticeHistory history = existingHistory();
-    const QMap<int, ItemMemory> memories =
-        history.isOpen() ? history.memories(history.listFor(list.title, list.fingerprint, wordMode,
-                                                            list.items.items))
-                         : QMap<int, ItemMemory>();
-    const QByteArray csv =
-        listschedule::memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention)
-            .toUtf8();
-    std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
-    return 0;
 }
 
 } // namespace
@@ -111,9 +68,9 @@ int main(int argc, char* argv[])
     if (parser.isSet(due) || parser.isSet(memory)) {
         const revisionplan::Options options =
             ZorvelSettings(ZorvelSettings::defaultFilePath()).planOptions();
-        return parser.isSet(due)
-                   ? printDue(options)
-                   : printMemory(parser.value(memory), parser.isSet(wordMode), options.retention);
+        return parser.isSet(due) ? commands::printDue(options)
+                                 : commands::printMemory(parser.value(memory),
+                                                         parser.isSet(wordMode), options.retention);
     }
 
     const QString programFolder = findProgramFolder(QCoreApplication::applicationDirPath());

@@ -73,7 +73,7 @@ private:
     UniText* txtCompleteText = nullptr;
     QPushButton* cmdRestartListing = nullptr;
     QCheckBox* chkRestartListing = nullptr;
-    QCheckBox* chkRecallFirst = nullptr; // beyond the design: off unless the user ticks it
+    QCheckBox* chkRecallFirst = nullptr; // off unless the user ticks it
     QComboBox* cmbRecallCue = nullptr;   // what a prompt shows; beside Recall first, when on
     QLabel* lblGrade = nullptr;          // shown only while a recall waits for its grade
     QLabel* lblWordByWord = nullptr;     // the keys that reveal a waiting prompt

@@ -40,7 +40,7 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
                                           tr("First &5"));
     cmdFirst10 = makeDesigned<QPushButton>(Frame1, "cmdFirst10", twipsRect(2175, 255, 825, 285),
                                            tr("First &10"));
-    // Beyond the design, shown only for a list with parts: a whole part at once.
+    // Shown only for a list with parts: a whole part at once.
     lblPart = makeDesigned<QLabel>(client, "lblPart", twipsRect(7500, 210, 540, 255), tr("&Part"));
     cmbPart = makeDesigned<QComboBox>(client, "cmbPart", twipsRect(8040, 165, 2580, 315));
     lblPart->setBuddy(cmbPart);
@@ -111,7 +111,7 @@ void RangeBar::FillRangeCombos()
     ShowComboFromTo();
 }
 
-// Beyond the design: a list with parts offers them whole; one without shows no chooser.
+// A list with parts offers them whole; one without shows no chooser.
 void RangeBar::fillPartChooser()
 {
     const QSignalBlocker quiet(cmbPart);

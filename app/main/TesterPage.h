@@ -71,7 +71,7 @@ private:
     QLabel* lblWrong = nullptr;
     QLabel* lblTimeTaken = nullptr;
     QLineEdit* txtAnswer = nullptr;
-    QCheckBox* chkLookAlikes = nullptr; // beyond the design: off unless the user ticks it
-    QLabel* lblMistakes = nullptr;      // beyond the design: shown after a test with mistakes
+    QCheckBox* chkLookAlikes = nullptr; // off unless the user ticks it
+    QLabel* lblMistakes = nullptr;      // shown after a test with mistakes
     UniListBox* lstMistakes = nullptr;
 };

@@ -6,8 +6,8 @@
 #include <QSettings>
 
 // The per-user settings store: every value kept as text under the group "Zorvel20" of an INI
-// file, and the settings of the features beyond the design under a group of their own,
-// "Extras", so that no Zorvel20 key changes meaning. Reads are defensive; a damaged value
+// file, and the settings of the features the original program did not have under a group of their
+// own, "Extras", so that no Zorvel20 key changes meaning. Reads are defensive; a damaged value
 // yields the key's default.
 class ZorvelSettings {
 public:
@@ -75,7 +75,7 @@ public:
 private:
     QString text(const QString& key, const QString& group = {}) const;
     void setText(const QString& key, const QString& value, const QString& group = {});
-    // A yes-or-no setting of the features beyond the design, "1" or "0"; no by default.
+    // A yes-or-no setting under "Extras", "1" or "0"; no by default.
     bool extraFlag(const QString& key) const;
     void setExtraFlag(const QString& key, bool on);
 

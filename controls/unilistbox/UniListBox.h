@@ -73,11 +73,11 @@ public:
     using QWidget::setFont;
     void setFont(const FontRecord& Value);
 
-    // Beyond the design: a row too wide for the list ends in an ellipsis, its start kept,
+    // Off by default: a row too wide for the list ends in an ellipsis, its start kept,
     // instead of being cut at the edge, and shows whole in a tooltip (a screen reader always
     // reads it whole).
     void setElidesLongRows(bool elide);
-    // Beyond the design, for a list of a few rows that begin alike: a row too wide keeps the
+    // Off by default, for a list of a few rows that begin alike: a row too wide keeps the
     // words that tell it from the others in view, its shared start giving way first.
     void setKeepsTellingWords(bool keep);
 

@@ -124,8 +124,8 @@ public:
     // Reads the whole text from a file, recognising the byte-order marks; a file without one
     // is read in the file code page, or as UTF-8 when IfNoByteOrderMark is 1 and it looks so.
     bool LoadFile(const QString& filename, int IfNoByteOrderMark = 0);
-    // The same from a file's bytes already read (beyond the design: for a caller that reads
-    // them itself, within a limit).
+    // The same from a file's bytes already read, for a caller that reads them itself, within a
+    // limit.
     bool LoadBytes(const QByteArray& bytes, int IfNoByteOrderMark = 0);
     // Writes the whole text in the form ByteOrderMark names (-1: the BOM last used). The old
     // file is replaced only when the new one is wholly written, and only when allowed.

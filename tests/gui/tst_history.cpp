@@ -73,7 +73,7 @@ int wrongRowFor(const WindowDriver& d, int number)
 
 } // namespace
 
-// The features beyond the design: recall before seeing, and the memory of mistakes.
+// Recall before seeing, and the memory of mistakes.
 class tst_history : public QObject {
     Q_OBJECT
 private slots:

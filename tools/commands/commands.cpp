@@ -1,0 +1,56 @@
+#include "tools/commands/commands.h"
+
+#include "lists/listloader.h"
+#include "practice/history/historyfile.h"
+#include "practice/plan/listschedule.h"
+#include "practice/plan/todayplan.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace commands {
+
+namespace {
+
+// The learner's practice history; none when it was never made, for printing does not make it.
+PracticeHistory existingHistory()
+{
+    const QString path = defaultHistoryPath();
+    return QFileInfo::exists(path) ? openHistoryFile(path) : PracticeHistory();
+}
+
+} // namespace
+
+int printDue(const revisionplan::Options& options)
+{
+    PracticeHistory history = existingHistory();
+    std::fputs(qPrintable(describeToday(todayPlan(history, QDate::currentDate(), options))),
+               stdout);
+    return 0;
+}
+
+// The memory of every item of `path` in one mode, as CSV.
+int printMemory(const QString& path, bool wordMode, double retention)
+{
+    const LoadedList list = loadList(path, wordMode);
+    if (list.status != LoadedList::Loaded) {
+        const QString why = list.status == LoadedList::Missing
+                                ? QStringLiteral("\u201C%1\u201D does not exist.").arg(path)
+                                : list.message;
+        std::fprintf(stderr, "zorvel: %s\n", qPrintable(why));
+        return 1;
+    }
+    PracticeHistory history = existingHistory();
+    const QMap<int, ItemMemory> memories =
+        history.isOpen() ? history.memories(history.listFor(list.title, list.fingerprint, wordMode,
+                                                            list.items.items))
+                         : QMap<int, ItemMemory>();
+    const QByteArray csv =
+        listschedule::memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention)
+            .toUtf8();
+    std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
+    return 0;
+}
+
+} // namespace commands

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "schedule/revisionplan.h"
+
+#include <QString>
+
+// The commands of `zorvel` that print and end, without a display: they read the learner's
+// history where it is and never make it.
+namespace commands {
+
+// What is due today across the learner's lists, one passage a line (--due).
+int printDue(const revisionplan::Options& options);
+
+// The memory of every item of the list at `path` in one mode, as CSV (--memory).
+int printMemory(const QString& path, bool wordMode, double retention);
+
+} // namespace commands
