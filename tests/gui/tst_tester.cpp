@@ -43,7 +43,6 @@ private slots:
     void digitKeysAnswerOnTheTesterPage_data();
     void digitKeysAnswerOnTheTesterPage();
     void arrowsAndEnterAnswerInTheChoices();
-    void refusedChoicesKeepTheTestedRange();
     void listerNumbersStayWhileTesting();
     void quickPicksLetTheClockTick();
 
@@ -193,38 +192,6 @@ void tst_tester::arrowsAndEnterAnswerInTheChoices()
              2);
 }
 
-void tst_tester::refusedChoicesKeepTheTestedRange()
-{
-    QStringList twelve;
-    for (int n = 1; n <= 12; ++n)
-        twelve.append(QStringLiteral("بند %1").arg(n));
-    WindowDriver d;
-    openTester(d, twelve);
-    auto* from = d.control<QComboBox>("cmbFrom");
-    auto* to = d.control<QComboBox>("cmbTo");
-    from->setCurrentIndex(2);
-    to->setCurrentIndex(9); // 3-10
-    auto right = [&](int number) {
-        return d.rows("lstSelect").indexOf(getDisplayWords(twelve[number - 1]));
-    };
-    d.clickRow("lstSelect", right(3));
-    d.clickRow("lstSelect", right(4));
-
-    to->setCurrentIndex(1); // To 2: refused, To shows 3
-    QCOMPARE(d.messages.captions(), QStringList{QStringLiteral("Invalid Selection")});
-    QCOMPARE(to->currentText(), QStringLiteral("3"));
-    d.clickRow("lstSelect", right(5));
-    QCOMPARE(d.rows("lstSelected").size(), 3);
-    QCOMPARE(d.rows("lstSelect").size(), 4); // the test goes on to item 10
-
-    // From 8 against To 3 is refused too; a restart then tests and lists 3-10 still.
-    from->setCurrentIndex(7);
-    QTest::mouseClick(d.control("cmdRestartTest"), Qt::LeftButton);
-    QTest::mouseClick(d.control("cmdRestartListing"), Qt::LeftButton);
-    QVERIFY(right(3) > 0);
-    QCOMPARE(d.rows("lstList").first(), QStringLiteral(" 3.   بند 3   "));
-    QCOMPARE(d.window->range().last(), 10);
-}
 
 void tst_tester::listerNumbersStayWhileTesting()
 {
