@@ -1,7 +1,6 @@
 #include "app/main/frmMain.h"
 
-#include "app/files/frmNew.h"
-#include "app/files/frmOpen.h"
+#include "app/files/ListFiles.h"
 #include "app/files/listmessages.h"
 #include "app/files/recentfiles.h"
 #include "app/main/HelpView.h"
@@ -36,13 +35,10 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
-
-#include <chrono>
 
 namespace {
 
@@ -55,29 +51,15 @@ QString baseCaption()
     return QStringLiteral("Zorvel %1.%2").arg(ZORVEL_VERSION_MAJOR).arg(ZORVEL_VERSION_MINOR);
 }
 
-std::mt19937 clockSeededRandom()
-{
-    return std::mt19937(quint32(std::chrono::system_clock::now().time_since_epoch().count()));
-}
-
-qint64 steadyMilliseconds()
-{
-    return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(
-                      std::chrono::steady_clock::now().time_since_epoch())
-                      .count());
-}
-
 } // namespace
 
 frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
                  const QString& listToOpen, QWidget* parent)
     : QMainWindow(parent)
     , m_programFolder(programFolder)
-    , m_userFolder(userListFolder(programFolder, QFileInfo(programFolder).isWritable()))
     , m_settings(settingsFile)
     , m_historyPath(defaultHistoryPath())
-    , m_practice(
-          new Practice(clockSeededRandom(), steadyMilliseconds, &QDateTime::currentDateTime, this))
+    , m_practice(new Practice(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setFont(sansSerifFont(false).toQFont()); // the form's designed font, for every caption
@@ -88,6 +70,11 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     // At its designed size already, so that captions are fitted within it, and mirrored
     // within it right to left.
     client->resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    m_listFiles = new ListFiles(
+        programFolder, userListFolder(programFolder, QFileInfo(programFolder).isWritable()),
+        m_settings, this);
+    connect(m_listFiles, &ListFiles::listSaved, this,
+            [this](const QString& path) { LoadZVFFile(path); });
     m_rangeBar = new RangeBar(client, *m_practice);
     buildTabStrip(client);
     m_menus = new MainMenus(this);
@@ -114,8 +101,6 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
         move(startingFrame(frameGeometry(), screen->availableGeometry()).topLeft());
     Form_Load(listToOpen);
 }
-
-frmMain::~frmMain() = default;
 
 void frmMain::buildTabStrip(QWidget* client)
 {
@@ -213,7 +198,7 @@ void frmMain::Form_Load(const QString& listToOpen)
 {
     reportSettingsTrouble();
     wbHelp->setOffline(true);
-    buildRecentFileMenu();
+    m_menus->showRecentFiles(recentfiles::menuEntries(m_settings.recentFiles()));
     setWindowTitle(baseCaption());
     openStartingList(listToOpen);
     {
@@ -305,51 +290,25 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::mnuFileLoad_Click()
 {
-    if (!m_openWindow) {
-        m_openWindow = new frmOpen(m_programFolder, this);
-        m_openWindow->setUserFolder(m_userFolder);
-    }
-    m_openWindow->SelectedFileName.clear();
-    m_openWindow->WordMode = false;
-    m_openWindow->showModal();
-    if (m_openWindow->SelectedFileName.isEmpty())
-        return;
-    if (LoadZVFFile(m_openWindow->SelectedFileName, m_openWindow->WordMode) &&
-        ctlTabs1->SelectedTab() == 3)
+    const auto chosen = m_listFiles->chooseInOpenWindow();
+    if (chosen && LoadZVFFile(chosen->path, chosen->wordMode) && ctlTabs1->SelectedTab() == 3)
         ctlTabs1->setSelectedTab(1);
 }
 
 void frmMain::mnuFileNew_Click()
 {
-    frmNew editor(m_programFolder, this);
-    editor.setUserFolder(m_userFolder);
-    editor.editor()->setFont(readingFontAtZoom(m_settings, false));
-    connect(&editor, &frmNew::listSaved, this, [this](const QString& path) { LoadZVFFile(path); });
-    editor.exec();
+    m_listFiles->writeNewList();
 }
-
-namespace {
-
-// The first local list file among dropped addresses; empty when there is none.
-QString droppedList(const QMimeData* data)
-{
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".zva")))
-            return url.toLocalFile();
-    return {};
-}
-
-} // namespace
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!droppedList(event->mimeData()).isEmpty())
+    if (!ListFiles::droppedList(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void frmMain::dropEvent(QDropEvent* event)
 {
-    const QString path = droppedList(event->mimeData());
+    const QString path = ListFiles::droppedList(event->mimeData());
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
@@ -372,11 +331,6 @@ void frmMain::mnuFileMRUF_Click(int index)
     LoadZVFFile(m_menus->recentFile(index));
 }
 
-void frmMain::buildRecentFileMenu()
-{
-    m_menus->showRecentFiles(recentfiles::menuEntries(m_settings.recentFiles()));
-}
-
 bool frmMain::LoadZVFFile(const QString& strZVFFile, bool wordMode)
 {
     // Everything that can fail happens before the open list is touched.
@@ -394,7 +348,7 @@ bool frmMain::LoadZVFFile(const QString& strZVFFile, bool wordMode)
     setWindowTitle(baseCaption() + QStringLiteral(" [ ") + list.title + QStringLiteral(" ]"));
     m_practice->open(std::move(list), wordMode); // the whole list, which the lists then show
     m_settings.setRecentFiles(recentfiles::add(m_settings.recentFiles(), strZVFFile));
-    buildRecentFileMenu();
+    m_menus->showRecentFiles(recentfiles::menuEntries(m_settings.recentFiles()));
     return true;
 }
 

@@ -17,7 +17,7 @@ struct TodayRow;
 class ReadingZoom;
 class TesterPage;
 class ctlTabs;
-class frmOpen;
+class ListFiles;
 
 // The main window: the range bar above the "Lister", "Tester" and "Readme/Help" pages and the
 // menus. It shows the practice of the open list, restores the previous run's state when it is
@@ -29,7 +29,6 @@ public:
     // the program is started on a list file.
     frmMain(const QString& programFolder, const QString& settingsFile,
             const QString& listToOpen = QString(), QWidget* parent = nullptr);
-    ~frmMain() override;
 
     // Loads the list file at `strZVFFile` in the current mode. A load that fails says why and
     // leaves the open list, its range and the practice as they were; the result tells which.
@@ -41,11 +40,8 @@ public:
     bool wordMode() const { return m_practice->wordMode(); }
     const QStringList& items() const { return m_practice->items(); }
     const QString& listName() const { return m_practice->name(); }
-    const QString& listTitle() const { return m_practice->title(); }
     const QString& lastOpenFolder() const { return strLastOpenFolder; }
-    const QString& programFolder() const { return m_programFolder; }
     const PracticeRange& range() const { return m_practice->range(); }
-    const ListerSession& lister() const { return m_practice->lister(); }
     const TesterSession& tester() const { return m_practice->tester(); }
 
     // What varies from run to run: the millisecond tick counter and the random order.
@@ -83,7 +79,6 @@ private:
     void mnuViewLanguage_Click(const QString& language);
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();
-    void buildRecentFileMenu();
 
     void readingTextApplied();
     void keepRoomForTheChoices();
@@ -92,7 +87,6 @@ private:
     double choicesHeight() const;
 
     QString m_programFolder;
-    QString m_userFolder; // the user's own lists; none when the program's folder keeps them
     ZorvelSettings m_settings;
     QString strLastOpenFolder;
     QString m_historyPath;
@@ -107,6 +101,6 @@ private:
     TesterPage* fra2 = nullptr;
     QFrame* fra3 = nullptr;
     HelpView* wbHelp = nullptr;
-    frmOpen* m_openWindow = nullptr;      // loaded on first use, then only hidden
+    ListFiles* m_listFiles = nullptr;     // Open, New and dropped files
     SideWindows* m_sideWindows = nullptr; // Find, Progress, Today
 };

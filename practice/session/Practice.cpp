@@ -10,6 +10,7 @@
 #include "practice/session/listing.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -22,6 +23,18 @@ constexpr int kConfusedShown = 20;
 constexpr int kAroundPair = 3;
 
 } // namespace
+
+Practice::Practice(QObject* parent)
+    : Practice(
+          std::mt19937(quint32(std::chrono::system_clock::now().time_since_epoch().count())),
+          [] {
+              return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now().time_since_epoch())
+                                .count());
+          },
+          &QDateTime::currentDateTime, parent)
+{
+}
 
 Practice::Practice(std::mt19937 random, TesterSession::TickCounter tickCount, Clock clock,
                    QObject* parent)

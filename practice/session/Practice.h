@@ -37,6 +37,8 @@ public:
 
     Practice(std::mt19937 random, TesterSession::TickCounter tickCount, Clock clock,
              QObject* parent = nullptr);
+    // On the system's clock and steady tick counter, in an order seeded from the clock.
+    explicit Practice(QObject* parent);
     ~Practice() override;
 
     // The history opens when first needed, so that start-up never waits for it. Without an
