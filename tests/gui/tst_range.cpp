@@ -102,7 +102,6 @@ void tst_range::presetsNeedAList()
     QVERIFY(!control("cmdAll")->isEnabled());
 }
 
-
 // With thousands of verses, typing a number is the way to reach it.
 void tst_range::typedNumbersChooseInTheLists()
 {

@@ -192,7 +192,6 @@ void tst_tester::arrowsAndEnterAnswerInTheChoices()
              2);
 }
 
-
 void tst_tester::listerNumbersStayWhileTesting()
 {
     WindowDriver d;
