@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
         *app,
         interfacelanguage::resolve(ZorvelSettings(ZorvelSettings::defaultFilePath()).language(),
                                    QLocale::system().uiLanguages(),
-                                   interfacelanguage::available(programFolder)),
+                                   [&] { return interfacelanguage::available(programFolder); }),
         programFolder);
     frmMain window(programFolder, ZorvelSettings::defaultFilePath(),
                    parser.positionalArguments().value(0));

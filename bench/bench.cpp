@@ -171,6 +171,48 @@ int runChild(const QStringList& args)
     return 0;
 }
 
+// Start-up against its floor: a minimal program that reads the same text plainly and paints
+// its first lines with the same font; and against an empty window.
+void startUpRows(const QTemporaryDir& dir, const QString& large, const QString& settings)
+{
+    const QString plain = dir.filePath(QStringLiteral("Large List.utf16"));
+    {
+        QFile copy(plain);
+        copy.open(QIODevice::WriteOnly);
+        listfile::Error error;
+        const QString text = listfile::readFile(large, &error);
+        copy.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    }
+    const QString floorProgram =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/zorvel-floor");
+    const QFontInfo face(arabicFont(20.25, true).toQFont());
+    const auto floor = [&](const QString& entries) {
+        return Run{floorProgram,
+                   {plain, entries, face.family(), QString::number(face.pointSizeF())}};
+    };
+    const struct {
+        QString measured;
+        Run program;
+        QString floorDone;
+        Run floor;
+    } startUpRows[] = {
+        {QStringLiteral("start-up to the first painted window, large list reopened, line mode"),
+         childMode(QStringLiteral("--child-main"), settings, large),
+         QStringLiteral("minimal program: read, split lines, paint"),
+         floor(QStringLiteral("line"))},
+        {QStringLiteral("start-up to the first painted window, large list, word mode"),
+         childMode(QStringLiteral("--child-word"), settings, QString(), large),
+         QStringLiteral("minimal program: read, split words, paint"),
+         floor(QStringLiteral("word"))},
+    };
+    for (const auto& startUp : startUpRows) {
+        const std::vector<double> times =
+            startUps({startUp.program, startUp.floor, Run{floorProgram, {}}});
+        row(startUp.measured, times[0], startUp.floorDone, times[1]);
+        row(startUp.measured, times[0], QStringLiteral("an empty top-level window"), times[2]);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -182,7 +224,7 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "message: " << request.caption << ": " << request.text << Qt::endl;
         return request.defaultAnswer;
     });
-    if (app.arguments().size() > 1)
+    if (app.arguments().value(1).startsWith(QStringLiteral("--child-")))
         return runChild(app.arguments());
     IntervalTimer::setClockDriven(false); // the bench ticks the Lister itself
     QCoreApplication::addLibraryPath(QStringLiteral(ZORVEL_MODULES)); // the Progress chart
@@ -192,6 +234,11 @@ int main(int argc, char* argv[])
     const QString settings = dir.filePath(QStringLiteral("Zorvel.conf"));
     QTextStream(stdout)
         << "| Measured | Value | Reference | Value | Ratio |\n|---|---|---|---|---|\n";
+    // Start-up alone, to watch it as features land.
+    if (app.arguments().contains(QStringLiteral("--start-up"))) {
+        startUpRows(dir, large, settings);
+        return 0;
+    }
 
     // The reader against a plain copy of the same bytes, from the file and in memory; each
     // makes its output anew, as a load does.
@@ -564,44 +611,7 @@ int main(int argc, char* argv[])
         printedByChild(childMode(memory, settings, QString(), large)),
         QStringLiteral("the program with no list"),
         printedByChild(childMode(memory, settings, QString())), QStringLiteral("MB"));
-    // Start-up against its floor: a minimal program that reads the same text plainly and paints
-    // its first lines with the same font; and against an empty window.
-    const QString plain = dir.filePath(QStringLiteral("Large List.utf16"));
-    {
-        QFile copy(plain);
-        copy.open(QIODevice::WriteOnly);
-        listfile::Error error;
-        const QString text = listfile::readFile(large, &error);
-        copy.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    }
-    const QString floorProgram =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/zorvel-floor");
-    const QFontInfo face(arabicFont(20.25, true).toQFont());
-    const auto floor = [&](const QString& entries) {
-        return Run{floorProgram,
-                   {plain, entries, face.family(), QString::number(face.pointSizeF())}};
-    };
-    const struct {
-        QString measured;
-        Run program;
-        QString floorDone;
-        Run floor;
-    } startUpRows[] = {
-        {QStringLiteral("start-up to the first painted window, large list reopened, line mode"),
-         childMode(QStringLiteral("--child-main"), settings, large),
-         QStringLiteral("minimal program: read, split lines, paint"),
-         floor(QStringLiteral("line"))},
-        {QStringLiteral("start-up to the first painted window, large list, word mode"),
-         childMode(QStringLiteral("--child-word"), settings, QString(), large),
-         QStringLiteral("minimal program: read, split words, paint"),
-         floor(QStringLiteral("word"))},
-    };
-    for (const auto& startUp : startUpRows) {
-        const std::vector<double> times =
-            startUps({startUp.program, startUp.floor, Run{floorProgram, {}}});
-        row(startUp.measured, times[0], startUp.floorDone, times[1]);
-        row(startUp.measured, times[0], QStringLiteral("an empty top-level window"), times[2]);
-    }
+    startUpRows(dir, large, settings);
 
     // The From and To lists: one shared model against one insert per entry and list.
     QComboBox from;

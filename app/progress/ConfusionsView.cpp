@@ -29,33 +29,33 @@ QString markedWords(const pairdiff::Words& words)
 
 ConfusionsView::ConfusionsView(const FontRecord& arabic, QWidget* parent)
     : QWidget(parent)
-    , lstConfused(new UniListBox(this))
-    , txtPair(new QTextBrowser(this))
-    , cmdPractisePair(new QPushButton(tr("Practise the pa&ir"), this))
+    , m_pairList(new UniListBox(this))
+    , m_pairText(new QTextBrowser(this))
+    , m_practisePair(new QPushButton(tr("Practise the pa&ir"), this))
 {
     setObjectName(QStringLiteral("confusions"));
-    lstConfused->setObjectName(QStringLiteral("lstConfused"));
-    lstConfused->setAccessibleName(tr("Passages taken for one another"));
-    txtPair->setObjectName(QStringLiteral("txtPair"));
-    txtPair->setAccessibleName(tr("The pair side by side"));
-    txtPair->setFont(arabic.toQFont());
-    txtPair->setLayoutDirection(Qt::RightToLeft);
-    cmdPractisePair->setObjectName(QStringLiteral("cmdPractisePair"));
-    cmdPractisePair->setToolTip(tr("Test a few entries around each passage of the pair in turn"));
+    m_pairList->setObjectName(QStringLiteral("pairList"));
+    m_pairList->setAccessibleName(tr("Passages taken for one another"));
+    m_pairText->setObjectName(QStringLiteral("pairText"));
+    m_pairText->setAccessibleName(tr("The pair side by side"));
+    m_pairText->setFont(arabic.toQFont());
+    m_pairText->setLayoutDirection(Qt::RightToLeft);
+    m_practisePair->setObjectName(QStringLiteral("practisePair"));
+    m_practisePair->setToolTip(tr("Test a few entries around each passage of the pair in turn"));
     auto* label = new QLabel(tr("The pairs, the words that tell them apart marked:"), this);
-    label->setBuddy(lstConfused);
+    label->setBuddy(m_pairList);
     label->setWordWrap(true);
     // The pairs are short rows; the pair chosen takes the room, its verses side by side.
     auto* choosing = new QVBoxLayout;
     choosing->addWidget(label);
-    choosing->addWidget(lstConfused, 1);
-    choosing->addWidget(cmdPractisePair);
+    choosing->addWidget(m_pairList, 1);
+    choosing->addWidget(m_practisePair);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(choosing, 1);
-    layout->addWidget(txtPair, 3);
-    connect(lstConfused, &UniListBox::Click, this, &ConfusionsView::showChosenPair);
-    connect(lstConfused, &UniListBox::DblClick, this, &ConfusionsView::choose);
-    connect(cmdPractisePair, &QPushButton::clicked, this, &ConfusionsView::choose);
+    layout->addWidget(m_pairText, 3);
+    connect(m_pairList, &UniListBox::Click, this, &ConfusionsView::showChosenPair);
+    connect(m_pairList, &UniListBox::DblClick, this, &ConfusionsView::choose);
+    connect(m_practisePair, &QPushButton::clicked, this, &ConfusionsView::choose);
 }
 
 void ConfusionsView::showPairs(const QList<ProgressData::Confused>& pairs,
@@ -63,22 +63,22 @@ void ConfusionsView::showPairs(const QList<ProgressData::Confused>& pairs,
 {
     m_pairs = pairs;
     m_reference = reference;
-    lstConfused->Clear();
+    m_pairList->Clear();
     for (const ProgressData::Confused& pair : pairs)
-        lstConfused->AddItem(QStringLiteral("%1 \u00D7  %2 \u2194 %3")
+        m_pairList->AddItem(QStringLiteral("%1 \u00D7  %2 \u2194 %3")
                                  .arg(pair.count)
                                  .arg(reference(pair.number), reference(pair.other)));
     if (!pairs.isEmpty())
-        lstConfused->setListIndex(0);
+        m_pairList->setListIndex(0);
     showChosenPair();
 }
 
 // Side by side, as the learner reads them: the first of the pair at the right.
 void ConfusionsView::showChosenPair()
 {
-    const int row = lstConfused->ListIndex();
+    const int row = m_pairList->ListIndex();
     if (row < 0 || row >= m_pairs.size()) {
-        txtPair->clear();
+        m_pairText->clear();
         return;
     }
     const ProgressData::Confused& pair = m_pairs[row];
@@ -88,18 +88,18 @@ void ConfusionsView::showChosenPair()
     const QString heading =
         QStringLiteral("<th style=\"font-family:sans-serif; font-size:%1pt\">%2</th>")
             .arg(font().pointSizeF());
-    txtPair->setHtml(QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1%2"
+    m_pairText->setHtml(QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1%2"
                                     "</tr><tr><td width=\"50%\">%3</td><td width=\"50%\">%4</td>"
                                     "</tr></table>")
                          .arg(heading.arg(m_reference(pair.other)),
                               heading.arg(m_reference(pair.number)), markedWords(other),
                               markedWords(one)));
-    txtPair->verticalScrollBar()->setValue(0);
+    m_pairText->verticalScrollBar()->setValue(0);
 }
 
 void ConfusionsView::choose()
 {
-    const int row = lstConfused->ListIndex();
+    const int row = m_pairList->ListIndex();
     if (row >= 0 && row < m_pairs.size())
         emit practisePair(m_pairs[row].number, m_pairs[row].other);
 }

@@ -20,8 +20,8 @@ public:
     void showPairs(const QList<ProgressData::Confused>& pairs,
                    const std::function<QString(int)>& reference);
 
-    UniListBox* pairs() const { return lstConfused; }
-    QTextBrowser* pair() const { return txtPair; }
+    UniListBox* pairs() const { return m_pairList; }
+    QTextBrowser* pair() const { return m_pairText; }
 
 signals:
     void practisePair(int number, int other);
@@ -32,7 +32,7 @@ private:
 
     QList<ProgressData::Confused> m_pairs;
     std::function<QString(int)> m_reference;
-    UniListBox* lstConfused;
-    QTextBrowser* txtPair;
-    QPushButton* cmdPractisePair;
+    UniListBox* m_pairList;
+    QTextBrowser* m_pairText;
+    QPushButton* m_practisePair;
 };

@@ -124,10 +124,10 @@ ProgressWindow::ProgressWindow(const ProgressData& progress, const FontRecord& a
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* practiseButton =
         buttons->addButton(tr("&Practise from it"), QDialogButtonBox::ActionRole);
-    practiseButton->setObjectName(QStringLiteral("cmdPractise"));
+    practiseButton->setObjectName(QStringLiteral("practise"));
     connect(practiseButton, &QPushButton::clicked, this, &ProgressWindow::choose);
     QPushButton* exportButton = buttons->addButton(tr("&Export..."), QDialogButtonBox::ActionRole);
-    exportButton->setObjectName(QStringLiteral("cmdExport"));
+    exportButton->setObjectName(QStringLiteral("export"));
     exportButton->setToolTip(tr("Write the memory of every entry to a CSV file"));
     connect(exportButton, &QPushButton::clicked, this, &ProgressWindow::exportAsked);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <optional>
+
 namespace interfacelanguage {
 
 namespace {
@@ -32,15 +34,23 @@ QStringList available(const QString& programFolder)
 }
 
 QString resolve(const QString& choice, const QStringList& systemLanguages,
-                const QStringList& availableLanguages)
+                const std::function<QStringList()>& availableLanguages)
 {
+    std::optional<QStringList> available;
     const auto speaks = [&](const QString& language) {
-        return language == kEnglish || availableLanguages.contains(language);
+        if (language == kEnglish)
+            return true;
+        if (!available)
+            available = availableLanguages();
+        return available->contains(language);
     };
     if (!choice.isEmpty() && speaks(choice))
         return choice;
     for (const QString& language : systemLanguages) {
         const QString code = language.section(u'_', 0, 0).section(u'-', 0, 0).toLower();
+        // The C and POSIX locales speak the source texts.
+        if (code == u"c" || code == u"posix")
+            return kEnglish;
         if (speaks(code))
             return code;
     }

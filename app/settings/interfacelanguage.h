@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QCoreApplication;
 
 // The language of the interface: English, as designed, or Arabic, right to left.
@@ -17,9 +19,10 @@ QStringList available(const QString& programFolder);
 // The language for the learner's choice (empty: the system's), the system's preferred
 // languages in order (LANGUAGE, then LC_MESSAGES or LANG, as "ar_EG" or "en-US") and the
 // languages available: the choice when Zorvel speaks it, else the first of the system's that
-// it speaks, English when none is.
+// it speaks, English when none is. The languages available are asked for only when a language
+// other than English is wanted, so that an English start reads no translation.
 QString resolve(const QString& choice, const QStringList& systemLanguages,
-                const QStringList& availableLanguages);
+                const std::function<QStringList()>& availableLanguages);
 
 // Qt's own texts and Zorvel's in `language`, from Qt's translations and the program's folder,
 // and the layout right to left for a language written so. False when Zorvel's translation is

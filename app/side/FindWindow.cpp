@@ -21,71 +21,71 @@ FindWindow::FindWindow(const PassageFinder& finder, std::function<QString(int)> 
     : QDialog(parent)
     , m_finder(finder)
     , m_reference(std::move(reference))
-    , txtFind(new QLineEdit(this))
-    , lstFound(new UniListBox(this))
-    , lblFound(new QLabel(this))
-    , chkBestFirst(new QCheckBox(tr("&Best matches first"), this))
+    , m_query(new QLineEdit(this))
+    , m_results(new UniListBox(this))
+    , m_count(new QLabel(this))
+    , m_bestFirst(new QCheckBox(tr("&Best matches first"), this))
 {
     setObjectName(QStringLiteral("FindWindow"));
     setWindowTitle(tr("Find a passage"));
     resize(640, 480);
-    txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setLayoutDirection(Qt::RightToLeft);
-    txtFind->setFont(arabic.toQFont());
-    txtFind->setClearButtonEnabled(true);
-    lstFound->setObjectName(QStringLiteral("lstFound"));
-    lstFound->setFont(arabic);
-    lstFound->setAccessibleName(tr("Passages found"));
+    m_query->setObjectName(QStringLiteral("query"));
+    m_query->setLayoutDirection(Qt::RightToLeft);
+    m_query->setFont(arabic.toQFont());
+    m_query->setClearButtonEnabled(true);
+    m_results->setObjectName(QStringLiteral("results"));
+    m_results->setFont(arabic);
+    m_results->setAccessibleName(tr("Passages found"));
     auto* label = new QLabel(tr("&Words to find (with or without their marks):"), this);
-    label->setBuddy(txtFind);
-    lblFound->setObjectName(QStringLiteral("lblFound"));
-    lblFound->setBuddy(lstFound);
-    chkBestFirst->setObjectName(QStringLiteral("chkBestFirst"));
-    chkBestFirst->setToolTip(
+    label->setBuddy(m_query);
+    m_count->setObjectName(QStringLiteral("count"));
+    m_count->setBuddy(m_results);
+    m_bestFirst->setObjectName(QStringLiteral("bestFirst"));
+    m_bestFirst->setToolTip(
         tr("The words together and early first; otherwise in the list's order"));
     auto* above = new QHBoxLayout;
-    above->addWidget(lblFound, 1);
-    above->addWidget(chkBestFirst);
+    above->addWidget(m_count, 1);
+    above->addWidget(m_bestFirst);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton* practise =
         buttons->addButton(tr("&Practise from it"), QDialogButtonBox::AcceptRole);
-    practise->setObjectName(QStringLiteral("cmdPractise"));
+    practise->setObjectName(QStringLiteral("practise"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(txtFind);
+    layout->addWidget(m_query);
     layout->addLayout(above);
-    layout->addWidget(lstFound, 1);
+    layout->addWidget(m_results, 1);
     layout->addWidget(buttons);
-    connect(txtFind, &QLineEdit::textChanged, this, &FindWindow::search);
-    connect(chkBestFirst, &QCheckBox::toggled, this, &FindWindow::search);
-    connect(txtFind, &QLineEdit::returnPressed, this, &FindWindow::choose);
+    connect(m_query, &QLineEdit::textChanged, this, &FindWindow::search);
+    connect(m_bestFirst, &QCheckBox::toggled, this, &FindWindow::search);
+    connect(m_query, &QLineEdit::returnPressed, this, &FindWindow::choose);
     connect(practise, &QPushButton::clicked, this, &FindWindow::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(lstFound, &UniListBox::DblClick, this, &FindWindow::choose);
-    lstFound->hWnd()->installEventFilter(this); // Enter in the results chooses
-    txtFind->setFocus();
+    connect(m_results, &UniListBox::DblClick, this, &FindWindow::choose);
+    m_results->hWnd()->installEventFilter(this); // Enter in the results chooses
+    m_query->setFocus();
 }
 
 void FindWindow::search()
 {
-    const QString query = txtFind->text();
-    m_found = m_finder.find(query, chkBestFirst->isChecked() ? PassageFinder::Order::Best
+    const QString query = m_query->text();
+    m_found = m_finder.find(query, m_bestFirst->isChecked() ? PassageFinder::Order::Best
                                                              : PassageFinder::Order::List);
     // One word is always together with itself: the mark tells phrases apart.
     const bool phrase = arabicfold::foldedWords(query).size() > 1;
     int together = 0;
-    lstFound->Clear();
+    m_results->Clear();
     for (const PassageFinder::Hit& hit : std::as_const(m_found)) {
         const bool marked = phrase && hit.together;
         together += marked ? 1 : 0;
-        lstFound->AddItem(withTabsAsGaps(QStringLiteral(" %1.  %2%3")
+        m_results->AddItem(withTabsAsGaps(QStringLiteral(" %1.  %2%3")
                                              .arg(m_reference(m_finder.passage(hit.passage).first),
                                                   marked ? kTogether : QString(),
                                                   m_finder.excerpt(hit.passage, query))));
     }
     if (!m_found.isEmpty())
-        lstFound->setListIndex(0);
-    lblFound->setText(countText(query, int(m_found.size()), phrase ? together : -1));
+        m_results->setListIndex(0);
+    m_count->setText(countText(query, int(m_found.size()), phrase ? together : -1));
 }
 
 // "12 passages, 3 with the words together (◆)"; nothing before a word is typed.
@@ -109,7 +109,7 @@ void FindWindow::choose()
 {
     if (m_found.isEmpty())
         return;
-    const int row = qBound(0, lstFound->ListIndex(), int(m_found.size()) - 1);
+    const int row = qBound(0, m_results->ListIndex(), int(m_found.size()) - 1);
     emit chosen(m_found[row].passage);
     accept();
 }

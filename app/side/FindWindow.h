@@ -23,10 +23,10 @@ public:
     FindWindow(const PassageFinder& finder, std::function<QString(int)> reference,
                const FontRecord& arabic, QWidget* parent = nullptr);
 
-    QLineEdit* query() const { return txtFind; }
-    UniListBox* results() const { return lstFound; }
-    QLabel* count() const { return lblFound; }
-    QCheckBox* bestFirst() const { return chkBestFirst; }
+    QLineEdit* query() const { return m_query; }
+    UniListBox* results() const { return m_results; }
+    QLabel* count() const { return m_count; }
+    QCheckBox* bestFirst() const { return m_bestFirst; }
 
     // The mark of a passage holding the words together, before its words.
     static const QString kTogether;
@@ -46,8 +46,8 @@ private:
     const PassageFinder& m_finder;
     std::function<QString(int)> m_reference;
     QList<PassageFinder::Hit> m_found;
-    QLineEdit* txtFind;
-    UniListBox* lstFound;
-    QLabel* lblFound;
-    QCheckBox* chkBestFirst;
+    QLineEdit* m_query;
+    UniListBox* m_results;
+    QLabel* m_count;
+    QCheckBox* m_bestFirst;
 };

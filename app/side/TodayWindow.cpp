@@ -31,7 +31,7 @@ TodayWindow::TodayWindow(QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* practise = buttons->addButton(tr("&Practise"), QDialogButtonBox::ActionRole);
-    practise->setObjectName(QStringLiteral("cmdPractise"));
+    practise->setObjectName(QStringLiteral("practise"));
     practise->setDefault(true);
     connect(practise, &QPushButton::clicked, this, &TodayWindow::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -55,52 +55,52 @@ QWidget* TodayWindow::makeChoices()
         connect(box, &QSpinBox::valueChanged, this, &TodayWindow::choicesChanged);
         return box;
     };
-    spnRetention = spinBox("spnRetention", 80, 97, QStringLiteral(" %"));
-    spnRetention->setToolTip(tr("An entry is due when its chance of recall falls below this"));
-    spnLongestPassage = spinBox("spnLongestPassage", 1, 100, tr(" entries"));
-    spnNewPerDay = spinBox("spnNewPerDay", 0, 100, tr(" entries"));
-    cmbPractiseWith = new QComboBox(choices);
-    cmbPractiseWith->setObjectName(QStringLiteral("cmbPractiseWith"));
-    cmbPractiseWith->addItems({tr("the Tester"), tr("the Lister, recalling first")});
-    connect(cmbPractiseWith, &QComboBox::currentIndexChanged, this, &TodayWindow::choicesChanged);
-    chkAtStart = new QCheckBox(tr("Show Today when Zorvel &starts"), choices);
-    chkAtStart->setObjectName(QStringLiteral("chkAtStart"));
-    connect(chkAtStart, &QCheckBox::toggled, this, &TodayWindow::choicesChanged);
-    form->addRow(tr("Desired &retention:"), spnRetention);
-    form->addRow(tr("&Longest passage:"), spnLongestPassage);
-    form->addRow(tr("&New entries a day:"), spnNewPerDay);
-    form->addRow(tr("Practise &with:"), cmbPractiseWith);
-    form->addRow(chkAtStart);
+    m_retention = spinBox("retention", 80, 97, QStringLiteral(" %"));
+    m_retention->setToolTip(tr("An entry is due when its chance of recall falls below this"));
+    m_longestPassage = spinBox("longestPassage", 1, 100, tr(" entries"));
+    m_newPerDay = spinBox("newPerDay", 0, 100, tr(" entries"));
+    m_practiseWith = new QComboBox(choices);
+    m_practiseWith->setObjectName(QStringLiteral("practiseWith"));
+    m_practiseWith->addItems({tr("the Tester"), tr("the Lister, recalling first")});
+    connect(m_practiseWith, &QComboBox::currentIndexChanged, this, &TodayWindow::choicesChanged);
+    m_atStart = new QCheckBox(tr("Show Today when Zorvel &starts"), choices);
+    m_atStart->setObjectName(QStringLiteral("atStart"));
+    connect(m_atStart, &QCheckBox::toggled, this, &TodayWindow::choicesChanged);
+    form->addRow(tr("Desired &retention:"), m_retention);
+    form->addRow(tr("&Longest passage:"), m_longestPassage);
+    form->addRow(tr("&New entries a day:"), m_newPerDay);
+    form->addRow(tr("Practise &with:"), m_practiseWith);
+    form->addRow(m_atStart);
     return choices;
 }
 
 void TodayWindow::setChoices(const revisionplan::Options& options, bool atStart, bool recalls)
 {
     const QSignalBlocker quiet(this);
-    spnRetention->setValue(qRound(options.retention * 100));
-    spnLongestPassage->setValue(options.longestPassage);
-    spnNewPerDay->setValue(options.newPerDay);
-    chkAtStart->setChecked(atStart);
-    cmbPractiseWith->setCurrentIndex(recalls ? 1 : 0);
+    m_retention->setValue(qRound(options.retention * 100));
+    m_longestPassage->setValue(options.longestPassage);
+    m_newPerDay->setValue(options.newPerDay);
+    m_atStart->setChecked(atStart);
+    m_practiseWith->setCurrentIndex(recalls ? 1 : 0);
 }
 
 revisionplan::Options TodayWindow::options() const
 {
     revisionplan::Options options;
-    options.retention = spnRetention->value() / 100.0;
-    options.longestPassage = spnLongestPassage->value();
-    options.newPerDay = spnNewPerDay->value();
+    options.retention = m_retention->value() / 100.0;
+    options.longestPassage = m_longestPassage->value();
+    options.newPerDay = m_newPerDay->value();
     return options;
 }
 
 bool TodayWindow::atStart() const
 {
-    return chkAtStart->isChecked();
+    return m_atStart->isChecked();
 }
 
 bool TodayWindow::recalls() const
 {
-    return cmbPractiseWith->currentIndex() == 1;
+    return m_practiseWith->currentIndex() == 1;
 }
 
 void TodayWindow::showPlan(const QList<TodayRow>& rows)

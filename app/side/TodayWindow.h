@@ -38,9 +38,9 @@ private:
 
     QList<TodayRow> m_rows;
     QTableWidget* m_table;
-    QSpinBox* spnRetention = nullptr;
-    QSpinBox* spnLongestPassage = nullptr;
-    QSpinBox* spnNewPerDay = nullptr;
-    QCheckBox* chkAtStart = nullptr;
-    QComboBox* cmbPractiseWith = nullptr;
+    QSpinBox* m_retention = nullptr;
+    QSpinBox* m_longestPassage = nullptr;
+    QSpinBox* m_newPerDay = nullptr;
+    QCheckBox* m_atStart = nullptr;
+    QComboBox* m_practiseWith = nullptr;
 };

@@ -68,56 +68,56 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
     setObjectName(QStringLiteral("WriteWindow"));
     setWindowTitle(tr("Write from Memory"));
     const QFont font = arabic.toQFont();
-    txtBefore = arabicView(font, "txtBefore", this);
-    txtBefore->setAccessibleName(tr("The entries before"));
+    m_before = arabicView(font, "before", this);
+    m_before->setAccessibleName(tr("The entries before"));
     // The entry just before stays in view, whatever the pane's size.
-    QScrollBar* leadInBar = txtBefore->verticalScrollBar();
+    QScrollBar* leadInBar = m_before->verticalScrollBar();
     connect(leadInBar, &QScrollBar::rangeChanged, leadInBar,
             [leadInBar](int, int end) { leadInBar->setValue(end); });
-    lblTask = new QLabel(this);
-    lblTask->setObjectName(QStringLiteral("lblTask"));
-    txtWritten = new QPlainTextEdit(this);
-    txtWritten->setObjectName(QStringLiteral("txtWritten"));
-    txtWritten->setFont(font);
-    txtWritten->setLayoutDirection(Qt::RightToLeft);
+    m_task = new QLabel(this);
+    m_task->setObjectName(QStringLiteral("task"));
+    m_written = new QPlainTextEdit(this);
+    m_written->setObjectName(QStringLiteral("written"));
+    m_written->setFont(font);
+    m_written->setLayoutDirection(Qt::RightToLeft);
     // Typed Arabic starts at the right, before its first letter decides the paragraph.
-    QTextOption typing = txtWritten->document()->defaultTextOption();
+    QTextOption typing = m_written->document()->defaultTextOption();
     typing.setTextDirection(Qt::RightToLeft);
     typing.setAlignment(Qt::AlignRight);
-    txtWritten->document()->setDefaultTextOption(typing);
-    txtWritten->setTabChangesFocus(true);
-    txtWritten->setAccessibleName(tr("The entry, written from memory"));
-    txtWritten->installEventFilter(this);
-    txtResult = arabicView(font, "txtResult", this);
-    txtResult->setAccessibleName(tr("The entry checked"));
-    lblVerdict = new QLabel(this);
-    lblVerdict->setObjectName(QStringLiteral("lblVerdict"));
-    lblVerdict->setWordWrap(true);
-    lblLegend = new QLabel(tr("Struck through: what the entry does not have. Underlined: the "
+    m_written->document()->setDefaultTextOption(typing);
+    m_written->setTabChangesFocus(true);
+    m_written->setAccessibleName(tr("The entry, written from memory"));
+    m_written->installEventFilter(this);
+    m_result = arabicView(font, "result", this);
+    m_result->setAccessibleName(tr("The entry checked"));
+    m_verdict = new QLabel(this);
+    m_verdict->setObjectName(QStringLiteral("verdict"));
+    m_verdict->setWordWrap(true);
+    m_legend = new QLabel(tr("Struck through: what the entry does not have. Underlined: the "
                               "entry's word. In brackets: a word left out."),
                            this);
-    lblLegend->setObjectName(QStringLiteral("lblLegend"));
-    lblLegend->setWordWrap(true);
-    lblLegend->hide();
-    chkMarksToo = new QCheckBox(tr("&Marks too"), this);
-    chkMarksToo->setObjectName(QStringLiteral("chkMarksToo"));
-    chkMarksToo->setToolTip(tr("Compare the vowels, shadda and sukun of every word as well"));
-    chkMarksToo->setChecked(marksToo);
+    m_legend->setObjectName(QStringLiteral("legend"));
+    m_legend->setWordWrap(true);
+    m_legend->hide();
+    m_marksToo = new QCheckBox(tr("&Marks too"), this);
+    m_marksToo->setObjectName(QStringLiteral("marksToo"));
+    m_marksToo->setToolTip(tr("Compare the vowels, shadda and sukun of every word as well"));
+    m_marksToo->setChecked(marksToo);
     m_practice.setWriteMarks(marksToo);
-    lblKeys = new QLabel(this);
-    lblKeys->setObjectName(QStringLiteral("lblKeys"));
+    m_keys = new QLabel(this);
+    m_keys->setObjectName(QStringLiteral("keys"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtBefore, 2);
-    layout->addWidget(lblTask);
-    layout->addWidget(txtWritten, 2);
-    layout->addWidget(txtResult, 3);
-    layout->addWidget(lblVerdict);
-    layout->addWidget(lblLegend);
+    layout->addWidget(m_before, 2);
+    layout->addWidget(m_task);
+    layout->addWidget(m_written, 2);
+    layout->addWidget(m_result, 3);
+    layout->addWidget(m_verdict);
+    layout->addWidget(m_legend);
     auto* keys = new QHBoxLayout;
-    keys->addWidget(chkMarksToo);
+    keys->addWidget(m_marksToo);
     keys->addStretch();
-    keys->addWidget(lblKeys);
+    keys->addWidget(m_keys);
     layout->addLayout(keys);
     // Room for a few lines of each Arabic pane at any zoom, within the screen.
     const QFontMetrics metrics(font);
@@ -125,7 +125,7 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
     resize(std::min(screenArea.width() * 9 / 10, std::max(720, metrics.averageCharWidth() * 60)),
            std::min(screenArea.height() * 9 / 10, std::max(600, metrics.lineSpacing() * 9 + 120)));
 
-    connect(chkMarksToo, &QCheckBox::toggled, this, [this](bool on) {
+    connect(m_marksToo, &QCheckBox::toggled, this, [this](bool on) {
         m_practice.setWriteMarks(on);
         emit marksTooChanged(on);
     });
@@ -136,20 +136,20 @@ void WriteWindow::showEntry()
 {
     const WritingSession& writing = m_practice.writing();
     const int number = writing.number();
-    txtBefore->setHtml(leadIn());
-    lblTask->setText(number ? tr("Write %1 from memory (%2 of %3), then press Enter.")
+    m_before->setHtml(leadIn());
+    m_task->setText(number ? tr("Write %1 from memory (%2 of %3), then press Enter.")
                                   .arg(m_practice.itemReference(number))
                                   .arg(writing.position())
                                   .arg(writing.range().size())
                             : tr("Open a list to write its entries from memory."));
-    txtWritten->clear();
-    txtWritten->setReadOnly(!number);
-    txtResult->clear();
-    txtResult->hide();
-    lblVerdict->clear();
-    lblLegend->hide();
-    lblKeys->setText(tr("Enter: check"));
-    txtWritten->setFocus();
+    m_written->clear();
+    m_written->setReadOnly(!number);
+    m_result->clear();
+    m_result->hide();
+    m_verdict->clear();
+    m_legend->hide();
+    m_keys->setText(tr("Enter: check"));
+    m_written->setFocus();
 }
 
 // The entries before the one to write, each after its reference; the list's start says so.
@@ -168,7 +168,7 @@ QString WriteWindow::leadIn() const
 
 bool WriteWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtWritten && event->type() == QEvent::KeyPress) {
+    if (watched == m_written && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             checkOrGoOn();
@@ -189,9 +189,9 @@ void WriteWindow::checkOrGoOn()
         showEntry();
         return;
     }
-    if (txtWritten->toPlainText().trimmed().isEmpty())
+    if (m_written->toPlainText().trimmed().isEmpty())
         return;
-    m_practice.checkWritten(txtWritten->toPlainText());
+    m_practice.checkWritten(m_written->toPlainText());
     showChecked();
 }
 
@@ -201,21 +201,21 @@ void WriteWindow::showChecked()
     QStringList words;
     for (const writtencheck::Word& word : checked.words)
         words.append(shownWord(word));
-    txtResult->setHtml(rightToLeft({words.join(u' ')}));
-    txtResult->show();
-    txtWritten->setReadOnly(true); // what was typed stays in view beside its check
+    m_result->setHtml(rightToLeft({words.join(u' ')}));
+    m_result->show();
+    m_written->setReadOnly(true); // what was typed stays in view beside its check
     const int mistakes = writtencheck::mistakes(checked.words);
     switch (checked.grade) {
     case fsrs::Grade::Good:
-        lblVerdict->setText(tr("Good: every word right."));
+        m_verdict->setText(tr("Good: every word right."));
         break;
     case fsrs::Grade::Hard:
-        lblVerdict->setText(tr("Hard: one word to mend."));
+        m_verdict->setText(tr("Hard: one word to mend."));
         break;
     default:
-        lblVerdict->setText(tr("Again: %n words to mend.", nullptr, mistakes));
+        m_verdict->setText(tr("Again: %n words to mend.", nullptr, mistakes));
         break;
     }
-    lblLegend->setVisible(mistakes > 0);
-    lblKeys->setText(tr("Enter: the next entry"));
+    m_legend->setVisible(mistakes > 0);
+    m_keys->setText(tr("Enter: the next entry"));
 }

@@ -19,9 +19,9 @@ public:
     WriteWindow(Practice& practice, const FontRecord& arabic, bool marksToo,
                 QWidget* parent = nullptr);
 
-    QPlainTextEdit* written() const { return txtWritten; }
-    QTextBrowser* result() const { return txtResult; }
-    QLabel* verdict() const { return lblVerdict; }
+    QPlainTextEdit* written() const { return m_written; }
+    QTextBrowser* result() const { return m_result; }
+    QLabel* verdict() const { return m_verdict; }
 
     // The entry to write, after another range or list.
     void showEntry();
@@ -38,12 +38,12 @@ private:
     QString leadIn() const;
 
     Practice& m_practice;
-    QTextBrowser* txtBefore;
-    QLabel* lblTask;
-    QPlainTextEdit* txtWritten;
-    QTextBrowser* txtResult;
-    QLabel* lblVerdict;
-    QLabel* lblLegend; // what the marks of a checked entry mean, while there are any
-    QCheckBox* chkMarksToo;
-    QLabel* lblKeys;
+    QTextBrowser* m_before;
+    QLabel* m_task;
+    QPlainTextEdit* m_written;
+    QTextBrowser* m_result;
+    QLabel* m_verdict;
+    QLabel* m_legend; // what the marks of a checked entry mean, while there are any
+    QCheckBox* m_marksToo;
+    QLabel* m_keys;
 };

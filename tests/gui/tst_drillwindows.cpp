@@ -46,7 +46,7 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
     auto* write = d.window->findChild<WriteWindow*>();
     QVERIFY(write);
     QPlainTextEdit* box = write->written();
-    auto* before = write->findChild<QTextBrowser*>(QStringLiteral("txtBefore"));
+    auto* before = write->findChild<QTextBrowser*>(QStringLiteral("before"));
     QCOMPARE(before->toPlainText(), QStringLiteral("(The start of the list)"));
 
     QTest::keyClick(box, Qt::Key_Return); // nothing typed: nothing checked
@@ -70,7 +70,7 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
 
     // With marks too, the same plain letters are three words to mend.
     QTest::keyClick(box, Qt::Key_Return);
-    write->findChild<QCheckBox*>(QStringLiteral("chkMarksToo"))->setChecked(true);
+    write->findChild<QCheckBox*>(QStringLiteral("marksToo"))->setChecked(true);
     typeThroughInputMethod(box, QStringLiteral("مالك يوم الدين"));
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(write->verdict()->text(), QStringLiteral("Again: 3 words to mend."));

@@ -181,7 +181,7 @@ void tst_history::aTestIsRememberedAndShown()
     QCOMPARE(progress->table()->model()->rowCount(), 1);
     QCOMPARE(progress->weakest()->ListCount(), 2);
     progress->weakest()->setListIndex(1); // item 2
-    progress->findChild<QPushButton*>(QStringLiteral("cmdPractise"))->click();
+    progress->findChild<QPushButton*>(QStringLiteral("practise"))->click();
     QCOMPARE(d.shownRange(), QStringLiteral("2-6"));
     QVERIFY(!d.control("lstMistakes")->isVisible()); // a new test begins
 
@@ -206,7 +206,7 @@ void tst_history::aTestIsRememberedAndShown()
     // Export writes a row for every item, practised or not.
     QTemporaryDir out;
     FakeFileDialog dialog(out.filePath(QStringLiteral("memory.csv")));
-    progress->findChild<QPushButton*>(QStringLiteral("cmdExport"))->click();
+    progress->findChild<QPushButton*>(QStringLiteral("export"))->click();
     QCOMPARE(dialog.requests().value(0).filter, QStringLiteral("CSV files (*.csv)"));
     QFile csv(out.filePath(QStringLiteral("memory.csv")));
     QVERIFY(csv.open(QIODevice::ReadOnly));
@@ -322,7 +322,7 @@ void tst_history::lookAlikeChoicesAreOffered()
                  pair.contains(QStringLiteral("عَدۡلٞ</span>")),
              qPrintable(pair));
     QVERIFY(!pair.contains(QStringLiteral("وَٱتَّقُواْ</span>")));
-    progress->confusions()->findChild<QPushButton*>(QStringLiteral("cmdPractisePair"))->click();
+    progress->confusions()->findChild<QPushButton*>(QStringLiteral("practisePair"))->click();
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 2);
     QCOMPARE(d.shownRange(), QStringLiteral("1-3"));
     // The first of the pair tested, the other follows.
@@ -380,7 +380,7 @@ void tst_history::todayOffersTheNextStretch()
     QCOMPARE(today->table()->rowCount(), 1); // nothing is due on the day it was learnt
     QCOMPARE(today->table()->item(0, 1)->text(), QStringLiteral("Next to learn: 6"));
     d.control<ctlTabs>("ctlTabs1")->setSelectedTab(1);
-    today->findChild<QPushButton*>(QStringLiteral("cmdPractise"))->click();
+    today->findChild<QPushButton*>(QStringLiteral("practise"))->click();
     QCOMPARE(d.shownRange(), QStringLiteral("6-6"));
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 2);
 
@@ -403,25 +403,25 @@ void tst_history::todaysChoicesAreKept()
         d.clickRow("lstSelect", rowOf(d, number));
     d.control<QAction>("mnuViewToday")->trigger();
     auto* today = d.window->findChild<TodayWindow*>();
-    auto* newPerDay = today->findChild<QSpinBox*>(QStringLiteral("spnNewPerDay"));
+    auto* newPerDay = today->findChild<QSpinBox*>(QStringLiteral("newPerDay"));
     QCOMPARE(newPerDay->value(), 5);
-    QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("spnRetention"))->value(), 90);
+    QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("retention"))->value(), 90);
     newPerDay->setValue(0);
     QCOMPARE(today->table()->rowCount(), 0); // nothing new offered
     newPerDay->setValue(1);
-    today->findChild<QComboBox*>(QStringLiteral("cmbPractiseWith"))->setCurrentIndex(1);
-    today->findChild<QPushButton*>(QStringLiteral("cmdPractise"))->click();
+    today->findChild<QComboBox*>(QStringLiteral("practiseWith"))->setCurrentIndex(1);
+    today->findChild<QPushButton*>(QStringLiteral("practise"))->click();
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 1); // the Lister, recalling first
     QVERIFY(d.control<QCheckBox>("chkRecallFirst")->isChecked());
-    today->findChild<QCheckBox*>(QStringLiteral("chkAtStart"))->setChecked(true);
+    today->findChild<QCheckBox*>(QStringLiteral("atStart"))->setChecked(true);
     d.close();
 
     d.start();
     QTRY_VERIFY(d.window->findChild<TodayWindow*>() &&
                 d.window->findChild<TodayWindow*>()->isVisible());
     today = d.window->findChild<TodayWindow*>();
-    QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("spnNewPerDay"))->value(), 1);
-    QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("cmbPractiseWith"))->currentIndex(), 1);
+    QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("newPerDay"))->value(), 1);
+    QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("practiseWith"))->currentIndex(), 1);
 }
 
 QTEST_MAIN(tst_history)

@@ -3,24 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTest>
-
-namespace {
-
-// The most memory the process has held so far, in kB.
-qint64 peakKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
-    return 0;
-}
-
-} // namespace
 
 // Loading lists into the window: both modes, and failures that must leave the open list.
 class tst_loading : public QObject {
@@ -32,7 +15,6 @@ private slots:
     void failedLoadsKeepTheOpenList_data();
     void failedLoadsKeepTheOpenList();
     void recentFileMenuLoads();
-    void refusesAHundredMegabytesOfRandomBytes();
 
 private:
     QComboBox* combo(const char* name) { return m_d->control<QComboBox>(name); }
@@ -110,7 +92,6 @@ void tst_loading::failedLoadsKeepTheOpenList_data()
     QTest::newRow("vanished file") << QByteArray() << false << "No item selected";
     QTest::newRow("a unit out of range") << QByteArray::fromHex("41000080") << false << "Zorvel";
     QTest::newRow("no words in word mode") << QByteArray::fromHex("2100") << true << "Zorvel";
-    QTest::newRow("only blank lines") << QByteArray::fromHex("2100") << false << "Zorvel";
 }
 
 void tst_loading::failedLoadsKeepTheOpenList()
@@ -163,35 +144,6 @@ void tst_loading::recentFileMenuLoads()
     QCOMPARE(window.items(), QStringList{"one"});
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuFileMRUF1"))->text(),
              QStringLiteral("&1  First.zva"));
-}
-
-void tst_loading::refusesAHundredMegabytesOfRandomBytes()
-{
-    const QString good = m_d->program.addList(QStringLiteral("Good.zva"), QStringLiteral("a"));
-    const QString noise = m_d->program.folder() + QStringLiteral("/Download.zva");
-    {
-        QFile file(noise);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QByteArray chunk(1024 * 1024, Qt::Uninitialized);
-        for (int megabyte = 0; megabyte < 100; ++megabyte) {
-            QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(chunk.data()),
-                                                  chunk.size() / 4);
-            QCOMPARE(file.write(chunk), chunk.size());
-        }
-    }
-    FakeMessageBox& messages = m_d->messages;
-    messages.clear();
-    m_d->start();
-    frmMain& window = *m_d->window;
-    window.LoadZVFFile(good);
-    const qint64 peakBefore = peakKilobytes();
-
-    QVERIFY(!window.LoadZVFFile(noise));
-    // Refused by its size before a byte is read: the process holds no more memory than before.
-    QCOMPARE(messages.captions(), QStringList{QStringLiteral("Zorvel")});
-    QVERIFY(messages.requests().constFirst().text.contains(QStringLiteral("32 MB")));
-    QVERIFY(peakKilobytes() - peakBefore < 4 * 1024);
-    QCOMPARE(window.items(), QStringList{QStringLiteral("a")});
 }
 
 QTEST_MAIN(tst_loading)

@@ -16,23 +16,27 @@ void tst_interfacelanguage::resolve_data()
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<QStringList>("available");
     QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("readsTranslations"); // an English start reads none
 
     const QStringList arabic{QStringLiteral("ar-EG"), QStringLiteral("ar")};
     const QStringList ar{QStringLiteral("ar")};
-    QTest::newRow("the system's Arabic") << "" << arabic << ar << "ar";
+    QTest::newRow("the system's Arabic") << "" << arabic << ar << "ar" << true;
     QTest::newRow("the system's English")
-        << "" << QStringList{QStringLiteral("en-GB")} << ar << "en";
-    QTest::newRow("the C locale") << "" << QStringList{QStringLiteral("C")} << ar << "en";
-    QTest::newRow("no language") << "" << QStringList() << ar << "en";
+        << "" << QStringList{QStringLiteral("en-GB")} << ar << "en" << false;
+    QTest::newRow("the C locale") << "" << QStringList{QStringLiteral("C")} << ar << "en" << false;
+    QTest::newRow("no language") << "" << QStringList() << ar << "en" << false;
     QTest::newRow("LANGUAGE=fr:ar: the first Zorvel speaks")
-        << "" << QStringList{QStringLiteral("fr_FR"), QStringLiteral("ar_SA")} << ar << "ar";
-    QTest::newRow("English chosen on an Arabic system") << "en" << arabic << ar << "en";
+        << "" << QStringList{QStringLiteral("fr_FR"), QStringLiteral("ar_SA")} << ar << "ar"
+        << true;
+    QTest::newRow("English chosen on an Arabic system") << "en" << arabic << ar << "en" << false;
     QTest::newRow("Arabic chosen on an English system")
-        << "ar" << QStringList{QStringLiteral("en-US")} << ar << "ar";
-    QTest::newRow("a choice Zorvel does not speak is the system's") << "de" << arabic << ar << "ar";
+        << "ar" << QStringList{QStringLiteral("en-US")} << ar << "ar" << true;
+    QTest::newRow("a choice Zorvel does not speak is the system's")
+        << "de" << arabic << ar << "ar" << true;
     QTest::newRow("no Arabic translation: English on an Arabic system")
-        << "" << arabic << QStringList() << "en";
-    QTest::newRow("Arabic chosen, its translation gone") << "ar" << arabic << QStringList() << "en";
+        << "" << arabic << QStringList() << "en" << true;
+    QTest::newRow("Arabic chosen, its translation gone")
+        << "ar" << arabic << QStringList() << "en" << true;
 }
 
 void tst_interfacelanguage::resolve()
@@ -41,7 +45,15 @@ void tst_interfacelanguage::resolve()
     QFETCH(QStringList, system);
     QFETCH(QStringList, available);
     QFETCH(QString, language);
-    QCOMPARE(interfacelanguage::resolve(choice, system, available), language);
+    QFETCH(bool, readsTranslations);
+    bool read = false;
+    QCOMPARE(interfacelanguage::resolve(choice, system,
+                                        [&] {
+                                            read = true;
+                                            return available;
+                                        }),
+             language);
+    QCOMPARE(read, readsTranslations);
 }
 
 QTEST_GUILESS_MAIN(tst_interfacelanguage)
