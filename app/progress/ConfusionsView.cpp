@@ -66,8 +66,8 @@ void ConfusionsView::showPairs(const QList<ProgressData::Confused>& pairs,
     m_pairList->Clear();
     for (const ProgressData::Confused& pair : pairs)
         m_pairList->AddItem(QStringLiteral("%1 \u00D7  %2 \u2194 %3")
-                                 .arg(pair.count)
-                                 .arg(reference(pair.number), reference(pair.other)));
+                                .arg(pair.count)
+                                .arg(reference(pair.number), reference(pair.other)));
     if (!pairs.isEmpty())
         m_pairList->setListIndex(0);
     showChosenPair();
@@ -89,11 +89,11 @@ void ConfusionsView::showChosenPair()
         QStringLiteral("<th style=\"font-family:sans-serif; font-size:%1pt\">%2</th>")
             .arg(font().pointSizeF());
     m_pairText->setHtml(QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1%2"
-                                    "</tr><tr><td width=\"50%\">%3</td><td width=\"50%\">%4</td>"
-                                    "</tr></table>")
-                         .arg(heading.arg(m_reference(pair.other)),
-                              heading.arg(m_reference(pair.number)), markedWords(other),
-                              markedWords(one)));
+                                       "</tr><tr><td width=\"50%\">%3</td><td width=\"50%\">%4</td>"
+                                       "</tr></table>")
+                            .arg(heading.arg(m_reference(pair.other)),
+                                 heading.arg(m_reference(pair.number)), markedWords(other),
+                                 markedWords(one)));
     m_pairText->verticalScrollBar()->setValue(0);
 }
 

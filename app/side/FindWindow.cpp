@@ -70,7 +70,7 @@ void FindWindow::search()
 {
     const QString query = m_query->text();
     m_found = m_finder.find(query, m_bestFirst->isChecked() ? PassageFinder::Order::Best
-                                                             : PassageFinder::Order::List);
+                                                            : PassageFinder::Order::List);
     // One word is always together with itself: the mark tells phrases apart.
     const bool phrase = arabicfold::foldedWords(query).size() > 1;
     int together = 0;
@@ -79,9 +79,9 @@ void FindWindow::search()
         const bool marked = phrase && hit.together;
         together += marked ? 1 : 0;
         m_results->AddItem(withTabsAsGaps(QStringLiteral(" %1.  %2%3")
-                                             .arg(m_reference(m_finder.passage(hit.passage).first),
-                                                  marked ? kTogether : QString(),
-                                                  m_finder.excerpt(hit.passage, query))));
+                                              .arg(m_reference(m_finder.passage(hit.passage).first),
+                                                   marked ? kTogether : QString(),
+                                                   m_finder.excerpt(hit.passage, query))));
     }
     if (!m_found.isEmpty())
         m_results->setListIndex(0);

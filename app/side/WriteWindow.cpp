@@ -94,8 +94,8 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
     m_verdict->setObjectName(QStringLiteral("verdict"));
     m_verdict->setWordWrap(true);
     m_legend = new QLabel(tr("Struck through: what the entry does not have. Underlined: the "
-                              "entry's word. In brackets: a word left out."),
-                           this);
+                             "entry's word. In brackets: a word left out."),
+                          this);
     m_legend->setObjectName(QStringLiteral("legend"));
     m_legend->setWordWrap(true);
     m_legend->hide();
@@ -138,10 +138,10 @@ void WriteWindow::showEntry()
     const int number = writing.number();
     m_before->setHtml(leadIn());
     m_task->setText(number ? tr("Write %1 from memory (%2 of %3), then press Enter.")
-                                  .arg(m_practice.itemReference(number))
-                                  .arg(writing.position())
-                                  .arg(writing.range().size())
-                            : tr("Open a list to write its entries from memory."));
+                                 .arg(m_practice.itemReference(number))
+                                 .arg(writing.position())
+                                 .arg(writing.range().size())
+                           : tr("Open a list to write its entries from memory."));
     m_written->clear();
     m_written->setReadOnly(!number);
     m_result->clear();
