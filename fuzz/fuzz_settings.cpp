@@ -1,8 +1,8 @@
 // Any bytes as the settings file, and as the stored recent-file list: every value is read as
 // start-up reads it, and the recent files keep their rules whatever was stored.
 
-#include "app/files/recentfiles.h"
 #include "app/settings/ZorvelSettings.h"
+#include "app/settings/recentfiles.h"
 #include "app/settings/settingsvalues.h"
 
 #include <QFile>

@@ -160,12 +160,12 @@ QString describe(const Error& error, const QString& path)
     case Error::TooLarge:
         return tr("The file %1 is larger than %2 MB, which no list is; it was not opened.")
             .arg(name)
-            .arg(kMaxFileBytes / (1024 * 1024));
+            .arg(kMaxFileBytes / kMebibyte);
     case Error::TooLong:
         return tr("The list %1 would be larger than %2 MB, which Zorvel cannot open; it was not "
                   "written. Make it into several lists.")
             .arg(name)
-            .arg(kMaxFileBytes / (1024 * 1024));
+            .arg(kMaxFileBytes / kMebibyte);
     }
     return {};
 }

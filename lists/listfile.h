@@ -11,7 +11,8 @@ namespace listfile {
 
 // Largest list file the program reads: a whole book is a few megabytes, so anything far
 // beyond this is not a list and is refused before it is read into memory.
-inline constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
+inline constexpr qint64 kMebibyte = qint64{1} << 20;
+inline constexpr qint64 kMaxFileBytes = 32 * kMebibyte;
 // Largest text file a list is made from: the text of the largest list in the widest form a
 // text file can hold it (four bytes a character).
 inline constexpr qint64 kMaxTextBytes = 2 * kMaxFileBytes;

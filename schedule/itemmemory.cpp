@@ -43,7 +43,7 @@ QDate LocalDays::dayOf(const QDateTime& moment)
         m_until = next.atUtc.isValid() ? next.atUtc.toMSecsSinceEpoch()
                                        : std::numeric_limits<qint64>::max();
     }
-    constexpr qint64 kDay = 24 * 60 * 60;
+    constexpr qint64 kDay = qint64{24} * 60 * 60;
     const qint64 local = msecs / 1000 + m_offset - (msecs % 1000 < 0 ? 1 : 0);
     return QDate(1970, 1, 1).addDays(local >= 0 ? local / kDay : (local - kDay + 1) / kDay);
 }

@@ -56,7 +56,7 @@ std::optional<QByteArray> convert(const QByteArray& from, const QByteArray& to,
                                   QByteArrayView input, const QByteArray& replacement, int skip)
 {
     iconv_t cd = iconv_open(to.constData(), from.constData());
-    if (cd == iconv_t(-1))
+    if (cd == iconv_t(-1)) // NOLINT(performance-no-int-to-ptr): iconv_open says failure so
         return std::nullopt;
     QByteArray output;
     output.reserve(input.size() * 2 + 16);

@@ -183,7 +183,7 @@ bool frmNew::importFile(const QString& path, int IfNoByteOrderMark)
         problem = tr("The file \u201C%1\u201D is larger than %2 MB, more than a list can hold; "
                      "it was not imported.")
                       .arg(path)
-                      .arg(listfile::kMaxTextBytes / (1024 * 1024));
+                      .arg(listfile::kMaxTextBytes / listfile::kMebibyte);
     else if (read.status != BoundedRead::Read || !txtNew->LoadBytes(read.bytes, IfNoByteOrderMark))
         problem = tr("The file \u201C%1\u201D could not be read.").arg(path);
     else // a Quran file's chapters and a poem's stanzas become the list's parts

@@ -1,8 +1,8 @@
 #include "app/main/MainMenus.h"
 
-#include "app/files/recentfiles.h"
 #include "app/main/readingfonts.h"
 #include "app/settings/interfacelanguage.h"
+#include "app/settings/recentfiles.h"
 
 #include <QActionGroup>
 #include <QLocale>

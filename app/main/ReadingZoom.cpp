@@ -2,8 +2,8 @@
 
 #include "app/main/MainMenus.h"
 #include "app/main/readingfonts.h"
-#include "app/main/zoom.h"
 #include "app/settings/ZorvelSettings.h"
+#include "app/settings/zoom.h"
 #include "controls/unilistbox/NativeList.h"
 #include "controls/unilistbox/UniListBox.h"
 #include "controls/unitext/UniText.h"

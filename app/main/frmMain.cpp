@@ -2,7 +2,6 @@
 
 #include "app/files/ListFiles.h"
 #include "app/files/listmessages.h"
-#include "app/files/recentfiles.h"
 #include "app/main/HelpView.h"
 #include "app/main/ListerPage.h"
 #include "app/main/MainMenus.h"
@@ -14,6 +13,7 @@
 #include "app/main/programicon.h"
 #include "app/main/readingfonts.h"
 #include "app/settings/interfacelanguage.h"
+#include "app/settings/recentfiles.h"
 #include "app/side/SideWindows.h"
 #include "app/version.h"
 #include "controls/common/MessageBox.h"

@@ -1,7 +1,7 @@
 #include "app/settings/ZorvelSettings.h"
 
-#include "app/main/zoom.h"
 #include "app/settings/settingsvalues.h"
+#include "app/settings/zoom.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "app/files/frmNew.h"
-#include "app/main/zoom.h"
+#include "app/settings/zoom.h"
 #include "controls/unilistbox/NativeList.h"
 #include "controls/unilistbox/UniListBox.h"
 #include "controls/unitext/UniText.h"

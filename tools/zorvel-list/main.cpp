@@ -51,7 +51,7 @@ bool encode(const QString& source, const QString& target)
     const BoundedRead in = readAtMost(source, listfile::kMaxTextBytes);
     if (in.status == BoundedRead::TooLarge)
         return fail(source, QStringLiteral("larger than %1 MB, more than a list can hold")
-                                .arg(listfile::kMaxTextBytes / (1024 * 1024)));
+                                .arg(listfile::kMaxTextBytes / listfile::kMebibyte));
     if (in.status != BoundedRead::Read)
         return fail(source, in.detail);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

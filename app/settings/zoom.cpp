@@ -1,4 +1,4 @@
-#include "app/main/zoom.h"
+#include "app/settings/zoom.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/files/recentfiles.h"
+#include "app/settings/recentfiles.h"
 
 namespace recentfiles {
 namespace {
