@@ -1,5 +1,5 @@
 # Developer shortcuts; ./run.sh and ./test.sh are all a user needs.
-.PHONY: all run test test-sanitize fuzz bench package format clean
+.PHONY: all run test test-sanitize tidy fuzz bench package format clean
 
 all:
 	scripts/build.sh
@@ -12,6 +12,11 @@ test:
 
 test-sanitize:
 	scripts/test-sanitize.sh
+
+# clang-tidy's bugprone and performance checks over the sources, on build/'s compile commands.
+tidy:
+	scripts/build.sh
+	scripts/tidy.sh
 
 # Each fuzz target for FUZZ_SECONDS (default 60).
 fuzz:

@@ -50,7 +50,7 @@ namespace {
 
 QString writeList(const QTemporaryDir& dir, const QString& name, int words)
 {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     const int lines = qMax(1, int(qint64(words) * kLargeListLines / kLargeListWords));
     listfile::writeFile(path, generateLargeList(lines, words));
     return path;
@@ -131,6 +131,7 @@ std::pair<double, double> runOnce(const Run& run)
 double printedByChild(const Run& child)
 {
     std::vector<double> values;
+    values.reserve(5);
     for (int i = 0; i < 5; ++i)
         values.push_back(runOnce(child).second);
     return median(values);
@@ -147,6 +148,7 @@ std::vector<double> startUps(const std::vector<Run>& programs)
         for (size_t p = 0; p < programs.size(); ++p)
             times[p].push_back(runOnce(programs[p]).first);
     std::vector<double> medians;
+    medians.reserve(times.size());
     for (const std::vector<double>& programTimes : times)
         medians.push_back(median(programTimes));
     return medians;
@@ -300,7 +302,7 @@ int main(int argc, char* argv[])
             withParts.append(verses[verse]);
         }
         auto listOf = [&](const QString& name, const QStringList& lines) {
-            const QString path = dir.filePath(name);
+            QString path = dir.filePath(name);
             listfile::writeFile(path, lines.join(QStringLiteral("\r\n")));
             return path;
         };
@@ -548,13 +550,12 @@ int main(int argc, char* argv[])
                                         }
                                     }) /
                             kQuestions;
-    const double foldOne =
-        measure(5,
-                [&] {
-                    for (int q = 0; q < kQuestions; ++q)
-                        arabicfold::fold(items[q * int(items.size() / kQuestions)]);
-                }) /
-        kQuestions;
+    const double foldOne = measure(5,
+                                   [&] {
+                                       for (int q = 0; q < kQuestions; ++q)
+                                           arabicfold::fold(items[q * (items.size() / kQuestions)]);
+                                   }) /
+                           kQuestions;
     row(QStringLiteral("one look-alike question, 80,000 items"), question,
         QStringLiteral("fold the item asked about"), foldOne);
 

@@ -47,7 +47,7 @@ QString resolve(const QString& choice, const QStringList& systemLanguages,
     if (!choice.isEmpty() && speaks(choice))
         return choice;
     for (const QString& language : systemLanguages) {
-        const QString code = language.section(u'_', 0, 0).section(u'-', 0, 0).toLower();
+        QString code = language.section(u'_', 0, 0).section(u'-', 0, 0).toLower();
         // The C and POSIX locales speak the source texts.
         if (code == u"c" || code == u"posix")
             return kEnglish;

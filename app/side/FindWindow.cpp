@@ -95,7 +95,7 @@ QString FindWindow::countText(const QString& query, int found, int together)
         return {};
     if (found == 0)
         return tr("No passage holds these words");
-    const QString passages = found == 1 ? tr("1 passage") : tr("%1 passages").arg(found);
+    QString passages = found == 1 ? tr("1 passage") : tr("%1 passages").arg(found);
     if (together < 0)
         return passages;
     return tr("%1, %2 with the words together (%3)")

@@ -42,7 +42,7 @@ QString rightToLeft(const QStringList& paragraphs)
 // missing word beside it, so that the marks are told apart without colour too.
 QString shownWord(const writtencheck::Word& word)
 {
-    const QString expected = word.expected.toHtmlEscaped();
+    QString expected = word.expected.toHtmlEscaped();
     const QString typed = word.typed.toHtmlEscaped();
     switch (word.mark) {
     case writtencheck::Mark::Right:

@@ -55,7 +55,9 @@ public:
 
     bool previousProcedure(QEvent* event) override
     {
-        return m_inViewport ? Base::viewportEvent(event) : Base::event(event);
+        // The base class's own handling, past the interception: the call is meant.
+        return m_inViewport ? Base::viewportEvent(event)
+                            : Base::event(event); // NOLINT(bugprone-parent-virtual-call)
     }
 
 protected:

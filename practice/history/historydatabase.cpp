@@ -2,8 +2,8 @@
 
 #include <QSqlError>
 
-HistoryDatabase::HistoryDatabase(QSqlDatabase database)
-    : m_connection(std::move(database))
+HistoryDatabase::HistoryDatabase(const QSqlDatabase& database)
+    : m_connection(database)
 {
 }
 

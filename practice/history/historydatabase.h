@@ -10,7 +10,7 @@
 // that cannot be written is, and is never taken for an empty one.
 class HistoryDatabase {
 public:
-    explicit HistoryDatabase(QSqlDatabase database = {});
+    explicit HistoryDatabase(const QSqlDatabase& database = {});
 
     // Whether statements may run: opened, and nothing has failed since.
     bool isOpen() const { return m_open; }

@@ -186,7 +186,7 @@ void Practice::choosePart(int index)
 TesterSession::Answer Practice::pick(int row)
 {
     const Drill drill = m_tester.question().isEmpty() ? Drill::Choices : Drill::HalfChoices;
-    const TesterSession::Answer answer = m_tester.pick(row - 1);
+    TesterSession::Answer answer = m_tester.pick(row - 1);
     if (answer.verdict == TesterSession::Verdict::None)
         return answer;
     const bool right = answer.verdict == TesterSession::Verdict::Right;
@@ -321,7 +321,7 @@ ProgressData Practice::progress(QDate today, double retention)
 // the one the answers are written through.
 QList<TodayRow> Practice::today(QDate day, const revisionplan::Options& options)
 {
-    const QList<TodayRow> rows = todayPlan(history(), day, options);
+    QList<TodayRow> rows = todayPlan(history(), day, options);
     checkHistory();
     return rows;
 }

@@ -62,7 +62,7 @@ QString TesterSession::label(int number) const
         return getDisplayWords(item);
     const qsizetype words = item.split(u' ', Qt::SkipEmptyParts).size();
     for (int shown = 6;; ++shown) {
-        const QString mine = getDisplayWords(item, shown);
+        QString mine = getDisplayWords(item, shown);
         const bool alone =
             std::none_of(m_choiceNumbers.begin(), m_choiceNumbers.end(), [&](int other) {
                 return other != number && offered(other) != item &&

@@ -27,7 +27,7 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 
-Review answer(int number, QDateTime at, bool right, bool firstTry = true)
+Review answer(int number, const QDateTime& at, bool right, bool firstTry = true)
 {
     return {at, number, QStringLiteral("item %1").arg(number), 1, number, right, firstTry, 3};
 }

@@ -19,7 +19,7 @@ ScratchProgram::ScratchProgram()
 
 QString ScratchProgram::addList(const QString& relativePath, const QString& text) const
 {
-    const QString path = folder() + u'/' + relativePath;
+    QString path = folder() + u'/' + relativePath;
     QDir().mkpath(QFileInfo(path).absolutePath());
     const listfile::Error error = listfile::writeFile(path, text);
     if (error.isError())
