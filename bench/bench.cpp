@@ -525,10 +525,8 @@ int main(int argc, char* argv[])
     const QString typed = items[items.size() / 2].section(u' ', 0, 0).left(3);
     const double search = measure(21, [&] { finder.find(typed); });
     const double plainScan = measure(21, [&] {
-        int hits = 0;
-        for (const QString& item : items)
-            hits += item.contains(typed) ? 1 : 0;
-        return hits;
+        keep(std::count_if(items.cbegin(), items.cend(),
+                           [&](const QString& item) { return item.contains(typed); }));
     });
     row(QStringLiteral("Find: a search as the user types, 80,000 items"), search,
         QStringLiteral("scan the items for the text unfolded"), plainScan);

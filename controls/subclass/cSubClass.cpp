@@ -18,12 +18,6 @@ protected:
     }
 };
 
-namespace {
-
-constexpr int kBefore = 1;
-
-} // namespace
-
 cSubClass::cSubClass()
     : m_dispatch(std::make_shared<Dispatch>())
 {

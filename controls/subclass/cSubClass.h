@@ -17,6 +17,8 @@ public:
 // interception.
 class cSubClass {
 public:
+    static constexpr int kBefore = 1; // the When of the before table
+
     cSubClass();
     ~cSubClass();
     cSubClass(const cSubClass&) = delete;

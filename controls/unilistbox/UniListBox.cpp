@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kBefore = 1;
-
 QByteArray columnBytes(const QList<int>& widths)
 {
     QByteArray bytes;
@@ -83,7 +81,7 @@ UniListBox::UniListBox(QWidget* parent)
     , m_list(new NativeList(this))
 {
     m_font = FontRecord::fromQFont(QWidget::font());
-    m_subclass.AddMsg(ControlEvent::DrawItem, kBefore);
+    m_subclass.AddMsg(ControlEvent::DrawItem, cSubClass::kBefore);
     m_subclass.Subclass(this, this);
     applyFont();
     applyColours();

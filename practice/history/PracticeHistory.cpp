@@ -200,28 +200,23 @@ int PracticeHistory::confusions(const ListKey& key, int number, int other) const
 QList<PracticeHistory::Confusion>
 PracticeHistory::mostConfused(const ListKey& key, const QStringList& items, int count) const
 {
-    QList<Confusion> found;
-    if (!isOpen())
-        return found;
     // The item's text is kept with its counts; the look-alike taken for it must still be there.
-    QSqlQuery pairs = m_database->prepared(
+    QMap<std::pair<int, int>, int> counts;
+    m_database->select(
         QStringLiteral("SELECT confusions.item, other, count, items.text FROM confusions JOIN "
                        "items ON items.list = confusions.list AND items.word_mode = "
                        "confusions.word_mode AND items.position = confusions.item WHERE "
                        "confusions.list = ? AND confusions.word_mode = ?"),
-        {key.list, int(key.wordMode)});
-    if (!m_database->exec(pairs))
-        return found;
-    QMap<std::pair<int, int>, int> counts;
-    while (pairs.next()) {
-        const int number = pairs.value(0).toInt();
-        const int other = pairs.value(1).toInt();
-        const bool present = number >= 1 && number <= items.size() && other >= 1 &&
-                             other <= items.size() &&
-                             items[number - 1] == pairs.value(3).toString();
-        if (present && number != other)
-            counts[{qMin(number, other), qMax(number, other)}] += pairs.value(2).toInt();
-    }
+        {key.list, int(key.wordMode)}, [&](const QSqlQuery& pair) {
+            const int number = pair.value(0).toInt();
+            const int other = pair.value(1).toInt();
+            const bool present = number >= 1 && number <= items.size() && other >= 1 &&
+                                 other <= items.size() &&
+                                 items[number - 1] == pair.value(3).toString();
+            if (present && number != other)
+                counts[{qMin(number, other), qMax(number, other)}] += pair.value(2).toInt();
+        });
+    QList<Confusion> found;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         found.append({it.key().first, it.key().second, it.value()});
     std::stable_sort(found.begin(), found.end(),
@@ -235,109 +230,79 @@ QList<PracticeHistory::ItemRecord>
 PracticeHistory::weakestItems(const ListKey& key, const QStringList& items, int count) const
 {
     QList<ItemRecord> found;
-    if (!isOpen())
-        return found;
-    QSqlQuery query =
-        m_database->prepared(QStringLiteral("SELECT position, text, right_first, wrong FROM "
-                                            "items WHERE list = ? AND word_mode = ? AND wrong > "
-                                            "0 ORDER BY wrong DESC, right_first ASC, position "
-                                            "ASC"),
-                             {key.list, int(key.wordMode)});
-    if (!m_database->exec(query))
-        return found;
-    while (found.size() < count && query.next()) {
-        const ItemRecord item{query.value(0).toInt(), query.value(1).toString(),
-                              query.value(2).toInt(), query.value(3).toInt()};
-        if (item.number >= 1 && item.number <= items.size() && items[item.number - 1] == item.text)
-            found.append(item);
-    }
+    m_database->select(QStringLiteral("SELECT position, text, right_first, wrong FROM items WHERE "
+                                      "list = ? AND word_mode = ? AND wrong > 0 ORDER BY wrong "
+                                      "DESC, right_first ASC, position ASC"),
+                       {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
+                           const ItemRecord item{row.value(0).toInt(), row.value(1).toString(),
+                                                 row.value(2).toInt(), row.value(3).toInt()};
+                           if (found.size() < count && item.number >= 1 &&
+                               item.number <= items.size() && items[item.number - 1] == item.text)
+                               found.append(item);
+                       });
     return found;
 }
 
 QList<PracticeHistory::Session> PracticeHistory::sessions(const ListKey& key) const
 {
     QList<Session> found;
-    if (!isOpen())
-        return found;
-    QSqlQuery query =
-        m_database->prepared(QStringLiteral("SELECT finished, first, last, right, wrong, seconds "
-                                            "FROM sessions WHERE list = ? AND word_mode = ? "
-                                            "ORDER BY id"),
-                             {key.list, int(key.wordMode)});
-    if (!m_database->exec(query))
-        return found;
-    while (query.next()) {
-        Session session;
-        session.finished = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
-        session.first = query.value(1).toInt();
-        session.last = query.value(2).toInt();
-        session.wordMode = key.wordMode;
-        session.right = query.value(3).toInt();
-        session.wrong = query.value(4).toInt();
-        session.seconds = query.value(5).toLongLong();
-        found.append(session);
-    }
+    m_database->select(
+        QStringLiteral("SELECT finished, first, last, right, wrong, seconds FROM "
+                       "sessions WHERE list = ? AND word_mode = ? ORDER BY id"),
+        {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
+            found.append({QDateTime::fromString(row.value(0).toString(), Qt::ISODate),
+                          row.value(1).toInt(), row.value(2).toInt(), key.wordMode,
+                          row.value(3).toInt(), row.value(4).toInt(), row.value(5).toLongLong()});
+        });
     return found;
 }
 
 void PracticeHistory::forEachReview(const ListKey& key,
                                     const std::function<void(const Review&)>& take) const
 {
-    if (!isOpen())
-        return;
-    QSqlQuery query =
-        m_database->prepared(QStringLiteral("SELECT at, position, text, picked_row, "
-                                            "picked_item, right, first_try, seconds, grade, "
-                                            "drill FROM reviews WHERE list = ? AND word_mode = ? "
-                                            "ORDER BY id"),
-                             {key.list, int(key.wordMode)});
-    if (!m_database->exec(query))
-        return;
     Review review;
-    while (query.next()) {
-        review.at = timeOf(query.value(0).toString());
-        review.number = query.value(1).toInt();
-        review.text = query.value(2).toString();
-        review.pickedRow = query.value(3).toInt();
-        review.pickedItem = query.value(4).toInt();
-        review.right = query.value(5).toBool();
-        review.firstTry = query.value(6).toBool();
-        review.seconds = query.value(7).toDouble();
-        review.grade = query.value(8).toInt();
-        const int drill = query.value(9).toInt();
-        review.drill = drill >= 0 && drill < kDrills ? Drill(drill) : Drill::Choices;
-        take(review);
-    }
+    m_database->select(
+        QStringLiteral("SELECT at, position, text, picked_row, picked_item, right, first_try, "
+                       "seconds, grade, drill FROM reviews WHERE list = ? AND word_mode = ? ORDER "
+                       "BY id"),
+        {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
+            review.at = timeOf(row.value(0).toString());
+            review.number = row.value(1).toInt();
+            review.text = row.value(2).toString();
+            review.pickedRow = row.value(3).toInt();
+            review.pickedItem = row.value(4).toInt();
+            review.right = row.value(5).toBool();
+            review.firstTry = row.value(6).toBool();
+            review.seconds = row.value(7).toDouble();
+            review.grade = row.value(8).toInt();
+            const int drill = row.value(9).toInt();
+            review.drill = drill >= 0 && drill < kDrills ? Drill(drill) : Drill::Choices;
+            take(review);
+        });
 }
 
 QList<PracticeHistory::DrillCount> PracticeHistory::drillCounts(const ListKey& key) const
 {
     QList<DrillCount> counts;
-    if (!isOpen())
-        return counts;
     // Answers that count alike are counted together: a few groups, however long the log.
-    QSqlQuery query =
-        m_database->prepared(QStringLiteral("SELECT drill, right, first_try, grade, COUNT(*) FROM "
-                                            "reviews WHERE list = ? AND word_mode = ? GROUP BY "
-                                            "1, 2, 3, 4 ORDER BY 1"),
-                             {key.list, int(key.wordMode)});
-    if (!m_database->exec(query))
-        return counts;
-    while (query.next()) {
-        const int drill = query.value(0).toInt();
-        if (drill < 0 || drill >= kDrills)
-            continue;
-        if (counts.isEmpty() || int(counts.last().drill) != drill)
-            counts.append({Drill(drill)});
-        Review review;
-        review.right = query.value(1).toBool();
-        review.firstTry = query.value(2).toBool();
-        review.grade = query.value(3).toInt();
-        const int count = query.value(4).toInt();
-        counts.last().answers += count;
-        if (const std::optional<fsrs::Grade> grade = itemmemory::gradeOf(review))
-            counts.last().grades[size_t(*grade) - 1] += count;
-    }
+    m_database->select(
+        QStringLiteral("SELECT drill, right, first_try, grade, COUNT(*) FROM reviews WHERE list = "
+                       "? AND word_mode = ? GROUP BY 1, 2, 3, 4 ORDER BY 1"),
+        {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
+            const int drill = row.value(0).toInt();
+            if (drill < 0 || drill >= kDrills)
+                return;
+            if (counts.isEmpty() || int(counts.last().drill) != drill)
+                counts.append({Drill(drill)});
+            Review review;
+            review.right = row.value(1).toBool();
+            review.firstTry = row.value(2).toBool();
+            review.grade = row.value(3).toInt();
+            const int count = row.value(4).toInt();
+            counts.last().answers += count;
+            if (const std::optional<fsrs::Grade> grade = itemmemory::gradeOf(review))
+                counts.last().grades[size_t(*grade) - 1] += count;
+        });
     return counts;
 }
 

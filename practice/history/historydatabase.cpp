@@ -47,6 +47,17 @@ QSqlQuery HistoryDatabase::prepared(const QString& statement, const QVariantList
     return query;
 }
 
+bool HistoryDatabase::select(const QString& statement, const QVariantList& values,
+                             const std::function<void(const QSqlQuery& row)>& take) const
+{
+    QSqlQuery query = prepared(statement, values);
+    if (!exec(query))
+        return false;
+    while (query.next())
+        take(query);
+    return true;
+}
+
 bool HistoryDatabase::commit(bool written)
 {
     if (written && m_connection.commit())

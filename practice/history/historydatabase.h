@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
+
 // The connection to the history's file and the first trouble met on it. Every statement, a read
 // as much as a write, runs through exec(), so that a history that cannot be read is told as one
 // that cannot be written is, and is never taken for an empty one.
@@ -24,6 +26,10 @@ public:
     bool run(const QString& statement) const;
     // `statement` prepared with `values` bound in turn, read forward only.
     QSqlQuery prepared(const QString& statement, const QVariantList& values) const;
+    // Every row `statement` gives with `values` bound, handed to `take` in turn; false when it
+    // could not be read, which turns the history off.
+    bool select(const QString& statement, const QVariantList& values,
+                const std::function<void(const QSqlQuery& row)>& take) const;
 
     // All or nothing: a commit that fails is rolled back and told.
     void transaction() { m_connection.transaction(); }

@@ -17,30 +17,28 @@ PracticeHistory::ListKey PracticeHistory::listFor(const QString& title,
                                                   const listfingerprint::Fingerprint& fingerprint,
                                                   bool wordMode, const QStringList& items)
 {
-    if (!isOpen())
-        return {};
-    QSqlQuery query = m_database->prepared(
-        QStringLiteral("SELECT id, fingerprint FROM lists WHERE title = ? ORDER BY id"), {title});
-    if (!m_database->exec(query))
-        return {};
     qint64 found = 0;
     qint64 withoutContent = 0;
     double best = kSameList;
     QByteArray kept;
-    while (query.next()) {
-        const QByteArray bytes = query.value(1).toByteArray();
-        if (bytes.isEmpty()) {
-            withoutContent = withoutContent ? withoutContent : query.value(0).toLongLong();
-            continue;
-        }
-        const double likeness =
-            listfingerprint::likeness(fingerprint, listfingerprint::fromBytes(bytes));
-        if (likeness >= best) {
-            best = likeness;
-            found = query.value(0).toLongLong();
-            kept = bytes;
-        }
-    }
+    const bool read = m_database->select(
+        QStringLiteral("SELECT id, fingerprint FROM lists WHERE title = ? ORDER BY id"), {title},
+        [&](const QSqlQuery& row) {
+            const QByteArray bytes = row.value(1).toByteArray();
+            if (bytes.isEmpty()) {
+                withoutContent = withoutContent ? withoutContent : row.value(0).toLongLong();
+                return;
+            }
+            const double likeness =
+                listfingerprint::likeness(fingerprint, listfingerprint::fromBytes(bytes));
+            if (likeness >= best) {
+                best = likeness;
+                found = row.value(0).toLongLong();
+                kept = bytes;
+            }
+        });
+    if (!read)
+        return {};
     found = found ? found : withoutContent;
     const QByteArray current = listfingerprint::toBytes(fingerprint);
     QSqlQuery write(m_database->connection());
@@ -76,18 +74,16 @@ void PracticeHistory::placeOlderRecords(const ListKey& key, const QStringList& i
         QVariantList counts;
     };
     QList<Older> older;
-    QSqlQuery query = m_database->prepared(
+    m_database->select(
         QStringLiteral("SELECT rowid, text, '', right_first, wrong FROM legacy_items WHERE list = "
                        "? UNION ALL SELECT -rowid, item, other, count, 0 FROM legacy_confusions "
                        "WHERE list = ?"),
-        {key.list, key.list});
-    if (!m_database->exec(query))
-        return;
-    while (query.next())
-        older.append({query.value(0),
-                      query.value(1).toString(),
-                      query.value(2).toString(),
-                      {query.value(3), query.value(4)}});
+        {key.list, key.list}, [&](const QSqlQuery& row) {
+            older.append({row.value(0),
+                          row.value(1).toString(),
+                          row.value(2).toString(),
+                          {row.value(3), row.value(4)}});
+        });
     if (older.isEmpty())
         return;
     QHash<QString, int> numbers;
@@ -137,20 +133,16 @@ void PracticeHistory::rememberPath(const ListKey& key, const QString& path)
 QList<PracticeHistory::KnownList> PracticeHistory::knownLists() const
 {
     QList<KnownList> found;
-    if (!isOpen())
-        return found;
     // Each list in each mode, asked of the log's index: no scan of the answers.
-    QSqlQuery query = m_database->prepared(
+    m_database->select(
         QStringLiteral("SELECT lists.id, modes.word_mode, title, path FROM lists JOIN (SELECT 0 "
                        "AS word_mode UNION ALL SELECT 1) modes WHERE EXISTS (SELECT 1 FROM "
                        "reviews WHERE reviews.list = lists.id AND reviews.word_mode = "
                        "modes.word_mode) ORDER BY title, lists.id, modes.word_mode"),
-        {});
-    if (!m_database->exec(query))
-        return found;
-    while (query.next())
-        found.append({{query.value(0).toLongLong(), query.value(1).toBool()},
-                      query.value(2).toString(),
-                      query.value(3).toString()});
+        {}, [&](const QSqlQuery& row) {
+            found.append({{row.value(0).toLongLong(), row.value(1).toBool()},
+                          row.value(2).toString(),
+                          row.value(3).toString()});
+        });
     return found;
 }

@@ -94,21 +94,20 @@ QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
     if (!isOpen())
         return found;
     if (const std::optional<int> items = memoryIsCurrent(key)) {
-        QSqlQuery query = m_database->prepared(
+        bool sound = true;
+        const bool read = m_database->select(
             QStringLiteral("SELECT position, %1 FROM memory WHERE list = ? AND word_mode = ?")
                 .arg(kMemoryColumns),
-            {key.list, int(key.wordMode)});
-        bool sound = m_database->exec(query);
-        while (sound && query.next()) {
-            const ItemMemory memory = memoryAt(query, 1);
-            sound = itemmemory::isSound(memory);
-            found.insert(query.value(0).toInt(), memory);
-        }
-        if (sound && found.size() == *items)
+            {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
+                const ItemMemory memory = memoryAt(row, 1);
+                sound = sound && itemmemory::isSound(memory);
+                found.insert(row.value(0).toInt(), memory);
+            });
+        if (read && sound && found.size() == *items)
             return found;
         found.clear();
     }
-    return rebuildMemories(key);
+    return isOpen() ? rebuildMemories(key) : found;
 }
 
 QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)

