@@ -457,7 +457,7 @@ int main(int argc, char* argv[])
             const QString path = writeList(dir, name + QStringLiteral(" %1.zva").arg(l), words);
             const LoadedList list = loadList(path, true);
             const PracticeHistory::ListKey key =
-                history.listFor(list.title, list.fingerprint, true, list.items.items);
+                history.listFor(list.title, list.fingerprint(), true, list.items.items);
             history.rememberPath(key, path);
             for (int a = 0; a < answers; ++a) {
                 Review answer = review;

@@ -79,7 +79,7 @@ LoadedList loadList(const QString& path, bool wordMode)
                       .arg(path);
         return list;
     }
-    list.fingerprint = listfingerprint::of(text);
+    list.text = text;
     list.status = LoadedList::Loaded;
     list.folder = path.left(qMax<qsizetype>(0, nameStart(path) - 1));
     list.title = listTitle(path);

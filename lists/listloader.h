@@ -16,7 +16,11 @@ struct LoadedList {
     QString title;  // the file name less its last four characters
     QString name;   // the title's first word: the list's reference name
     ItemList items;
-    listfingerprint::Fingerprint fingerprint; // what the practice history knows the list by
+    QString text; // the whole text, kept for the fingerprint until the history asks for it
+
+    // What the practice history knows the list by: worked out when first needed, not while
+    // the list opens.
+    listfingerprint::Fingerprint fingerprint() const { return listfingerprint::of(text); }
 };
 
 LoadedList loadList(const QString& path, bool wordMode);

@@ -347,8 +347,9 @@ PracticeHistory& Practice::history()
 PracticeHistory::ListKey Practice::historyKey()
 {
     if (!m_historyKey) {
-        m_historyKey = history().listFor(m_list.title, m_list.fingerprint, blnWordMode, colItems);
+        m_historyKey = history().listFor(m_list.title, m_list.fingerprint(), blnWordMode, colItems);
         history().rememberPath(*m_historyKey, m_list.path);
+        m_list.text.clear(); // known by its fingerprint now
     }
     return *m_historyKey;
 }

@@ -43,8 +43,8 @@ int printMemory(const QString& path, bool wordMode, double retention)
     }
     PracticeHistory history = existingHistory();
     const QMap<int, ItemMemory> memories =
-        history.isOpen() ? history.memories(history.listFor(list.title, list.fingerprint, wordMode,
-                                                            list.items.items))
+        history.isOpen() ? history.memories(history.listFor(list.title, list.fingerprint(),
+                                                            wordMode, list.items.items))
                          : QMap<int, ItemMemory>();
     const QByteArray csv =
         listschedule::memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention)

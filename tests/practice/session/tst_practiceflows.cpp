@@ -71,7 +71,7 @@ LoadedList loaded(const QString& name, bool wordMode)
     list.title = title;
     list.name = listName(title);
     list.items = buildItems(text, wordMode);
-    list.fingerprint = listfingerprint::of(text);
+    list.text = text;
     return list;
 }
 
