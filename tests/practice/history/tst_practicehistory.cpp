@@ -46,6 +46,15 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     void writeOlderFile(const QStringList& statements);
+    // Another program's connection to the same file.
+    QSqlDatabase otherConnection() const
+    {
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(m_path);
+        other.open();
+        return other;
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
@@ -443,11 +452,7 @@ void tst_practicehistory::aHistoryThatCannotBeReadSaysSo()
     history.recordSession(key, {QDateTime::currentDateTimeUtc(), 1, 3, false, 3, 0, 20});
     QCOMPARE(history.sessions(key).size(), 1);
     {
-        QSqlDatabase other =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        other.setDatabaseName(m_path);
-        QVERIFY(other.open());
-        QSqlQuery drop(other);
+        QSqlQuery drop(otherConnection());
         QVERIFY(drop.exec(QStringLiteral("DROP TABLE sessions")));
     }
     QVERIFY(history.sessions(key).isEmpty());
@@ -555,11 +560,7 @@ void tst_practicehistory::aLockedDatabaseTurnsItOff()
     QVERIFY(history.isOpen());
     const PracticeHistory::ListKey key =
         history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
-    QSqlDatabase other =
-        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-    other.setDatabaseName(m_path);
-    QVERIFY(other.open());
-    QSqlQuery lock(other);
+    QSqlQuery lock(otherConnection());
     QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     history.recordAnswer(key, answer(1, kVerses[0], false, true));
     QVERIFY(!history.isOpen());
