@@ -188,8 +188,6 @@ void PracticeHistory::recordSession(const ListKey& key, const Session& session)
 
 int PracticeHistory::confusions(const ListKey& key, int number, int other) const
 {
-    if (!isOpen())
-        return 0;
     QSqlQuery query =
         m_database->prepared(QStringLiteral("SELECT count FROM confusions WHERE list = ? AND "
                                             "word_mode = ? AND item = ? AND other = ?"),

@@ -151,5 +151,5 @@ double PracticeHistory::secondsPerAnswer(const ListKey& key) const
         QStringLiteral("SELECT seconds / answers FROM memory_marks WHERE list = ? AND word_mode = "
                        "? AND answers > 0"),
         {key.list, int(key.wordMode)});
-    return isOpen() && m_database->exec(query) && query.next() ? query.value(0).toDouble() : 0;
+    return m_database->exec(query) && query.next() ? query.value(0).toDouble() : 0;
 }
