@@ -41,10 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& item : lines.items)
         getDisplayWords(item);
 
-    // The parts an import finds cover the items in order, and every item has a reference.
+    // From the first heading on, the parts cover the items in order (a text that had headings
+    // of its own may keep entries before them), and every item has a reference.
     for (const bool wordMode : {false, true}) {
         const ItemList parted = buildItems(textimport::listText(text), wordMode);
-        int next = 1;
+        int next = parted.parts.isEmpty() ? 1 : parted.parts.front().firstItem;
         for (const Part& part : parted.parts) {
             if (part.firstItem != next || part.lastItem < part.firstItem - 1)
                 std::abort();
