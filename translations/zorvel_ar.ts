@@ -447,6 +447,16 @@ Practice goes on; picks are not remembered until Zorvel starts again.</source>
 يستمر التمرين، ولا تُحفظ الاختيارات حتى يُشغَّل زورفل من جديد.</translation>
     </message>
     <message>
+        <source>Your answers could not be saved in the practice history “%1”: %2.<byte value="xd"/>
+Zorvel keeps them and saves them with your next answer, or when it closes.</source>
+        <translation>تعذّر حفظ إجاباتك في سجل التمرين «%1»: %2.<byte value="xd"/>
+يحتفظ بها زورفل ويحفظها مع إجابتك التالية، أو عند إغلاقه.</translation>
+    </message>
+    <message>
+        <source>Answers that could not be saved in the practice history “%1” are lost: %2.</source>
+        <translation>ضاعت الإجابات التي تعذّر حفظها في سجل التمرين «%1»: %2.</translation>
+    </message>
+    <message>
         <source>Practice history</source>
         <translation>سجل التمرين</translation>
     </message>

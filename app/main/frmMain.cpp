@@ -88,6 +88,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     connect(m_practice, &Practice::listOpened, m_rangeBar, &RangeBar::FillRangeCombos);
     connect(m_practice, &Practice::rangeApplied, this, &frmMain::showAppliedRange);
     connect(m_practice, &Practice::historyTrouble, this, &frmMain::reportHistoryTrouble);
+    connect(m_practice, &Practice::answersWaiting, this, &frmMain::reportAnswersWaiting);
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
     setAcceptDrops(true); // a list file dropped on the window opens
@@ -257,6 +258,13 @@ void frmMain::Form_Unload()
     m_settings.setSplitPercent(fra1->splitter()->SplitPercent());
     if (!m_settings.sync())
         reportSettingsTrouble();
+    if (const int lost = m_practice->saveWaitingAnswers())
+        MessageBox::inform(this,
+                           tr("Answers that could not be saved in the practice history "
+                              "\u201C%1\u201D are lost: %2.")
+                               .arg(m_historyPath)
+                               .arg(lost),
+                           tr("Practice history"));
 }
 
 // The look-alike index may be built once the window shows, never on the start-up path.
@@ -368,6 +376,16 @@ void frmMain::reportHistoryTrouble(const QString& reason)
                        tr("The practice history in \u201C%1\u201D cannot be used: %2.\r\n"
                           "Practice goes on; picks are not remembered until Zorvel starts "
                           "again.")
+                           .arg(m_historyPath, reason),
+                       tr("Practice history"));
+}
+
+void frmMain::reportAnswersWaiting(const QString& reason)
+{
+    MessageBox::inform(this,
+                       tr("Your answers could not be saved in the practice history \u201C%1\u201D: "
+                          "%2.\r\nZorvel keeps them and saves them with your next answer, or "
+                          "when it closes.")
                            .arg(m_historyPath, reason),
                        tr("Practice history"));
 }

@@ -64,6 +64,7 @@ private:
     void connectMenus();
     void showAppliedRange();
     void reportHistoryTrouble(const QString& reason);
+    void reportAnswersWaiting(const QString& reason);
     void reportSettingsTrouble();
 
     void Form_Load(const QString& listToOpen);

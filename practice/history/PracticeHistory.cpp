@@ -49,8 +49,9 @@ PracticeHistory::PracticeHistory(const QSqlDatabase& database)
     : m_database(std::make_unique<HistoryDatabase>(database))
 {
     QSqlDatabase& connection = m_database->connection();
-    // Another Zorvel holding the file must not freeze a pick for long: wait briefly, then fail.
-    connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=200"));
+    // Another Zorvel writing the file holds it for moments: wait for it as long as a pick may
+    // take unnoticed; a longer hold leaves the answer waiting for the next save.
+    connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=400"));
     if (!connection.open()) {
         const QSqlError error = connection.lastError();
         m_database->fail(error.databaseText().isEmpty() ? error.text() : error.databaseText());
@@ -74,7 +75,12 @@ PracticeHistory::PracticeHistory(const QSqlDatabase& database)
 
 PracticeHistory::PracticeHistory(PracticeHistory&&) noexcept = default;
 PracticeHistory& PracticeHistory::operator=(PracticeHistory&&) noexcept = default;
-PracticeHistory::~PracticeHistory() = default;
+// A last try for what waits: a disk that filled may have room again.
+PracticeHistory::~PracticeHistory()
+{
+    if (m_database)
+        saveWaiting();
+}
 
 PracticeHistory PracticeHistory::unusable(const QString& why)
 {
@@ -113,8 +119,7 @@ bool PracticeHistory::upgrade()
     if (found == historyschema::kVersion)
         return true;
     // All or nothing: a failed upgrade leaves the file as the older version wrote it.
-    m_database->transaction();
-    bool done = true;
+    bool done = m_database->transaction();
     const QStringList statements =
         found == 0 ? historyschema::current() : historyschema::upgradeFrom(found);
     for (const QString& statement : statements)
@@ -126,9 +131,45 @@ bool PracticeHistory::upgrade()
 
 void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int confusedWith)
 {
-    if (!isOpen() || !key.list)
-        return;
-    m_database->transaction();
+    if (isOpen() && key.list)
+        save([=](PracticeHistory& history) {
+            return history.writeAnswer(key, review, confusedWith);
+        });
+}
+
+// Each record is saved in its own transaction, after those still waiting, in the order given:
+// one that cannot be saved for a while (a full disk, another Zorvel holding the file) waits with
+// those after it, and the next record tries them all again.
+void PracticeHistory::save(Write write)
+{
+    m_unsaved.push_back(std::move(write));
+    saveWaiting();
+}
+
+void PracticeHistory::saveWaiting()
+{
+    while (!m_unsaved.empty() && isOpen()) {
+        const bool written = m_database->transaction() && m_unsaved.front()(*this);
+        if (!m_database->commit(written))
+            return;
+        m_unsaved.pop_front();
+    }
+    if (!isOpen())
+        m_unsaved.clear(); // nowhere to keep them: the learner is told the history is off
+}
+
+int PracticeHistory::unsaved() const
+{
+    return int(m_unsaved.size());
+}
+
+QString PracticeHistory::delay() const
+{
+    return m_unsaved.empty() ? QString() : m_database->delay();
+}
+
+bool PracticeHistory::writeAnswer(const ListKey& key, const Review& review, int confusedWith)
+{
     const bool memoryIsUpToDate = memoryIsCurrent(key).has_value();
     QSqlQuery log = m_database->prepared(
         QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, picked_row, "
@@ -161,7 +202,7 @@ void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int
     // rebuilt from the log when next read.
     if (written && memoryIsUpToDate)
         written = foldIntoMemory(key, review, reviewId);
-    m_database->commit(written);
+    return written;
 }
 
 bool PracticeHistory::addConfusions(const ListKey& key, int item, int other, int count)
@@ -178,12 +219,14 @@ void PracticeHistory::recordSession(const ListKey& key, const Session& session)
 {
     if (!isOpen() || !key.list)
         return;
-    QSqlQuery query = m_database->prepared(
-        QStringLiteral("INSERT INTO sessions (list, finished, first, last, word_mode, right, "
-                       "wrong, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-        {key.list, session.finished.toUTC().toString(Qt::ISODate), session.first, session.last,
-         int(key.wordMode), session.right, session.wrong, session.seconds});
-    m_database->exec(query);
+    save([=](PracticeHistory& history) {
+        QSqlQuery query = history.m_database->prepared(
+            QStringLiteral("INSERT INTO sessions (list, finished, first, last, word_mode, right, "
+                           "wrong, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+            {key.list, session.finished.toUTC().toString(Qt::ISODate), session.first, session.last,
+             int(key.wordMode), session.right, session.wrong, session.seconds});
+        return history.m_database->exec(query);
+    });
 }
 
 int PracticeHistory::confusions(const ListKey& key, int number, int other) const

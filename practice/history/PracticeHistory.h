@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -83,6 +84,11 @@ public:
     // was picked (`confusedWith`), the confusion.
     void recordAnswer(const ListKey& key, const Review& review, int confusedWith = 0);
     void recordSession(const ListKey& key, const Session& session);
+    // Records not saved yet, kept in order while Zorvel runs, and why they wait; the next
+    // record, or saveWaiting(), tries them again.
+    int unsaved() const;
+    QString delay() const;
+    void saveWaiting();
 
     // How often item `other` was taken for item `number`.
     int confusions(const ListKey& key, int number, int other) const;
@@ -117,6 +123,9 @@ public:
     double secondsPerAnswer(const ListKey& key) const;
 
 private:
+    using Write = std::function<bool(PracticeHistory&)>;
+    void save(Write write);
+    bool writeAnswer(const ListKey& key, const Review& review, int confusedWith);
     bool upgrade();
     // The number of items with a memory when the memories have taken in the log's last review.
     std::optional<int> memoryIsCurrent(const ListKey& key) const;
@@ -127,6 +136,7 @@ private:
     void placeOlderRecords(const ListKey& key, const QStringList& items);
 
     std::unique_ptr<HistoryDatabase> m_database;
+    std::deque<Write> m_unsaved;
     // Whether items and confusions of a version before 4 still wait for their places.
     bool m_olderRecords = false;
 };

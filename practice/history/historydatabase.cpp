@@ -2,6 +2,19 @@
 
 #include <QSqlError>
 
+namespace {
+
+// SQLite's primary result codes for trouble that passes: the file busy or locked by another
+// connection, the disk full or failing to write.
+bool passes(const QSqlError& error)
+{
+    bool isCode = false;
+    const int code = error.nativeErrorCode().toInt(&isCode) & 0xFF;
+    return isCode && (code == 5 || code == 6 || code == 10 || code == 13);
+}
+
+} // namespace
+
 HistoryDatabase::HistoryDatabase(const QSqlDatabase& database)
     : m_connection(database)
 {
@@ -17,15 +30,21 @@ void HistoryDatabase::fail(const QString& why) const
 void HistoryDatabase::failWith(const QSqlError& error) const
 {
     // The driver's and the database's texts can say the same; one is enough.
-    fail(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+    const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    if (passes(error))
+        m_delay = why;
+    else
+        fail(why);
 }
 
 bool HistoryDatabase::exec(QSqlQuery& query) const
 {
     if (!m_open)
         return false;
-    if (query.exec())
+    if (query.exec()) {
+        m_delay.clear();
         return true;
+    }
     failWith(query.lastError());
     return false;
 }
@@ -58,12 +77,16 @@ bool HistoryDatabase::select(const QString& statement, const QVariantList& value
     return true;
 }
 
+bool HistoryDatabase::transaction()
+{
+    return run(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
 bool HistoryDatabase::commit(bool written)
 {
-    if (written && m_connection.commit())
+    // Through a statement of its own, which tells what failed where the driver's commit does not.
+    if (written && run(QStringLiteral("COMMIT")))
         return true;
-    if (written)
-        failWith(m_connection.lastError());
-    m_connection.rollback();
+    QSqlQuery(m_connection).exec(QStringLiteral("ROLLBACK"));
     return false;
 }

@@ -21,6 +21,9 @@ public:
     QString error() const { return m_error; }
     // Turns the history off, keeping the first reason given.
     void fail(const QString& why) const;
+    // Why the last statement could not run for a while (a full disk, another Zorvel holding
+    // the file): the history stays on and the write can be made again later. Empty otherwise.
+    QString delay() const { return m_delay; }
 
     bool exec(QSqlQuery& query) const;
     bool run(const QString& statement) const;
@@ -31,8 +34,9 @@ public:
     bool select(const QString& statement, const QVariantList& values,
                 const std::function<void(const QSqlQuery& row)>& take) const;
 
-    // All or nothing: a commit that fails is rolled back and told.
-    void transaction() { m_connection.transaction(); }
+    // All or nothing, with the file's write lock taken at once: a save that began by reading
+    // could not wait for another Zorvel's write. A commit that fails is rolled back and told.
+    bool transaction();
     bool commit(bool written);
 
     QSqlDatabase& connection() { return m_connection; }
@@ -44,4 +48,5 @@ private:
     // A failed read turns the history off as a failed write does, from const questions too.
     mutable bool m_open = false;
     mutable QString m_error;
+    mutable QString m_delay;
 };

@@ -89,8 +89,7 @@ void PracticeHistory::placeOlderRecords(const ListKey& key, const QStringList& i
     QHash<QString, int> numbers;
     for (int k = int(items.size()); k >= 1; --k)
         numbers.insert(items[k - 1], k);
-    m_database->transaction();
-    bool written = true;
+    bool written = m_database->transaction();
     for (const Older& record : std::as_const(older)) {
         const int number = numbers.value(record.item);
         const bool confusion = record.row.toLongLong() < 0;

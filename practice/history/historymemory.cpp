@@ -123,11 +123,11 @@ QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
         }
     });
     const QMap<int, ItemMemory>& rebuilt = replay.memories();
-    m_database->transaction();
+    bool written = m_database->transaction();
     QSqlQuery clear =
         m_database->prepared(QStringLiteral("DELETE FROM memory WHERE list = ? AND word_mode = ?"),
                              {key.list, int(key.wordMode)});
-    bool written = m_database->exec(clear);
+    written = written && m_database->exec(clear);
     for (auto it = rebuilt.cbegin(); written && it != rebuilt.cend(); ++it)
         written = writeMemory(key, it.key(), *it);
     QSqlQuery last = m_database->prepared(

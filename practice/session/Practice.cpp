@@ -358,8 +358,24 @@ PracticeHistory::ListKey Practice::historyKey()
 // said once; practice goes on without it.
 void Practice::checkHistory()
 {
-    if (m_historyReported || !m_history || m_history->isOpen() || !m_openHistory)
+    if (!m_history || !m_openHistory)
         return;
-    m_historyReported = true;
-    emit historyTrouble(m_history->error());
+    if (!m_history->isOpen()) {
+        if (!std::exchange(m_historyReported, true))
+            emit historyTrouble(m_history->error());
+        return;
+    }
+    // Answers that wait are said at once, and again only after they were saved.
+    if (m_history->unsaved() == 0)
+        m_waitingReported = false;
+    else if (!std::exchange(m_waitingReported, true))
+        emit answersWaiting(m_history->delay());
+}
+
+int Practice::saveWaitingAnswers()
+{
+    if (!m_history)
+        return 0;
+    m_history->saveWaiting();
+    return m_history->unsaved();
 }

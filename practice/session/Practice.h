@@ -91,6 +91,8 @@ public:
     // The range stored at exit comes back only for the list it was stored with in mind: an
     // index beyond the list is ignored, a pair left reversed is not restored.
     StoredRange storedRange() const;
+    // Saves the answers still waiting; how many could not be saved.
+    int saveWaitingAnswers();
     void restoreRange(StoredRange stored);
     // The row among lines() of the line holding item `number`, or -1.
     int lineOfItem(int number) const;
@@ -160,6 +162,8 @@ signals:
     void testCompleted();
     // The history cannot be used, said once: it could not be opened or stopped taking records.
     void historyTrouble(const QString& reason);
+    // Answers could not be saved for now and wait in memory, said once until they are saved.
+    void answersWaiting(const QString& reason);
 
 private:
     void apply(const PracticeRange& range);
@@ -186,6 +190,7 @@ private:
     std::optional<PracticeHistory> m_history;
     std::optional<PracticeHistory::ListKey> m_historyKey; // the open list's, found when needed
     bool m_historyReported = false;
+    bool m_waitingReported = false;
 
     std::unique_ptr<PassageFinder> m_finder; // made for the open list when first asked
     std::unique_ptr<LookAlikes> m_lookAlikes;

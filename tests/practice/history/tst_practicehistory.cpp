@@ -2,11 +2,16 @@
 #include "schedule/revisionplan.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 // The practice history over a scratch SQLite file: what it keeps, how it knows a list, how it
 // upgrades, and how it fails without harm.
@@ -31,7 +36,9 @@ private slots:
     void damagedOrNewerFilesAreLeftAsTheyWere_data();
     void damagedOrNewerFilesAreLeftAsTheyWere();
     void anUpToDateFileIsNotRewritten();
-    void aLockedDatabaseTurnsItOff();
+    void answersWaitOutALockedFile();
+    void answersWaitOutAFullDisk();
+    void twoZorvelsKeepEveryAnswer();
 
 private:
     PracticeHistory open(const QString& connection = QStringLiteral("history"))
@@ -55,6 +62,8 @@ private:
         other.open();
         return other;
     }
+
+    int reviewCount();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
@@ -554,18 +563,85 @@ void tst_practicehistory::anUpToDateFileIsNotRewritten()
     QCOMPARE(fileBytes(), before);
 }
 
-void tst_practicehistory::aLockedDatabaseTurnsItOff()
+int tst_practicehistory::reviewCount()
+{
+    QSqlQuery count(otherConnection());
+    count.exec(QStringLiteral("SELECT COUNT(*) FROM reviews"));
+    count.next();
+    const int found = count.value(0).toInt();
+    count.finish();
+    QSqlDatabase::database(QStringLiteral("other")).close();
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    return found;
+}
+
+// Another program holding the file: the answer waits, the history stays on, and the next
+// answer saves both, each once.
+void tst_practicehistory::answersWaitOutALockedFile()
 {
     PracticeHistory history = open();
-    QVERIFY(history.isOpen());
     const PracticeHistory::ListKey key =
         history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
-    QSqlQuery lock(otherConnection());
-    QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-    history.recordAnswer(key, answer(1, kVerses[0], false, true));
-    QVERIFY(!history.isOpen());
-    QVERIFY(!history.error().isEmpty());
-    lock.exec(QStringLiteral("ROLLBACK"));
+    {
+        QSqlQuery lock(otherConnection());
+        QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        history.recordAnswer(key, answer(1, kVerses[0], false, true));
+        QVERIFY(history.isOpen());
+        QCOMPARE(history.unsaved(), 1);
+        QVERIFY2(history.delay().contains(QStringLiteral("locked")), qPrintable(history.delay()));
+        lock.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    history.recordAnswer(key, answer(2, kVerses[1], true, true));
+    QCOMPARE(history.unsaved(), 0);
+    QVERIFY(history.delay().isEmpty());
+    QCOMPARE(history.reviews(key).size(), 2);
+    QCOMPARE(history.weakestItems(key, kVerses, 5).value(0).wrong, 1);
+}
+
+// Answers given while the disk is full wait in order, and are saved once it has room.
+void tst_practicehistory::answersWaitOutAFullDisk()
+{
+    PracticeHistory history = open();
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+    history.recordAnswer(key, answer(1, kVerses[0], true, true));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = saved;
+    full.rlim_cur = rlim_t(qMax(QFileInfo(m_path).size(), QFileInfo(m_path + "-wal").size()));
+    setrlimit(RLIMIT_FSIZE, &full);
+    for (int i = 0; i < 300; ++i)
+        history.recordAnswer(key, answer(1 + i % 3, kVerses[i % 3], i % 2, true));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    QVERIFY2(history.isOpen(), qPrintable(history.error()));
+    QVERIFY(history.unsaved() > 0);
+    QCOMPARE(history.reviews(key).size() + history.unsaved(), 301);
+    history.saveWaiting();
+    QCOMPARE(history.unsaved(), 0);
+    const QList<Review> kept = history.reviews(key);
+    QCOMPARE(kept.size(), 301);
+    QCOMPARE(kept.last().number, 3); // in the order given
+    QCOMPARE(kept[300].right, true);
+}
+
+void tst_practicehistory::twoZorvelsKeepEveryAnswer()
+{
+    {
+        PracticeHistory history = open(); // made at the current version before the race
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("history"));
+    QProcess first;
+    QProcess second;
+    for (QProcess* writer : {&first, &second})
+        writer->start(QStringLiteral(ZORVEL_HISTORY_WRITER), {m_path, QStringLiteral("400")});
+    for (QProcess* writer : {&first, &second}) {
+        QVERIFY(writer->waitForFinished(60000));
+        QCOMPARE(writer->exitCode(), 0); // nothing left unsaved
+    }
+    QCOMPARE(reviewCount(), 800);
 }
 
 QTEST_GUILESS_MAIN(tst_practicehistory)
