@@ -45,13 +45,16 @@ PracticeHistory::PracticeHistory()
 {
 }
 
-PracticeHistory::PracticeHistory(const QSqlDatabase& database)
+PracticeHistory::PracticeHistory(const QSqlDatabase& database, Access access)
     : m_database(std::make_unique<HistoryDatabase>(database))
+    , m_readOnly(access == Access::ReadOnly)
 {
     QSqlDatabase& connection = m_database->connection();
     // Another Zorvel writing the file holds it for moments: wait for it as long as a pick may
     // take unnoticed; a longer hold leaves the answer waiting for the next save.
-    connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=400"));
+    connection.setConnectOptions(
+        m_readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=400;QSQLITE_OPEN_READONLY")
+                   : QStringLiteral("QSQLITE_BUSY_TIMEOUT=400"));
     if (!connection.open()) {
         const QSqlError error = connection.lastError();
         m_database->fail(error.databaseText().isEmpty() ? error.text() : error.databaseText());
@@ -112,6 +115,14 @@ bool PracticeHistory::upgrade()
         m_database->fail(QStringLiteral("the practice history was written by a newer Zorvel"));
         return false;
     }
+    if (m_readOnly && found != historyschema::kVersion) {
+        m_database->fail(found == 0 ? QStringLiteral("it holds nothing Zorvel wrote")
+                                    : QStringLiteral("it is of an older Zorvel; start Zorvel once "
+                                                     "to bring it up to date"));
+        return false;
+    }
+    if (m_readOnly)
+        return true;
     // A pick is recorded at once; the write-ahead log keeps that cheap and a crash harmless.
     if (!m_database->run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
         !m_database->run(QStringLiteral("PRAGMA synchronous=NORMAL")))
@@ -131,7 +142,7 @@ bool PracticeHistory::upgrade()
 
 void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int confusedWith)
 {
-    if (isOpen() && key.list)
+    if (isOpen() && key.list && !m_readOnly)
         save([=](PracticeHistory& history) {
             return history.writeAnswer(key, review, confusedWith);
         });
@@ -217,7 +228,7 @@ bool PracticeHistory::addConfusions(const ListKey& key, int item, int other, int
 
 void PracticeHistory::recordSession(const ListKey& key, const Session& session)
 {
-    if (!isOpen() || !key.list)
+    if (!isOpen() || !key.list || m_readOnly)
         return;
     save([=](PracticeHistory& history) {
         QSqlQuery query = history.m_database->prepared(

@@ -55,8 +55,10 @@ public:
     // No history, and why: its file cannot be reached.
     static PracticeHistory unusable(const QString& why);
     // Opens the database `database` names (its connection already made with its file name),
-    // making or upgrading its tables. A file of a newer version is refused untouched.
-    explicit PracticeHistory(const QSqlDatabase& database);
+    // making or upgrading its tables. A file of a newer version is refused untouched. Read only,
+    // nothing is written: a file of another version is refused, records are dropped.
+    enum class Access { ReadWrite, ReadOnly };
+    explicit PracticeHistory(const QSqlDatabase& database, Access access = Access::ReadWrite);
     PracticeHistory(PracticeHistory&&) noexcept;
     PracticeHistory& operator=(PracticeHistory&&) noexcept;
     ~PracticeHistory();
@@ -139,4 +141,5 @@ private:
     std::deque<Write> m_unsaved;
     // Whether items and confusions of a version before 4 still wait for their places.
     bool m_olderRecords = false;
+    bool m_readOnly = false;
 };

@@ -12,10 +12,11 @@ QString defaultHistoryPath()
            QStringLiteral("/zorvel/progress.sqlite");
 }
 
-PracticeHistory openHistoryFile(const QString& path)
+PracticeHistory openHistoryFile(const QString& path, PracticeHistory::Access access)
 {
     QString reason;
-    if (!makeFolder(QFileInfo(path).path(), &reason))
+    if (access == PracticeHistory::Access::ReadWrite &&
+        !makeFolder(QFileInfo(path).path(), &reason))
         return PracticeHistory::unusable(reason);
     const QString connection = QStringLiteral("zorvel-history");
     QSqlDatabase database = QSqlDatabase::contains(connection)
@@ -23,5 +24,5 @@ PracticeHistory openHistoryFile(const QString& path)
                                 : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
     database.close();
     database.setDatabaseName(path);
-    return PracticeHistory(database);
+    return PracticeHistory(database, access);
 }

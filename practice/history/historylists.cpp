@@ -40,6 +40,8 @@ PracticeHistory::ListKey PracticeHistory::listFor(const QString& title,
     if (!read)
         return {};
     found = found ? found : withoutContent;
+    if (m_readOnly)
+        return {found, wordMode}; // a list it does not know has no answers to read
     const QByteArray current = listfingerprint::toBytes(fingerprint);
     QSqlQuery write(m_database->connection());
     if (!found) {

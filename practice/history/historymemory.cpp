@@ -123,6 +123,8 @@ QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
         }
     });
     const QMap<int, ItemMemory>& rebuilt = replay.memories();
+    if (m_readOnly)
+        return rebuilt;
     bool written = m_database->transaction();
     QSqlQuery clear =
         m_database->prepared(QStringLiteral("DELETE FROM memory WHERE list = ? AND word_mode = ?"),

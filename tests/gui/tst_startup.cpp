@@ -1,5 +1,6 @@
 #include "controls/tabs/ctlTabs.h"
 #include "lists/listfile.h"
+#include "practice/history/PracticeHistory.h"
 #include "tests/support/WindowDriver.h"
 
 #include <QAction>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -158,7 +160,7 @@ void tst_startup::printsItsOptionsWithoutADisplay()
          "reviews,lapses,difficulty,stability_days,recall_today,next_due\r\n1,1:1,"
          "\xD8\xB3\xD8\xA8\xD8\xAA,line,0,0,,,,\r\n2,1:2,"},
         {{QStringLiteral("--memory"), list, QStringLiteral("--word-mode")}, "2,1:2,"}};
-    for (const auto& [options, answer] : answers) {
+    const auto run = [&](const QStringList& options) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
@@ -167,12 +169,48 @@ void tst_startup::printsItsOptionsWithoutADisplay()
             environment.remove(name);
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(ZORVEL_PROGRAM), options);
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        QVERIFY(program.readAllStandardOutput().contains(answer));
+        program.waitForFinished(20000);
+        return std::pair(program.exitCode(),
+                         program.readAllStandardOutput() + program.readAllStandardError());
+    };
+    for (const auto& [options, answer] : answers) {
+        const auto [code, printed] = run(options);
+        QCOMPARE(code, 0);
+        QVERIFY(printed.contains(answer));
     }
     QVERIFY(QDir(data.path()).isEmpty());
+
+    // A history they cannot read is said, with a failing exit; one they read is not written.
+    QDir().mkpath(data.filePath(QStringLiteral("zorvel")));
+    const QString history = data.filePath(QStringLiteral("zorvel/progress.sqlite"));
+    for (const QByteArray& content : {QByteArray(4096, 'x'), QByteArray()}) {
+        QFile file(history);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        for (const QStringList& options : {QStringList{QStringLiteral("--due")},
+                                           QStringList{QStringLiteral("--memory"), list}}) {
+            const auto [code, printed] = run(options);
+            QCOMPARE(code, 2);
+            QVERIFY2(printed.contains("cannot be read"), printed.constData());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
+    QFile::remove(history);
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        database.setDatabaseName(history);
+        PracticeHistory written(database); // the current version, no list in it
+    }
+    QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    QFile file(history);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QCOMPARE(run({QStringLiteral("--memory"), list}).first, 0);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before); // no list row added
 }
 
 QTEST_MAIN(tst_startup)

@@ -13,11 +13,22 @@ namespace commands {
 
 namespace {
 
-// The learner's practice history; none when it was never made, for printing does not make it.
+// The learner's practice history, read and never written; none when it was never made.
 PracticeHistory existingHistory()
 {
     const QString path = defaultHistoryPath();
-    return QFileInfo::exists(path) ? openHistoryFile(path) : PracticeHistory();
+    return QFileInfo::exists(path) ? openHistoryFile(path, PracticeHistory::Access::ReadOnly)
+                                   : PracticeHistory();
+}
+
+// A history that exists but could not be read all through: what was printed would mislead.
+bool readWhole(const PracticeHistory& history)
+{
+    if (!QFileInfo::exists(defaultHistoryPath()) || history.isOpen())
+        return true;
+    std::fprintf(stderr, "zorvel: the practice history \u201C%s\u201D cannot be read: %s.\n",
+                 qPrintable(defaultHistoryPath()), qPrintable(history.error()));
+    return false;
 }
 
 } // namespace
@@ -25,8 +36,10 @@ PracticeHistory existingHistory()
 int printDue(const revisionplan::Options& options)
 {
     PracticeHistory history = existingHistory();
-    std::fputs(qPrintable(describeToday(todayPlan(history, QDate::currentDate(), options))),
-               stdout);
+    const QString due = describeToday(todayPlan(history, QDate::currentDate(), options));
+    if (!readWhole(history))
+        return 2;
+    std::fputs(qPrintable(due), stdout);
     return 0;
 }
 
@@ -46,6 +59,8 @@ int printMemory(const QString& path, bool wordMode, double retention)
         history.isOpen() ? history.memories(history.listFor(list.title, list.fingerprint(),
                                                             wordMode, list.items.items))
                          : QMap<int, ItemMemory>();
+    if (!readWhole(history))
+        return 2;
     const QByteArray csv =
         listschedule::memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention)
             .toUtf8();
