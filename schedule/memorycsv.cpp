@@ -2,13 +2,18 @@
 
 #include "schedule/revisionplan.h"
 
+#include <algorithm>
+
 namespace {
 
 QString field(const QString& text)
 {
-    // A leading =, +, - or @ makes a formula of a cell; an apostrophe keeps it text.
+    // A leading =, +, - or @ makes a formula of a cell, as does one behind a TAB or a line
+    // break, which a spreadsheet passes over; an apostrophe keeps it text.
     QString value = text;
-    if (!value.isEmpty() && QStringLiteral("=+-@").contains(value.front()))
+    const auto start = std::find_if(value.cbegin(), value.cend(),
+                                    [](QChar c) { return !QStringLiteral(" \t\r\n").contains(c); });
+    if (start != value.cend() && QStringLiteral("=+-@").contains(*start))
         value.prepend(u'\'');
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') &&
         !value.contains(u'\r') && !value.contains(u'\t'))

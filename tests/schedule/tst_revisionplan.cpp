@@ -225,6 +225,11 @@ void tst_revisionplan::memoryCsv_data()
     QTest::newRow("what a spreadsheet takes for a formula")
         << QStringLiteral("=HYPERLINK(1)") << false
         << QStringLiteral("2,1:2,'=HYPERLINK(1),line,0,0,,,,");
+    QTest::newRow("a formula behind a TAB")
+        << QStringLiteral("\t=1+1") << false << QStringLiteral("2,1:2,\"'\t=1+1\",line,0,0,,,,");
+    QTest::newRow("a formula behind a CR and a space")
+        << QStringLiteral("\r @SUM(1)") << false
+        << QStringLiteral("2,1:2,\"'\r @SUM(1)\",line,0,0,,,,");
 }
 
 // A row an item, practised or not, in the list's order and with its reference.
