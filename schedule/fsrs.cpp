@@ -7,9 +7,6 @@ namespace fsrs {
 
 namespace {
 
-constexpr double kLeastStability = 0.001;
-constexpr double kMostStability = 36500;
-
 double decay(const Parameters& w)
 {
     return -w[20];

@@ -9,6 +9,10 @@ namespace fsrs {
 
 enum class Grade { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 
+// The bounds of a stability, in days.
+inline constexpr double kLeastStability = 0.001;
+inline constexpr double kMostStability = 36500;
+
 struct State {
     double difficulty = 0; // 1 to 10
     double stability = 0;  // days after which the chance of recall has fallen to 90 %
@@ -29,7 +33,7 @@ int interval(double stability, double retention, const Parameters& w = kDefaults
 State first(Grade grade, const Parameters& w = kDefaults);
 
 // The state after a later review, `days` whole calendar days after the last one (0: again on
-// the same day).
+// the same day; itemmemory::after bounds what repetitions on one day may do).
 State next(const State& state, int days, Grade grade, const Parameters& w = kDefaults);
 
 } // namespace fsrs

@@ -14,16 +14,34 @@ std::optional<fsrs::Grade> gradeOf(const Review& review)
     return review.right ? fsrs::Grade::Good : fsrs::Grade::Again;
 }
 
+// Repetitions on one day may confirm or weaken an item, but never send it further away than
+// the day's best single answer would have: the model's same-day equation alone lets ten Easy
+// repetitions of a new verse in one evening put it off for months.
 ItemMemory after(const ItemMemory* before, const Review& review, fsrs::Grade grade, QDate day)
 {
     if (!before || before->text != review.text)
-        return {fsrs::first(grade), day, review.text, 1, 0};
+        return {fsrs::first(grade), day, review.text, 1, 0, day, {}, QDate(), int(grade)};
     ItemMemory memory = *before;
-    // A review dated before the last one (a clock set back, another time zone) is one of the
-    // same day: time never runs backwards for a memory.
+    // A review dated before the last one (a clock set back) is one of the same day: time never
+    // runs backwards for a memory.
     const int days = std::max(0, int(memory.lastReview.daysTo(day)));
-    memory.state = fsrs::next(memory.state, days, grade);
-    memory.lastReview = std::max(memory.lastReview, day);
+    if (days > 0) {
+        memory.dayStart = memory.state;
+        memory.dayBefore = memory.lastReview;
+        memory.dayBest = int(grade);
+        memory.state = fsrs::next(memory.state, days, grade);
+        memory.lastReview = day;
+    } else {
+        memory.dayBest = std::max(memory.dayBest, int(grade));
+        const fsrs::Grade best = fsrs::Grade(memory.dayBest);
+        const double single =
+            memory.dayBefore.isValid()
+                ? fsrs::next(memory.dayStart, int(memory.dayBefore.daysTo(memory.lastReview)), best)
+                      .stability
+                : fsrs::first(best).stability;
+        memory.state = fsrs::next(memory.state, 0, grade);
+        memory.state.stability = std::min(memory.state.stability, single);
+    }
     ++memory.reviews;
     if (grade == fsrs::Grade::Again)
         ++memory.lapses;
@@ -48,13 +66,19 @@ QDate LocalDays::dayOf(const QDateTime& moment)
     return QDate(1970, 1, 1).addDays(local >= 0 ? local / kDay : (local - kDay + 1) / kDay);
 }
 
-bool isSound(const ItemMemory& memory)
+bool isSound(const ItemMemory& memory, QDate today)
 {
-    const fsrs::State& state = memory.state;
-    return std::isfinite(state.difficulty) && state.difficulty >= 1 && state.difficulty <= 10 &&
-           std::isfinite(state.stability) && state.stability > 0 && memory.lastReview.isValid() &&
-           memory.lastReview.year() >= 1970 && memory.lastReview.year() <= 9999 &&
-           memory.reviews >= 1 && memory.lapses >= 0 && memory.lapses < memory.reviews;
+    const auto sound = [](const fsrs::State& state) {
+        return std::isfinite(state.difficulty) && state.difficulty >= 1 && state.difficulty <= 10 &&
+               std::isfinite(state.stability) && state.stability >= fsrs::kLeastStability &&
+               state.stability <= fsrs::kMostStability;
+    };
+    const bool firstDay = !memory.dayBefore.isValid();
+    return sound(memory.state) && memory.lastReview.isValid() && memory.lastReview <= today &&
+           memory.firstReview.isValid() && memory.firstReview <= memory.lastReview &&
+           (firstDay || (sound(memory.dayStart) && memory.dayBefore < memory.lastReview)) &&
+           memory.dayBest >= 1 && memory.dayBest <= 4 && memory.reviews >= 1 &&
+           memory.lapses >= 0 && memory.lapses < memory.reviews;
 }
 
 } // namespace itemmemory

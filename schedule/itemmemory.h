@@ -27,6 +27,9 @@ struct Review {
     double seconds = 0; // since the item was offered
     int grade = 0;      // 1 to 4 as the learner graded a recall; 0 for a pick
     Drill drill = Drill::Choices;
+    // The learner's calendar day when the answer was given, kept with it: a later change of
+    // time zone does not move it. Invalid: the day of `at` where the log is read.
+    QDate day{};
 };
 
 // What the model knows of one item: its state after every review, in order.
@@ -36,6 +39,12 @@ struct ItemMemory {
     QString text; // the text reviewed: an edited item starts afresh
     int reviews = 0;
     int lapses = 0; // Again after the first review
+    QDate firstReview;
+    // The day of the last review as it began: the state the day found (none on the first
+    // day), the day of the review before, and the best grade given on the day.
+    fsrs::State dayStart;
+    QDate dayBefore;
+    int dayBest = 0;
 };
 
 namespace itemmemory {
@@ -48,8 +57,9 @@ std::optional<fsrs::Grade> gradeOf(const Review& review);
 // review).
 ItemMemory after(const ItemMemory* before, const Review& review, fsrs::Grade grade, QDate day);
 
-// Whether a stored memory is one the model could have made; any other is rebuilt from the log.
-bool isSound(const ItemMemory& memory);
+// Whether a stored memory is one the model could have made by `today`; any other is rebuilt
+// from the log.
+bool isSound(const ItemMemory& memory, QDate today);
 
 // The calendar day of a moment in local time, as reviews are counted. The local offset is
 // looked up again only past the zone's next transition (or before the moment it was looked up

@@ -1,25 +1,59 @@
 #include "schedule/revisionplan.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace revisionplan {
+
+Replay::Replay(QDate latest)
+    : m_latest(latest.isValid() ? latest.toJulianDay() : std::numeric_limits<qint64>::max())
+{
+}
 
 void Replay::add(const Review& review)
 {
     const auto grade = itemmemory::gradeOf(review);
     if (!grade)
         return;
-    const QDate day = m_days.dayOf(review.at);
-    const auto found = m_memories.find(review.number);
-    if (found == m_memories.end())
-        m_memories.insert(review.number, itemmemory::after(nullptr, review, *grade, day));
-    else
-        *found = itemmemory::after(&*found, review, *grade, day);
+    const QDate day = review.day.isValid() ? review.day : m_days.dayOf(review.at);
+    const auto known = m_textIds.constFind(review.text);
+    int text = 0;
+    if (known != m_textIds.cend()) {
+        text = *known;
+    } else {
+        text = int(m_texts.size());
+        m_texts.append(review.text);
+        m_textIds.insert(review.text, text);
+    }
+    m_answers.push_back({review.number, text, day.toJulianDay(), *grade});
 }
 
-QMap<int, ItemMemory> replay(const QList<Review>& log)
+QMap<int, ItemMemory> Replay::memories() const
 {
-    Replay replay;
+    std::vector<qint64> days(m_answers.size());
+    qint64 latest = m_latest;
+    for (size_t i = m_answers.size(); i-- > 0;) {
+        latest = std::min(latest, m_answers[i].day);
+        days[i] = latest;
+    }
+    QMap<int, ItemMemory> memories;
+    Review review;
+    for (size_t i = 0; i < m_answers.size(); ++i) {
+        const Answer& answer = m_answers[i];
+        review.text = m_texts[answer.text];
+        const QDate day = QDate::fromJulianDay(days[i]);
+        const auto found = memories.find(answer.number);
+        if (found == memories.end())
+            memories.insert(answer.number, itemmemory::after(nullptr, review, answer.grade, day));
+        else
+            *found = itemmemory::after(&*found, review, answer.grade, day);
+    }
+    return memories;
+}
+
+QMap<int, ItemMemory> replay(const QList<Review>& log, QDate latest)
+{
+    Replay replay(latest);
     for (const Review& review : log)
         replay.add(review);
     return replay.memories();

@@ -3,10 +3,12 @@
 #include "schedule/itemmemory.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QMap>
 
 #include <optional>
+#include <vector>
 
 // What to revise today, from the review log: every item's memory replayed from its answers,
 // the items whose chance of recall falls below the desired retention by the end of today
@@ -36,18 +38,30 @@ struct Passage {
 };
 
 // The memory of each item (by number) from one list's log in one mode, answer by answer,
-// oldest first: every answer graded as itemmemory::gradeOf says, in turn.
+// oldest first: every answer graded as itemmemory::gradeOf says, in turn. The log's order
+// stands above its clock: no answer counts as given on a later day than any answer after it,
+// nor than `latest` (a clock that ran ahead for a while hides nothing once it is right).
 class Replay {
 public:
+    explicit Replay(QDate latest = {});
     void add(const Review& review);
-    const QMap<int, ItemMemory>& memories() const { return m_memories; }
+    QMap<int, ItemMemory> memories() const;
 
 private:
-    QMap<int, ItemMemory> m_memories;
+    struct Answer {
+        int number;
+        int text; // in m_texts: a log holds few texts, many times over
+        qint64 day;
+        fsrs::Grade grade;
+    };
+    std::vector<Answer> m_answers;
+    QStringList m_texts;
+    QHash<QString, int> m_textIds;
+    qint64 m_latest;
     itemmemory::LocalDays m_days;
 };
 
-QMap<int, ItemMemory> replay(const QList<Review>& log);
+QMap<int, ItemMemory> replay(const QList<Review>& log, QDate latest = {});
 
 // The chance of recall of `memory` on `day`.
 double recallOn(const ItemMemory& memory, QDate day);

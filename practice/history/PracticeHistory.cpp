@@ -179,16 +179,19 @@ QString PracticeHistory::delay() const
     return m_unsaved.empty() ? QString() : m_database->delay();
 }
 
-bool PracticeHistory::writeAnswer(const ListKey& key, const Review& review, int confusedWith)
+bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int confusedWith)
 {
+    Review review = given;
+    if (!review.day.isValid())
+        review.day = itemmemory::LocalDays().dayOf(review.at);
     const bool memoryIsUpToDate = memoryIsCurrent(key).has_value();
     QSqlQuery log = m_database->prepared(
         QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, picked_row, "
-                       "picked_item, right, first_try, seconds, grade, drill) VALUES (?, ?, ?, ?, "
-                       "?, ?, ?, ?, ?, ?, ?, ?)"),
+                       "picked_item, right, first_try, seconds, grade, drill, day) VALUES (?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {key.list, int(key.wordMode), review.number, review.text, isoTime(review.at),
          review.pickedRow, review.pickedItem, int(review.right), int(review.firstTry),
-         review.seconds, review.grade, int(review.drill)});
+         review.seconds, review.grade, int(review.drill), review.day.toJulianDay()});
     bool written = m_database->exec(log);
     // Taken now: the connection's last row id moves with every later insert.
     const qint64 reviewId = log.lastInsertId().toLongLong();
@@ -315,8 +318,8 @@ void PracticeHistory::forEachReview(const ListKey& key,
     Review review;
     m_database->select(
         QStringLiteral("SELECT at, position, text, picked_row, picked_item, right, first_try, "
-                       "seconds, grade, drill FROM reviews WHERE list = ? AND word_mode = ? ORDER "
-                       "BY id"),
+                       "seconds, grade, drill, day FROM reviews WHERE list = ? AND word_mode = ? "
+                       "ORDER BY id"),
         {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
             review.at = timeOf(row.value(0).toString());
             review.number = row.value(1).toInt();
@@ -329,6 +332,8 @@ void PracticeHistory::forEachReview(const ListKey& key,
             review.grade = row.value(8).toInt();
             const int drill = row.value(9).toInt();
             review.drill = drill >= 0 && drill < kDrills ? Drill(drill) : Drill::Choices;
+            const qint64 day = row.value(10).toLongLong();
+            review.day = day > 0 ? QDate::fromJulianDay(day) : QDate();
             take(review);
         });
 }

@@ -15,17 +15,32 @@ constexpr double kLongestPause = 120; // seconds; a longer wait is a pause, not 
 
 // The columns a memory is read from, in this order, and the memory read from them.
 const QString kMemoryColumns =
-    QStringLiteral("text, difficulty, stability, last_review, reviews, lapses");
+    QStringLiteral("text, difficulty, stability, last_review, reviews, lapses, first_review, "
+                   "day_difficulty, day_stability, day_before, day_best");
+
+QDate dayAt(const QSqlQuery& row, int column)
+{
+    bool isDay = false;
+    const qint64 day = row.value(column).toLongLong(&isDay);
+    return isDay ? QDate::fromJulianDay(day) : QDate();
+}
+
+QVariant dayValue(QDate day)
+{
+    return day.isValid() ? QVariant(day.toJulianDay()) : QVariant();
+}
 
 ItemMemory memoryAt(const QSqlQuery& row, int first)
 {
-    bool isDay = false;
-    const qint64 day = row.value(first + 3).toLongLong(&isDay);
     return {{row.value(first + 1).toDouble(), row.value(first + 2).toDouble()},
-            isDay ? QDate::fromJulianDay(day) : QDate(),
+            dayAt(row, first + 3),
             row.value(first).toString(),
             row.value(first + 4).toInt(),
-            row.value(first + 5).toInt()};
+            row.value(first + 5).toInt(),
+            dayAt(row, first + 6),
+            {row.value(first + 7).toDouble(), row.value(first + 8).toDouble()},
+            dayAt(row, first + 9),
+            row.value(first + 10).toInt()};
 }
 
 } // namespace
@@ -60,9 +75,13 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
             before = memoryAt(read, 0);
         read.finish();
         newItem = !before;
-        if (!writeMemory(key, review.number,
-                         itemmemory::after(before ? &*before : nullptr, review, *grade,
-                                           itemmemory::LocalDays().dayOf(review.at))))
+        // An answer dated before the item's last review (a clock that ran ahead) dates that
+        // review anew: the memory waits to be made again from the log.
+        if (before && review.day < before->lastReview)
+            return true;
+        if (!writeMemory(
+                key, review.number,
+                itemmemory::after(before ? &*before : nullptr, review, *grade, review.day)))
             return false;
     }
     const bool pick = review.pickedRow > 0;
@@ -80,11 +99,15 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
 bool PracticeHistory::writeMemory(const ListKey& key, int number, const ItemMemory& memory)
 {
     QSqlQuery write = m_database->prepared(
-        QStringLiteral("INSERT OR REPLACE INTO memory (list, word_mode, position, text, "
-                       "difficulty, stability, last_review, reviews, lapses) VALUES (?, ?, ?, ?, "
-                       "?, ?, ?, ?, ?)"),
+        QStringLiteral("INSERT OR REPLACE INTO memory (list, word_mode, position, %1) VALUES (?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .arg(kMemoryColumns),
         {key.list, int(key.wordMode), number, memory.text, memory.state.difficulty,
-         memory.state.stability, memory.lastReview.toJulianDay(), memory.reviews, memory.lapses});
+         memory.state.stability, memory.lastReview.toJulianDay(), memory.reviews, memory.lapses,
+         memory.firstReview.toJulianDay(),
+         memory.dayBefore.isValid() ? QVariant(memory.dayStart.difficulty) : QVariant(),
+         memory.dayBefore.isValid() ? QVariant(memory.dayStart.stability) : QVariant(),
+         dayValue(memory.dayBefore), memory.dayBest});
     return m_database->exec(write);
 }
 
@@ -100,7 +123,7 @@ QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
                 .arg(kMemoryColumns),
             {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
                 const ItemMemory memory = memoryAt(row, 1);
-                sound = sound && itemmemory::isSound(memory);
+                sound = sound && itemmemory::isSound(memory, QDate::currentDate());
                 found.insert(row.value(0).toInt(), memory);
             });
         if (read && sound && found.size() == *items)
@@ -112,7 +135,7 @@ QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
 
 QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
 {
-    revisionplan::Replay replay;
+    revisionplan::Replay replay(QDate::currentDate());
     int answers = 0;
     double seconds = 0;
     forEachReview(key, [&](const Review& review) {

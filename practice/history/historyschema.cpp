@@ -23,11 +23,14 @@ const QString kConfusions = QStringLiteral(
     "word_mode, item, other))");
 const QString kReviewsIndex =
     QStringLiteral("CREATE INDEX reviews_list ON reviews (list, word_mode, id)");
+// Days are Julian day numbers. The day_ columns hold the last review's day as it began: the
+// state it found and the review before (NULL on an item's first day), the day's best grade.
 const QString kMemory = QStringLiteral(
     "CREATE TABLE memory (list INTEGER NOT NULL, word_mode INTEGER NOT NULL, position INTEGER "
     "NOT NULL, text TEXT NOT NULL, difficulty REAL NOT NULL, stability REAL NOT NULL, "
-    "last_review INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY "
-    "(list, word_mode, position))");
+    "last_review INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL, "
+    "first_review INTEGER NOT NULL, day_difficulty REAL, day_stability REAL, day_before INTEGER, "
+    "day_best INTEGER NOT NULL, PRIMARY KEY (list, word_mode, position))");
 // How far into the log the memories are, and the learner's pace in it.
 const QString kMemoryMarks = QStringLiteral(
     "CREATE TABLE memory_marks (list INTEGER NOT NULL, word_mode INTEGER NOT NULL, through "
@@ -54,6 +57,8 @@ QString reviewsTable(const QString& laterColumns)
 
 const QString kGrade = QStringLiteral("grade INTEGER NOT NULL DEFAULT 0");
 const QString kDrill = QStringLiteral("drill INTEGER NOT NULL DEFAULT 0");
+// The learner's calendar day when the answer was given.
+const QString kDay = QStringLiteral("day INTEGER NOT NULL DEFAULT 0");
 
 // Versions 1 to 3 knew a list by its title and an item by its text. Their lists become lists
 // without content yet (the first list opened under that title takes them), their tests keep
@@ -98,7 +103,8 @@ QStringList current()
             kSessionsIndex,
             kItems,
             kConfusions,
-            reviewsTable(QStringLiteral(", ") + kGrade + QStringLiteral(", ") + kDrill),
+            reviewsTable(QStringLiteral(", ") + kGrade + QStringLiteral(", ") + kDrill +
+                         QStringLiteral(", ") + kDay),
             kReviewsIndex,
             kMemory,
             kMemoryMarks};
@@ -128,6 +134,15 @@ QStringList upgradeFrom(int version)
         statements += {QStringLiteral("ALTER TABLE reviews ADD COLUMN ") + kDrill,
                        QStringLiteral("UPDATE reviews SET drill = %1 WHERE grade > 0")
                            .arg(int(Drill::Recall))};
+    }
+    if (version < 7) {
+        // Answers take the day of the zone they are upgraded in; the memories are made again
+        // from the log, with what they now keep of each day, when next read.
+        statements += {QStringLiteral("ALTER TABLE reviews ADD COLUMN ") + kDay,
+                       QStringLiteral("UPDATE reviews SET day = CAST(julianday(date(at, "
+                                      "'localtime')) + 0.5 AS INTEGER)"),
+                       QStringLiteral("DROP TABLE memory"), kMemory,
+                       QStringLiteral("DELETE FROM memory_marks")};
     }
     return statements;
 }

@@ -12,6 +12,9 @@ class tst_revisionplan : public QObject {
     Q_OBJECT
 private slots:
     void replayCountsCalendarDays();
+    void repetitionsAndClocks_data();
+    void repetitionsAndClocks();
+    void impossibleMemoriesAreNotSound();
     void anEditedItemStartsAfresh();
     void passages_data();
     void passages();
@@ -42,6 +45,21 @@ QMap<int, ItemMemory> reviewed(const QList<int>& numbers, int daysAgo = 8)
     return revisionplan::replay(log);
 }
 
+// The day item 1 falls due after `log`: answers "day:grade" (days after kToday - 400), the
+// log's days bounded by `latest`, its learner's calendar day kept with each answer.
+QDate dueAfter(const QString& log, int latest)
+{
+    const QDate start = kToday.addDays(-400);
+    QList<Review> reviews;
+    for (const QString& answered : log.split(u' ')) {
+        Review review = answer(1, QDateTime(start, QTime(20, 0)).toUTC(), true);
+        review.day = start.addDays(answered.section(u':', 0, 0).toInt());
+        review.grade = answered.section(u':', 1, 1).toInt();
+        reviews.append(review);
+    }
+    return revisionplan::dueOn(revisionplan::replay(reviews, start.addDays(latest))[1], 0.9);
+}
+
 QString describe(const QList<revisionplan::Passage>& passages)
 {
     QStringList rows;
@@ -70,12 +88,65 @@ void tst_revisionplan::replayCountsCalendarDays()
     QCOMPARE(memories[2].lapses, 1);
     QCOMPARE(memories[2].lastReview, morning.date());
 
-    // A review dated before the one logged before it (a clock set back) is one of that day.
+    // A review dated before the one logged before it (a clock set back): the log's order
+    // stands, and the earlier answer counts as of the later one's day.
     memories = revisionplan::replay({answer(3, morning, true), answer(3, night, false)});
-    QVERIFY(itemmemory::isSound(memories[3]));
-    QCOMPARE(memories[3].lastReview, morning.date());
+    QVERIFY(itemmemory::isSound(memories[3], kToday));
+    QCOMPARE(memories[3].lastReview, night.date());
     QCOMPARE(memories[3].state.stability,
              fsrs::next(fsrs::first(fsrs::Grade::Good), 0, fsrs::Grade::Again).stability);
+}
+
+// Repetitions on one day never send an item further than the day's best single answer (the
+// model's same-day equation alone put a verse repeated Easy all evening off for months), and
+// the log's order stands above its clock.
+void tst_revisionplan::repetitionsAndClocks_data()
+{
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<QString>("like"); // a log that falls due on the same day, or later
+    QTest::addColumn<bool>("sameDay");
+    const int latest = 400;
+    QTest::addColumn<int>("latest");
+    QTest::newRow("a new verse, Good then Easy nine times that evening")
+        << "0:3 0:4 0:4 0:4 0:4 0:4 0:4 0:4 0:4 0:4"
+        << "0:4" << true << latest;
+    QTest::newRow("Easy ten times from the start") << "0:4 0:4 0:4 0:4 0:4 0:4 0:4 0:4 0:4 0:4"
+                                                   << "0:4" << true << latest;
+    QTest::newRow("a week on, Good then Easy again and again") << "0:3 7:3 7:4 7:4 7:4 7:4"
+                                                               << "0:3 7:4" << true << latest;
+    QTest::newRow("a repetition may still weaken") << "0:3 0:1"
+                                                   << "0:3" << false << latest;
+    QTest::newRow("answers of a clock a year ahead count as of the answers after them")
+        << "365:3 365:3 10:1"
+        << "10:3 10:3 10:1" << true << latest;
+    QTest::newRow("nor after the day the plan is made") << "365:4"
+                                                        << "10:4" << true << 10;
+}
+
+void tst_revisionplan::repetitionsAndClocks()
+{
+    QFETCH(QString, log);
+    QFETCH(QString, like);
+    QFETCH(bool, sameDay);
+    QFETCH(int, latest);
+    if (sameDay)
+        QCOMPARE(dueAfter(log, latest), dueAfter(like, latest));
+    else
+        QVERIFY(dueAfter(log, latest) < dueAfter(like, latest));
+}
+
+void tst_revisionplan::impossibleMemoriesAreNotSound()
+{
+    const ItemMemory sound =
+        revisionplan::replay({answer(1, QDateTime(kToday, QTime(9, 0)), true)})[1];
+    QVERIFY(itemmemory::isSound(sound, kToday));
+    ItemMemory memory = sound;
+    memory.state.stability = 1e308; // the model never passes a hundred years
+    QVERIFY(!itemmemory::isSound(memory, kToday));
+    memory = sound;
+    memory.lastReview = QDate(9999, 1, 1);
+    QVERIFY(!itemmemory::isSound(memory, kToday));
+    QVERIFY(!itemmemory::isSound(sound, kToday.addDays(-1))); // reviewed after the plan's day
 }
 
 void tst_revisionplan::anEditedItemStartsAfresh()

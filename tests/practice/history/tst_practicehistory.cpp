@@ -404,7 +404,7 @@ QStringList schemaOf(const QString& connection)
 } // namespace
 
 // A file of every older version, upgraded, has the tables a new file is made with; versions 4
-// and 5 are the current tables without what later versions added.
+// to 6 are the current tables without what later versions added.
 void tst_practicehistory::everyVersionUpgradesToTheCurrentSchema_data()
 {
     QTest::addColumn<int>("version");
@@ -422,7 +422,13 @@ void tst_practicehistory::everyVersionUpgradesToTheCurrentSchema_data()
     QTest::newRow("1") << 1 << QStringList{items};
     QTest::newRow("2") << 2 << QStringList{items, sessions};
     QTest::newRow("3") << 3 << QStringList{items, sessions, confusions};
-    const QStringList toFive{QStringLiteral("ALTER TABLE reviews DROP COLUMN drill")};
+    QStringList toSix{QStringLiteral("ALTER TABLE reviews DROP COLUMN day")};
+    for (const char* column :
+         {"first_review", "day_difficulty", "day_stability", "day_before", "day_best"})
+        toSix.append(QStringLiteral("ALTER TABLE memory DROP COLUMN %1").arg(column));
+    QTest::newRow("6") << 6 << toSix;
+    const QStringList toFive =
+        toSix + QStringList{QStringLiteral("ALTER TABLE reviews DROP COLUMN drill")};
     QTest::newRow("5") << 5 << toFive;
     QTest::newRow("4") << 4
                        << toFive + QStringList{QStringLiteral("ALTER TABLE reviews DROP COLUMN "
@@ -508,6 +514,7 @@ void tst_practicehistory::answersKeepTheirDrill()
     {
         QSqlQuery query(QSqlDatabase::database(QStringLiteral("history")));
         QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN drill")));
+        QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN day")));
         QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("history"));
