@@ -120,14 +120,29 @@ QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<It
     return passages;
 }
 
-std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
-                                               const QList<ItemSpan>& parts, int itemCount,
-                                               const Options& options)
+QMap<int, ItemMemory> present(const QMap<int, ItemMemory>& memories, const QStringList& items)
 {
-    const int first = memories.isEmpty() ? 1 : memories.lastKey() + 1;
-    if (first > itemCount || options.newPerDay <= 0)
+    QMap<int, ItemMemory> found;
+    for (auto it = memories.cbegin(); it != memories.cend(); ++it)
+        if (it.key() >= 1 && it.key() <= items.size() && items[it.key() - 1] == it->text)
+            found.insert(found.cend(), it.key(), *it);
+    return found;
+}
+
+std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
+                                               const QList<ItemSpan>& parts,
+                                               const QList<ItemSpan>& lines, int itemCount,
+                                               QDate today, const Options& options)
+{
+    const int learntToday =
+        int(std::count_if(memories.cbegin(), memories.cend(),
+                          [&](const ItemMemory& memory) { return memory.firstReview == today; }));
+    const int count = options.newPerDay - learntToday;
+    const int next = memories.isEmpty() ? 1 : memories.lastKey() + 1;
+    if (next > itemCount || count <= 0)
         return std::nullopt;
-    int last = std::min(itemCount, first + options.newPerDay - 1);
+    const int first = unitOf(lines, next).first;
+    int last = unitOf(lines, std::min(itemCount, next + count - 1)).second;
     if (const int part = spanOf(parts, first); part >= 0)
         last = std::min(last, parts[part].last);
     return std::pair{first, last};

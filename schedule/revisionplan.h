@@ -74,10 +74,16 @@ QDate dueOn(const ItemMemory& memory, double retention);
 QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& parts,
                            const QList<ItemSpan>& lines, QDate today, const Options& options);
 
-// The next items never practised, after the last one that was: at most `newPerDay`, within
-// its part; none when every item has been practised.
+// The memories of the items the list still holds with the text they were practised with:
+// what was edited or removed since is neither due nor counted as learnt.
+QMap<int, ItemMemory> present(const QMap<int, ItemMemory>& memories, const QStringList& items);
+
+// The next items never practised, after the last one that was, within its part: as many as
+// `newPerDay` leaves for `today` after the items first practised on it, in any session; in word
+// mode, with `lines` given, whole lines. None when every item has been practised.
 std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
-                                               const QList<ItemSpan>& parts, int itemCount,
-                                               const Options& options);
+                                               const QList<ItemSpan>& parts,
+                                               const QList<ItemSpan>& lines, int itemCount,
+                                               QDate today, const Options& options);
 
 } // namespace revisionplan

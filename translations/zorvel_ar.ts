@@ -457,6 +457,14 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
         <translation>ضاعت الإجابات التي تعذّر حفظها في سجل التمرين «%1»: %2.</translation>
     </message>
     <message>
+        <source>“%1” has changed since Today was planned: %2 is no longer in it.</source>
+        <translation>تغيّرت «%1» منذ وُضعت خطة اليوم: لم يعد %2 فيها.</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
         <source>Practice history</source>
         <translation>سجل التمرين</translation>
     </message>

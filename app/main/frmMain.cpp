@@ -186,6 +186,15 @@ void frmMain::practiseToday(const TodayRow& row)
     if ((m_practice->path() != row.path || wordMode() != row.wordMode) &&
         !LoadZVFFile(row.path, row.wordMode))
         return;
+    // The list may have been edited since the plan was made: never practise other than named.
+    if (row.last > m_practice->items().size()) {
+        MessageBox::inform(this,
+                           tr("\u201C%1\u201D has changed since Today was planned: %2 is no "
+                              "longer in it.")
+                               .arg(row.title, row.references),
+                           tr("Today"));
+        return;
+    }
     m_practice->choose(row.first, row.last);
     if (m_settings.todayRecalls()) {
         fra1->setRecallFirst(true);

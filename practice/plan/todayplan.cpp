@@ -30,7 +30,7 @@ QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
             continue;
         const ItemList& items = list.items;
         const QList<revisionplan::ItemSpan> parts = listschedule::partSpans(items.parts);
-        const auto memories = history.memories(known.key);
+        const auto memories = revisionplan::present(history.memories(known.key), items.items);
         // The learner's own pace in this list, else ten seconds an item.
         const double seconds = history.secondsPerAnswer(known.key);
         const double pace = seconds > 0 ? seconds : 10;
@@ -47,16 +47,17 @@ QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
             row.minutes = pace * (last - first + 1) / 60;
             return row;
         };
-        for (const revisionplan::Passage& passage : revisionplan::duePassages(
-                 memories, parts, listschedule::lineSpans(items.lines), today, options)) {
+        const QList<revisionplan::ItemSpan> lines = listschedule::lineSpans(items.lines);
+        for (const revisionplan::Passage& passage :
+             revisionplan::duePassages(memories, parts, lines, today, options)) {
             TodayRow row = rowOf(passage.first, passage.last);
             row.due = passage.due;
             row.lowestRecall = passage.lowestRecall;
             row.overdueDays = passage.overdueDays;
             due.append(row);
         }
-        if (const auto next =
-                revisionplan::nextToLearn(memories, parts, int(items.items.size()), options)) {
+        if (const auto next = revisionplan::nextToLearn(memories, parts, lines,
+                                                        int(items.items.size()), today, options)) {
             TodayRow row = rowOf(next->first, next->second);
             row.isNew = true;
             fresh.append(row);

@@ -355,23 +355,24 @@ void tst_history::todayOffersTheNextStretch()
 {
     WindowDriver d;
     d.open(kVerses, false, 2);
-    d.control<QPushButton>("cmdFirst5")->click();
-    for (int number = 1; number <= 5; ++number)
+    d.control<QComboBox>("cmbTo")->setCurrentIndex(1); // 1-2
+    for (int number = 1; number <= 2; ++number)
         d.clickRow("lstSelect", rowOf(d, number));
     d.control<QAction>("mnuViewToday")->trigger();
     auto* today = d.window->findChild<TodayWindow*>();
     QVERIFY(today && today->isVisible());
     QCOMPARE(today->table()->rowCount(), 1); // nothing is due on the day it was learnt
-    QCOMPARE(today->table()->item(0, 1)->text(), QStringLiteral("Next to learn: 6"));
+    QCOMPARE(today->table()->item(0, 1)->text(), QStringLiteral("Next to learn: 3-5"));
     d.control<ctlTabs>("ctlTabs1")->setSelectedTab(1);
     today->findChild<QPushButton*>(QStringLiteral("practise"))->click();
-    QCOMPARE(d.shownRange(), QStringLiteral("6-6"));
+    QCOMPARE(d.shownRange(), QStringLiteral("3-5"));
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 2);
 
     // Answers go on being kept while Today is open, and it follows them.
-    d.clickRow("lstSelect", rowOf(d, 6));
+    for (int number = 3; number <= 5; ++number)
+        d.clickRow("lstSelect", rowOf(d, number));
     QVERIFY(d.messages.requests().isEmpty());
-    QCOMPARE(today->table()->rowCount(), 0); // every verse learnt, none due yet
+    QCOMPARE(today->table()->rowCount(), 0); // the day's five learnt, none due yet
 }
 
 // How Today plans and practises is the learner's, kept between runs; it shows at start-up only
@@ -381,9 +382,9 @@ void tst_history::todaysChoicesAreKept()
     WindowDriver d;
     d.open(kVerses, false, 2);
     QCoreApplication::processEvents();
-    QVERIFY(!d.window->findChild<TodayWindow*>()); // not at start-up unless asked for
-    d.control<QPushButton>("cmdFirst5")->click();
-    for (int number = 1; number <= 5; ++number)
+    QVERIFY(!d.window->findChild<TodayWindow*>());     // not at start-up unless asked for
+    d.control<QComboBox>("cmbTo")->setCurrentIndex(1); // 1-2
+    for (int number = 1; number <= 2; ++number)
         d.clickRow("lstSelect", rowOf(d, number));
     d.control<QAction>("mnuViewToday")->trigger();
     auto* today = d.window->findChild<TodayWindow*>();
@@ -392,7 +393,7 @@ void tst_history::todaysChoicesAreKept()
     QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("retention"))->value(), 90);
     newPerDay->setValue(0);
     QCOMPARE(today->table()->rowCount(), 0); // nothing new offered
-    newPerDay->setValue(1);
+    newPerDay->setValue(3);
     today->findChild<QComboBox*>(QStringLiteral("practiseWith"))->setCurrentIndex(1);
     today->findChild<QPushButton*>(QStringLiteral("practise"))->click();
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 1); // the Lister, recalling first
@@ -404,7 +405,7 @@ void tst_history::todaysChoicesAreKept()
     QTRY_VERIFY(d.window->findChild<TodayWindow*>() &&
                 d.window->findChild<TodayWindow*>()->isVisible());
     today = d.window->findChild<TodayWindow*>();
-    QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("newPerDay"))->value(), 1);
+    QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("newPerDay"))->value(), 3);
     QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("practiseWith"))->currentIndex(), 1);
 }
 
