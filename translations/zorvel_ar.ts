@@ -441,32 +441,12 @@ Enter: the whole entry</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <source>The practice history in “%1” cannot be used: %2.<byte value="xd"/>
-Practice goes on; picks are not remembered until Zorvel starts again.</source>
-        <translation>لا يمكن استعمال سجل التمرين في «%1»: %2.<byte value="xd"/>
-يستمر التمرين، ولا تُحفظ الاختيارات حتى يُشغَّل زورفل من جديد.</translation>
-    </message>
-    <message>
-        <source>Your answers could not be saved in the practice history “%1”: %2.<byte value="xd"/>
-Zorvel keeps them and saves them with your next answer, or when it closes.</source>
-        <translation>تعذّر حفظ إجاباتك في سجل التمرين «%1»: %2.<byte value="xd"/>
-يحتفظ بها زورفل ويحفظها مع إجابتك التالية، أو عند إغلاقه.</translation>
-    </message>
-    <message>
-        <source>Answers that could not be saved in the practice history “%1” are lost: %2.</source>
-        <translation>ضاعت الإجابات التي تعذّر حفظها في سجل التمرين «%1»: %2.</translation>
-    </message>
-    <message>
         <source>“%1” has changed since Today was planned: %2 is no longer in it.</source>
         <translation>تغيّرت «%1» منذ وُضعت خطة اليوم: لم يعد %2 فيها.</translation>
     </message>
     <message>
         <source>Today</source>
         <translation>اليوم</translation>
-    </message>
-    <message>
-        <source>Practice history</source>
-        <translation>سجل التمرين</translation>
     </message>
     <message>
         <source>Lister</source>
@@ -1104,6 +1084,29 @@ Do you want to overwrite the file ? </source>
     <message>
         <source> min : </source>
         <translation> د : </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryMessages</name>
+    <message>
+        <source>The practice history in “%1” cannot be used: %2.<byte value="xd"/>
+Practice goes on; picks are not remembered until Zorvel starts again.</source>
+        <translation>لا يمكن استعمال سجل التمرين في «%1»: %2.<byte value="xd"/>
+يستمر التمرين، ولا تُحفظ الاختيارات حتى يُشغَّل زورفل من جديد.</translation>
+    </message>
+    <message>
+        <source>Your answers could not be saved in the practice history “%1”: %2.<byte value="xd"/>
+Zorvel keeps them and saves them with your next answer, or when it closes.</source>
+        <translation>تعذّر حفظ إجاباتك في سجل التمرين «%1»: %2.<byte value="xd"/>
+يحتفظ بها زورفل ويحفظها مع إجابتك التالية، أو عند إغلاقه.</translation>
+    </message>
+    <message>
+        <source>Answers that could not be saved in the practice history “%1” are lost: %2.</source>
+        <translation>ضاعت الإجابات التي تعذّر حفظها في سجل التمرين «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Practice history</source>
+        <translation>سجل التمرين</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "app/main/ReadingZoom.h"
 #include "app/main/TesterPage.h"
 #include "app/main/frmAbout.h"
+#include "app/main/historymessages.h"
 #include "app/main/mainlayout.h"
 #include "app/main/programicon.h"
 #include "app/main/readingfonts.h"
@@ -87,8 +88,13 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     m_practice->setHistoryOpener([this] { return openHistoryFile(m_historyPath); });
     connect(m_practice, &Practice::listOpened, m_rangeBar, &RangeBar::FillRangeCombos);
     connect(m_practice, &Practice::rangeApplied, this, &frmMain::showAppliedRange);
-    connect(m_practice, &Practice::historyTrouble, this, &frmMain::reportHistoryTrouble);
-    connect(m_practice, &Practice::answersWaiting, this, &frmMain::reportAnswersWaiting);
+    // A history that cannot be used is said once; practice goes on without it.
+    connect(m_practice, &Practice::historyTrouble, this, [this](const QString& reason) {
+        HistoryMessages::cannotBeUsed(this, m_historyPath, reason);
+    });
+    connect(m_practice, &Practice::answersWaiting, this, [this](const QString& reason) {
+        HistoryMessages::waiting(this, m_historyPath, reason);
+    });
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
     setAcceptDrops(true); // a list file dropped on the window opens
@@ -268,12 +274,7 @@ void frmMain::Form_Unload()
     if (!m_settings.sync())
         reportSettingsTrouble();
     if (const int lost = m_practice->saveWaitingAnswers())
-        MessageBox::inform(this,
-                           tr("Answers that could not be saved in the practice history "
-                              "\u201C%1\u201D are lost: %2.")
-                               .arg(m_historyPath)
-                               .arg(lost),
-                           tr("Practice history"));
+        HistoryMessages::lost(this, m_historyPath, lost);
 }
 
 // The look-alike index may be built once the window shows, never on the start-up path.
@@ -376,27 +377,6 @@ void frmMain::reportSettingsTrouble()
     if (trouble.isEmpty() || std::exchange(m_settingsReported, true))
         return;
     MessageBox::inform(this, trouble, tr("Settings"));
-}
-
-// A history that cannot be used is said once; practice goes on without it.
-void frmMain::reportHistoryTrouble(const QString& reason)
-{
-    MessageBox::inform(this,
-                       tr("The practice history in \u201C%1\u201D cannot be used: %2.\r\n"
-                          "Practice goes on; picks are not remembered until Zorvel starts "
-                          "again.")
-                           .arg(m_historyPath, reason),
-                       tr("Practice history"));
-}
-
-void frmMain::reportAnswersWaiting(const QString& reason)
-{
-    MessageBox::inform(this,
-                       tr("Your answers could not be saved in the practice history \u201C%1\u201D: "
-                          "%2.\r\nZorvel keeps them and saves them with your next answer, or "
-                          "when it closes.")
-                           .arg(m_historyPath, reason),
-                       tr("Practice history"));
 }
 
 void frmMain::ctlTabs1_TabClick(int&, int& NewTab)

@@ -63,8 +63,6 @@ private:
     void buildTabStrip(QWidget* client);
     void connectMenus();
     void showAppliedRange();
-    void reportHistoryTrouble(const QString& reason);
-    void reportAnswersWaiting(const QString& reason);
     void reportSettingsTrouble();
 
     void Form_Load(const QString& listToOpen);

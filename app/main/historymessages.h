@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class QWidget;
+
+// What the main window tells of the practice history at `path`: that it cannot be used, that
+// answers wait to be saved, or that some were lost at closing.
+class HistoryMessages {
+    Q_DECLARE_TR_FUNCTIONS(HistoryMessages)
+
+public:
+    static void cannotBeUsed(QWidget* parent, const QString& path, const QString& reason);
+    static void waiting(QWidget* parent, const QString& path, const QString& reason);
+    static void lost(QWidget* parent, const QString& path, int answers);
+
+private:
+    static void tell(QWidget* parent, const QString& text);
+};
