@@ -88,13 +88,7 @@ frmMain::frmMain(const QString& programFolder, const QString& settingsFile,
     m_practice->setHistoryOpener([this] { return openHistoryFile(m_historyPath); });
     connect(m_practice, &Practice::listOpened, m_rangeBar, &RangeBar::FillRangeCombos);
     connect(m_practice, &Practice::rangeApplied, this, &frmMain::showAppliedRange);
-    // A history that cannot be used is said once; practice goes on without it.
-    connect(m_practice, &Practice::historyTrouble, this, [this](const QString& reason) {
-        HistoryMessages::cannotBeUsed(this, m_historyPath, reason);
-    });
-    connect(m_practice, &Practice::answersWaiting, this, [this](const QString& reason) {
-        HistoryMessages::waiting(this, m_historyPath, reason);
-    });
+    HistoryMessages::follow(m_practice, this, m_historyPath);
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
     setAcceptDrops(true); // a list file dropped on the window opens

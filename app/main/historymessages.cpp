@@ -1,6 +1,17 @@
 #include "app/main/historymessages.h"
 
 #include "controls/common/MessageBox.h"
+#include "practice/session/Practice.h"
+
+#include <QWidget>
+
+void HistoryMessages::follow(Practice* practice, QWidget* parent, const QString& path)
+{
+    QObject::connect(practice, &Practice::historyTrouble, parent,
+                     [=](const QString& reason) { cannotBeUsed(parent, path, reason); });
+    QObject::connect(practice, &Practice::answersWaiting, parent,
+                     [=](const QString& reason) { waiting(parent, path, reason); });
+}
 
 void HistoryMessages::cannotBeUsed(QWidget* parent, const QString& path, const QString& reason)
 {
