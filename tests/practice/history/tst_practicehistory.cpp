@@ -36,6 +36,7 @@ private slots:
     void damagedOrNewerFilesAreLeftAsTheyWere_data();
     void damagedOrNewerFilesAreLeftAsTheyWere();
     void anUpToDateFileIsNotRewritten();
+    void aClockAheadAndAZoneChangeMoveNoDay();
     void answersWaitOutALockedFile();
     void answersWaitOutAFullDisk();
     void twoZorvelsKeepEveryAnswer();
@@ -580,6 +581,37 @@ int tst_practicehistory::reviewCount()
     QSqlDatabase::database(QStringLiteral("other")).close();
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
     return found;
+}
+
+// A session with the clock a year ahead hides nothing once the clock is right, and an answer
+// keeps the day it was given in, whatever zone the history is read in later.
+void tst_practicehistory::aClockAheadAndAZoneChangeMoveNoDay()
+{
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "UTC");
+    PracticeHistory history = open();
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+    const auto at = [](QDate day, int hour) {
+        Review review = answer(1, kVerses[0], true, true);
+        review.at = QDateTime(day, QTime(hour, 30), Qt::UTC);
+        return review;
+    };
+    history.recordAnswer(key, at(QDate::currentDate().addYears(1), 9));
+    const QDate late = QDate::currentDate().addDays(-3);
+    Review failed = at(late, 23);
+    failed.right = false;
+    history.recordAnswer(key, failed);
+    qputenv("TZ", "Asia/Riyadh"); // three hours east: 23:30 there is the next day
+    QSqlQuery(otherConnection()).exec(QStringLiteral("DELETE FROM memory_marks"));
+    const ItemMemory memory = history.memories(key).value(1);
+    QCOMPARE(memory.lastReview, late);
+    QCOMPARE(memory.lapses, 1);
+    QVERIFY(revisionplan::dueOn(memory, 0.9) <= QDate::currentDate());
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
 }
 
 // Another program holding the file: the answer waits, the history stays on, and the next

@@ -8,6 +8,7 @@
 
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +29,7 @@ private slots:
     void recallFirstKeepsTheListingInterval();
     void aRecallIsGradedOnlyWhileRevealed();
     void aTroubledHistoryIsSaidOnce();
+    void waitingAnswersAreSaidOnceAWhile();
     void todayPlansAcrossLists();
 
 private:
@@ -331,6 +333,39 @@ void tst_practiceflows::aTroubledHistoryIsSaidOnce()
     QCOMPARE(m_completed, 2); // practice goes on
 }
 
+// Answers that wait for a file another program holds are said once while they wait, and again
+// if answers wait anew after they were saved.
+void tst_practiceflows::waitingAnswersAreSaidOnceAWhile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("progress.sqlite"));
+    m_practice->setHistoryOpener([&] {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "waiting");
+        database.setDatabaseName(path);
+        return PracticeHistory(database);
+    });
+    QSignalSpy waiting(m_practice.get(), &Practice::answersWaiting);
+    run(QStringLiteral("open fatiha line; first 3; right"));
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+    other.setDatabaseName(path);
+    QVERIFY(other.open());
+    const auto hold = [&](bool held) {
+        QSqlQuery(other).exec(held ? QStringLiteral("BEGIN EXCLUSIVE")
+                                   : QStringLiteral("ROLLBACK"));
+    };
+    hold(true);
+    run(QStringLiteral("right; right"));
+    QCOMPARE(waiting.count(), 1);
+    hold(false);
+    run(QStringLiteral("first 3; right"));
+    QCOMPARE(m_practice->saveWaitingAnswers(), 0);
+    hold(true);
+    run(QStringLiteral("right"));
+    QCOMPARE(waiting.count(), 2);
+    hold(false);
+    QCOMPARE(m_practice->saveWaitingAnswers(), 0);
+}
+
 // A list practised ten days ago, with a wrong first pick, is due today by its references; the
 // next stretch to learn follows; a list whose file is gone is left out.
 void tst_practiceflows::todayPlansAcrossLists()
@@ -366,6 +401,15 @@ void tst_practiceflows::todayPlansAcrossLists()
     QVERIFY(rows[1].isNew);
     QCOMPARE(rows[1].references, QStringLiteral("1:4-1:7"));
     QVERIFY(describeToday(rows).startsWith(QStringLiteral("Fatiha: revise 1:1-1:3, 3 due")));
+
+    // Edited since: the entry changed is not due, the one removed is not to learn.
+    lines[2] = QStringLiteral("آية معدلة");
+    lines.removeLast();
+    QVERIFY(!listfile::writeFile(path, lines.join(QStringLiteral("\r\n"))).isError());
+    const QList<TodayRow> edited = todayPlan(plan, QDate(2026, 12, 7), {});
+    QCOMPARE(edited.size(), 2);
+    QCOMPARE(edited[0].due, 2);
+    QCOMPARE(edited[1].references, QStringLiteral("1:4-1:6"));
 
     QFile::remove(path);
     QVERIFY(todayPlan(plan, QDate(2026, 12, 7), {}).isEmpty());
