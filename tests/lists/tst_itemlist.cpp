@@ -140,6 +140,9 @@ void tst_itemlist::parts_data()
         << "intro\r\n# One\r\nx" << false << QStringList{"intro", "x"} << "One 2-2 | 1 1:1";
     QTest::newRow("a heading as the last line is an empty part")
         << "# One\r\nx\r\n# Two" << false << QStringList{"x"} << "One 1-1, Two 2-1 | 1:1";
+    QTest::newRow("an entry, then a heading named by one unassigned character")
+        << QStringLiteral("ال\u200Cحَذ\r\n# \u05F5") << false
+        << QStringList{QStringLiteral("ال\u200Cحَذ")} << QStringLiteral("\u05F5 2-1 | 1");
     QTest::newRow("a list of headings only has no items")
         << "# One\r\n# Two" << false << QStringList{} << "One 1-0, Two 1-0 | ";
     QTest::newRow("# without a name, or without its space, is an item")
