@@ -399,7 +399,6 @@ int main(int argc, char* argv[])
         database.setDatabaseName(dir.filePath(name + QStringLiteral(".sqlite")));
         PracticeHistory history(database);
         const PracticeHistory::ListKey key = history.listFor(QStringLiteral("Large"), {}, true, {});
-        database.transaction();
         for (int i = 0; i < itemCount; ++i) {
             Review answer = review;
             answer.number = i + 1;
@@ -410,7 +409,6 @@ int main(int argc, char* argv[])
         for (int i = 0; i < testCount; ++i)
             history.recordSession(
                 key, {QDateTime::currentDateTime(), 1, 10, true, 10, i % 7, 60 + i % 50});
-        database.commit();
         return std::pair{std::move(history), key};
     };
     auto [full, fullKey] = historyOf(QStringLiteral("full"), kLargeListWords, 10000);
@@ -452,7 +450,6 @@ int main(int argc, char* argv[])
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         database.setDatabaseName(dir.filePath(name + QStringLiteral(".sqlite")));
         PracticeHistory history(database);
-        database.transaction();
         for (int l = 0; l < lists; ++l) {
             const QString path = writeList(dir, name + QStringLiteral(" %1.zva").arg(l), words);
             const LoadedList list = loadList(path, true);
@@ -468,7 +465,6 @@ int main(int argc, char* argv[])
                 history.recordAnswer(key, answer);
             }
         }
-        database.commit();
         return measure(9, [&] { todayPlan(history, now.date(), {}); });
     };
     row(QStringLiteral("plan Today, 10 lists of 100,000 entries in all, a year of 50,000 answers"),

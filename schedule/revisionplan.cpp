@@ -120,13 +120,12 @@ QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<It
     return passages;
 }
 
-QMap<int, ItemMemory> present(const QMap<int, ItemMemory>& memories, const QStringList& items)
+QMap<int, ItemMemory> present(QMap<int, ItemMemory> memories, const QStringList& items)
 {
-    QMap<int, ItemMemory> found;
-    for (auto it = memories.cbegin(); it != memories.cend(); ++it)
-        if (it.key() >= 1 && it.key() <= items.size() && items[it.key() - 1] == it->text)
-            found.insert(found.cend(), it.key(), *it);
-    return found;
+    memories.removeIf([&](const QMap<int, ItemMemory>::iterator& it) {
+        return it.key() < 1 || it.key() > items.size() || items[it.key() - 1] != it->text;
+    });
+    return memories;
 }
 
 std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,

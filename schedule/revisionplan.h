@@ -76,7 +76,7 @@ QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<It
 
 // The memories of the items the list still holds with the text they were practised with:
 // what was edited or removed since is neither due nor counted as learnt.
-QMap<int, ItemMemory> present(const QMap<int, ItemMemory>& memories, const QStringList& items);
+QMap<int, ItemMemory> present(QMap<int, ItemMemory> memories, const QStringList& items);
 
 // The next items never practised, after the last one that was, within its part: as many as
 // `newPerDay` leaves for `today` after the items first practised on it, in any session; in word

@@ -118,12 +118,13 @@ QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
         return found;
     if (const std::optional<int> items = memoryIsCurrent(key)) {
         bool sound = true;
+        const QDate today = QDate::currentDate();
         const bool read = m_database->select(
             QStringLiteral("SELECT position, %1 FROM memory WHERE list = ? AND word_mode = ?")
                 .arg(kMemoryColumns),
             {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
                 const ItemMemory memory = memoryAt(row, 1);
-                sound = sound && itemmemory::isSound(memory, QDate::currentDate());
+                sound = sound && itemmemory::isSound(memory, today);
                 found.insert(row.value(0).toInt(), memory);
             });
         if (read && sound && found.size() == *items)
