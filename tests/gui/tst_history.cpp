@@ -395,9 +395,11 @@ void tst_history::todaysChoicesAreKept()
     QCOMPARE(today->table()->rowCount(), 0); // nothing new offered
     newPerDay->setValue(3);
     today->findChild<QComboBox*>(QStringLiteral("practiseWith"))->setCurrentIndex(1);
+    d.control<ctlTabs>("ctlTabs1")->setSelectedTab(1); // already listing
     today->findChild<QPushButton*>(QStringLiteral("practise"))->click();
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 1); // the Lister, recalling first
     QVERIFY(d.control<QCheckBox>("chkRecallFirst")->isChecked());
+    QCOMPARE(d.rows("lstList"), QStringList{QStringLiteral(" 3.  ٱلَّذِينَ \u2026")}); // asked too
     today->findChild<QCheckBox*>(QStringLiteral("atStart"))->setChecked(true);
     d.close();
 

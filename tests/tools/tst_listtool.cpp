@@ -35,6 +35,8 @@ class tst_listtool : public QObject {
     Q_OBJECT
 private slots:
     void encodesAndDecodes();
+    void encodeKeepsTheTextOrMakesParts_data();
+    void encodeKeepsTheTextOrMakesParts();
     void refusesWhatItCannotKeep_data();
     void refusesWhatItCannotKeep();
     void convertsEveryFileItCan();
@@ -59,13 +61,43 @@ void tst_listtool::encodesAndDecodes()
     run = runTool({QStringLiteral("decode"), list});
     QCOMPARE(run.status, 0);
     QCOMPARE(QString::fromUtf8(run.out), QStringLiteral("الأَحَد\r\nالإِثْنَيْن\r\nالثُّلَاثَاء\r\n"));
+}
 
-    // A Quran file in the chapter|verse|text form becomes a list with parts, which decode
-    // writes back with its headings.
-    writeBytes(text, QStringLiteral("1|1|بِسۡمِ ٱللَّهِ\n1|2|ٱلۡحَمۡدُ لِلَّهِ\n2|1|الٓمٓ\n").toUtf8());
-    QCOMPARE(runTool({QStringLiteral("encode"), text, list}).status, 0);
-    QCOMPARE(QString::fromUtf8(runTool({QStringLiteral("decode"), list}).out),
-             QStringLiteral("# 1\r\nبِسۡمِ ٱللَّهِ\r\nٱلۡحَمۡدُ لِلَّهِ\r\n# 2\r\nالٓمٓ"));
+// encode keeps the text as given, decode gives it back; --parts makes the parts Import makes.
+void tst_listtool::encodeKeepsTheTextOrMakesParts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("parts");
+    QTest::addColumn<QString>("decoded");
+    const QString stanzas = QStringLiteral("قِفَا نَبْكِ\r\nبِسِقْطِ اللِّوَى\r\n\r\nفَتُوضِحَ\r\n");
+    const QString verses = QStringLiteral("1|1|بِسۡمِ ٱللَّهِ\n1|2|ٱلۡحَمۡدُ لِلَّهِ\n2|1|الٓمٓ\n");
+    QTest::newRow("stanzas set apart by a blank line") << stanzas << false << stanzas;
+    QTest::newRow("blank lines at the start and the end")
+        << QStringLiteral("\r\n\r\na\r\n\r\n") << false << QStringLiteral("\r\n\r\na\r\n\r\n");
+    QTest::newRow("headings of its own") << QStringLiteral("# One\r\na\r\n\r\n# Two\r\nb") << false
+                                         << QStringLiteral("# One\r\na\r\n\r\n# Two\r\nb");
+    QTest::newRow("the verse form, as given")
+        << verses << false << QString(verses).replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    QTest::newRow("--parts: a stanza a part")
+        << stanzas << true << QStringLiteral("# 1\r\nقِفَا نَبْكِ\r\nبِسِقْطِ اللِّوَى\r\n# 2\r\nفَتُوضِحَ");
+    QTest::newRow("--parts: a chapter a part")
+        << verses << true << QStringLiteral("# 1\r\nبِسۡمِ ٱللَّهِ\r\nٱلۡحَمۡدُ لِلَّهِ\r\n# 2\r\nالٓمٓ");
+}
+
+void tst_listtool::encodeKeepsTheTextOrMakesParts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, parts);
+    QFETCH(QString, decoded);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("text.txt"));
+    const QString list = dir.filePath(QStringLiteral("text.zva"));
+    writeBytes(source, text.toUtf8());
+    const QStringList options = parts ? QStringList{QStringLiteral("--parts")} : QStringList();
+    QCOMPARE(
+        runTool(QStringList{QStringLiteral("encode")} + options + QStringList{source, list}).status,
+        0);
+    QCOMPARE(QString::fromUtf8(runTool({QStringLiteral("decode"), list}).out), decoded);
 }
 
 void tst_listtool::refusesWhatItCannotKeep_data()

@@ -15,7 +15,11 @@ namespace {
 
 int usage()
 {
-    std::fputs("usage: zorvel-list encode TEXT ZVA   write a list file from a UTF-8 text file\n"
+    std::fputs("usage: zorvel-list encode TEXT ZVA   write a list file from a UTF-8 text file,\n"
+               "                                     its lines as they are\n"
+               "       zorvel-list encode --parts TEXT ZVA\n"
+               "                                     the same, with parts made from the\n"
+               "                                     chapter|verse|text form or from stanzas\n"
                "       zorvel-list decode ZVA        print a list's text as UTF-8\n"
                "       zorvel-list convert FILE...   turn plain UTF-16LE files into list files\n",
                stderr);
@@ -46,7 +50,9 @@ QString withCrLf(const QString& text)
     return result;
 }
 
-bool encode(const QString& source, const QString& target)
+// The text's lines as given, their ends made the list's CR LF; with `parts`, the parts that the
+// New list editor's Import finds.
+bool encode(const QString& source, const QString& target, bool parts)
 {
     const BoundedRead in = readAtMost(source, listfile::kMaxTextBytes);
     if (in.status == BoundedRead::TooLarge)
@@ -60,7 +66,7 @@ bool encode(const QString& source, const QString& target)
         return fail(source, QStringLiteral("not a valid UTF-8 text"));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    text = withCrLf(textimport::listText(text));
+    text = withCrLf(parts ? textimport::listText(text) : text);
     if (const QList<listfile::UnkeptCharacter> unkept = listfile::unkeptCharacters(text);
         !unkept.isEmpty()) {
         return fail(source, QStringLiteral("these characters cannot be kept in a list file:\n") +
@@ -112,7 +118,9 @@ int main(int argc, char* argv[])
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);
     if (command == u"encode" && args.size() == 3)
-        return encode(args[1], args[2]) ? 0 : 1;
+        return encode(args[1], args[2], false) ? 0 : 1;
+    if (command == u"encode" && args.size() == 4 && args[1] == u"--parts")
+        return encode(args[2], args[3], true) ? 0 : 1;
     if (command == u"decode" && args.size() == 2)
         return decode(args[1]) ? 0 : 1;
     if (command == u"convert" && args.size() >= 2) {
