@@ -55,6 +55,8 @@ UnkeptWindow::UnkeptWindow(const QList<listfile::UnkeptCharacter>& characters, Q
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    if (!m_replacements.isEmpty())
+        m_replacements.front()->setFocus(); // the first stand-in is typed at once
 }
 
 void UnkeptWindow::showProblem(QLabel* problem, const QString& standIn)
@@ -68,6 +70,12 @@ void UnkeptWindow::showProblem(QLabel* problem, const QString& standIn)
     QPalette palette = problem->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
     problem->setPalette(palette);
+    // The window grows to show the explanation whole: its wrapped lines need more height
+    // than the window had without it.
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
 }
 
 QString UnkeptWindow::replaced(QString text) const

@@ -367,19 +367,28 @@ void tst_dialogs::newListAsksBeforeDroppingCharacters()
 
     // A stand-in the list cannot keep either is said at once, and Save waits for another.
     bool refused = false;
+    bool focused = false;
+    bool whole = false;
     QString said;
     whenShown([&] {
         auto* ask = qobject_cast<UnkeptWindow*>(QApplication::activeModalWidget());
+        focused = ask->focusWidget() == ask->replacements().at(0);
         ask->replacements().at(0)->setText(QStringLiteral("\uFD3E\uFDFA\uFD3F"));
         auto* keep = ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
         refused = !keep->isEnabled();
-        said = ask->findChild<QLabel*>(QStringLiteral("problem"))->text();
+        QLabel* problem = ask->findChild<QLabel*>(QStringLiteral("problem"));
+        said = problem->text();
+        QApplication::processEvents();
+        whole = problem->height() >= problem->heightForWidth(problem->width()) &&
+                ask->rect().contains(QRect(problem->mapTo(ask, QPoint()), problem->size()));
         ask->replacements().at(0)->setText(QStringLiteral("صلى الله عليه وسلم"));
         keep->click(); // the ornate parentheses, left empty, are dropped
     });
     save->click();
     listfile::Error error;
     QVERIFY(refused);
+    QVERIFY(focused);
+    QVERIFY(whole); // the explanation is not cut off
     QVERIFY2(said.contains(QStringLiteral("\uFD3E")) && said.contains(QStringLiteral("\uFDFA")),
              qPrintable(said));
     QCOMPARE(listfile::readFile(path, &error),
