@@ -1,5 +1,8 @@
 #include "app/settings/interfacelanguage.h"
 
+#include "textfiles/boundedread.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -17,6 +20,39 @@ QString translationsFolder(const QString& programFolder)
     return programFolder + QStringLiteral("/translations");
 }
 
+constexpr qint64 kLargestTranslation = 8 * 1024 * 1024;
+
+// A translation loaded only when its bytes are the ones built, as the SHA-256 beside it says:
+// Qt reads a damaged translation without a check and may crash on it while the window is built.
+// It keeps the bytes it reads, which the translator reads from to the end.
+class CheckedTranslation : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool load(const QString& path)
+    {
+        const BoundedRead file = readAtMost(path, kLargestTranslation);
+        const BoundedRead hash = readAtMost(path + QStringLiteral(".sha256"), 256);
+        if (file.status != BoundedRead::Read || hash.status != BoundedRead::Read ||
+            QCryptographicHash::hash(file.bytes, QCryptographicHash::Sha256).toHex() !=
+                hash.bytes.trimmed().toLower())
+            return false;
+        m_bytes = file.bytes;
+        return QTranslator::load(reinterpret_cast<const uchar*>(m_bytes.constData()),
+                                 int(m_bytes.size())) &&
+               !isEmpty();
+    }
+
+private:
+    QByteArray m_bytes;
+};
+
+QString translationFile(const QString& programFolder, const QString& language)
+{
+    return translationsFolder(programFolder) + QStringLiteral("/zorvel_") + language +
+           QStringLiteral(".qm");
+}
+
 } // namespace
 
 QStringList available(const QString& programFolder)
@@ -26,9 +62,13 @@ QStringList available(const QString& programFolder)
         QDir(translationsFolder(programFolder))
             .entryList({QStringLiteral("zorvel_*.qm")}, QDir::Files, QDir::Name);
     for (const QString& file : files) {
-        QTranslator translation;
-        if (translation.load(file, translationsFolder(programFolder)) && !translation.isEmpty())
-            languages.append(file.mid(7).chopped(3));
+        const QString language = file.mid(7).chopped(3);
+        if (CheckedTranslation().load(translationFile(programFolder, language)))
+            languages.append(language);
+        else
+            qWarning(
+                "zorvel: %s is damaged or not this Zorvel's; the interface does not use it",
+                qPrintable(QDir::toNativeSeparators(translationFile(programFolder, language))));
     }
     return languages;
 }
@@ -61,10 +101,9 @@ bool install(QCoreApplication& application, const QString& language, const QStri
 {
     if (language == kEnglish)
         return true; // the source texts
-    // A translation not yet written leaves the interface English, and left to right.
-    auto* zorvel = new QTranslator(&application);
-    if (!zorvel->load(QStringLiteral("zorvel_") + language, translationsFolder(programFolder)) ||
-        zorvel->isEmpty()) {
+    // A translation not yet written, or damaged, leaves the interface English, left to right.
+    auto* zorvel = new CheckedTranslation(&application);
+    if (!zorvel->load(translationFile(programFolder, language))) {
         delete zorvel;
         return false;
     }

@@ -1,5 +1,9 @@
 #include "app/settings/interfacelanguage.h"
 
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Which language the interface speaks.
@@ -8,6 +12,8 @@ class tst_interfacelanguage : public QObject {
 private slots:
     void resolve_data();
     void resolve();
+    void onlyTheTranslationBuiltIsUsed_data();
+    void onlyTheTranslationBuiltIsUsed();
 };
 
 void tst_interfacelanguage::resolve_data()
@@ -54,6 +60,48 @@ void tst_interfacelanguage::resolve()
                                         }),
              language);
     QCOMPARE(read, readsTranslations);
+}
+
+// A translation whose bytes are not the ones built is left out and leaves the interface
+// English: Qt would read it unchecked, and may crash on it.
+void tst_interfacelanguage::onlyTheTranslationBuiltIsUsed_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("as built") << "";
+    QTest::newRow("200 bytes changed") << "change";
+    QTest::newRow("cut short") << "truncate";
+    QTest::newRow("a picture under its name") << "foreign";
+    QTest::newRow("no checksum beside it") << "unsigned";
+}
+
+void tst_interfacelanguage::onlyTheTranslationBuiltIsUsed()
+{
+    QFETCH(QString, damage);
+    QTemporaryDir program;
+    QDir().mkpath(program.filePath(QStringLiteral("translations")));
+    const QString built = QStringLiteral(ZORVEL_DATA_DIR "/translations/zorvel_ar.qm");
+    const QString qm = program.filePath(QStringLiteral("translations/zorvel_ar.qm"));
+    QVERIFY(QFile::copy(built, qm));
+    QVERIFY(QFile::copy(built + QStringLiteral(".sha256"), qm + QStringLiteral(".sha256")));
+    QFile file(qm);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    if (damage == u"change")
+        bytes.replace(bytes.size() / 2, 200, QByteArray(200, '\xFF'));
+    else if (damage == u"truncate")
+        bytes.truncate(bytes.size() / 3);
+    else if (damage == u"foreign")
+        bytes = QByteArray("\x89PNG\r\n\x1a\n") + QByteArray(500, '\0');
+    else if (damage == u"unsigned")
+        QFile::remove(qm + QStringLiteral(".sha256"));
+    file.resize(0);
+    file.write(bytes);
+    file.close();
+    const bool sound = damage.isEmpty();
+    if (!sound)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
+    QCOMPARE(interfacelanguage::available(program.path()),
+             sound ? QStringList{QStringLiteral("ar")} : QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_interfacelanguage)
