@@ -20,7 +20,7 @@ QString translationsFolder(const QString& programFolder)
     return programFolder + QStringLiteral("/translations");
 }
 
-constexpr qint64 kLargestTranslation = 8 * 1024 * 1024;
+constexpr qint64 kLargestTranslation = qint64{8} * 1024 * 1024;
 
 // A translation loaded only when its bytes are the ones built, as the SHA-256 beside it says:
 // Qt reads a damaged translation without a check and may crash on it while the window is built.
