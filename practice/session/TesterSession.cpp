@@ -39,10 +39,15 @@ void TesterSession::offerChoices()
     for (int number = m_next; number < m_next + kOffered && m_range.containsNumber(number);
          ++number)
         pool.append(number);
-    if (m_lookAlikeOf && pool.size() == kOffered) {
-        if (const int other = m_lookAlikeOf(m_next, m_next, m_next + kOffered - 1))
-            pool.back() = other;
+    if (m_lookAlikeOf && !pool.isEmpty()) {
+        if (const int other = m_lookAlikeOf(m_next, pool.front(), pool.back())) {
+            if (pool.size() == kOffered)
+                pool.back() = other;
+            else
+                pool.append(other);
+        }
     }
+    fillFromAround(pool);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     while (!pool.isEmpty()) {
         const auto position =
@@ -51,6 +56,28 @@ void TesterSession::offerChoices()
     }
     for (const int number : m_choiceNumbers)
         m_choices.append(label(number));
+}
+
+// Fewer than three left to offer (the range's end, a passage of one or two): the entries
+// before the item, then those after what is offered, fill the rows, so that no pick is given
+// away; the question stays the range's item.
+void TesterSession::fillFromAround(QList<int>& pool) const
+{
+    constexpr int kLooked = 50; // entries each way, however many repeat the right one
+    if (pool.isEmpty())
+        return;
+    const QString right = offered(m_next);
+    int after = m_next + 1; // past the range's items offered
+    while (after < m_next + kOffered && m_range.containsNumber(after))
+        ++after;
+    const auto add = [&](int number) {
+        if (pool.size() < kOffered && !pool.contains(number) && offered(number) != right)
+            pool.append(number);
+    };
+    for (int number = m_next - 1; number >= std::max(1, m_next - kLooked); --number)
+        add(number);
+    for (int number = after; number <= std::min(m_range.count(), after + kLooked); ++number)
+        add(number);
 }
 
 // The designed label of six words; with look-alikes, as many more as tell it from the other

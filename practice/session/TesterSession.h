@@ -74,6 +74,7 @@ public:
 
 private:
     void offerChoices();
+    void fillFromAround(QList<int>& pool) const;
     QString label(int number) const;
     // What a choice row offers of item `number`: the item, or a bayt's second half.
     QString offered(int number) const;

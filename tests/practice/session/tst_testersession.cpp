@@ -62,10 +62,13 @@ void tst_testersession::choicesOffered_data()
     QTest::addColumn<QStringList>("members");
 
     QTest::newRow("three from the start of the range") << 4 << 9 << 0 << QStringList{"d", "e", "f"};
-    QTest::newRow("two left") << 2 << 9 << 6 << QStringList{"h", "i"};
-    QTest::newRow("one left") << 2 << 9 << 7 << QStringList{"i"};
-    QTest::newRow("a range of one") << 5 << 5 << 0 << QStringList{"e"};
-    QTest::newRow("never past the range's end") << 2 << 4 << 1 << QStringList{"c", "d"};
+    // Fewer left in the range: the entries before, then after, fill the rows; no pick is free.
+    QTest::newRow("two left") << 2 << 9 << 6 << QStringList{"g", "h", "i"};
+    QTest::newRow("one left") << 2 << 9 << 7 << QStringList{"g", "h", "i"};
+    QTest::newRow("a range of one") << 5 << 5 << 0 << QStringList{"c", "d", "e"};
+    QTest::newRow("a range of one at the list's start")
+        << 1 << 1 << 0 << QStringList{"a", "b", "c"};
+    QTest::newRow("never past the range's end") << 2 << 4 << 1 << QStringList{"b", "c", "d"};
     QTest::newRow("nothing once complete") << 2 << 4 << 3 << QStringList{};
 }
 
@@ -225,7 +228,7 @@ void tst_testersession::secondHalvesOfABayt()
     tester.pick(int(tester.choices().indexOf(label(QStringLiteral("لِمَا نَسَجَتْهَا مِنْ جَنُوبٍ وَشَمْأَلِ")))));
     tester.pick(int(tester.choices().indexOf(label(QStringLiteral("وَقِيعَانِهَا كَأنَّهُ حَبُّ فُلْفُلِ")))));
     QCOMPARE(tester.question(), QString()); // prose: asked whole
-    QCOMPARE(tester.choices(), QStringList{label(poem[3])});
+    QVERIFY(tester.choices().contains(label(poem[3])));
 
     tester.setSecondHalves(false);
     tester.restart(rangeOf(poem, 1, 4));
