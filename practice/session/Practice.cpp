@@ -88,14 +88,28 @@ void Practice::chooseFirst(int size)
 
 void Practice::chooseNext()
 {
-    if (hasList() && colRange.last() < colRange.count())
+    if (hasList() && colRange.last() < colRange.count() && !stepLines(1))
         apply(colRange.next());
 }
 
 void Practice::choosePrevious()
 {
-    if (hasList() && colRange.first() > 1)
+    if (hasList() && colRange.first() > 1 && !stepLines(-1))
         apply(colRange.previous());
+}
+
+// Word mode's range is chosen in lines: a step moves by as many whole lines as the range
+// holds, so that what the line lists say is what is practised.
+bool Practice::stepLines(int direction)
+{
+    const int firstLine = lineIndexOfItem(m_lines, colRange.first());
+    const int lastLine = lineIndexOfItem(m_lines, colRange.last());
+    if (!blnWordMode || firstLine < 0 || lastLine < 0)
+        return false;
+    const int size = lastLine - firstLine + 1;
+    const int from = std::max(0, direction > 0 ? lastLine + 1 : firstLine - size);
+    const int to = std::min(int(m_lines.size()) - 1, from + size - 1);
+    return from <= to && choose(m_lines[from].firstItem, m_lines[to].lastItem);
 }
 
 void Practice::chooseFound(int passage)

@@ -169,6 +169,7 @@ private:
     void apply(const PracticeRange& range);
     // A step that reveals a recall makes it the one to grade.
     std::optional<ListerSession::Step> trackRecall(std::optional<ListerSession::Step> step);
+    bool stepLines(int direction);
     PracticeHistory& history();
     PracticeHistory::ListKey historyKey();
     void checkHistory();

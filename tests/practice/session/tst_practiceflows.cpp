@@ -244,6 +244,12 @@ void tst_practiceflows::flows_data()
         << "open fatiha word; first 2; find نعبد"
         << "range 14-17, next 14, right 0, wrong 0, tests [], charted 0, weakest [], "
            "completed 0";
+    QTest::newRow("word mode steps by whole lines, as many as the range holds")
+        << "open fatiha word; choose 5 10; next"
+        << "range 11-17, next 11, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
+    QTest::newRow("and back")
+        << "open fatiha word; choose 9 10; prev; prev"
+        << "range 1-4, next 1, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
     QTest::newRow("next and previous keep the size across a cut step")
         << "open fatiha line; first 5; next; prev"
         << "range 1-5, next 1, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
