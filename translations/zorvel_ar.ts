@@ -877,6 +877,10 @@ Do you want to overwrite the file ? </source>
 <context>
     <name>WriteWindow</name>
     <message>
+        <source>Cut at %1 characters: no entry needs more.</source>
+        <translation>قُطع عند %1 حرفًا: لا يحتاج بند أكثر من ذلك.</translation>
+    </message>
+    <message>
         <source>Write from Memory</source>
         <translation>اكتب من الذاكرة</translation>
     </message>

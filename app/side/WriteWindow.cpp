@@ -1,5 +1,7 @@
 #include "app/side/WriteWindow.h"
 
+#include "app/side/AnswerBox.h"
+
 #include "lists/itemlist.h"
 #include "practice/session/Practice.h"
 
@@ -8,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -76,7 +77,7 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
             [leadInBar](int, int end) { leadInBar->setValue(end); });
     m_task = new QLabel(this);
     m_task->setObjectName(QStringLiteral("task"));
-    m_written = new QPlainTextEdit(this);
+    m_written = new AnswerBox(this);
     m_written->setObjectName(QStringLiteral("written"));
     m_written->setFont(font);
     m_written->setLayoutDirection(Qt::RightToLeft);
@@ -88,6 +89,9 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
     m_written->setTabChangesFocus(true);
     m_written->setAccessibleName(tr("The entry, written from memory"));
     m_written->installEventFilter(this);
+    connect(m_written, &AnswerBox::cut, this, [this](int longest) {
+        m_verdict->setText(tr("Cut at %1 characters: no entry needs more.").arg(longest));
+    });
     m_result = arabicView(font, "result", this);
     m_result->setAccessibleName(tr("The entry checked"));
     m_verdict = new QLabel(this);
@@ -142,6 +146,8 @@ void WriteWindow::showEntry()
                                  .arg(writing.position())
                                  .arg(writing.range().size())
                            : tr("Open a list to write its entries from memory."));
+    m_written->setLongest(number ? writtencheck::longestAnswer(m_practice.items().at(number - 1))
+                                 : 0);
     m_written->clear();
     m_written->setReadOnly(!number);
     m_result->clear();

@@ -7,7 +7,7 @@
 class Practice;
 class QCheckBox;
 class QLabel;
-class QPlainTextEdit;
+class AnswerBox;
 class QTextBrowser;
 
 // Write from memory: the entries before the one to recall stand above, the learner types it,
@@ -19,7 +19,7 @@ public:
     WriteWindow(Practice& practice, const FontRecord& arabic, bool marksToo,
                 QWidget* parent = nullptr);
 
-    QPlainTextEdit* written() const { return m_written; }
+    AnswerBox* written() const { return m_written; }
     QTextBrowser* result() const { return m_result; }
     QLabel* verdict() const { return m_verdict; }
 
@@ -40,7 +40,7 @@ private:
     Practice& m_practice;
     QTextBrowser* m_before;
     QLabel* m_task;
-    QPlainTextEdit* m_written;
+    AnswerBox* m_written;
     QTextBrowser* m_result;
     QLabel* m_verdict;
     QLabel* m_legend; // what the marks of a checked entry mean, while there are any

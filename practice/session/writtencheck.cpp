@@ -195,4 +195,20 @@ fsrs::Grade grade(const QList<Word>& words)
     }
 }
 
+int longestAnswer(const QString& entry)
+{
+    constexpr int kLeast = 200;
+    constexpr int kTimes = 4;
+    return int(std::max<qsizetype>(kLeast, kTimes * entry.size()));
+}
+
+QString withoutDirectionControls(QString typed)
+{
+    typed.removeIf([](QChar c) {
+        return (c >= QChar(0x202A) && c <= QChar(0x202E)) ||
+               (c >= QChar(0x2066) && c <= QChar(0x2069));
+    });
+    return typed;
+}
+
 } // namespace writtencheck

@@ -34,4 +34,12 @@ int mistakes(const QList<Word>& words);
 // Every word right: Good; one mistake: Hard; more: Again.
 fsrs::Grade grade(const QList<Word>& words);
 
+// What an answer box takes for `entry`: room for a generous answer, not for a book pasted by
+// mistake, which would freeze the window and the check.
+int longestAnswer(const QString& entry);
+
+// `typed` without the controls that embed, override or isolate a direction (U+202A to U+202E,
+// U+2066 to U+2069): typed or pasted, they would reverse the words after them on display.
+QString withoutDirectionControls(QString typed);
+
 } // namespace writtencheck

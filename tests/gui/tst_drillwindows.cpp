@@ -1,13 +1,15 @@
 #include "app/progress/ProgressWindow.h"
+#include "app/side/AnswerBox.h"
 #include "app/side/WriteWindow.h"
 #include "lists/itemlist.h"
 #include "tests/support/WindowDriver.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -45,7 +47,7 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
     d.control<QAction>("mnuViewWrite")->trigger();
     auto* write = d.window->findChild<WriteWindow*>();
     QVERIFY(write);
-    QPlainTextEdit* box = write->written();
+    AnswerBox* box = write->written();
     auto* before = write->findChild<QTextBrowser*>(QStringLiteral("before"));
     QCOMPARE(before->toPlainText(), QStringLiteral("(The start of the list)"));
 
@@ -68,8 +70,19 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
     QVERIFY(write->result()->toPlainText().endsWith(QStringLiteral("الكريم")));
     QVERIFY(write->result()->toHtml().contains(QStringLiteral("line-through")));
 
-    // With marks too, the same plain letters are three words to mend.
+    // A book pasted by mistake is cut to what an entry could need, and said; a direction
+    // override typed in is left out.
     QTest::keyClick(box, Qt::Key_Return);
+    QGuiApplication::clipboard()->setText(QStringLiteral("كلمة ").repeated(2'000'000));
+    box->paste();
+    QCOMPARE(box->toPlainText().size(), writtencheck::longestAnswer(kFatiha[2]));
+    QVERIFY(write->verdict()->text().startsWith(QStringLiteral("Cut at ")));
+    box->clear();
+    typeThroughInputMethod(box, QStringLiteral("مالك \u202Eيوم الدين"));
+    QCOMPARE(box->toPlainText(), QStringLiteral("مالك يوم الدين"));
+    box->clear();
+
+    // With marks too, the same plain letters are three words to mend.
     write->findChild<QCheckBox*>(QStringLiteral("marksToo"))->setChecked(true);
     typeThroughInputMethod(box, QStringLiteral("مالك يوم الدين"));
     QTest::keyClick(box, Qt::Key_Return);

@@ -28,7 +28,23 @@ private slots:
     void writtenWordsCarryBothSpellings();
     void hemistichs_data();
     void hemistichs();
+    void answersKeepWithinBounds();
 };
+
+// An answer box takes room for a generous answer and no control that turns the words after it.
+void tst_drills::answersKeepWithinBounds()
+{
+    QCOMPARE(writtencheck::longestAnswer(QStringLiteral("الٓمٓ")), 200);
+    QCOMPARE(writtencheck::longestAnswer(QString(1000, u'ب')), 4000);
+    for (const char16_t control : {u'\u202A', u'\u202B', u'\u202C', u'\u202D', u'\u202E', u'\u2066',
+                                   u'\u2067', u'\u2068', u'\u2069'})
+        QCOMPARE(writtencheck::withoutDirectionControls(QStringLiteral("مالك ") + QChar(control) +
+                                                        QStringLiteral("يوم")),
+                 QStringLiteral("مالك يوم"));
+    // The marks that only hint a direction change no order: they stay.
+    QCOMPARE(writtencheck::withoutDirectionControls(QStringLiteral("a\u200Fb\u200Ec")),
+             QStringLiteral("a\u200Fb\u200Ec"));
+}
 
 void tst_drills::writtenChecks_data()
 {
