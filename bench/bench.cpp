@@ -4,6 +4,8 @@
 #include "app/files/frmOpen.h"
 #include "app/main/frmMain.h"
 #include "app/progress/ProgressWindow.h"
+#include "app/side/AnswerBox.h"
+#include "app/side/WriteWindow.h"
 #include "bench/largelist.h"
 #include "bench/measuring.h"
 #include "controls/common/IntervalTimer.h"
@@ -26,12 +28,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -388,6 +392,22 @@ int main(int argc, char* argv[])
     const double smallPick = measure(9, [&] { pick(next++); });
     row(QStringLiteral("one right pick, range of 80,000 items"), bigPick,
         QStringLiteral("the same in a range of 10"), smallPick);
+
+    // A book pasted into Write from Memory by mistake, against one entry pasted.
+    window.findChild<QAction*>(QStringLiteral("mnuViewWrite"))->trigger();
+    AnswerBox* answerBox = window.findChild<WriteWindow*>()->written();
+    auto pasteCost = [&](const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        return measure(3, [&] {
+            answerBox->clear();
+            answerBox->paste();
+            QApplication::processEvents();
+        });
+    };
+    row(QStringLiteral("paste 10 MB into Write from Memory"),
+        pasteCost(QStringLiteral("كلمة ").repeated(2'000'000)), QStringLiteral("paste one entry"),
+        pasteCost(window.range().byNumber(1)));
+    window.findChild<WriteWindow*>()->close();
 
     // The practice history: a pick recorded into a history of 80,000 items and 10,000 tests,
     // and the Progress window opened on it, each against a nearly empty history.
