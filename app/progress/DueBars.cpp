@@ -15,8 +15,8 @@ void DueBars::setCounts(const QList<int>& dueByDay)
 {
     m_counts = dueByDay;
     QStringList days;
-    for (qsizetype day = 0; day < std::min<qsizetype>(7, m_counts.size()); ++day)
-        days.append(QString::number(m_counts[day]));
+    for (const int count : std::as_const(m_counts)) // every day the bars show
+        days.append(QString::number(count));
     setAccessibleDescription(
         tr("Today and the next days: %1").arg(days.join(QStringLiteral(", "))));
     setToolTip(m_counts.isEmpty() ? QString() : tr("%n due today", nullptr, m_counts.first()));

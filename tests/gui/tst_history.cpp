@@ -181,6 +181,7 @@ void tst_history::aTestIsRememberedAndShown()
     QCOMPARE(map->itemAt(QPoint(1, 1)), 1);
     QCOMPARE(map->itemAt(QPoint(8, 1)), 2);
     QCOMPARE(progress->dueBars()->counts().size(), 30);
+    QCOMPARE(progress->dueBars()->accessibleDescription().count(u','), 29); // each day told
     const QList<int> due = progress->dueBars()->counts();
     QCOMPARE(due.first(), 0);                                  // none due on the day it was learnt
     QCOMPARE(std::accumulate(due.cbegin(), due.cend(), 0), 6); // every verse within days
