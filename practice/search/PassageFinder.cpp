@@ -63,17 +63,43 @@ QList<PassageFinder::Hit> PassageFinder::find(const QString& query, Order order)
         hits = findWords(words, true, order);
     bool isNumber = false;
     const int number = words.size() == 1 ? words.first().toInt(&isNumber) : 0;
+    int index = referenced(query);
     if (isNumber) {
         const auto typed =
             std::find_if(m_passages.begin(), m_passages.end(),
                          [&](const Passage& p) { return number >= p.first && number <= p.last; });
-        if (typed != m_passages.end()) {
-            const int index = int(typed - m_passages.begin());
-            hits.removeIf([&](const Hit& hit) { return hit.passage == index; });
-            hits.prepend({index, true});
-        }
+        if (typed != m_passages.end())
+            index = int(typed - m_passages.begin());
+    }
+    if (index >= 0) {
+        hits.removeIf([&](const Hit& hit) { return hit.passage == index; });
+        hits.prepend({index, isNumber}); // a reference holds no words typed
     }
     return hits;
+}
+
+// The passage a reference such as "2:255" names (Arabic-Indic digits too): the part's
+// passage at that place, or -1.
+int PassageFinder::referenced(const QString& query) const
+{
+    static const QRegularExpression reference(QStringLiteral("^\\s*(\\d+)\\s*:\\s*(\\d+)\\s*$"),
+                                              QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch match = reference.match(query);
+    if (!match.hasMatch())
+        return -1;
+    const auto value = [](const QString& digits) {
+        int number = 0;
+        for (const QChar c : digits)
+            number = std::min(number * 10 + c.digitValue(), 1'000'000);
+        return number;
+    };
+    const int part = value(match.captured(1));
+    const int place = value(match.captured(2));
+    if (part < 1 || part > m_partStarts.size() || place < 1)
+        return -1;
+    const int index = m_partStarts[part - 1] + place - 1;
+    const int end = part < m_partStarts.size() ? m_partStarts[part] : size();
+    return index < end ? index : -1;
 }
 
 QList<PassageFinder::Hit> PassageFinder::findWords(const QStringList& words, bool lastBegins,

@@ -29,10 +29,13 @@ public:
         bool together = false; // the words stand in it together, in the order typed
     };
     enum class Order { List, Best };
+    // Where the list's parts begin, as passage indexes, so that a reference finds its passage.
+    void setPartStarts(QList<int> starts) { m_partStarts = std::move(starts); }
+
     // The passages holding every word of `query`; a number typed alone also finds the passage
-    // of that item, first. The last word may be the beginning of a word when, whole, it is
-    // found nowhere and no space follows it. Best first means the words together and early,
-    // then the passage short.
+    // of that item, first, and a reference ("2:255", in word mode part and line) its passage. The
+    // last word may be the beginning of a word when, whole, it is found nowhere and no space
+    // follows it. Best first means the words together and early, then the passage short.
     QList<Hit> find(const QString& query, Order order = Order::List) const;
 
     const Passage& passage(int index) const { return m_passages[index]; }
@@ -44,7 +47,9 @@ public:
 
 private:
     QList<Hit> findWords(const QStringList& words, bool lastBegins, Order order) const;
+    int referenced(const QString& query) const;
 
     QList<Passage> m_passages;
+    QList<int> m_partStarts;
     QStringList m_folded;
 };

@@ -300,6 +300,10 @@ const PassageFinder& Practice::finder()
             lines.append({line.firstItem, line.lastItem});
         m_finder = std::make_unique<PassageFinder>(PassageFinder::linesOf(colItems, lines));
     }
+    QList<int> partStarts;
+    for (const Part& part : std::as_const(m_parts))
+        partStarts.append(blnWordMode ? part.firstLine : part.firstItem - 1);
+    m_finder->setPartStarts(partStarts);
     return *m_finder;
 }
 

@@ -203,13 +203,18 @@ void tst_finding::finding_data()
     QTest::newRow("a verse number") << "5" << QList<int>{5};
     QTest::newRow("nothing holds it") << "البقرة" << QList<int>{};
     QTest::newRow("an empty query finds nothing") << "  " << QList<int>{};
+    // Two parts here, verses 1-3 and 4-7.
+    QTest::newRow("a reference goes to its verse") << "2:2" << QList<int>{5};
+    QTest::newRow("in Arabic-Indic digits, spaced") << "٢ : ١" << QList<int>{4};
+    QTest::newRow("a reference past its part names nothing") << "1:4" << QList<int>{};
 }
 
 void tst_finding::finding()
 {
     QFETCH(QString, query);
     QFETCH(QList<int>, firsts);
-    const PassageFinder finder(PassageFinder::itemsOf(kFatiha));
+    PassageFinder finder(PassageFinder::itemsOf(kFatiha));
+    finder.setPartStarts({0, 3});
     QList<int> found;
     for (const PassageFinder::Hit& hit : finder.find(query, PassageFinder::Order::Best))
         found.append(finder.passage(hit.passage).first);
