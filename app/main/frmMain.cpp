@@ -115,8 +115,7 @@ void frmMain::buildTabStrip(QWidget* client)
         tabs.write(QStringLiteral("TABCAPTION%1").arg(n), captions[n - 1]);
         tabs.write(QStringLiteral("TABFRAME%1").arg(n), QStringLiteral("fra%1").arg(n));
     }
-    // Right to left, the tabs run from the right: style 1 of the strip.
-    tabs.write(QStringLiteral("TABSTYLE"), layoutDirection() == Qt::RightToLeft ? 1 : 0);
+    tabs.write(QStringLiteral("TABSTYLE"), 0); // right to left, the strip mirrors itself
     tabs.write(QStringLiteral("TABFONT"), QVariant::fromValue(sansSerifFont(true)));
     tabs.write(QStringLiteral("TABFONTACTIVE"), QVariant::fromValue(sansSerifFont(true)));
     ctlTabs1->readProperties(tabs);

@@ -31,6 +31,9 @@ void ctlTabs::DrawTabs()
 {
     m_geometry =
         layoutTabs(m_style, m_count, m_selected, m_tabWidth, m_tabHeight, width(), height());
+    // Right to left, the strip reads from the right: its first tab rightmost.
+    if (isRightToLeft())
+        m_geometry = mirrored(m_geometry, width());
     showSelectedFrame();
     update();
 }
@@ -90,6 +93,13 @@ void ctlTabs::resizeEvent(QResizeEvent*)
     DrawTabs();
 }
 
+void ctlTabs::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        DrawTabs();
+}
+
 void ctlTabs::showEvent(QShowEvent*)
 {
     // The frame border takes effect when the strip is shown.
@@ -123,19 +133,19 @@ void ctlTabs::mouseMoveEvent(QMouseEvent* event)
 
 void ctlTabs::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
+    // The arrow that points to the next tab goes to it, whichever way the strip reads.
+    const int forward = isRightToLeft() ? Qt::Key_Left : Qt::Key_Right;
+    const int back = isRightToLeft() ? Qt::Key_Right : Qt::Key_Left;
+    const int key = event->key();
+    if (key == back || key == Qt::Key_Up) {
         setSelectedTab(m_selected - 1);
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        setSelectedTab(m_selected + 1);
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        break;
+        return;
     }
+    if (key == forward || key == Qt::Key_Down) {
+        setSelectedTab(m_selected + 1);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ctlTabs::focusInEvent(QFocusEvent* event)

@@ -73,6 +73,23 @@ TabGeometry layoutTabs(int style, int count, int selected, int tabWidth, int tab
     return g;
 }
 
+TabGeometry mirrored(TabGeometry geometry, int width)
+{
+    const auto mirror = [width](TabRect& rect) {
+        rect = {width - rect.right, rect.top, width - rect.left, rect.bottom};
+    };
+    mirror(geometry.body);
+    for (TabRect& tab : geometry.tabs)
+        mirror(tab);
+    for (TabRect& tab : geometry.stored)
+        mirror(tab);
+    const int sides = geometry.selectedSides;
+    geometry.selectedSides = (sides & ~(Side::Left | Side::Right)) |
+                             (sides & Side::Left ? Side::Right : 0) |
+                             (sides & Side::Right ? Side::Left : 0);
+    return geometry;
+}
+
 QPointF captionPosition(int alignment, const TabRect& tab, QSizeF text)
 {
     const double l = tab.left;

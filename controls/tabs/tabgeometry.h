@@ -34,6 +34,10 @@ struct TabGeometry {
 TabGeometry layoutTabs(int style, int count, int selected, int tabWidth, int tabHeight, int width,
                        int height);
 
+// `geometry` of a strip `width` wide seen in a mirror, as a right-to-left window shows it: the
+// first tab where the last was, the selected tab's open side kept to the body.
+TabGeometry mirrored(TabGeometry geometry, int width);
+
 // The top-left corner of a caption of `text` size in tab `tab` for the nine alignments (0 top
 // left, 4 centre, 8 bottom right); halves are kept, so the point may be fractional.
 QPointF captionPosition(int alignment, const TabRect& tab, QSizeF text);

@@ -85,6 +85,10 @@ void tst_tabsplitter::tabGeometry_data()
     QTest::newRow("style 1, the last tab ends at W") << 1 << 3 << TabRect{339, 1, 499, 20};
     QTest::newRow("style 2 along the bottom") << 2 << 1 << TabRect{0, 279, 162, 300};
     QTest::newRow("style 7 right side from the bottom") << 7 << 3 << TabRect{339, 280, 499, 299};
+    // Style -1 here: style 0 in a mirror, as a right-to-left window shows it.
+    QTest::newRow("mirrored, the selected first tab at the right")
+        << -1 << 1 << TabRect{338, 0, 500, 21};
+    QTest::newRow("mirrored, tab 2 to its left") << -1 << 2 << TabRect{178, 1, 338, 20};
 }
 
 void tst_tabsplitter::tabGeometry()
@@ -92,7 +96,8 @@ void tst_tabsplitter::tabGeometry()
     QFETCH(int, style);
     QFETCH(int, tab);
     QFETCH(TabRect, stored);
-    const TabGeometry g = layoutTabs(style, 3, 1, 161, 20, 500, 300);
+    const TabGeometry g = style < 0 ? mirrored(layoutTabs(0, 3, 1, 161, 20, 500, 300), 500)
+                                    : layoutTabs(style, 3, 1, 161, 20, 500, 300);
     QCOMPARE(g.stored[tab - 1], stored);
     if (style == 1)
         QCOMPARE(g.tabs[2].right, 500);

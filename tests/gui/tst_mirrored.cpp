@@ -40,7 +40,15 @@ void tst_mirrored::placesAreMeasuredFromTheRight()
     };
     QCOMPARE(mirroredEverywhere(), QString());
     QVERIFY(d.control("cmdRestartListing")->x() < d.control("Splitter1")->x()); // beside, at left
-    QCOMPARE(d.control<ctlTabs>("ctlTabs1")->Style(), 1); // the first tab at the right
+    // The strip reads from the right: the first tab rightmost, and Left goes on to the next.
+    auto* tabs = d.control<ctlTabs>("ctlTabs1");
+    QVERIFY(tabs->tabRects()[0].left > tabs->tabRects()[1].left);
+    QVERIFY(tabs->tabRects()[0].right >= tabs->width() - 1);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRects()[2].fill().center());
+    QCOMPARE(tabs->SelectedTab(), 3);
+    tabs->setSelectedTab(1);
+    QTest::keyClick(tabs, Qt::Key_Left);
+    QCOMPARE(tabs->SelectedTab(), 2);
     d.window->resize(d.window->width() + 150, d.window->height() + 90);
     QCOMPARE(mirroredEverywhere(), QString());
     d.close();
