@@ -613,6 +613,10 @@ Do you want to overwrite the file ? </source>
 <context>
     <name>ProgressWindow</name>
     <message>
+        <source>The latest tests, of any range</source>
+        <translation>آخر الاختبارات، من أي نطاق</translation>
+    </message>
+    <message>
         <source>word</source>
         <translation>كلمات</translation>
     </message>

@@ -183,9 +183,10 @@ void ProgressWindow::showProgress(const ProgressData& progress)
 {
     setWindowTitle(tr("Progress: %1").arg(progress.title));
     ProgressChartData chartData;
-    chartData.title =
-        tr("Tests of items %1 to %2")
-            .arg(progress.reference(progress.rangeFirst), progress.reference(progress.rangeLast));
+    chartData.title = progress.chartsRange ? tr("Tests of items %1 to %2")
+                                                 .arg(progress.reference(progress.rangeFirst),
+                                                      progress.reference(progress.rangeLast))
+                                           : tr("The latest tests, of any range");
     chartData.testAxis = tr("Test");
     chartData.timeName = tr("Time taken (seconds)");
     chartData.wrongName = tr("Wrong picks");

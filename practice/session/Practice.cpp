@@ -324,6 +324,10 @@ ProgressData Practice::progress(QDate today, double retention)
          it != data.sessions.crend() && data.charted.size() < kCharted; ++it)
         if (it->first == data.rangeFirst && it->last == data.rangeLast)
             data.charted.prepend(*it);
+    // No test of this range yet: the chart shows the latest tests the table lists, not nothing.
+    data.chartsRange = !data.charted.isEmpty() || data.sessions.isEmpty();
+    if (!data.chartsRange)
+        data.charted = data.sessions.mid(std::max<qsizetype>(0, data.sessions.size() - kCharted));
     data.weakest = history().weakestItems(key, colItems, kWeakestShown);
     for (const PracticeHistory::Confusion& pair :
          history().mostConfused(key, colItems, kConfusedShown))

@@ -15,6 +15,7 @@ struct ProgressData {
     int rangeFirst = 0;
     int rangeLast = 0;
     QList<PracticeHistory::Session> charted; // the latest tests of the practised range
+    bool chartsRange = true; // else, without one of the range, the latest tests of any
     QList<PracticeHistory::ItemRecord> weakest;
     std::function<QString(int)> reference; // an item's reference in the open list
     Strength strength;                     // of every item, on the day asked for

@@ -212,6 +212,9 @@ void tst_practiceflows::flows_data()
     QTest::newRow("a refused choice changes nothing")
         << "open fatiha line; choose 2 4; right; choose 4 2; choose 0 3; choose 5 9"
         << "range 2-4, next 3, right 1, wrong 0, tests [], charted 0, weakest [], completed 0";
+    QTest::newRow("a range without tests of its own charts the latest of any")
+        << "open fatiha line; choose 1 2; complete; choose 3 4"
+        << "range 3-4, next 3, right 0, wrong 0, tests [200], charted 1, weakest [], completed 1";
     QTest::newRow("another range: the chart keeps to the practised range")
         << "open fatiha line; choose 1 2; complete; choose 3 4; complete; complete"
         << "range 3-4, next 5, right 2, wrong 0, tests [200,200], charted 1, weakest [], "
