@@ -158,6 +158,11 @@ QString itemReference(const QList<Part>& parts, const QList<LineEntry>& lines, i
     return QStringLiteral("%1:%2").arg(part + 1).arg(inPart);
 }
 
+QString asWritten(const QString& text)
+{
+    return QChar(0x2066) + text + QChar(0x2069); // LEFT-TO-RIGHT ISOLATE ... POP
+}
+
 QString getDisplayWords(QStringView item, int kShownWords)
 {
     QString label;

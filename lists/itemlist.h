@@ -38,6 +38,10 @@ bool isHeading(QStringView line);
 // the first heading).
 int partOfItem(const QList<Part>& parts, int item);
 
+// `text` (a reference, a range, a count) kept as written inside right-to-left text: isolated
+// left to right, so that "2:1–2:10" never reads "2:10–2:1".
+QString asWritten(const QString& text);
+
 // What the learner calls item `item`: "2:255", the part's number and the item's number in it
 // (in word mode, with `lines` given, the number of its line in the part); the running number
 // where the list has no parts or the item comes before the first heading.

@@ -1,6 +1,7 @@
 #include "app/progress/ConfusionsView.h"
 
 #include "controls/unilistbox/UniListBox.h"
+#include "lists/itemlist.h"
 #include "practice/search/pairdiff.h"
 
 #include <QHBoxLayout>
@@ -65,9 +66,9 @@ void ConfusionsView::showPairs(const QList<ProgressData::Confused>& pairs,
     m_reference = reference;
     m_pairList->Clear();
     for (const ProgressData::Confused& pair : pairs)
-        m_pairList->AddItem(QStringLiteral("%1 \u00D7  %2 \u2194 %3")
-                                .arg(pair.count)
-                                .arg(reference(pair.number), reference(pair.other)));
+        m_pairList->AddItem(asWritten(QStringLiteral("%1 \u00D7  %2 \u2194 %3")
+                                          .arg(pair.count)
+                                          .arg(reference(pair.number), reference(pair.other))));
     if (!pairs.isEmpty())
         m_pairList->setListIndex(0);
     showChosenPair();

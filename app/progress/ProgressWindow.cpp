@@ -48,8 +48,8 @@ public:
         case 0:
             return QLocale().toString(session.finished.toLocalTime(), QLocale::ShortFormat);
         case 1:
-            return QStringLiteral("%1\u2013%2")
-                .arg(m_reference(session.first), m_reference(session.last));
+            return asWritten(QStringLiteral("%1\u2013%2")
+                                 .arg(m_reference(session.first), m_reference(session.last)));
         case 2:
             return session.wordMode ? ProgressWindow::tr("word") : ProgressWindow::tr("line");
         case 3:
@@ -230,10 +230,10 @@ void ProgressWindow::showProgress(const ProgressData& progress)
     m_items = progress.weakest;
     m_weakest->Clear();
     for (const PracticeHistory::ItemRecord& item : std::as_const(m_items))
-        m_weakest->AddItem(
-            withTabsAsGaps(QStringLiteral("%1 \u00D7 %2.  %3")
-                               .arg(item.wrong)
-                               .arg(progress.reference(item.number), getDisplayWords(item.text))));
+        m_weakest->AddItem(withTabsAsGaps(asWritten(QStringLiteral("%1 \u00D7 %2.")
+                                                        .arg(item.wrong)
+                                                        .arg(progress.reference(item.number))) +
+                                          QStringLiteral("  ") + getDisplayWords(item.text)));
 }
 
 void ProgressWindow::choose()

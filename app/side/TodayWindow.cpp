@@ -1,5 +1,7 @@
 #include "app/side/TodayWindow.h"
 
+#include "lists/itemlist.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -112,7 +114,8 @@ void TodayWindow::showPlan(const QList<TodayRow>& rows)
         const QString list = row.wordMode ? tr("%1 (words)").arg(row.title) : row.title;
         const QStringList cells{
             list,
-            row.isNew ? tr("Next to learn: %1").arg(row.references) : row.references,
+            row.isNew ? tr("Next to learn: %1").arg(asWritten(row.references))
+                      : asWritten(row.references),
             row.isNew ? QString() : QString::number(row.due),
             row.isNew ? QString() : QStringLiteral("%1 %").arg(qRound(row.lowestRecall * 100)),
             row.isNew || row.overdueDays == 0 ? QString()
