@@ -42,7 +42,8 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
                                            tr("First &10"));
     // Shown only for a list with parts: a whole part at once.
     lblPart = makeDesigned<QLabel>(client, "lblPart", twipsRect(7500, 210, 540, 255), tr("&Part"));
-    cmbPart = makeDesigned<QComboBox>(client, "cmbPart", twipsRect(8040, 165, 2580, 315));
+    // A gap between the label and its list, which an Arabic caption fills to its edge.
+    cmbPart = makeDesigned<QComboBox>(client, "cmbPart", twipsRect(8100, 165, 2520, 315));
     lblPart->setBuddy(cmbPart);
     cmbPart->setToolTip(tr("Practise a whole part"));
     lblPart->hide();

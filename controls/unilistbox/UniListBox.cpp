@@ -39,8 +39,26 @@ QList<int> columnWidths(const QByteArray& bytes)
     return widths;
 }
 
+// Whether `text` reads from the right: as its first letter with a direction does, or, with
+// none (a heading "# 1", a number), as the list does.
+bool readsFromTheRight(const QString& text, bool listRightToLeft)
+{
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirL:
+            return false;
+        case QChar::DirR:
+        case QChar::DirAL:
+            return true;
+        default:
+            break;
+        }
+    }
+    return listRightToLeft;
+}
+
 void drawSegment(QPainter& painter, const QRect& rect, QString text, const QColor& colour,
-                 bool elide)
+                 bool elide, bool listRightToLeft)
 {
     if (text.isEmpty() || rect.width() <= 0)
         return;
@@ -60,7 +78,7 @@ void drawSegment(QPainter& painter, const QRect& rect, QString text, const QColo
         text = painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width());
     }
     // Each segment reads from its own start edge: an Arabic item stands at the right.
-    const bool rightToLeft = text.isRightToLeft();
+    const bool rightToLeft = readsFromTheRight(text, listRightToLeft);
     QTextOption option((rightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
                        Qt::AlignTop);
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
@@ -445,7 +463,7 @@ void UniListBox::paintItem(const DrawItemEvent& request)
                     others.append(m_list->text(row));
             shown = tellingwords::elided(shown, others, fits);
         }
-        drawSegment(painter, segment.rect, shown, foreground, m_elidesLongRows);
+        drawSegment(painter, segment.rect, shown, foreground, m_elidesLongRows, isRightToLeft());
     }
 
     const bool focusRect = m_showFocus && focus;

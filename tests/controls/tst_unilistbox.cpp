@@ -311,23 +311,33 @@ void tst_unilistbox::paintsArabicFromTheRight()
     const QImage image = inner->viewport()->grab().toImage();
     for (const int row : {0, 1})
         QVERIFY2(image.rect().contains(inner->itemRect(row)), "the row lies inside the picture");
-    auto inkColumns = [&](int row) {
+    auto inkColumns = [&](const QImage& picture, int row) {
         QList<int> ink;
         const QRect rect = inner->itemRect(row);
         for (int x = rect.left(); x <= rect.right(); ++x)
             for (int y = rect.top(); y <= rect.bottom(); ++y)
-                if (qGray(image.pixel(x, y)) < 128) {
+                if (qGray(picture.pixel(x, y)) < 128) {
                     ink.append(x);
                     break;
                 }
         return ink;
     };
-    const QList<int> arabic = inkColumns(0);
-    const QList<int> latin = inkColumns(1);
+    const QList<int> arabic = inkColumns(image, 0);
+    const QList<int> latin = inkColumns(image, 1);
     QVERIFY(!arabic.isEmpty() && !latin.isEmpty());
     QVERIFY2(arabic.last() > inner->viewport()->width() - 12,
              "the Arabic item starts at the right");
     QVERIFY2(latin.first() < 12, "a Latin item starts at the left");
+
+    // A row without letters (a part's heading "# 1") reads as the list does.
+    list.Clear();
+    list.AddItem(QStringLiteral("# 1"));
+    list.setLayoutDirection(Qt::RightToLeft);
+    QCoreApplication::processEvents();
+    const QList<int> heading = inkColumns(inner->viewport()->grab().toImage(), 0);
+    QVERIFY(!heading.isEmpty());
+    QVERIFY2(heading.first() > inner->viewport()->width() / 2,
+             "at the right of a right-to-left list");
 }
 
 // A row too wide for the list keeps its start (the number, at the right of an Arabic row) and
