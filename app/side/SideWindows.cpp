@@ -7,6 +7,8 @@
 #include "app/settings/ZorvelSettings.h"
 #include "app/side/FindWindow.h"
 #include "app/side/TodayWindow.h"
+#include "controls/common/placement.h"
+
 #include "app/side/WriteWindow.h"
 #include "controls/common/FileDialog.h"
 #include "practice/plan/todayrow.h"
@@ -14,6 +16,7 @@
 #include "practice/session/Practice.h"
 #include "practice/session/progressdata.h"
 #include "textfiles/atomicsave.h"
+#include <QScreen>
 
 #include <QAction>
 #include <QDate>
@@ -97,7 +100,10 @@ void SideWindows::mnuViewToday_Click()
     if (!m_today) {
         m_today = new TodayWindow(m_window);
         m_today->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_today, &TodayWindow::practise, this, &SideWindows::practise);
+        connect(m_today, &TodayWindow::practise, this, [this](const TodayRow& row) {
+            emit practise(row);
+            keepTodayAside();
+        });
         m_today->setChoices(m_settings.planOptions(), m_settings.todayAtStart(),
                             m_settings.todayRecalls());
         connect(m_today, &TodayWindow::choicesChanged, this, [this] {
@@ -110,6 +116,16 @@ void SideWindows::mnuViewToday_Click()
     refresh();
     m_today->show();
     m_today->raise();
+}
+
+// After Practise the passage is in front, ready, and Today stays open beside it.
+void SideWindows::keepTodayAside()
+{
+    if (m_today && m_today->isVisible())
+        m_today->move(besideWindow(m_today->frameGeometry().size(), m_window->frameGeometry(),
+                                   m_window->screen()->availableGeometry()));
+    m_window->raise();
+    m_window->activateWindow();
 }
 
 void SideWindows::exportMemory()

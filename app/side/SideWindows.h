@@ -32,6 +32,7 @@ signals:
     void practisePair(int number, int other);
 
 private:
+    void keepTodayAside();
     void mnuViewFind_Click();
     void mnuViewProgress_Click();
     void mnuViewToday_Click();

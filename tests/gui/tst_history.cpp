@@ -370,6 +370,8 @@ void tst_history::todayOffersTheNextStretch()
     today->findChild<QPushButton*>(QStringLiteral("practise"))->click();
     QCOMPARE(d.shownRange(), QStringLiteral("3-5"));
     QCOMPARE(d.control<ctlTabs>("ctlTabs1")->SelectedTab(), 2);
+    QTRY_COMPARE(QApplication::activeWindow(), d.window.get()); // the passage in front
+    QVERIFY(today->isVisible());                                // Today still at hand
 
     // Answers go on being kept while Today is open, and it follows them.
     for (int number = 3; number <= 5; ++number)
