@@ -71,11 +71,13 @@ void StrengthMap::resizeEvent(QResizeEvent* event)
     setMinimumHeight(heightForWidth(width()));
 }
 
+// The map reads as the window does: right to left, the first verse at the right.
 int StrengthMap::itemAt(QPoint point) const
 {
-    if (point.x() < 0 || point.y() < 0 || point.x() >= columns() * kCell)
+    const int x = isRightToLeft() ? width() - 1 - point.x() : point.x();
+    if (x < 0 || point.y() < 0 || x >= columns() * kCell)
         return 0;
-    const qsizetype index = qsizetype(point.y() / kCell) * columns() + point.x() / kCell;
+    const qsizetype index = qsizetype(point.y() / kCell) * columns() + x / kCell;
     return index < m_recall.size() ? int(index + 1) : 0;
 }
 
@@ -90,8 +92,9 @@ void StrengthMap::paintEvent(QPaintEvent* event)
             const qsizetype index = qsizetype(row) * perRow + column;
             if (index >= m_recall.size())
                 return;
-            painter.fillRect(column * kCell, row * kCell, kCell - kGap, kCell - kGap,
-                             colourOf(m_recall[index]));
+            const int x =
+                isRightToLeft() ? width() - column * kCell - (kCell - kGap) : column * kCell;
+            painter.fillRect(x, row * kCell, kCell - kGap, kCell - kGap, colourOf(m_recall[index]));
         }
     }
 }

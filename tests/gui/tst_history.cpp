@@ -180,6 +180,10 @@ void tst_history::aTestIsRememberedAndShown()
     StrengthMap* map = progress->strengthMap();
     QCOMPARE(map->itemAt(QPoint(1, 1)), 1);
     QCOMPARE(map->itemAt(QPoint(8, 1)), 2);
+    map->setLayoutDirection(Qt::RightToLeft); // as an Arabic window reads it
+    QCOMPARE(map->itemAt(QPoint(map->width() - 2, 1)), 1);
+    QCOMPARE(map->itemAt(QPoint(1, 1)), 0);
+    map->setLayoutDirection(Qt::LeftToRight);
     QCOMPARE(progress->dueBars()->counts().size(), 30);
     QCOMPARE(progress->dueBars()->accessibleDescription().count(u','), 29); // each day told
     const QList<int> due = progress->dueBars()->counts();
