@@ -88,12 +88,15 @@ QString TesterSession::label(int number) const
     if (!m_lookAlikeOf)
         return getDisplayWords(item);
     const qsizetype words = item.split(u' ', Qt::SkipEmptyParts).size();
+    // The words a row shows, without the mark of whether more follow: a verse that another
+    // continues must show where they part, not only that one goes on.
+    const auto wordsOf = [](const QString& label) { return label.chopped(3); };
     for (int shown = 6;; ++shown) {
         QString mine = getDisplayWords(item, shown);
         const bool alone =
             std::none_of(m_choiceNumbers.begin(), m_choiceNumbers.end(), [&](int other) {
                 return other != number && offered(other) != item &&
-                       getDisplayWords(offered(other), shown) == mine;
+                       wordsOf(getDisplayWords(offered(other), shown)) == wordsOf(mine);
             });
         if (alone || shown >= words)
             return mine;

@@ -394,6 +394,20 @@ void tst_finding::testerOffersALookAlike()
     QCOMPARE(confused.confusedWith, 10);
     QCOMPARE(tester.pick(int(tester.choices().indexOf(right))).verdict,
              TesterSession::Verdict::Right);
+
+    // Al-Baqarah 34 goes on where Ta-Ha 116 ends: its row shows the words that tell it apart.
+    list.front() = QStringLiteral("وَإِذۡ قُلۡنَا لِلۡمَلَٰٓئِكَةِ ٱسۡجُدُواْ لِأٓدَمَ فَسَجَدُوٓاْ إِلَّآ إِبۡلِيسَ "
+                                  "أَبَىٰ وَٱسۡتَكۡبَرَ وَكَانَ مِنَ ٱلۡكَٰفِرِينَ");
+    list.back() = QStringLiteral("وَإِذۡ قُلۡنَا لِلۡمَلَٰٓئِكَةِ ٱسۡجُدُواْ لِأٓدَمَ فَسَجَدُوٓاْ إِلَّآ إِبۡلِيسَ أَبَىٰ");
+    const LookAlikes again(list);
+    tester.setLookAlikes([&](int n, int from, int to) { return again.mostLike(n, from, to); });
+    tester.restart(PracticeRange(list).chosen(1, 3));
+    const QStringList rows = tester.choices();
+    QVERIFY2(rows.contains(getDisplayWords(list.back(), 99)), qPrintable(rows.join(u'|')));
+    QVERIFY2(
+        std::any_of(rows.cbegin(), rows.cend(),
+                    [](const QString& row) { return row.contains(QStringLiteral("وَٱسۡتَكۡبَرَ")); }),
+        qPrintable(rows.join(u'|')));
 }
 
 QTEST_GUILESS_MAIN(tst_finding)
