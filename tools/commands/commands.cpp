@@ -21,10 +21,11 @@ PracticeHistory existingHistory()
                                    : PracticeHistory();
 }
 
-// A history that exists but could not be read all through: what was printed would mislead.
+// A history that exists but could not be read all through, and says why: what was printed
+// would mislead. One never made has nothing to say.
 bool readWhole(const PracticeHistory& history)
 {
-    if (!QFileInfo::exists(defaultHistoryPath()) || history.isOpen())
+    if (history.isOpen() || history.error().isEmpty())
         return true;
     std::fprintf(stderr, "zorvel: the practice history \u201C%s\u201D cannot be read: %s.\n",
                  qPrintable(defaultHistoryPath()), qPrintable(history.error()));
