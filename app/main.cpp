@@ -3,6 +3,7 @@
 #include "app/settings/interfacelanguage.h"
 #include "app/settings/programfolder.h"
 #include "app/version.h"
+#include "controls/common/righttoleftstyle.h"
 #include "tools/commands/commands.h"
 
 #include <QApplication>
@@ -80,6 +81,8 @@ int main(int argc, char* argv[])
                                    QLocale::system().uiLanguages(),
                                    [&] { return interfacelanguage::available(programFolder); }),
         programFolder);
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft)
+        QApplication::setStyle(new RightToLeftStyle);
     frmMain window(programFolder, ZorvelSettings::defaultFilePath(),
                    parser.positionalArguments().value(0));
     window.show();

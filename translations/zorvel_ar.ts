@@ -40,9 +40,9 @@
             <numerusform>لا شيء مستحق اليوم</numerusform>
             <numerusform>بند واحد مستحق اليوم</numerusform>
             <numerusform>بندان مستحقان اليوم</numerusform>
-            <numerusform>%n بنود مستحقة اليوم</numerusform>
-            <numerusform>%n بندًا مستحقًا اليوم</numerusform>
-            <numerusform>%n بند مستحق اليوم</numerusform>
+            <numerusform>%Ln بنود مستحقة اليوم</numerusform>
+            <numerusform>%Ln بندًا مستحقًا اليوم</numerusform>
+            <numerusform>%Ln بند مستحق اليوم</numerusform>
         </translation>
     </message>
     <message>
@@ -666,7 +666,7 @@ Do you want to overwrite the file ? </source>
     </message>
     <message>
         <source>Passages &amp;taken for one another</source>
-        <translation>مقاطع ا&amp;ختلطت عليك</translation>
+        <translation>&amp;مقاطع اختلطت عليك</translation>
     </message>
     <message>
         <source>Answers of each drill</source>
@@ -698,7 +698,7 @@ Do you want to overwrite the file ? </source>
     </message>
     <message>
         <source>&amp;Drills</source>
-        <translation>ال&amp;تمارين</translation>
+        <translation>&amp;التمارين</translation>
     </message>
     <message>
         <source>&amp;Practise from it</source>
@@ -850,12 +850,12 @@ Do you want to overwrite the file ? </source>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
-            <numerusform>%n يوم</numerusform>
+            <numerusform>%Ln يوم</numerusform>
             <numerusform>يوم واحد</numerusform>
             <numerusform>يومان</numerusform>
-            <numerusform>%n أيام</numerusform>
-            <numerusform>%n يومًا</numerusform>
-            <numerusform>%n يوم</numerusform>
+            <numerusform>%Ln أيام</numerusform>
+            <numerusform>%Ln يومًا</numerusform>
+            <numerusform>%Ln يوم</numerusform>
         </translation>
     </message>
 </context>
@@ -946,9 +946,9 @@ Do you want to overwrite the file ? </source>
             <numerusform>أعِد: لا كلمة تحتاج إلى تصحيح.</numerusform>
             <numerusform>أعِد: كلمة واحدة تحتاج إلى تصحيح.</numerusform>
             <numerusform>أعِد: كلمتان تحتاجان إلى تصحيح.</numerusform>
-            <numerusform>أعِد: %n كلمات تحتاج إلى تصحيح.</numerusform>
-            <numerusform>أعِد: %n كلمة تحتاج إلى تصحيح.</numerusform>
-            <numerusform>أعِد: %n كلمة تحتاج إلى تصحيح.</numerusform>
+            <numerusform>أعِد: %Ln كلمات تحتاج إلى تصحيح.</numerusform>
+            <numerusform>أعِد: %Ln كلمة تحتاج إلى تصحيح.</numerusform>
+            <numerusform>أعِد: %Ln كلمة تحتاج إلى تصحيح.</numerusform>
         </translation>
     </message>
 </context>
@@ -998,24 +998,8 @@ Do you want to overwrite the file ? </source>
         <translation>عرض سريع</translation>
     </message>
     <message>
-        <source>0.5 sec</source>
-        <translation>0.5 ث</translation>
-    </message>
-    <message>
-        <source>1 sec</source>
-        <translation>1 ث</translation>
-    </message>
-    <message>
-        <source>1.5 sec</source>
-        <translation>1.5 ث</translation>
-    </message>
-    <message>
-        <source>2 sec</source>
-        <translation>2 ث</translation>
-    </message>
-    <message>
-        <source>2.5 sec</source>
-        <translation>2.5 ث</translation>
+        <source>%1 sec</source>
+        <translation>%1 ث</translation>
     </message>
     <message>
         <source>Manual</source>

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -232,8 +233,8 @@ void TesterPage::showVerdict(const TesterSession::Answer& answer)
 // The counters read as their captions to a screen reader, with the number as description.
 void TesterPage::showCounts()
 {
-    lblCorrect->setText(QString::number(m_practice.tester().rightCount()));
-    lblWrong->setText(QString::number(m_practice.tester().wrongCount()));
+    lblCorrect->setText(QLocale().toString(m_practice.tester().rightCount()));
+    lblWrong->setText(QLocale().toString(m_practice.tester().wrongCount()));
     lblCorrect->setAccessibleDescription(lblCorrect->text());
     lblWrong->setAccessibleDescription(lblWrong->text());
 }
@@ -273,7 +274,7 @@ void TesterPage::showMistakes()
         lstMistakes->AddItem(
             withTabsAsGaps(
                 QStringLiteral("%1 \u00D7 %2")
-                    .arg(mistake.wrong)
+                    .arg(QLocale().toString(mistake.wrong))
                     .arg(testing::recalledEntry(m_practice.wordMode(),
                                                 m_practice.itemReference(mistake.number), label))),
             -1, mistake.number);

@@ -194,13 +194,11 @@ void frmMain::practiseToday(const TodayRow& row)
                            tr("Today"));
         return;
     }
-    m_practice->choose(row.first, row.last);
-    if (m_settings.todayRecalls()) {
+    // Recall first is on before the range starts, so that its first entry is prompted too.
+    if (m_settings.todayRecalls())
         fra1->setRecallFirst(true);
-        ctlTabs1->setSelectedTab(1);
-    } else {
-        ctlTabs1->setSelectedTab(2);
-    }
+    m_practice->choose(row.first, row.last);
+    ctlTabs1->setSelectedTab(m_settings.todayRecalls() ? 1 : 2);
 }
 
 void frmMain::Form_Load(const QString& listToOpen)

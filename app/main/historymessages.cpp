@@ -3,6 +3,7 @@
 #include "controls/common/MessageBox.h"
 #include "practice/session/Practice.h"
 
+#include <QLocale>
 #include <QWidget>
 
 void HistoryMessages::follow(Practice* practice, QWidget* parent, const QString& path)
@@ -32,8 +33,7 @@ void HistoryMessages::lost(QWidget* parent, const QString& path, int answers)
 {
     tell(parent,
          tr("Answers that could not be saved in the practice history \u201C%1\u201D are lost: %2.")
-             .arg(path)
-             .arg(answers));
+             .arg(path, QLocale().toString(answers)));
 }
 
 void HistoryMessages::tell(QWidget* parent, const QString& text)

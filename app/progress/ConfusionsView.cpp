@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -67,8 +68,8 @@ void ConfusionsView::showPairs(const QList<ProgressData::Confused>& pairs,
     m_pairList->Clear();
     for (const ProgressData::Confused& pair : pairs)
         m_pairList->AddItem(asWritten(QStringLiteral("%1 \u00D7  %2 \u2194 %3")
-                                          .arg(pair.count)
-                                          .arg(reference(pair.number), reference(pair.other))));
+                                          .arg(QLocale().toString(pair.count),
+                                               reference(pair.number), reference(pair.other))));
     if (!pairs.isEmpty())
         m_pairList->setListIndex(0);
     showChosenPair();

@@ -1,5 +1,6 @@
 #include "app/progress/DueBars.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -16,7 +17,7 @@ void DueBars::setCounts(const QList<int>& dueByDay)
     m_counts = dueByDay;
     QStringList days;
     for (const int count : std::as_const(m_counts)) // every day the bars show
-        days.append(QString::number(count));
+        days.append(QLocale().toString(count));
     setAccessibleDescription(
         tr("Today and the next days: %1").arg(days.join(QStringLiteral(", "))));
     setToolTip(m_counts.isEmpty() ? QString() : tr("%n due today", nullptr, m_counts.first()));
@@ -43,7 +44,8 @@ void DueBars::paintEvent(QPaintEvent*)
     painter.drawLine(0, chartHeight, width(), chartHeight);
     // Day marks each week: today, +7, +14...
     for (qsizetype day = 0; day < m_counts.size(); day += 7) {
-        const QString mark = day == 0 ? tr("today") : QStringLiteral("+%1").arg(day);
+        const QString mark =
+            day == 0 ? tr("today") : QLocale().positiveSign() + QLocale().toString(day);
         // The last mark ends at the edge rather than past it.
         const double x =
             std::min(day * step, double(width() - fontMetrics().horizontalAdvance(mark)));

@@ -171,7 +171,7 @@ void ProgressWindow::showDrills(const QList<PracticeHistory::DrillCount>& drills
         QList<int> counts{drill.answers};
         counts.append(QList<int>(drill.grades.begin(), drill.grades.end()));
         for (int column = 1; column <= counts.size(); ++column) {
-            auto* count = new QTableWidgetItem(QString::number(counts[column - 1]));
+            auto* count = new QTableWidgetItem(QLocale().toString(counts[column - 1]));
             count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_drills->setItem(row, column, count);
         }
@@ -230,10 +230,10 @@ void ProgressWindow::showProgress(const ProgressData& progress)
     m_items = progress.weakest;
     m_weakest->Clear();
     for (const PracticeHistory::ItemRecord& item : std::as_const(m_items))
-        m_weakest->AddItem(withTabsAsGaps(asWritten(QStringLiteral("%1 \u00D7 %2.")
-                                                        .arg(item.wrong)
-                                                        .arg(progress.reference(item.number))) +
-                                          QStringLiteral("  ") + getDisplayWords(item.text)));
+        m_weakest->AddItem(withTabsAsGaps(
+            asWritten(QStringLiteral("%1 \u00D7 %2.")
+                          .arg(QLocale().toString(item.wrong), progress.reference(item.number))) +
+            QStringLiteral("  ") + getDisplayWords(item.text)));
 }
 
 void ProgressWindow::choose()

@@ -1,6 +1,7 @@
 #include "app/progress/StrengthMap.h"
 
 #include <QHelpEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -31,9 +32,8 @@ void StrengthMap::setStrength(const QList<float>& recall, std::function<QString(
         strong += value >= 0.9f;
     }
     setAccessibleDescription(tr("%1 of %2 entries practised, %3 recalled with 90 % or more")
-                                 .arg(known)
-                                 .arg(recall.size())
-                                 .arg(strong));
+                                 .arg(QLocale().toString(known), QLocale().toString(recall.size()),
+                                      QLocale().toString(strong)));
     setMinimumHeight(heightForWidth(width()));
     updateGeometry();
     update();
@@ -111,11 +111,11 @@ bool StrengthMap::event(QEvent* event)
     }
     const float recall = m_recall[number - 1];
     const QString reference = m_reference ? m_reference(number) : QString::number(number);
-    QToolTip::showText(
-        help->globalPos(),
-        recall < 0 ? tr("%1: never practised").arg(reference)
-                   : tr("%1: recalled with %2 % today").arg(reference).arg(qRound(recall * 100)),
-        this);
+    QToolTip::showText(help->globalPos(),
+                       recall < 0 ? tr("%1: never practised").arg(reference)
+                                  : tr("%1: recalled with %2 % today")
+                                        .arg(reference, QLocale().toString(qRound(recall * 100))),
+                       this);
     return true;
 }
 

@@ -97,8 +97,15 @@ QString resolve(const QString& choice, const QStringList& systemLanguages,
     return kEnglish;
 }
 
+QLocale numberLocale(const QString& language, const QLocale& system)
+{
+    const QLocale own(language);
+    return system.language() == own.language() ? system : own;
+}
+
 bool install(QCoreApplication& application, const QString& language, const QString& programFolder)
 {
+    QLocale::setDefault(numberLocale(kEnglish, QLocale::system()));
     if (language == kEnglish)
         return true; // the source texts
     // A translation not yet written, or damaged, leaves the interface English, left to right.
@@ -107,6 +114,7 @@ bool install(QCoreApplication& application, const QString& language, const QStri
         delete zorvel;
         return false;
     }
+    QLocale::setDefault(numberLocale(language, QLocale::system()));
     QCoreApplication::installTranslator(zorvel);
     // The standard buttons and dialogs speak the same language.
     auto* qt = new QTranslator(&application);

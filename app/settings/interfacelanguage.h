@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -24,9 +25,14 @@ QStringList available(const QString& programFolder);
 QString resolve(const QString& choice, const QStringList& systemLanguages,
                 const std::function<QStringList()>& availableLanguages);
 
+// The locale whose digits and separators every number of the interface is shown in: the
+// system's where it speaks the interface's language (so that a learner in Morocco keeps
+// Latin digits in Arabic), else the language's own.
+QLocale numberLocale(const QString& language, const QLocale& system);
+
 // Qt's own texts and Zorvel's in `language`, from Qt's translations and the program's folder,
-// and the layout right to left for a language written so. False when Zorvel's translation is
-// not there: the interface then stays English.
+// the layout right to left for a language written so, and numbers in its digits. False when
+// Zorvel's translation is not there: the interface then stays English.
 bool install(QCoreApplication& application, const QString& language, const QString& programFolder);
 
 } // namespace interfacelanguage

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -95,13 +96,12 @@ QString FindWindow::countText(const QString& query, int found, int together)
         return {};
     if (found == 0)
         return tr("No passage holds these words");
-    QString passages = found == 1 ? tr("1 passage") : tr("%1 passages").arg(found);
+    QString passages =
+        found == 1 ? tr("1 passage") : tr("%1 passages").arg(QLocale().toString(found));
     if (together < 0)
         return passages;
     return tr("%1, %2 with the words together (%3)")
-        .arg(passages)
-        .arg(together)
-        .arg(kTogether.trimmed());
+        .arg(passages, QLocale().toString(together), kTogether.trimmed());
 }
 
 // The highlighted passage, the first when none is.

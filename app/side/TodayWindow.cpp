@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -116,11 +117,12 @@ void TodayWindow::showPlan(const QList<TodayRow>& rows)
             list,
             row.isNew ? tr("Next to learn: %1").arg(asWritten(row.references))
                       : asWritten(row.references),
-            row.isNew ? QString() : QString::number(row.due),
-            row.isNew ? QString() : QStringLiteral("%1 %").arg(qRound(row.lowestRecall * 100)),
+            row.isNew ? QString() : QLocale().toString(row.due),
+            row.isNew ? QString()
+                      : QLocale().toString(qRound(row.lowestRecall * 100)) + QStringLiteral(" %"),
             row.isNew || row.overdueDays == 0 ? QString()
                                               : tr("%n day(s)", nullptr, row.overdueDays),
-            QString::number(qMax(1, qRound(row.minutes)))};
+            QLocale().toString(qMax(1, qRound(row.minutes)))};
         for (int c = 0; c < cells.size(); ++c)
             m_table->setItem(r, c, new QTableWidgetItem(cells[c]));
     }

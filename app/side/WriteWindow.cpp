@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -90,7 +91,8 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
     m_written->setAccessibleName(tr("The entry, written from memory"));
     m_written->installEventFilter(this);
     connect(m_written, &AnswerBox::cut, this, [this](int longest) {
-        m_verdict->setText(tr("Cut at %1 characters: no entry needs more.").arg(longest));
+        m_verdict->setText(
+            tr("Cut at %1 characters: no entry needs more.").arg(QLocale().toString(longest)));
     });
     m_result = arabicView(font, "result", this);
     m_result->setAccessibleName(tr("The entry checked"));
@@ -142,9 +144,9 @@ void WriteWindow::showEntry()
     const int number = writing.number();
     m_before->setHtml(leadIn());
     m_task->setText(number ? tr("Write %1 from memory (%2 of %3), then press Enter.")
-                                 .arg(m_practice.itemReference(number))
-                                 .arg(writing.position())
-                                 .arg(writing.range().size())
+                                 .arg(m_practice.itemReference(number),
+                                      QLocale().toString(writing.position()),
+                                      QLocale().toString(writing.range().size()))
                            : tr("Open a list to write its entries from memory."));
     m_written->setLongest(number ? writtencheck::longestAnswer(m_practice.items().at(number - 1))
                                  : 0);

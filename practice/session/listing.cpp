@@ -1,27 +1,26 @@
 #include "practice/session/listing.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <array>
-#include <utility>
 
 namespace listing {
 
 std::optional<Speed> speed(int sliderValue)
 {
-    static const std::array<std::pair<const char*, int>, 7> speeds{{
-        {QT_TRANSLATE_NOOP("listing", "Quick List"), 1},
-        {QT_TRANSLATE_NOOP("listing", "0.5 sec"), 500},
-        {QT_TRANSLATE_NOOP("listing", "1 sec"), 1000},
-        {QT_TRANSLATE_NOOP("listing", "1.5 sec"), 1500},
-        {QT_TRANSLATE_NOOP("listing", "2 sec"), 2000},
-        {QT_TRANSLATE_NOOP("listing", "2.5 sec"), 2500},
-        {QT_TRANSLATE_NOOP("listing", "Manual"), 0},
-    }};
-    if (sliderValue < 0 || sliderValue >= int(speeds.size()))
+    static const std::array<int, 7> intervals{1, 500, 1000, 1500, 2000, 2500, 0};
+    if (sliderValue < 0 || sliderValue >= int(intervals.size()))
         return std::nullopt;
-    const auto& [caption, interval] = speeds[sliderValue];
-    return Speed{QCoreApplication::translate("listing", caption), interval};
+    const int interval = intervals[sliderValue];
+    if (sliderValue == kQuickSpeed)
+        return Speed{QCoreApplication::translate("listing", "Quick List"), interval};
+    if (sliderValue == kManualSpeed)
+        return Speed{QCoreApplication::translate("listing", "Manual"), interval};
+    // "0.5 sec", in the interface's digits
+    return Speed{
+        QCoreApplication::translate("listing", "%1 sec").arg(QLocale().toString(interval / 1000.0)),
+        interval};
 }
 
 QString entry(bool wordMode, const QString& reference, const QString& displayWords)

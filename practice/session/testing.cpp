@@ -1,6 +1,7 @@
 #include "practice/session/testing.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace testing {
 namespace {
@@ -40,7 +41,10 @@ QString GetSecondsInHMSFormat(qint64 lngSeconds)
     const qint64 sec = lngSeconds - 60 * m;
     const qint64 h = m / 60;
     const qint64 min = m - 60 * h;
-    auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); };
+    const QLocale locale;
+    auto two = [&locale](qint64 n) {
+        return locale.toString(n).rightJustified(2, locale.zeroDigit().front());
+    };
     if (h >= 1)
         return two(h) + tr(" hr : ") + two(min) + tr(" min : ") + two(sec) + tr(" sec");
     if (min >= 1)

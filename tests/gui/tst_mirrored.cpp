@@ -5,6 +5,7 @@
 #include "practice/session/listing.h"
 #include "tests/support/WindowDriver.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
@@ -17,6 +18,7 @@ private slots:
     void cleanup() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
     void placesAreMeasuredFromTheRight();
     void arabicCaptionsFitTheirControls();
+    void numbersReadInTheInterfacesDigits();
 };
 
 // Every designed control stands as far from its parent's right edge as it was designed to
@@ -107,6 +109,26 @@ void tst_mirrored::arabicCaptionsFitTheirControls()
     for (const QString& fault : designed)
         faults.removeAll(fault);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
+}
+
+// In an Arabic interface on an Arabic system, the counters and the listing speed are in the
+// same digits as the spin boxes.
+void tst_mirrored::numbersReadInTheInterfacesDigits()
+{
+    QTranslator arabic;
+    QVERIFY(arabic.load(QStringLiteral(ZORVEL_ARABIC_QM)));
+    QCoreApplication::installTranslator(&arabic);
+    QLocale::setDefault(QLocale(QStringLiteral("ar_SA")));
+    WindowDriver d;
+    d.open({QStringLiteral("ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ")}, false, 2);
+    const QString correct = d.control<QLabel>("lblCorrect")->text();
+    d.control<RailSlider>("sdrListingSpeed")->setValue(1);
+    const QString speed = d.control<QLabel>("lblSpeed")->text();
+    d.close();
+    QLocale::setDefault(QLocale::c());
+    QCoreApplication::removeTranslator(&arabic);
+    QCOMPARE(correct, QStringLiteral("\u0660"));
+    QCOMPARE(speed, QStringLiteral("\u0660\u066b\u0665 \u062b"));
 }
 
 QTEST_MAIN(tst_mirrored)

@@ -16,6 +16,7 @@ public:
     QWidget* makeChart(const ProgressChartData& data, QWidget* parent) const override
     {
         auto* chart = new QChart;
+        chart->setLocalizeNumbers(true); // in the interface's digits
         chart->setTitle(data.title);
         auto* tests = new QValueAxis;
         tests->setTitleText(data.testAxis);

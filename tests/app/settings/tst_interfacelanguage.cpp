@@ -12,6 +12,8 @@ class tst_interfacelanguage : public QObject {
 private slots:
     void resolve_data();
     void resolve();
+    void numbersFollowTheInterface_data();
+    void numbersFollowTheInterface();
     void onlyTheTranslationBuiltIsUsed_data();
     void onlyTheTranslationBuiltIsUsed();
 };
@@ -60,6 +62,37 @@ void tst_interfacelanguage::resolve()
                                         }),
              language);
     QCOMPARE(read, readsTranslations);
+}
+
+void tst_interfacelanguage::numbersFollowTheInterface_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("shown"); // 1234 in the interface
+
+    QTest::newRow("Arabic on a Saudi system") << "ar"
+                                              << "ar_SA"
+                                              << "١٬٢٣٤";
+    QTest::newRow("Arabic on a Moroccan system: Latin digits") << "ar"
+                                                               << "ar_MA"
+                                                               << "1.234";
+    QTest::newRow("Arabic on an English system") << "ar"
+                                                 << "en_US"
+                                                 << "١٬٢٣٤";
+    QTest::newRow("English on a Saudi system") << "en"
+                                               << "ar_SA"
+                                               << "1,234";
+    QTest::newRow("English in the C locale") << "en"
+                                             << "C"
+                                             << "1,234";
+}
+
+void tst_interfacelanguage::numbersFollowTheInterface()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, system);
+    QFETCH(QString, shown);
+    QCOMPARE(interfacelanguage::numberLocale(language, QLocale(system)).toString(1234), shown);
 }
 
 // A translation whose bytes are not the ones built is left out and leaves the interface
