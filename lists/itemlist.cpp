@@ -1,5 +1,6 @@
 #include "lists/itemlist.h"
 
+#include <QHash>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -93,9 +94,55 @@ bool isHeading(QStringView line)
     return trimmed.startsWith(u"# ") && !trimSpaces(trimmed.sliced(2)).isEmpty();
 }
 
+std::optional<DivisionMarker> divisionMarker(QStringView line)
+{
+    const QStringView trimmed = trimSpaces(line);
+    if (!trimmed.startsWith(u"## "))
+        return std::nullopt;
+    const QStringView rest = trimSpaces(trimmed.sliced(3));
+    const qsizetype space = rest.indexOf(kSpace);
+    if (space < 0)
+        return std::nullopt;
+    return DivisionMarker{rest.first(space), trimSpaces(rest.sliced(space))};
+}
+
+namespace {
+
+// Divisions are found as their markers come; each ends where the next of its kind begins.
+class DivisionBuilder {
+public:
+    void begin(const DivisionMarker& marker, int firstItem, int firstLine)
+    {
+        const QString key = marker.kind.toString().toCaseFolded();
+        auto kind = m_kinds.constFind(key);
+        if (kind == m_kinds.cend()) {
+            kind = m_kinds.insert(key, int(m_divisions.size()));
+            m_divisions.append({marker.kind.toString(), {}});
+        }
+        m_divisions[*kind].divisions.append(
+            {marker.name.toString(), firstItem, firstItem - 1, firstLine});
+    }
+    QList<DivisionKind> finish(int itemCount)
+    {
+        for (DivisionKind& kind : m_divisions) {
+            for (qsizetype k = 0; k < kind.divisions.size(); ++k)
+                kind.divisions[k].lastItem =
+                    k + 1 < kind.divisions.size() ? kind.divisions[k + 1].firstItem - 1 : itemCount;
+        }
+        return std::move(m_divisions);
+    }
+
+private:
+    QHash<QString, int> m_kinds; // case-folded name: index among m_divisions
+    QList<DivisionKind> m_divisions;
+};
+
+} // namespace
+
 ItemList buildItems(QStringView text, bool wordMode)
 {
     ItemList list;
+    DivisionBuilder divisions;
     int lineNumber = 0;
     int lineInPart = 0;
     QString withoutNulls;
@@ -108,6 +155,10 @@ ItemList buildItems(QStringView text, bool wordMode)
         if (trimSpaces(line).isEmpty())
             continue;
         const int next = static_cast<int>(list.items.size()) + 1;
+        if (const std::optional<DivisionMarker> marker = divisionMarker(line)) {
+            divisions.begin(*marker, next, static_cast<int>(list.lines.size()));
+            continue;
+        }
         if (isHeading(line)) {
             list.parts.append({trimSpaces(trimSpaces(line).sliced(2)).toString(), next, next - 1,
                                static_cast<int>(list.lines.size())});
@@ -130,6 +181,7 @@ ItemList buildItems(QStringView text, bool wordMode)
         if (!list.parts.isEmpty())
             list.parts.back().lastItem = static_cast<int>(list.items.size());
     }
+    list.divisions = divisions.finish(static_cast<int>(list.items.size()));
     return list;
 }
 
@@ -156,6 +208,15 @@ QString itemReference(const QList<Part>& parts, const QList<LineEntry>& lines, i
     const int inPart =
         lines.isEmpty() ? item - parts[part].firstItem + 1 : line - parts[part].firstLine + 1;
     return QStringLiteral("%1:%2").arg(part + 1).arg(inPart);
+}
+
+QString divisionsOfItem(const QList<DivisionKind>& kinds, int item)
+{
+    QStringList names;
+    for (const DivisionKind& kind : kinds)
+        if (const int division = partOfItem(kind.divisions, item); division >= 0)
+            names.append(kind.name + u' ' + kind.divisions[division].name);
+    return names.join(QStringLiteral(" \u00B7 "));
 }
 
 QString asWritten(const QString& text)

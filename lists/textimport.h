@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lists/mushaf.h"
+
 #include <QString>
 
 // A text file made into a list's text, its parts found where the file's form shows them: the
@@ -9,5 +11,10 @@
 namespace textimport {
 
 QString listText(const QString& text);
+
+// A Quran text in the chapter|verse|text form as `map`'s mushaf divides and names it: each
+// surah's heading its name, and a marker ("## page 582") where each division begins. Nothing,
+// and `trouble` says why, for a text in another form or with a verse the map does not have.
+QString mushafText(const QString& text, const mushaf::Map& map, QString* trouble);
 
 } // namespace textimport

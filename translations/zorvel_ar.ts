@@ -953,6 +953,29 @@ Do you want to overwrite the file ? </source>
     </message>
 </context>
 <context>
+    <name>divisionchoices</name>
+    <message>
+        <source>Juz</source>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>الصفحة</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>الربع</translation>
+    </message>
+    <message>
+        <source>Hizb</source>
+        <translation>الحزب</translation>
+    </message>
+    <message>
+        <source>Manzil</source>
+        <translation>المنزل</translation>
+    </message>
+</context>
+<context>
     <name>listfile</name>
     <message>
         <source>The list file %1 could not be opened: %2.</source>
@@ -1053,6 +1076,17 @@ Do you want to overwrite the file ? </source>
     <message>
         <source>not all of it could be written; the disk may be full</source>
         <translation>تعذّرت كتابته كله؛ لعل القرص ممتلئ</translation>
+    </message>
+</context>
+<context>
+    <name>textimport</name>
+    <message>
+        <source>The text is not in the chapter|verse|text form, so the mushaf&apos;s divisions could not be placed.</source>
+        <translation>ليس النص على صيغة «سورة|آية|نص»، فتعذّر وضع أقسام المصحف فيه.</translation>
+    </message>
+    <message>
+        <source>Verse %1:%2 is not in the map of the Madani mushaf (%3 verses in %4 surahs): the text numbers its verses otherwise, and nothing was changed.</source>
+        <translation>الآية %1:%2 ليست في خريطة المصحف المدني (%3 آية في %4 سورة): النص يعدّ آياته على غير عدّه، فلم يُغيَّر شيء.</translation>
     </message>
 </context>
 <context>

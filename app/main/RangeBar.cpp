@@ -8,12 +8,14 @@
 #include "practice/models/ItemNumberModel.h"
 #include "practice/models/LineListModel.h"
 #include "practice/session/Practice.h"
+#include "practice/session/divisionchoices.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QToolButton>
 
 RangeBar::RangeBar(QWidget* client, Practice& practice)
@@ -85,7 +87,10 @@ void RangeBar::connectControls()
     connect(cmbTo, &QComboBox::currentIndexChanged, this, &RangeBar::cmbTo_Click);
     connect(cmbLineFrom, &QComboBox::currentIndexChanged, this, &RangeBar::cmbLineFrom_Click);
     connect(cmbLineTo, &QComboBox::currentIndexChanged, this, &RangeBar::cmbLineTo_Click);
-    connect(cmbPart, &QComboBox::activated, &m_practice, &Practice::choosePart);
+    connect(cmbPart, &QComboBox::activated, this, [this](int row) {
+        if (row >= 0 && row < m_choices.size())
+            m_practice.chooseDivision(m_choices[row].kind, m_choices[row].index);
+    });
     connect(cmdAll, &QPushButton::clicked, this, &RangeBar::cmdAll_Click);
     connect(cmdFirst5, &QPushButton::clicked, this, &RangeBar::cmdFirst5_Click);
     connect(cmdFirst10, &QPushButton::clicked, this, &RangeBar::cmdFirst10_Click);
@@ -112,16 +117,21 @@ void RangeBar::FillRangeCombos()
     ShowComboFromTo();
 }
 
-// A list with parts offers them whole; one without shows no chooser.
+// A list with parts or divisions offers them whole; one without shows no chooser.
 void RangeBar::fillPartChooser()
 {
     const QSignalBlocker quiet(cmbPart);
     cmbPart->clear();
-    const QList<Part>& parts = m_practice.parts();
-    for (int index = 0; index < parts.size(); ++index)
-        cmbPart->addItem(QStringLiteral("%1 %2").arg(index + 1).arg(parts[index].name));
-    cmbPart->setVisible(!parts.isEmpty());
-    lblPart->setVisible(!parts.isEmpty());
+    m_choices = divisionchoices::entries(m_practice.parts(), m_practice.divisions());
+    for (const divisionchoices::Entry& entry : std::as_const(m_choices))
+        cmbPart->addItem(entry.text);
+    // A kind's own row only names it.
+    auto* model = qobject_cast<QStandardItemModel*>(cmbPart->model());
+    for (int row = 0; row < m_choices.size(); ++row)
+        if (m_choices[row].index < 0)
+            model->item(row)->setEnabled(false);
+    cmbPart->setVisible(!m_choices.isEmpty());
+    lblPart->setVisible(!m_choices.isEmpty());
 }
 
 void RangeBar::ApplyRange()
@@ -134,7 +144,11 @@ void RangeBar::ApplyRange()
     showRangeInLineLists();
     {
         const QSignalBlocker quiet(cmbPart);
-        cmbPart->setCurrentIndex(partOfItem(m_practice.parts(), range.first()));
+        const std::optional<Practice::DivisionChoice> chosen = m_practice.chosenDivision();
+        cmbPart->setCurrentIndex(
+            chosen ? divisionchoices::rowOf(m_choices, chosen->kind, chosen->index)
+                   : divisionchoices::rowOf(m_choices, -1,
+                                            partOfItem(m_practice.parts(), range.first())));
     }
 
     const RangeButtons buttons = range.buttons();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/session/divisionchoices.h"
+
 #include <QObject>
 
 class ItemNumberModel;
@@ -65,4 +67,5 @@ private:
     QPushButton* cmdFirst10;
     QLabel* lblPart;
     QComboBox* cmbPart;
+    QList<divisionchoices::Entry> m_choices; // what each row of cmbPart chooses
 };

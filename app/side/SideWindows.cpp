@@ -54,7 +54,7 @@ void SideWindows::mnuViewFind_Click()
     if (!requireOpenList())
         return;
     FindWindow find(
-        m_practice.finder(), [this](int number) { return m_practice.itemReference(number); },
+        m_practice.finder(), [this](int number) { return m_practice.placedReference(number); },
         readingFontAtZoom(m_settings, false), m_window);
     connect(&find, &FindWindow::chosen, &m_practice, &Practice::chooseFound);
     find.exec();

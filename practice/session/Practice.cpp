@@ -53,6 +53,7 @@ void Practice::open(LoadedList list, bool wordMode)
     colItems = std::move(list.items.items);
     m_lines = std::move(list.items.lines);
     m_parts = std::move(list.items.parts);
+    m_divisions = std::move(list.items.divisions);
     m_list = std::move(list);
     m_historyKey.reset();
     m_finder.reset(); // made again for this list when asked
@@ -61,10 +62,11 @@ void Practice::open(LoadedList list, bool wordMode)
     apply(PracticeRange(colItems));
 }
 
-void Practice::apply(const PracticeRange& range)
+void Practice::apply(const PracticeRange& range, std::optional<DivisionChoice> division)
 {
     colRange = range;
     m_pairNext.reset();
+    m_division = division;
     m_tester.restart(colRange);
     m_lister.restart(colRange);
     m_writing.restart(colRange);
@@ -88,14 +90,31 @@ void Practice::chooseFirst(int size)
 
 void Practice::chooseNext()
 {
-    if (hasList() && colRange.last() < colRange.count() && !stepLines(1))
+    if (hasList() && colRange.last() < colRange.count() && !stepDivision(1) && !stepLines(1))
         apply(colRange.next());
 }
 
 void Practice::choosePrevious()
 {
-    if (hasList() && colRange.first() > 1 && !stepLines(-1))
+    if (hasList() && colRange.first() > 1 && !stepDivision(-1) && !stepLines(-1))
         apply(colRange.previous());
+}
+
+// A division chosen whole steps to the nearest one of its kind with items; at the first or
+// last there is nothing to step to.
+bool Practice::stepDivision(int direction)
+{
+    if (!m_division)
+        return false;
+    const QList<Part>& divisions = divisionsOf(m_division->kind);
+    for (int index = m_division->index + direction; index >= 0 && index < divisions.size();
+         index += direction) {
+        if (!divisions[index].isEmpty()) {
+            chooseDivision(m_division->kind, index);
+            break;
+        }
+    }
+    return true;
 }
 
 // Word mode's range is chosen in lines: a step moves by as many whole lines as the range
@@ -179,10 +198,22 @@ QString Practice::itemReference(int number) const
     return ::itemReference(m_parts, m_lines, number);
 }
 
+const QList<Part>& Practice::divisionsOf(int kind) const
+{
+    return kind < 0 ? m_parts : m_divisions[kind].divisions;
+}
+
+QString Practice::placedReference(int number) const
+{
+    const QString divisions = divisionsOfItem(m_divisions, number);
+    return divisions.isEmpty() ? itemReference(number)
+                               : itemReference(number) + QStringLiteral(" \u00B7 ") + divisions;
+}
+
 QString Practice::namedReference(int number) const
 {
     const int part = partOfItem(m_parts, number);
-    return part < 0 ? itemReference(number) : m_parts[part].name + u' ' + itemReference(number);
+    return part < 0 ? placedReference(number) : m_parts[part].name + u' ' + placedReference(number);
 }
 
 QString Practice::partBegunBy(int number) const
@@ -191,10 +222,15 @@ QString Practice::partBegunBy(int number) const
     return part >= 0 && m_parts[part].firstItem == number ? m_parts[part].name : QString();
 }
 
-void Practice::choosePart(int index)
+void Practice::chooseDivision(int kind, int index)
 {
-    if (index >= 0 && index < m_parts.size() && !m_parts[index].isEmpty())
-        choose(m_parts[index].firstItem, m_parts[index].lastItem);
+    if (kind < -1 || kind >= m_divisions.size())
+        return;
+    const QList<Part>& divisions = divisionsOf(kind);
+    if (index < 0 || index >= divisions.size() || divisions[index].isEmpty())
+        return;
+    apply(colRange.chosen(divisions[index].firstItem, divisions[index].lastItem),
+          DivisionChoice{kind, index});
 }
 
 TesterSession::Answer Practice::pick(int row)
@@ -353,8 +389,8 @@ QString Practice::memoryCsv(QDate day, double retention)
     const QMap<int, ItemMemory> memories =
         hasList() ? history().memories(historyKey()) : QMap<int, ItemMemory>();
     checkHistory();
-    return listschedule::memoryCsv({colItems, m_lines, m_parts}, blnWordMode, memories, day,
-                                   retention);
+    return listschedule::memoryCsv({colItems, m_lines, m_parts, m_divisions}, blnWordMode, memories,
+                                   day, retention);
 }
 
 PracticeHistory& Practice::history()

@@ -58,9 +58,15 @@ public:
     const QList<LineEntry>& lines() const { return m_lines; }
     // The list's parts; none for a list without headings.
     const QList<Part>& parts() const { return m_parts; }
+    // The list's divisions of other kinds, as pages and juz; none for a list without markers.
+    const QList<DivisionKind>& divisions() const { return m_divisions; }
+    // The parts (kind -1) or the divisions of kind `kind`.
+    const QList<Part>& divisionsOf(int kind) const;
     // What the learner calls item `number`: "2:255" in a list with parts, else its number.
     QString itemReference(int number) const;
-    // The same with the part's name before it: "البقرة 2:255".
+    // The same with the divisions it stands in: "78:1 · juz 30 · page 582".
+    QString placedReference(int number) const;
+    // The same with the part's name before it: "النبأ 78:1 · juz 30 · page 582".
     QString namedReference(int number) const;
     // The name of the part that item `number` begins, or nothing.
     QString partBegunBy(int number) const;
@@ -81,8 +87,16 @@ public:
     // The passage found by the finder starts the range, which keeps its size where the list
     // allows; in word mode the range is the passage's line.
     void chooseFound(int passage);
-    // The whole of part `index` (0-based); a part without items changes nothing.
-    void choosePart(int index);
+    // The whole of division `index` (0-based) of kind `kind` (-1: the parts); one without items
+    // changes nothing. The next and previous ranges are then the divisions beside it, until
+    // another range is chosen.
+    void chooseDivision(int kind, int index);
+    // The division the range is, while it is one chosen whole: its kind and index.
+    struct DivisionChoice {
+        int kind = -1;
+        int index = 0;
+    };
+    std::optional<DivisionChoice> chosenDivision() const { return m_division; }
     // An item and the four after it, as a preset would choose them.
     void practiseFrom(int number);
     // Two items the learner takes for one another, tested in turn: a short range around the
@@ -166,10 +180,11 @@ signals:
     void answersWaiting(const QString& reason);
 
 private:
-    void apply(const PracticeRange& range);
+    void apply(const PracticeRange& range, std::optional<DivisionChoice> division = {});
     // A step that reveals a recall makes it the one to grade.
     std::optional<ListerSession::Step> trackRecall(std::optional<ListerSession::Step> step);
     bool stepLines(int direction);
+    bool stepDivision(int direction);
     PracticeHistory& history();
     PracticeHistory::ListKey historyKey();
     void checkHistory();
@@ -180,6 +195,8 @@ private:
     QStringList colItems;
     QList<LineEntry> m_lines;
     QList<Part> m_parts;
+    QList<DivisionKind> m_divisions;
+    std::optional<DivisionChoice> m_division;
     bool blnWordMode = false;
     PracticeRange colRange;
     ListerSession m_lister;

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 
 // A list with parts in the whole window: chosen by part, named by references everywhere.
 class tst_parts : public QObject {
@@ -16,6 +17,7 @@ class tst_parts : public QObject {
 private slots:
     void aWholePartIsChosenAndNamedByReferences();
     void aListWithoutPartsShowsNoChooser();
+    void divisionsAcrossThePartsAreChosenWhole();
     void wordModeLinesCarryTheirReferences();
 };
 
@@ -67,6 +69,34 @@ void tst_parts::aWholePartIsChosenAndNamedByReferences()
     d.tick("Timer2");
     QCOMPARE(d.rows("lstList").mid(1),
              (QStringList{QStringLiteral("# الإخلاص"), d.rows("lstList").value(2)}));
+}
+
+// The chooser offers each kind of division after the parts; a page chosen whole crosses into
+// the next surah, the arrows step by pages, and the full text names where an entry stands.
+void tst_parts::divisionsAcrossThePartsAreChosenWhole()
+{
+    WindowDriver d;
+    d.open({QStringLiteral("## juz 30"), QStringLiteral("## page 1"), kTwoSurahs[0], kTwoSurahs[1],
+            QStringLiteral("## page 2"), kTwoSurahs[2], kTwoSurahs[3], kTwoSurahs[4],
+            QStringLiteral("## page 3"), kTwoSurahs[5], kTwoSurahs[6]},
+           false, 1);
+    auto* chooser = d.control<QComboBox>("cmbPart");
+    QStringList rows;
+    for (int row = 0; row < chooser->count(); ++row)
+        rows.append(chooser->itemText(row));
+    QCOMPARE(rows, (QStringList{QStringLiteral("1 الفاتحة"), QStringLiteral("2 الإخلاص"), "Juz",
+                                "Juz 30", "Page", "Page 1", "Page 2", "Page 3"}));
+    chooser->setCurrentIndex(6);
+    emit chooser->activated(6);
+    QCOMPARE(d.shownRange(), QStringLiteral("1:2-2:1"));
+    d.control<QToolButton>("cmdNextRange")->click();
+    QCOMPARE(d.shownRange(), QStringLiteral("2:2-2:3"));
+    QCOMPARE(chooser->currentText(), QStringLiteral("Page 3"));
+
+    d.control<RailSlider>("sdrListingSpeed")->setValue(2);
+    d.tick("Timer2");
+    QCOMPARE(d.control<QWidget>("txtCompleteText")->toolTip(),
+             QStringLiteral("الإخلاص 2:3 \u00B7 juz 30 \u00B7 page 3"));
 }
 
 void tst_parts::aListWithoutPartsShowsNoChooser()

@@ -29,7 +29,9 @@ private slots:
     void wordMode();
     void parts_data();
     void parts();
-    void theWholeQuranInParts();
+    void divisions_data();
+    void divisions();
+    void manyMarkersAndLongOnes();
     void importsFindTheParts_data();
     void importsFindTheParts();
     void displayWords_data();
@@ -172,30 +174,93 @@ void tst_itemlist::parts()
     QCOMPARE(describeParts(list), parts);
 }
 
-// The Quran's shape: 114 surahs, 6,236 verses; a verse is found by its reference both ways.
-void tst_itemlist::theWholeQuranInParts()
+namespace {
+
+// "kind: name first-last, ..." for each kind of division, "; " between kinds.
+QString describeDivisions(const ItemList& list)
 {
-    const QList<int> verses{
-        7,   286, 200, 176, 120, 165, 206, 75, 129, 109, 123, 111, 43, 52, 99, 128, 111, 110, 98,
-        135, 112, 78,  118, 64,  77,  227, 93, 88,  69,  60,  34,  30, 73, 54, 45,  83,  182, 88,
-        75,  85,  54,  53,  89,  59,  37,  35, 38,  29,  18,  45,  60, 49, 62, 55,  78,  96,  29,
-        22,  24,  13,  14,  11,  11,  18,  12, 12,  30,  52,  52,  44, 28, 28, 20,  56,  40,  31,
-        50,  40,  46,  42,  29,  19,  36,  25, 22,  17,  19,  26,  30, 20, 15, 21,  11,  8,   8,
-        19,  5,   8,   8,   11,  11,  8,   3,  9,   5,   4,   7,   3,  6,  3,  5,   4,   5,   6};
-    QStringList lines;
-    for (int surah = 1; surah <= verses.size(); ++surah) {
-        lines.append(QStringLiteral("# %1").arg(surah));
-        for (int verse = 1; verse <= verses[surah - 1]; ++verse)
-            lines.append(QStringLiteral("آية %1 من %2").arg(verse).arg(surah));
+    QStringList kinds;
+    for (const DivisionKind& kind : list.divisions) {
+        QStringList divisions;
+        for (const Part& division : kind.divisions)
+            divisions.append(QStringLiteral("%1 %2-%3")
+                                 .arg(division.name)
+                                 .arg(division.firstItem)
+                                 .arg(division.lastItem));
+        kinds.append(kind.name + QStringLiteral(": ") + divisions.join(QStringLiteral(", ")));
     }
+    return kinds.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+void tst_itemlist::divisions_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wordMode");
+    QTest::addColumn<QString>("parts");
+    QTest::addColumn<QString>("divisions");
+
+    QTest::newRow("markers cut across parts and change no number")
+        << "## page 1\r\n# A\r\na1\r\na2\r\n## page 2\r\na3\r\n# B\r\nb1" << false
+        << "A 1-3, B 4-4 | 1:1 1:2 1:3 2:1"
+        << "page: 1 1-2, 2 3-4";
+    QTest::newRow("items before the first marker are in no division")
+        << "a\r\n## page 5\r\nb" << false << " | 1 2"
+        << "page: 5 2-2";
+    QTest::newRow("word mode: a division begins at its line's first word")
+        << "a b\r\n## juz 2\r\nc d" << true << " | 1 1 3 3"
+        << "juz: 2 3-4";
+    QTest::newRow("names out of order keep the list's order")
+        << "## page 3\r\nx\r\n## page 2\r\ny" << false << " | 1 2"
+        << "page: 3 1-1, 2 2-2";
+    QTest::newRow("two markers in a row: the first division has no items")
+        << "## page 1\r\n## page 2\r\nx" << false << " | 1"
+        << "page: 1 1-0, 2 1-1";
+    QTest::newRow("a kind is one whatever its case, named as first written")
+        << "## Page 1\r\nx\r\n## PAGE 2\r\ny" << false << " | 1 2"
+        << "Page: 1 1-1, 2 2-2";
+    QTest::newRow("kinds in the order first marked, each on its own")
+        << "## juz 1\r\n## page 1\r\nx\r\n## page 2\r\ny" << false << " | 1 2"
+        << "juz: 1 1-2; page: 1 1-1, 2 2-2";
+    QTest::newRow("a name of several words, spaces around")
+        << QStringLiteral("  ##  حزب   الربع الثالث  \r\nx") << false << " | 1"
+        << QStringLiteral("حزب: الربع الثالث 1-1");
+    QTest::newRow("## without a name, or without its space, is an item")
+        << "## page\r\n##page 1\r\n##" << false << " | 1 2 3"
+        << "";
+    QTest::newRow("a heading named \"## x y\" stays a part")
+        << "# ## x y\r\nz" << false << "## x y 1-1 | 1:1"
+        << "";
+    QTest::newRow("a list of markers only") << "## page 1" << false << " | "
+                                            << "page: 1 1-0";
+}
+
+void tst_itemlist::divisions()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, wordMode);
+    QFETCH(QString, parts);
+    QFETCH(QString, divisions);
+    const ItemList list = buildItems(text, wordMode);
+    QCOMPARE(describeParts(list), parts);
+    QCOMPARE(describeDivisions(list), divisions);
+}
+
+// A hundred thousand markers, each of another kind, and a marker of a megabyte are read in one
+// pass, as any other lines.
+void tst_itemlist::manyMarkersAndLongOnes()
+{
+    QStringList lines;
+    for (int k = 0; k < 100000; ++k)
+        lines << QStringLiteral("## kind%1 %1").arg(k) << QStringLiteral("x");
+    const QString longName = QStringLiteral("ص").repeated(1 << 20);
+    lines << QStringLiteral("## page ") + longName << QStringLiteral("y");
     const ItemList list = buildItems(lines.join(QStringLiteral("\r\n")), false);
-    QCOMPARE(list.parts.size(), 114);
-    QCOMPARE(list.items.size(), 6236);
-    QCOMPARE(itemReference(list.parts, list.lines, 8 + 254), QStringLiteral("2:255"));
-    QCOMPARE(list.items[8 + 254 - 1], QStringLiteral("آية 255 من 2"));
-    QCOMPARE(itemReference(list.parts, list.lines, 6236), QStringLiteral("114:6"));
-    QCOMPARE(partOfItem(list.parts, 6236), 113);
-    QCOMPARE(list.parts[1].lastItem - list.parts[1].firstItem + 1, 286);
+    QCOMPARE(list.items.size(), 100001);
+    QCOMPARE(list.divisions.size(), 100001);
+    QCOMPARE(list.divisions.back().divisions.front().name, longName);
+    QCOMPARE(list.divisions[99999].divisions.front().lastItem, 100001);
 }
 
 void tst_itemlist::importsFindTheParts_data()

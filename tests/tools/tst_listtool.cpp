@@ -63,37 +63,45 @@ void tst_listtool::encodesAndDecodes()
     QCOMPARE(QString::fromUtf8(run.out), QStringLiteral("الأَحَد\r\nالإِثْنَيْن\r\nالثُّلَاثَاء\r\n"));
 }
 
-// encode keeps the text as given, decode gives it back; --parts makes the parts Import makes.
+// encode keeps the text as given, decode gives it back; --parts makes the parts Import makes;
+// --mushaf names and divides a Quran as the Madani mushaf does.
 void tst_listtool::encodeKeepsTheTextOrMakesParts_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("parts");
+    QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("decoded");
     const QString stanzas = QStringLiteral("قِفَا نَبْكِ\r\nبِسِقْطِ اللِّوَى\r\n\r\nفَتُوضِحَ\r\n");
     const QString verses = QStringLiteral("1|1|بِسۡمِ ٱللَّهِ\n1|2|ٱلۡحَمۡدُ لِلَّهِ\n2|1|الٓمٓ\n");
-    QTest::newRow("stanzas set apart by a blank line") << stanzas << false << stanzas;
+    const QStringList parts{QStringLiteral("--parts")};
+    QTest::newRow("stanzas set apart by a blank line") << stanzas << QStringList() << stanzas;
     QTest::newRow("blank lines at the start and the end")
-        << QStringLiteral("\r\n\r\na\r\n\r\n") << false << QStringLiteral("\r\n\r\na\r\n\r\n");
-    QTest::newRow("headings of its own") << QStringLiteral("# One\r\na\r\n\r\n# Two\r\nb") << false
-                                         << QStringLiteral("# One\r\na\r\n\r\n# Two\r\nb");
+        << QStringLiteral("\r\n\r\na\r\n\r\n") << QStringList()
+        << QStringLiteral("\r\n\r\na\r\n\r\n");
+    QTest::newRow("headings of its own")
+        << QStringLiteral("# One\r\na\r\n\r\n# Two\r\nb") << QStringList()
+        << QStringLiteral("# One\r\na\r\n\r\n# Two\r\nb");
     QTest::newRow("the verse form, as given")
-        << verses << false << QString(verses).replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        << verses << QStringList()
+        << QString(verses).replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     QTest::newRow("--parts: a stanza a part")
-        << stanzas << true << QStringLiteral("# 1\r\nقِفَا نَبْكِ\r\nبِسِقْطِ اللِّوَى\r\n# 2\r\nفَتُوضِحَ");
+        << stanzas << parts << QStringLiteral("# 1\r\nقِفَا نَبْكِ\r\nبِسِقْطِ اللِّوَى\r\n# 2\r\nفَتُوضِحَ");
+    QTest::newRow("--parts --mushaf: surahs named, divisions marked")
+        << QStringLiteral("78|1|عَمَّ يَتَسَآءَلُونَ\n") << QStringList{"--parts", "--mushaf"}
+        << QStringLiteral("## juz 30\r\n## page 582\r\n## quarter 233\r\n## manzil 7\r\n"
+                          "# \u0627\u0644\u0646\u0651\u064E\u0628\u064E\u0625\r\nعَمَّ يَتَسَآءَلُونَ");
     QTest::newRow("--parts: a chapter a part")
-        << verses << true << QStringLiteral("# 1\r\nبِسۡمِ ٱللَّهِ\r\nٱلۡحَمۡدُ لِلَّهِ\r\n# 2\r\nالٓمٓ");
+        << verses << parts << QStringLiteral("# 1\r\nبِسۡمِ ٱللَّهِ\r\nٱلۡحَمۡدُ لِلَّهِ\r\n# 2\r\nالٓمٓ");
 }
 
 void tst_listtool::encodeKeepsTheTextOrMakesParts()
 {
     QFETCH(QString, text);
-    QFETCH(bool, parts);
+    QFETCH(QStringList, options);
     QFETCH(QString, decoded);
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("text.txt"));
     const QString list = dir.filePath(QStringLiteral("text.zva"));
     writeBytes(source, text.toUtf8());
-    const QStringList options = parts ? QStringList{QStringLiteral("--parts")} : QStringList();
     QCOMPARE(
         runTool(QStringList{QStringLiteral("encode")} + options + QStringList{source, list}).status,
         0);
@@ -103,29 +111,36 @@ void tst_listtool::encodeKeepsTheTextOrMakesParts()
 void tst_listtool::refusesWhatItCannotKeep_data()
 {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("reason");
+    const QStringList none;
 
-    QTest::newRow("invalid UTF-8") << QByteArray("ab\xff\xfe") << "not a valid UTF-8 text";
+    QTest::newRow("invalid UTF-8") << QByteArray("ab\xff\xfe") << none << "not a valid UTF-8 text";
     QTest::newRow("a character the reader would drop")
-        << QStringLiteral("a\nb\uFEFB").toUtf8() << "U+FEFB \uFEFB: once, first on line 2";
+        << QStringLiteral("a\nb\uFEFB").toUtf8() << none << "U+FEFB \uFEFB: once, first on line 2";
     QTest::newRow("a character that overflows")
-        << QStringLiteral("\u7FFF").toUtf8() << "U+7FFF \u7FFF: once, first on line 1";
+        << QStringLiteral("\u7FFF").toUtf8() << none << "U+7FFF \u7FFF: once, first on line 1";
     QTest::newRow("every character named, with its count")
-        << QStringLiteral("\uFDFA a\n\uFD3Eb\uFD3F \uFDFA\n\uFDFA").toUtf8()
+        << QStringLiteral("\uFDFA a\n\uFD3Eb\uFD3F \uFDFA\n\uFDFA").toUtf8() << none
         << "U+FDFA \uFDFA: 3 times, first on line 1\nU+FD3E \uFD3E: once, first on line 2\n"
            "U+FD3F \uFD3F: once, first on line 2";
+    QTest::newRow("--mushaf: a verse the mushaf does not have")
+        << QByteArray("2|286|a\n2|287|b") << QStringList{"--parts", "--mushaf"}
+        << "Verse 2:287 is not in the map of the Madani mushaf";
 }
 
 void tst_listtool::refusesWhatItCannotKeep()
 {
     QFETCH(QByteArray, content);
+    QFETCH(QStringList, options);
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("in.txt"));
     const QString list = dir.filePath(QStringLiteral("out.zva"));
     writeBytes(text, content);
 
-    const Run run = runTool({QStringLiteral("encode"), text, list});
+    const Run run =
+        runTool(QStringList{QStringLiteral("encode")} + options + QStringList{text, list});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(reason.toUtf8()), run.err.constData());
     QVERIFY(run.err.contains(text.toUtf8()));

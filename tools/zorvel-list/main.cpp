@@ -1,6 +1,7 @@
 // zorvel-list: makes, reads and converts list files from the command line.
 
 #include "lists/listfile.h"
+#include "lists/mushaf.h"
 #include "lists/textimport.h"
 #include "textfiles/boundedread.h"
 
@@ -20,6 +21,11 @@ int usage()
                "       zorvel-list encode --parts TEXT ZVA\n"
                "                                     the same, with parts made from the\n"
                "                                     chapter|verse|text form or from stanzas\n"
+               "       zorvel-list encode --parts --mushaf TEXT ZVA\n"
+               "                                     a Quran in the chapter|verse|text form,\n"
+               "                                     its surahs named and its pages, juz,\n"
+               "                                     quarters and manzils marked as the\n"
+               "                                     Madani mushaf has them\n"
                "       zorvel-list decode ZVA        print a list's text as UTF-8\n"
                "       zorvel-list convert FILE...   turn plain UTF-16LE files into list files\n",
                stderr);
@@ -50,9 +56,11 @@ QString withCrLf(const QString& text)
     return result;
 }
 
-// The text's lines as given, their ends made the list's CR LF; with `parts`, the parts that the
-// New list editor's Import finds.
-bool encode(const QString& source, const QString& target, bool parts)
+enum class Made { AsGiven, Parts, Mushaf };
+
+// The text's lines as given, their ends made the list's CR LF; or with the parts that the New
+// list editor's Import finds; or divided as the mushaf is, refused when it does not fit it.
+bool encode(const QString& source, const QString& target, Made made)
 {
     const BoundedRead in = readAtMost(source, listfile::kMaxTextBytes);
     if (in.status == BoundedRead::TooLarge)
@@ -66,7 +74,15 @@ bool encode(const QString& source, const QString& target, bool parts)
         return fail(source, QStringLiteral("not a valid UTF-8 text"));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    text = withCrLf(parts ? textimport::listText(text) : text);
+    if (made == Made::Mushaf) {
+        QString trouble;
+        text = textimport::mushafText(text, mushaf::madani(), &trouble);
+        if (!trouble.isEmpty())
+            return fail(source, trouble);
+    } else if (made == Made::Parts) {
+        text = textimport::listText(text);
+    }
+    text = withCrLf(text);
     if (const QList<listfile::UnkeptCharacter> unkept = listfile::unkeptCharacters(text);
         !unkept.isEmpty()) {
         return fail(source, QStringLiteral("these characters cannot be kept in a list file:\n") +
@@ -118,9 +134,11 @@ int main(int argc, char* argv[])
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);
     if (command == u"encode" && args.size() == 3)
-        return encode(args[1], args[2], false) ? 0 : 1;
+        return encode(args[1], args[2], Made::AsGiven) ? 0 : 1;
     if (command == u"encode" && args.size() == 4 && args[1] == u"--parts")
-        return encode(args[2], args[3], true) ? 0 : 1;
+        return encode(args[2], args[3], Made::Parts) ? 0 : 1;
+    if (command == u"encode" && args.size() == 5 && args[1] == u"--parts" && args[2] == u"--mushaf")
+        return encode(args[3], args[4], Made::Mushaf) ? 0 : 1;
     if (command == u"decode" && args.size() == 2)
         return decode(args[1]) ? 0 : 1;
     if (command == u"convert" && args.size() >= 2) {

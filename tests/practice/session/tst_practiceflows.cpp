@@ -16,8 +16,9 @@
 // practice over an in-memory history, and the state it leaves is compared as a line of text.
 //
 // Script steps, separated by ";": "open LIST line|word" (LIST is one of kLists), "choose A B",
-// "first N", "next", "prev", "right", "wrong", "complete" (right picks to the end), "from N"
-// (practise from item N), "find WORDS", "restore A B" (stored indexes), "list N" (N steps).
+// "first N", "division KIND N" (KIND -1 for the parts), "next", "prev", "right", "wrong",
+// "complete" (right picks to the end), "from N" (practise from item N), "find WORDS", "restore A B"
+// (stored indexes), "list N" (N steps).
 class tst_practiceflows : public QObject {
     Q_OBJECT
 private slots:
@@ -57,6 +58,14 @@ const QHash<QString, std::pair<QString, QStringList>> kLists{
      {QStringLiteral("Song"),
       {QStringLiteral("يا ليل"), QStringLiteral("قفا نبك"), QStringLiteral("يا ليل"),
        QStringLiteral("من ذكرى حبيب")}}},
+    // Two parts and two kinds of division across them: juz 1-4, 5-6; pages 1-2, 3-4, 5-6.
+    {QStringLiteral("paged"),
+     {QStringLiteral("Paged"),
+      {QStringLiteral("## juz 1"), QStringLiteral("## page 1"), QStringLiteral("# A"),
+       QStringLiteral("أ1"), QStringLiteral("أ2"), QStringLiteral("## page 2"),
+       QStringLiteral("أ3"), QStringLiteral("# B"), QStringLiteral("ب1"),
+       QStringLiteral("## page 3"), QStringLiteral("## juz 2"), QStringLiteral("ب2"),
+       QStringLiteral("ب3")}}},
     // Another list under the Fatiha's title.
     {QStringLiteral("impostor"),
      {QStringLiteral("Fatiha"),
@@ -137,6 +146,8 @@ void tst_practiceflows::run(const QString& script)
             m_practice->choose(a, b);
         } else if (verb == u"first") {
             m_practice->chooseFirst(a);
+        } else if (verb == u"division") {
+            m_practice->chooseDivision(a, b);
         } else if (verb == u"next") {
             m_practice->chooseNext();
         } else if (verb == u"prev") {
@@ -256,6 +267,24 @@ void tst_practiceflows::flows_data()
     QTest::newRow("next and previous keep the size across a cut step")
         << "open fatiha line; first 5; next; prev"
         << "range 1-5, next 1, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
+    QTest::newRow("a page chosen whole crosses the parts; next and previous step by pages")
+        << "open paged line; division 1 1; next"
+        << "range 5-6, next 5, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
+    QTest::newRow("back by pages")
+        << "open paged line; division 1 2; prev; prev"
+        << "range 1-2, next 1, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
+    QTest::newRow("by juz, however long")
+        << "open paged line; division 0 0; next"
+        << "range 5-6, next 5, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
+    QTest::newRow("a part chosen whole steps by parts")
+        << "open paged line; division -1 0; next"
+        << "range 4-6, next 4, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
+    QTest::newRow("another choice ends the stepping by division")
+        << "open paged line; division 1 0; choose 2 3; next"
+        << "range 4-5, next 4, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
+    QTest::newRow("a division that does not exist changes nothing")
+        << "open paged line; choose 2 3; division 1 3; division 2 0; division -1 2"
+        << "range 2-3, next 2, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
     QTest::newRow("a stored range beyond the list keeps the whole list's end")
         << "open fatiha line; restore 2 40"
         << "range 3-7, next 3, right 0, wrong 0, tests [], charted 0, weakest [], completed 0";
