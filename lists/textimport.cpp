@@ -92,19 +92,30 @@ QString fromStanzas(const QStringList& lines)
     return stanza >= 2 ? made.join(QStringLiteral("\r\n")) : QString();
 }
 
+bool hasHeadings(const QStringList& lines)
+{
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const QString& line) { return isHeading(line); });
+}
+
 } // namespace
 
 QString listText(const QString& text)
 {
     const QStringList lines = linesOf(text);
-    if (std::any_of(lines.begin(), lines.end(),
-                    [](const QString& line) { return isHeading(line); }))
+    if (hasHeadings(lines))
         return text;
     if (const QList<Verse> verses = chapterVerseLines(lines); !verses.isEmpty())
         return withChapterHeadings(verses);
     if (QString stanzas = fromStanzas(lines); !stanzas.isEmpty())
         return stanzas;
     return text;
+}
+
+bool isChapterVerseText(const QString& text)
+{
+    const QStringList lines = linesOf(text);
+    return !hasHeadings(lines) && !chapterVerseLines(lines).isEmpty();
 }
 
 QString mushafText(const QString& text, const mushaf::Map& map, QString* trouble)

@@ -12,6 +12,9 @@ namespace textimport {
 
 QString listText(const QString& text);
 
+// Whether listText() takes `text` for a Quran file in the chapter|verse|text form.
+bool isChapterVerseText(const QString& text);
+
 // A Quran text in the chapter|verse|text form as `map`'s mushaf divides and names it: each
 // surah's heading its name, and a marker ("## page 582") where each division begins. Nothing,
 // and `trouble` says why, for a text in another form or with a verse the map does not have.

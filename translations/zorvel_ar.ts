@@ -469,6 +469,10 @@ Enter: the whole entry</source>
 <context>
     <name>frmNew</name>
     <message>
+        <source>This text is in the chapter|verse|text form of Quran files. Name its surahs and mark the pages, juz, hizb quarters and manzils as the Madani mushaf has them?</source>
+        <translation>هذا النص على صيغة «سورة|آية|نص» التي تأتي بها ملفات القرآن. أأسمّي سوره وأعلّم صفحاته وأجزاءه وأرباع أحزابه ومنازله كما هي في المصحف المدني؟</translation>
+    </message>
+    <message>
         <source>Read &amp;as:</source>
         <translation>اقرأه &amp;بترميز:</translation>
     </message>

@@ -10,6 +10,7 @@
 #include "lists/itemlist.h"
 #include "lists/listfile.h"
 #include "lists/listwalk.h"
+#include "lists/mushaf.h"
 #include "lists/textimport.h"
 #include "lists/userlists.h"
 #include "textfiles/boundedread.h"
@@ -186,11 +187,31 @@ bool frmNew::importFile(const QString& path, int IfNoByteOrderMark)
                       .arg(listfile::kMaxTextBytes / listfile::kMebibyte);
     else if (read.status != BoundedRead::Read || !txtNew->LoadBytes(read.bytes, IfNoByteOrderMark))
         problem = tr("The file \u201C%1\u201D could not be read.").arg(path);
-    else // a Quran file's chapters and a poem's stanzas become the list's parts
-        txtNew->setText(textimport::listText(txtNew->Text()));
+    else
+        txtNew->setText(importedText(txtNew->Text()));
     if (!problem.isEmpty())
         MessageBox::inform(this, problem, tr("Import error"));
     return problem.isEmpty();
+}
+
+// A Quran file's chapters and a poem's stanzas become the list's parts; a Quran file may be
+// named and divided as the Madani mushaf is, when the learner wants it and its verses fit.
+QString frmNew::importedText(const QString& text)
+{
+    if (textimport::isChapterVerseText(text) &&
+        MessageBox::show(this, {tr("This text is in the chapter|verse|text form of Quran files. "
+                                   "Name its surahs and mark the pages, juz, hizb quarters and "
+                                   "manzils as the Madani mushaf has them?"),
+                                tr("Import"), MessageBox::Icon::Question,
+                                MessageBox::Buttons::YesNo, MessageBox::Answer::Yes}) ==
+            MessageBox::Answer::Yes) {
+        QString trouble;
+        QString divided = textimport::mushafText(text, mushaf::madani(), &trouble);
+        if (trouble.isEmpty())
+            return divided;
+        MessageBox::inform(this, trouble, tr("Import"));
+    }
+    return textimport::listText(text);
 }
 
 // Says which encoding the import used, and never leaves undecodable bytes unmentioned.

@@ -32,6 +32,7 @@ private:
     void cmdImport_Click();
     void readImport(int codepage);
     bool importFile(const QString& path, int IfNoByteOrderMark);
+    QString importedText(const QString& text);
     void showImportEncoding();
     void Command1_Click();
     bool dropUnkeptCharacters(QString& text);

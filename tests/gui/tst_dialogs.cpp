@@ -48,6 +48,8 @@ private slots:
     void newListAsksBeforeDroppingCharacters();
     void newListOpensInTheCurrentMode();
     void newListImportsATextFile();
+    void aQuranFileMayBeDividedAsTheMushaf_data();
+    void aQuranFileMayBeDividedAsTheMushaf();
     void importSaysWhichEncoding();
     void aboutBox();
 };
@@ -438,6 +440,47 @@ void tst_dialogs::newListImportsATextFile()
     editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
     QVERIFY(messages.requests().last().text.contains(QStringLiteral("more than a list can hold")));
     QCOMPARE(editor.editor()->Text(), QStringLiteral("الأَحَد\r\nالإِثْنَيْن"));
+}
+
+void tst_dialogs::aQuranFileMayBeDividedAsTheMushaf_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("captions");
+    const QStringList asked{QStringLiteral("Import")};
+    QTest::newRow("divided and named")
+        << "78|1|a\n78|2|b" << true
+        << QStringLiteral("## juz 30\r\n## page 582\r\n## quarter 233\r\n## manzil 7\r\n"
+                          "# \u0627\u0644\u0646\u0651\u064E\u0628\u064E\u0625\r\na\r\nb")
+        << asked;
+    QTest::newRow("the learner says no: numbered parts")
+        << "78|1|a\n78|2|b" << false << "# 78\r\na\r\nb" << asked;
+    QTest::newRow("another numbering is told, and nothing guessed")
+        << "2|287|x" << true << "# 2\r\nx" << (asked + asked);
+    QTest::newRow("a poem is not asked about")
+        << "a\nb\n\nc" << true << "# 1\r\na\r\nb\r\n# 2\r\nc" << QStringList();
+}
+
+void tst_dialogs::aQuranFileMayBeDividedAsTheMushaf()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, yes);
+    QFETCH(QString, list);
+    QFETCH(QStringList, captions);
+    ScratchProgram program;
+    FakeMessageBox messages;
+    messages.queueAnswer(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
+    const QString path = program.folder() + QStringLiteral("/quran.txt");
+    QFile text(path);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(file.toUtf8());
+    text.close();
+    FakeFileDialog dialog(path);
+    frmNew editor(program.folder());
+    editor.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+    QCOMPARE(editor.editor()->Text(), list);
+    QCOMPARE(messages.captions(), captions);
 }
 
 // A legacy Arabic file comes in as Arabic; the editor says how it was read, offers the other
