@@ -120,6 +120,45 @@ QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<It
     return passages;
 }
 
+QList<Passage> dueDivisions(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& divisions,
+                            const QList<ItemSpan>& parts, const QList<ItemSpan>& lines, QDate today,
+                            const Options& options)
+{
+    QMap<int, Passage> byDivision; // by index among `divisions`
+    QMap<int, ItemMemory> outside;
+    for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
+        const int division = spanOf(divisions, it.key());
+        if (division < 0) {
+            outside.insert(it.key(), *it);
+            continue;
+        }
+        const int overdue = int(dueOn(*it, options.retention).daysTo(today));
+        auto passage = byDivision.find(division);
+        if (passage == byDivision.end())
+            passage = byDivision.insert(division, {it.key(), it.key(), 0, 1, 0});
+        passage->first = std::min(passage->first, it.key());
+        passage->last = std::max(passage->last, it.key());
+        if (overdue < 0)
+            continue;
+        ++passage->due;
+        passage->lowestRecall = std::min(passage->lowestRecall, recallOn(*it, today));
+        passage->overdueDays = std::max(passage->overdueDays, overdue);
+    }
+    QList<Passage> due;
+    for (const Passage& passage : std::as_const(byDivision))
+        if (passage.due > 0)
+            due.append(passage);
+    std::stable_sort(due.begin(), due.end(), [](const Passage& a, const Passage& b) {
+        return a.lowestRecall < b.lowestRecall;
+    });
+    due = due.mid(0, std::max(0, options.divisionsPerDay));
+    due += duePassages(outside, parts, lines, today, options);
+    std::stable_sort(due.begin(), due.end(), [](const Passage& a, const Passage& b) {
+        return a.lowestRecall < b.lowestRecall;
+    });
+    return due;
+}
+
 QMap<int, ItemMemory> present(QMap<int, ItemMemory> memories, const QStringList& items)
 {
     memories.removeIf([&](const QMap<int, ItemMemory>::iterator& it) {

@@ -20,6 +20,10 @@ struct Options {
     int longestPassage = 10; // items; in word mode whole lines, however long
     int bridged = 2;         // items not due between two due ones that a passage takes along
     int newPerDay = 5;
+    // The kind of division whole ones of which are revised ("page", "quarter"); none: the due
+    // items alone. A list without divisions of the kind is revised by its due items.
+    QString passagesBy;
+    int divisionsPerDay = 2;
 };
 
 // A run of items, 1-based and inclusive: a part of the list, or in word mode one of its lines.
@@ -73,6 +77,13 @@ QDate dueOn(const ItemMemory& memory, double retention);
 // take whole lines). Most at risk first.
 QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& parts,
                            const QList<ItemSpan>& lines, QDate today, const Options& options);
+
+// The due items by whole divisions: each division that holds a due item is a passage from its
+// first to its last item practised, the most at risk `options.divisionsPerDay` of them; due
+// items in no division make passages as duePassages() makes them. Most at risk first.
+QList<Passage> dueDivisions(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& divisions,
+                            const QList<ItemSpan>& parts, const QList<ItemSpan>& lines, QDate today,
+                            const Options& options);
 
 // The memories of the items the list still holds with the text they were practised with:
 // what was edited or removed since is neither due nor counted as learnt.

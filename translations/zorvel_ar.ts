@@ -772,6 +772,30 @@ Do you want to overwrite the file ? </source>
 <context>
     <name>TodayWindow</name>
     <message>
+        <source>the entries due</source>
+        <translation>البنود المستحقة</translation>
+    </message>
+    <message>
+        <source>whole pages</source>
+        <translation>صفحات كاملة</translation>
+    </message>
+    <message>
+        <source>whole quarters</source>
+        <translation>أرباعًا كاملة</translation>
+    </message>
+    <message>
+        <source>In lists with pages or quarters, an entry due brings what you have learnt of its page or quarter</source>
+        <translation>في القوائم ذات الصفحات أو الأرباع يأتي البند المستحق بما حفظته من صفحته أو ربعه</translation>
+    </message>
+    <message>
+        <source>Re&amp;vise:</source>
+        <translation>&amp;راجع:</translation>
+    </message>
+    <message>
+        <source>Pages or &amp;quarters a day, at most:</source>
+        <translation>&amp;صفحات أو أرباع في اليوم، على الأكثر:</translation>
+    </message>
+    <message>
         <source>Today</source>
         <translation>اليوم</translation>
     </message>

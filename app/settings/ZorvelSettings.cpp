@@ -24,6 +24,8 @@ const QString kLanguage = QStringLiteral("Language");
 const QString kRetention = QStringLiteral("Retention");
 const QString kLongestPassage = QStringLiteral("LongestPassage");
 const QString kNewPerDay = QStringLiteral("NewPerDay");
+const QString kPassagesBy = QStringLiteral("PassagesBy");
+const QString kDivisionsPerDay = QStringLiteral("DivisionsPerDay");
 const QString kTodayAtStart = QStringLiteral("TodayAtStart");
 const QString kTodayRecalls = QStringLiteral("TodayRecalls");
 
@@ -284,6 +286,9 @@ revisionplan::Options ZorvelSettings::planOptions() const
         settingsvalues::wholeNumber(text(kLongestPassage, kExtras), 1, 100, options.longestPassage);
     options.newPerDay =
         settingsvalues::wholeNumber(text(kNewPerDay, kExtras), 0, 100, options.newPerDay);
+    options.passagesBy = text(kPassagesBy, kExtras);
+    options.divisionsPerDay = settingsvalues::wholeNumber(text(kDivisionsPerDay, kExtras), 1, 60,
+                                                          options.divisionsPerDay);
     return options;
 }
 
@@ -292,6 +297,8 @@ void ZorvelSettings::setPlanOptions(const revisionplan::Options& options)
     setText(kRetention, QString::number(qRound(options.retention * 100)), kExtras);
     setText(kLongestPassage, QString::number(options.longestPassage), kExtras);
     setText(kNewPerDay, QString::number(options.newPerDay), kExtras);
+    setText(kPassagesBy, options.passagesBy, kExtras);
+    setText(kDivisionsPerDay, QString::number(options.divisionsPerDay), kExtras);
 }
 
 bool ZorvelSettings::todayAtStart() const

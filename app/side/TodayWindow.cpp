@@ -62,6 +62,18 @@ QWidget* TodayWindow::makeChoices()
     m_retention->setToolTip(tr("An entry is due when its chance of recall falls below this"));
     m_longestPassage = spinBox("longestPassage", 1, 100, tr(" entries"));
     m_newPerDay = spinBox("newPerDay", 0, 100, tr(" entries"));
+    // Lists divided as a mushaf may be revised a whole page or quarter at a time.
+    m_passagesBy = new QComboBox(choices);
+    m_passagesBy->setObjectName(QStringLiteral("passagesBy"));
+    m_passagesBy->addItem(tr("the entries due"), QString());
+    m_passagesBy->addItem(tr("whole pages"), QStringLiteral("page"));
+    m_passagesBy->addItem(tr("whole quarters"), QStringLiteral("quarter"));
+    m_passagesBy->setToolTip(tr("In lists with pages or quarters, an entry due brings what you "
+                                "have learnt of its page or quarter"));
+    connect(m_passagesBy, &QComboBox::currentIndexChanged, this, &TodayWindow::choicesChanged);
+    m_divisionsPerDay = spinBox("divisionsPerDay", 1, 60, QString());
+    connect(m_passagesBy, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_divisionsPerDay->setEnabled(index > 0); });
     m_practiseWith = new QComboBox(choices);
     m_practiseWith->setObjectName(QStringLiteral("practiseWith"));
     m_practiseWith->addItems({tr("the Tester"), tr("the Lister, recalling first")});
@@ -72,6 +84,8 @@ QWidget* TodayWindow::makeChoices()
     form->addRow(tr("Desired &retention:"), m_retention);
     form->addRow(tr("&Longest passage:"), m_longestPassage);
     form->addRow(tr("&New entries a day:"), m_newPerDay);
+    form->addRow(tr("Re&vise:"), m_passagesBy);
+    form->addRow(tr("Pages or &quarters a day, at most:"), m_divisionsPerDay);
     form->addRow(tr("Practise &with:"), m_practiseWith);
     form->addRow(m_atStart);
     return choices;
@@ -83,6 +97,9 @@ void TodayWindow::setChoices(const revisionplan::Options& options, bool atStart,
     m_retention->setValue(qRound(options.retention * 100));
     m_longestPassage->setValue(options.longestPassage);
     m_newPerDay->setValue(options.newPerDay);
+    m_passagesBy->setCurrentIndex(std::max(0, m_passagesBy->findData(options.passagesBy)));
+    m_divisionsPerDay->setValue(options.divisionsPerDay);
+    m_divisionsPerDay->setEnabled(m_passagesBy->currentIndex() > 0);
     m_atStart->setChecked(atStart);
     m_practiseWith->setCurrentIndex(recalls ? 1 : 0);
 }
@@ -93,6 +110,8 @@ revisionplan::Options TodayWindow::options() const
     options.retention = m_retention->value() / 100.0;
     options.longestPassage = m_longestPassage->value();
     options.newPerDay = m_newPerDay->value();
+    options.passagesBy = m_passagesBy->currentData().toString();
+    options.divisionsPerDay = m_divisionsPerDay->value();
     return options;
 }
 

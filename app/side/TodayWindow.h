@@ -41,6 +41,8 @@ private:
     QSpinBox* m_retention = nullptr;
     QSpinBox* m_longestPassage = nullptr;
     QSpinBox* m_newPerDay = nullptr;
+    QComboBox* m_passagesBy = nullptr;
+    QSpinBox* m_divisionsPerDay = nullptr;
     QCheckBox* m_atStart = nullptr;
     QComboBox* m_practiseWith = nullptr;
 };

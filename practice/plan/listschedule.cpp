@@ -14,6 +14,14 @@ QList<revisionplan::ItemSpan> partSpans(const QList<Part>& parts)
     return spans;
 }
 
+QList<revisionplan::ItemSpan> divisionSpans(const QList<DivisionKind>& kinds, const QString& kind)
+{
+    for (const DivisionKind& divisions : kinds)
+        if (!kind.isEmpty() && divisions.name.compare(kind, Qt::CaseInsensitive) == 0)
+            return partSpans(divisions.divisions);
+    return {};
+}
+
 QList<revisionplan::ItemSpan> lineSpans(const QList<LineEntry>& lines)
 {
     QList<revisionplan::ItemSpan> spans;

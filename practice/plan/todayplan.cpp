@@ -44,12 +44,18 @@ QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
             const QString from = itemReference(items.parts, items.lines, first);
             const QString to = itemReference(items.parts, items.lines, last);
             row.references = from == to ? from : from + u'-' + to;
+            row.divisions = divisionsOfItem(items.divisions, first);
             row.minutes = pace * (last - first + 1) / 60;
             return row;
         };
         const QList<revisionplan::ItemSpan> lines = listschedule::lineSpans(items.lines);
-        for (const revisionplan::Passage& passage :
-             revisionplan::duePassages(memories, parts, lines, today, options)) {
+        const QList<revisionplan::ItemSpan> divisions =
+            listschedule::divisionSpans(items.divisions, options.passagesBy);
+        const QList<revisionplan::Passage> passages =
+            divisions.isEmpty()
+                ? revisionplan::duePassages(memories, parts, lines, today, options)
+                : revisionplan::dueDivisions(memories, divisions, parts, lines, today, options);
+        for (const revisionplan::Passage& passage : passages) {
             TodayRow row = rowOf(passage.first, passage.last);
             row.due = passage.due;
             row.lowestRecall = passage.lowestRecall;
@@ -75,11 +81,14 @@ QString describeToday(const QList<TodayRow>& rows)
     for (const TodayRow& row : rows) {
         const QString list =
             row.title + (row.wordMode ? tr(" (word mode)") : QString()) + QStringLiteral(": ");
+        const QString where = row.divisions.isEmpty()
+                                  ? row.references
+                                  : row.references + QStringLiteral(" (") + row.divisions + u')';
         if (row.isNew)
-            lines.append(list + tr("next to learn %1").arg(row.references));
+            lines.append(list + tr("next to learn %1").arg(where));
         else
             lines.append(list + tr("revise %1, %2 due, recall %3 %, %4 days overdue, about %5 min")
-                                    .arg(row.references)
+                                    .arg(where)
                                     .arg(row.due)
                                     .arg(qRound(row.lowestRecall * 100))
                                     .arg(row.overdueDays)

@@ -11,6 +11,7 @@ struct TodayRow {
     int first = 0;
     int last = 0;
     QString references; // "2:40-2:46"
+    QString divisions;  // where it begins: "juz 30 · page 582"; nothing in a list without any
     int due = 0;
     double lowestRecall = 1;
     int overdueDays = 0;

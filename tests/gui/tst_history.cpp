@@ -410,6 +410,8 @@ void tst_history::todaysChoicesAreKept()
     QVERIFY(d.control<QCheckBox>("chkRecallFirst")->isChecked());
     QCOMPARE(d.rows("lstList"), QStringList{QStringLiteral(" 3.  ٱلَّذِينَ \u2026")}); // asked too
     today->findChild<QCheckBox*>(QStringLiteral("atStart"))->setChecked(true);
+    QVERIFY(!today->findChild<QSpinBox*>(QStringLiteral("divisionsPerDay"))->isEnabled());
+    today->findChild<QComboBox*>(QStringLiteral("passagesBy"))->setCurrentIndex(1); // pages
     d.close();
 
     d.start();
@@ -418,6 +420,8 @@ void tst_history::todaysChoicesAreKept()
     today = d.window->findChild<TodayWindow*>();
     QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("newPerDay"))->value(), 3);
     QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("practiseWith"))->currentIndex(), 1);
+    QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("passagesBy"))->currentIndex(), 1);
+    QVERIFY(today->findChild<QSpinBox*>(QStringLiteral("divisionsPerDay"))->isEnabled());
 }
 
 QTEST_MAIN(tst_history)

@@ -36,12 +36,15 @@ Review answer(int number, const QDateTime& at, bool right, bool firstTry = true)
 }
 
 // Items reviewed Good once, `daysAgo` days before today (8 days: due at 90 %, as a first Good
-// lasts 2.3 days).
+// lasts 2.3 days); a number given negative, yesterday (not due), listed after the others as
+// the log keeps time.
 QMap<int, ItemMemory> reviewed(const QList<int>& numbers, int daysAgo = 8)
 {
     QList<Review> log;
     for (int number : numbers)
-        log.append(answer(number, QDateTime(kToday.addDays(-daysAgo), QTime(9, 0)), true));
+        log.append(answer(std::abs(number),
+                          QDateTime(kToday.addDays(number < 0 ? -1 : -daysAgo), QTime(9, 0)),
+                          true));
     return revisionplan::replay(log);
 }
 
@@ -165,21 +168,39 @@ void tst_revisionplan::passages_data()
     QTest::addColumn<int>("daysAgo");
     QTest::addColumn<bool>("withParts");
     QTest::addColumn<bool>("wordMode");
+    QTest::addColumn<QString>("pages"); // "1-4 5-8": revised by whole pages
     QTest::addColumn<QString>("passages");
-    QTest::newRow("nothing due yet") << QList<int>{1, 2, 3} << 1 << false << false << "";
+    QTest::newRow("nothing due yet") << QList<int>{1, 2, 3} << 1 << false << false << ""
+                                     << "";
     QTest::newRow("consecutive items make one passage")
-        << QList<int>{3, 4, 5} << 8 << false << false << "3-5:3";
+        << QList<int>{3, 4, 5} << 8 << false << false << ""
+        << "3-5:3";
     QTest::newRow("a gap of two is bridged, three is not")
-        << QList<int>{1, 4, 8} << 8 << false << false << "1-4:2 8-8:1";
+        << QList<int>{1, 4, 8} << 8 << false << false << ""
+        << "1-4:2 8-8:1";
     QTest::newRow("no passage longer than ten items")
-        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12} << 8 << false << false
+        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12} << 8 << false << false << ""
         << "1-10:10 11-12:2";
     QTest::newRow("a passage stays within its part")
-        << QList<int>{4, 5, 6} << 8 << true << false << "4-5:2 6-6:1";
-    QTest::newRow("word mode takes whole lines")
-        << QList<int>{2, 6} << 8 << false << true << "1-7:2";
+        << QList<int>{4, 5, 6} << 8 << true << false << ""
+        << "4-5:2 6-6:1";
+    QTest::newRow("word mode takes whole lines") << QList<int>{2, 6} << 8 << false << true << ""
+                                                 << "1-7:2";
     QTest::newRow("word mode: lines apart stay apart")
-        << QList<int>{2, 10} << 8 << false << true << "1-3:1 8-12:1";
+        << QList<int>{2, 10} << 8 << false << true << ""
+        << "1-3:1 8-12:1";
+    QTest::newRow("by pages: a due item brings what is learnt of its page")
+        << QList<int>{2, 6, -4} << 8 << false << false << "1-4 5-8 9-12"
+        << "2-4:1 6-6:1";
+    QTest::newRow("by pages: at most two a day")
+        << QList<int>{1, 5, 9} << 8 << false << false << "1-4 5-8 9-12"
+        << "1-1:1 5-5:1";
+    QTest::newRow("by pages: nothing due, no page")
+        << QList<int>{1, 5, 9} << 1 << false << false << "1-4 5-8 9-12"
+        << "";
+    QTest::newRow("by pages: items on no page are revised as before")
+        << QList<int>{1, 2, 6} << 8 << false << false << "5-8"
+        << "6-6:1 1-2:2";
 }
 
 void tst_revisionplan::passages()
@@ -188,14 +209,21 @@ void tst_revisionplan::passages()
     QFETCH(int, daysAgo);
     QFETCH(bool, withParts);
     QFETCH(bool, wordMode);
+    QFETCH(QString, pages);
     QFETCH(QString, passages);
     // Parts 1-5 and 6-12; in word mode lines of 3 and 4 words.
     using Spans = QList<revisionplan::ItemSpan>;
     const Spans parts = withParts ? Spans{{1, 5}, {6, 12}} : Spans{};
     const Spans lines = wordMode ? Spans{{1, 3}, {4, 7}, {8, 12}} : Spans{};
-    QCOMPARE(describe(revisionplan::duePassages(reviewed(reviewedItems, daysAgo), parts, lines,
-                                                kToday, {})),
-             passages);
+    Spans divisions;
+    for (const QString& page : pages.split(u' ', Qt::SkipEmptyParts))
+        divisions.append({page.section(u'-', 0, 0).toInt(), page.section(u'-', 1, 1).toInt()});
+    const QMap<int, ItemMemory> memories = reviewed(reviewedItems, daysAgo);
+    QCOMPARE(
+        describe(divisions.isEmpty()
+                     ? revisionplan::duePassages(memories, parts, lines, kToday, {})
+                     : revisionplan::dueDivisions(memories, divisions, parts, lines, kToday, {})),
+        passages);
 }
 
 void tst_revisionplan::nextToLearn_data()

@@ -440,6 +440,20 @@ void tst_practiceflows::todayPlansAcrossLists()
     QCOMPARE(rows[1].references, QStringLiteral("1:4-1:7"));
     QVERIFY(describeToday(rows).startsWith(QStringLiteral("Fatiha: revise 1:1-1:3, 3 due")));
 
+    // By whole pages, each passage named with its page.
+    QStringList paged = lines;
+    paged.insert(3, QStringLiteral("## page 2"));
+    paged.prepend(QStringLiteral("## page 1"));
+    QVERIFY(!listfile::writeFile(path, paged.join(QStringLiteral("\r\n"))).isError());
+    revisionplan::Options byPages;
+    byPages.passagesBy = QStringLiteral("Page");
+    const QList<TodayRow> pages = todayPlan(plan, QDate(2026, 12, 7), byPages);
+    QCOMPARE(pages.size(), 3);
+    QCOMPARE(pages[0].references + u' ' + pages[0].divisions, QStringLiteral("1:1-1:2 page 1"));
+    QCOMPARE(pages[1].references + u' ' + pages[1].divisions, QStringLiteral("1:3 page 2"));
+    QVERIFY(
+        describeToday(pages).startsWith(QStringLiteral("Fatiha: revise 1:1-1:2 (page 1), 2 due")));
+
     // Edited since: the entry changed is not due, the one removed is not to learn.
     lines[2] = QStringLiteral("آية معدلة");
     lines.removeLast();
