@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>DivisionsView</name>
+    <message>
+        <source>Kind of division</source>
+        <translation>نوع القسمة</translation>
+    </message>
+    <message>
+        <source>Strength of each division</source>
+        <translation>قوة كل قسم</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>القسم</translation>
+    </message>
+    <message>
+        <source>Practised</source>
+        <translation>ما تمرّنت عليه</translation>
+    </message>
+    <message>
+        <source>Recall today</source>
+        <translation>الاستذكار اليوم</translation>
+    </message>
+    <message>
+        <source>Due within 7 days</source>
+        <translation>المستحق خلال أسبوع</translation>
+    </message>
+    <message>
+        <source>Weakest</source>
+        <translation>الأضعف</translation>
+    </message>
+    <message>
+        <source>Double-click a division to practise it whole</source>
+        <translation>انقر مرتين على قسم لتتمرّن عليه كاملًا</translation>
+    </message>
+</context>
+<context>
     <name>DueBars</name>
     <message>
         <source>Entries due in the coming days</source>
@@ -616,6 +651,10 @@ Do you want to overwrite the file ? </source>
 </context>
 <context>
     <name>ProgressWindow</name>
+    <message>
+        <source>By di&amp;vision</source>
+        <translation>&amp;بحسب الأقسام</translation>
+    </message>
     <message>
         <source>The latest tests, of any range</source>
         <translation>آخر الاختبارات، من أي نطاق</translation>

@@ -1,6 +1,7 @@
 #include "app/progress/ProgressWindow.h"
 
 #include "app/progress/ConfusionsView.h"
+#include "app/progress/DivisionsView.h"
 #include "app/progress/DueBars.h"
 #include "app/progress/StrengthMap.h"
 #include "app/progress/progresschart.h"
@@ -120,6 +121,9 @@ ProgressWindow::ProgressWindow(const ProgressData& progress, const FontRecord& a
     m_drills->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_drills->horizontalHeader()->setStretchLastSection(true);
     m_mistakes->addTab(m_drills, tr("&Drills"));
+    m_divisions = new DivisionsView(this);
+    connect(m_divisions, &DivisionsView::practiseDivision, this, &ProgressWindow::practiseDivision);
+    m_mistakes->addTab(m_divisions, tr("By di&vision"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* practiseButton =
@@ -220,12 +224,14 @@ void ProgressWindow::showProgress(const ProgressData& progress)
     delete old;
     m_table->scrollToBottom();
 
-    m_map->setStrength(progress.strength.recall, progress.reference);
+    m_map->setStrength(progress.strength.recall, progress.reference, progress.mapRows);
     m_dueBars->setCounts(progress.strength.dueByDay);
 
     m_confusions->showPairs(progress.confused, progress.reference);
     m_mistakes->setTabVisible(m_mistakes->indexOf(m_confusions), !progress.confused.isEmpty());
     showDrills(progress.drills);
+    m_divisions->showDivisions(progress.byDivision, progress.reference);
+    m_mistakes->setTabVisible(m_mistakes->indexOf(m_divisions), !progress.byDivision.isEmpty());
 
     m_items = progress.weakest;
     m_weakest->Clear();

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class ConfusionsView;
+class DivisionsView;
 class DueBars;
 class QTabWidget;
 class QTableView;
@@ -18,8 +19,8 @@ class UniListBox;
 // a chart of the latest completed tests of the range being practised (time taken and wrong
 // picks), the table of every completed test, a map of every item's strength today beside the
 // items due in the coming days, the items that drew the most wrong picks, the pairs taken for
-// one another and the answers of each drill; choosing an item practises the stretch that starts
-// with it, choosing a pair practises the two in turn.
+// one another, the answers of each drill and the strength of each division; choosing an item
+// practises the stretch that starts with it, choosing a pair practises the two in turn.
 class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
@@ -39,6 +40,7 @@ public:
     // the answers of each drill.
     QTabWidget* mistakes() const { return m_mistakes; }
     QTableWidget* drills() const { return m_drills; }
+    DivisionsView* divisions() const { return m_divisions; }
 
 signals:
     // The user chose the item numbered `number` to practise from.
@@ -47,6 +49,8 @@ signals:
     void exportAsked();
     // The user chose to practise a pair of items taken for one another.
     void practisePair(int number, int other);
+    // The user chose a division (kind -1: a part) to practise whole.
+    void practiseDivision(int kind, int index);
 
 private:
     void choose();
@@ -62,4 +66,5 @@ private:
     ConfusionsView* m_confusions;
     QTabWidget* m_mistakes;
     QTableWidget* m_drills;
+    DivisionsView* m_divisions;
 };

@@ -21,10 +21,12 @@ StrengthMap::StrengthMap(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
-void StrengthMap::setStrength(const QList<float>& recall, std::function<QString(int)> reference)
+void StrengthMap::setStrength(const QList<float>& recall, std::function<QString(int)> reference,
+                              const QList<revisionplan::ItemSpan>& rows)
 {
     m_recall = recall;
     m_reference = std::move(reference);
+    m_rows = rows;
     int known = 0;
     int strong = 0;
     for (float value : recall) {
@@ -53,10 +55,14 @@ int StrengthMap::columns() const
     return std::max(1, width() / kCell);
 }
 
+MapLayout StrengthMap::layoutAt(int width) const
+{
+    return MapLayout(int(m_recall.size()), std::max(1, width / kCell), m_rows);
+}
+
 int StrengthMap::heightForWidth(int width) const
 {
-    const int perRow = std::max(1, width / kCell);
-    return int((m_recall.size() + perRow - 1) / perRow) * kCell;
+    return layoutAt(width).rowCount() * kCell;
 }
 
 QSize StrengthMap::sizeHint() const
@@ -75,26 +81,26 @@ void StrengthMap::resizeEvent(QResizeEvent* event)
 int StrengthMap::itemAt(QPoint point) const
 {
     const int x = isRightToLeft() ? width() - 1 - point.x() : point.x();
-    if (x < 0 || point.y() < 0 || x >= columns() * kCell)
+    if (x < 0 || point.y() < 0)
         return 0;
-    const qsizetype index = qsizetype(point.y() / kCell) * columns() + x / kCell;
-    return index < m_recall.size() ? int(index + 1) : 0;
+    return layoutAt(width()).itemAt(point.y() / kCell, x / kCell);
 }
 
 void StrengthMap::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const int perRow = columns();
+    const MapLayout layout = layoutAt(width());
     const int firstRow = event->rect().top() / kCell;
-    const int lastRow = event->rect().bottom() / kCell;
+    const int lastRow = std::min(event->rect().bottom() / kCell, layout.rowCount() - 1);
     for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = 0; column < perRow; ++column) {
-            const qsizetype index = qsizetype(row) * perRow + column;
-            if (index >= m_recall.size())
-                return;
+        for (int column = 0; column < columns(); ++column) {
+            const int item = layout.itemAt(row, column);
+            if (!item)
+                break;
             const int x =
                 isRightToLeft() ? width() - column * kCell - (kCell - kGap) : column * kCell;
-            painter.fillRect(x, row * kCell, kCell - kGap, kCell - kGap, colourOf(m_recall[index]));
+            painter.fillRect(x, row * kCell, kCell - kGap, kCell - kGap,
+                             colourOf(m_recall[item - 1]));
         }
     }
 }

@@ -71,6 +71,8 @@ void SideWindows::mnuViewProgress_Click()
         connect(m_progress, &ProgressWindow::practise, &m_practice, &Practice::practiseFrom);
         connect(m_progress, &ProgressWindow::exportAsked, this, &SideWindows::exportMemory);
         connect(m_progress, &ProgressWindow::practisePair, this, &SideWindows::practisePair);
+        connect(m_progress, &ProgressWindow::practiseDivision, &m_practice,
+                &Practice::chooseDivision);
     } else {
         refreshProgress();
     }

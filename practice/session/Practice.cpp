@@ -1,11 +1,11 @@
 #include "practice/session/Practice.h"
 
+#include "practice/plan/listschedule.h"
 #include "practice/plan/todayplan.h"
 #include "practice/search/LookAlikes.h"
 #include "practice/search/PassageFinder.h"
 #include "practice/session/progressdata.h"
 
-#include "practice/plan/listschedule.h"
 #include "practice/session/hemistich.h"
 #include "practice/session/listing.h"
 
@@ -371,6 +371,15 @@ ProgressData Practice::progress(QDate today, double retention)
                               colItems[pair.other - 1]});
     data.strength = strengthOf(history().memories(key), colItems, today, retention);
     data.drills = history().drillCounts(key);
+    for (const DivisionKind& kind : std::as_const(m_divisions)) {
+        ProgressData::DivisionTable table{kind.name, {}};
+        for (const Part& division : kind.divisions)
+            table.divisions.append(
+                {division.name, division.firstItem, division.lastItem,
+                 strengthOfDivision(data.strength, division.firstItem, division.lastItem)});
+        data.byDivision.append(table);
+    }
+    data.mapRows = listschedule::divisionSpans(m_divisions, QStringLiteral("page"));
     checkHistory();
     return data;
 }

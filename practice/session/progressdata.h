@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/history/PracticeHistory.h"
+#include "schedule/revisionplan.h"
 #include "schedule/strength.h"
 
 #include <QList>
@@ -29,4 +30,19 @@ struct ProgressData {
     };
     QList<Confused> confused;
     QList<PracticeHistory::DrillCount> drills; // the drills answered, in their order
+    // Each kind of division the list has, every division's strength.
+    struct Division {
+        QString name;
+        int first = 0;
+        int last = 0;
+        DivisionStrength strength;
+    };
+    struct DivisionTable {
+        QString kind;
+        QList<Division> divisions;
+    };
+    QList<DivisionTable> byDivision;
+    // The rows the strength map draws, as the list's pages are where it has them; none: rows
+    // as wide as the map.
+    QList<revisionplan::ItemSpan> mapRows;
 };

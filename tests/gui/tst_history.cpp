@@ -1,4 +1,5 @@
 #include "app/progress/ConfusionsView.h"
+#include "app/progress/DivisionsView.h"
 #include "app/progress/DueBars.h"
 #include "app/progress/ProgressWindow.h"
 #include "app/progress/StrengthMap.h"
@@ -88,6 +89,7 @@ private slots:
     void aDamagedChartModuleIsToldApart();
     void todayOffersTheNextStretch();
     void todaysChoicesAreKept();
+    void progressShowsEachDivision();
 };
 
 void tst_history::initTestCase()
@@ -422,6 +424,38 @@ void tst_history::todaysChoicesAreKept()
     QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("practiseWith"))->currentIndex(), 1);
     QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("passagesBy"))->currentIndex(), 1);
     QVERIFY(today->findChild<QSpinBox*>(QStringLiteral("divisionsPerDay"))->isEnabled());
+}
+
+// A list with pages: Progress lists them with what is practised of each, draws the map a page a
+// row, and a double-click practises a page whole.
+void tst_history::progressShowsEachDivision()
+{
+    WindowDriver d;
+    QStringList paged = kVerses;
+    paged.insert(4, QStringLiteral("## page 2"));
+    paged.insert(2, QStringLiteral("## juz 1"));
+    paged.prepend(QStringLiteral("## page 1"));
+    d.open(paged, false, 2);
+    d.control<QComboBox>("cmbTo")->setCurrentIndex(1); // 1-2
+    for (int number = 1; number <= 2; ++number)
+        d.clickRow("lstSelect", rowOf(d, number));
+    d.control<QAction>("mnuViewProgress")->trigger();
+    auto* progress = d.window->findChild<ProgressWindow*>();
+    QVERIFY(
+        progress->mistakes()->isTabVisible(progress->mistakes()->indexOf(progress->divisions())));
+    auto* kinds = progress->divisions()->kinds();
+    QCOMPARE(kinds->count(), 2);
+    QCOMPARE(kinds->itemText(0), QStringLiteral("Page"));
+    QTableWidget* table = progress->divisions()->table();
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Page 1"));
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("2 / 4"));
+    QCOMPARE(table->item(1, 1)->text(), QStringLiteral("0 / 2"));
+    QCOMPARE(progress->strengthMap()->itemAt(QPoint(1, 8)), 5); // page 2 begins a row
+    kinds->setCurrentIndex(1);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Juz 1"));
+    emit table->cellDoubleClicked(0, 0);
+    QCOMPARE(d.shownRange(), QStringLiteral("3-6"));
 }
 
 QTEST_MAIN(tst_history)

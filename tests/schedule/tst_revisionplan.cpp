@@ -318,6 +318,21 @@ void tst_revisionplan::strengthOfEveryItem()
     QCOMPARE(strength.recall[2], Strength::kNeverPractised);
     QCOMPARE(strength.recall[3], Strength::kNeverPractised);
     QCOMPARE(strength.dueByDay, (QList<int>{1, 0, 1, 0, 0}));
+    QCOMPARE(strength.dueIn, (QList<int>{0, 2, -1, -1}));
+
+    // A division counts what of it was practised; its weakest is the lowest recall.
+    const auto division = [&](int first, int last) {
+        const DivisionStrength d = strengthOfDivision(strength, first, last);
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(d.practised)
+            .arg(qRound(d.meanRecall * 100))
+            .arg(d.dueThisWeek)
+            .arg(d.weakest);
+    };
+    QCOMPARE(division(1, 4), QStringLiteral("2 90 2 1"));
+    QCOMPARE(division(2, 2), QStringLiteral("1 100 1 2"));
+    QCOMPARE(division(3, 4), QStringLiteral("0 0 0 0"));
+    QCOMPARE(division(0, 99), QStringLiteral("2 90 2 1")); // beyond the list: only its items
 }
 
 void tst_revisionplan::memoryCsv_data()
