@@ -170,16 +170,27 @@ QMap<int, ItemMemory> present(QMap<int, ItemMemory> memories, const QStringList&
 std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
                                                const QList<ItemSpan>& parts,
                                                const QList<ItemSpan>& lines, int itemCount,
-                                               QDate today, const Options& options)
+                                               QDate today, const Options& options,
+                                               const QList<ItemSpan>& divisions)
 {
     const int learntToday =
         int(std::count_if(memories.cbegin(), memories.cend(),
                           [&](const ItemMemory& memory) { return memory.firstReview == today; }));
-    const int count = options.newPerDay - learntToday;
     const int next = memories.isEmpty() ? 1 : memories.lastKey() + 1;
-    if (next > itemCount || count <= 0)
+    if (next > itemCount)
         return std::nullopt;
     const int first = unitOf(lines, next).first;
+    if (const int division = spanOf(divisions, next); division >= 0) {
+        if (learntToday > 0)
+            return std::nullopt; // the day's stretch is learnt
+        const ItemSpan& span = divisions[division];
+        const int half = (span.last - span.first + 2) / 2;
+        const int end = options.learnHalf ? std::min(span.last, next + half - 1) : span.last;
+        return std::pair{first, unitOf(lines, std::min(itemCount, end)).second};
+    }
+    const int count = options.newPerDay - learntToday;
+    if (count <= 0)
+        return std::nullopt;
     int last = unitOf(lines, std::min(itemCount, next + count - 1)).second;
     if (const int part = spanOf(parts, first); part >= 0)
         last = std::min(last, parts[part].last);

@@ -24,6 +24,10 @@ struct Options {
     // items alone. A list without divisions of the kind is revised by its due items.
     QString passagesBy;
     int divisionsPerDay = 2;
+    // The kind of division the next stretch to learn is ("page"), or half of one; none: as
+    // many entries as newPerDay.
+    QString learnBy;
+    bool learnHalf = false;
 };
 
 // A run of items, 1-based and inclusive: a part of the list, or in word mode one of its lines.
@@ -91,10 +95,13 @@ QMap<int, ItemMemory> present(QMap<int, ItemMemory> memories, const QStringList&
 
 // The next items never practised, after the last one that was, within its part: as many as
 // `newPerDay` leaves for `today` after the items first practised on it, in any session; in word
-// mode, with `lines` given, whole lines. None when every item has been practised.
+// mode, with `lines` given, whole lines. With `divisions` given (the pages, as
+// `options.learnBy` names them), the rest of the division the next item begins or stands in,
+// or half a division's worth of it, once a day. None when every item has been practised.
 std::optional<std::pair<int, int>> nextToLearn(const QMap<int, ItemMemory>& memories,
                                                const QList<ItemSpan>& parts,
                                                const QList<ItemSpan>& lines, int itemCount,
-                                               QDate today, const Options& options);
+                                               QDate today, const Options& options,
+                                               const QList<ItemSpan>& divisions = {});
 
 } // namespace revisionplan

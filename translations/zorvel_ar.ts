@@ -811,6 +811,26 @@ Do you want to overwrite the file ? </source>
 <context>
     <name>TodayWindow</name>
     <message>
+        <source>as many entries as above</source>
+        <translation>بنودًا بالعدد الذي فوق</translation>
+    </message>
+    <message>
+        <source>a page</source>
+        <translation>صفحة</translation>
+    </message>
+    <message>
+        <source>half a page</source>
+        <translation>نصف صفحة</translation>
+    </message>
+    <message>
+        <source>In lists with pages, what to learn each day</source>
+        <translation>في القوائم ذات الصفحات: ما تحفظه كل يوم</translation>
+    </message>
+    <message>
+        <source>Learn &amp;each day:</source>
+        <translation>&amp;احفظ كل يوم:</translation>
+    </message>
+    <message>
         <source>the entries due</source>
         <translation>البنود المستحقة</translation>
     </message>

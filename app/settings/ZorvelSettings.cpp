@@ -26,6 +26,7 @@ const QString kLongestPassage = QStringLiteral("LongestPassage");
 const QString kNewPerDay = QStringLiteral("NewPerDay");
 const QString kPassagesBy = QStringLiteral("PassagesBy");
 const QString kDivisionsPerDay = QStringLiteral("DivisionsPerDay");
+const QString kLearnBy = QStringLiteral("LearnBy");
 const QString kTodayAtStart = QStringLiteral("TodayAtStart");
 const QString kTodayRecalls = QStringLiteral("TodayRecalls");
 
@@ -289,6 +290,10 @@ revisionplan::Options ZorvelSettings::planOptions() const
     options.passagesBy = text(kPassagesBy, kExtras);
     options.divisionsPerDay = settingsvalues::wholeNumber(text(kDivisionsPerDay, kExtras), 1, 60,
                                                           options.divisionsPerDay);
+    // "page", or "half" for half a page
+    const QString learnBy = text(kLearnBy, kExtras);
+    options.learnHalf = learnBy == u"half";
+    options.learnBy = options.learnHalf ? QStringLiteral("page") : learnBy;
     return options;
 }
 
@@ -299,6 +304,7 @@ void ZorvelSettings::setPlanOptions(const revisionplan::Options& options)
     setText(kNewPerDay, QString::number(options.newPerDay), kExtras);
     setText(kPassagesBy, options.passagesBy, kExtras);
     setText(kDivisionsPerDay, QString::number(options.divisionsPerDay), kExtras);
+    setText(kLearnBy, options.learnHalf ? QStringLiteral("half") : options.learnBy, kExtras);
 }
 
 bool ZorvelSettings::todayAtStart() const

@@ -62,6 +62,13 @@ QWidget* TodayWindow::makeChoices()
     m_retention->setToolTip(tr("An entry is due when its chance of recall falls below this"));
     m_longestPassage = spinBox("longestPassage", 1, 100, tr(" entries"));
     m_newPerDay = spinBox("newPerDay", 0, 100, tr(" entries"));
+    m_learnBy = new QComboBox(choices);
+    m_learnBy->setObjectName(QStringLiteral("learnBy"));
+    m_learnBy->addItem(tr("as many entries as above"), QString());
+    m_learnBy->addItem(tr("a page"), QStringLiteral("page"));
+    m_learnBy->addItem(tr("half a page"), QStringLiteral("half"));
+    m_learnBy->setToolTip(tr("In lists with pages, what to learn each day"));
+    connect(m_learnBy, &QComboBox::currentIndexChanged, this, &TodayWindow::choicesChanged);
     // Lists divided as a mushaf may be revised a whole page or quarter at a time.
     m_passagesBy = new QComboBox(choices);
     m_passagesBy->setObjectName(QStringLiteral("passagesBy"));
@@ -84,6 +91,7 @@ QWidget* TodayWindow::makeChoices()
     form->addRow(tr("Desired &retention:"), m_retention);
     form->addRow(tr("&Longest passage:"), m_longestPassage);
     form->addRow(tr("&New entries a day:"), m_newPerDay);
+    form->addRow(tr("Learn &each day:"), m_learnBy);
     form->addRow(tr("Re&vise:"), m_passagesBy);
     form->addRow(tr("Pages or &quarters a day, at most:"), m_divisionsPerDay);
     form->addRow(tr("Practise &with:"), m_practiseWith);
@@ -98,6 +106,8 @@ void TodayWindow::setChoices(const revisionplan::Options& options, bool atStart,
     m_longestPassage->setValue(options.longestPassage);
     m_newPerDay->setValue(options.newPerDay);
     m_passagesBy->setCurrentIndex(std::max(0, m_passagesBy->findData(options.passagesBy)));
+    m_learnBy->setCurrentIndex(std::max(
+        0, m_learnBy->findData(options.learnHalf ? QStringLiteral("half") : options.learnBy)));
     m_divisionsPerDay->setValue(options.divisionsPerDay);
     m_divisionsPerDay->setEnabled(m_passagesBy->currentIndex() > 0);
     m_atStart->setChecked(atStart);
@@ -112,6 +122,9 @@ revisionplan::Options TodayWindow::options() const
     options.newPerDay = m_newPerDay->value();
     options.passagesBy = m_passagesBy->currentData().toString();
     options.divisionsPerDay = m_divisionsPerDay->value();
+    const QString learnBy = m_learnBy->currentData().toString();
+    options.learnHalf = learnBy == u"half";
+    options.learnBy = options.learnHalf ? QStringLiteral("page") : learnBy;
     return options;
 }
 

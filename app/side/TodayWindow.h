@@ -42,6 +42,7 @@ private:
     QSpinBox* m_longestPassage = nullptr;
     QSpinBox* m_newPerDay = nullptr;
     QComboBox* m_passagesBy = nullptr;
+    QComboBox* m_learnBy = nullptr;
     QSpinBox* m_divisionsPerDay = nullptr;
     QCheckBox* m_atStart = nullptr;
     QComboBox* m_practiseWith = nullptr;

@@ -62,8 +62,9 @@ QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
             row.overdueDays = passage.overdueDays;
             due.append(row);
         }
-        if (const auto next = revisionplan::nextToLearn(memories, parts, lines,
-                                                        int(items.items.size()), today, options)) {
+        if (const auto next = revisionplan::nextToLearn(
+                memories, parts, lines, int(items.items.size()), today, options,
+                listschedule::divisionSpans(items.divisions, options.learnBy))) {
             TodayRow row = rowOf(next->first, next->second);
             row.isNew = true;
             fresh.append(row);

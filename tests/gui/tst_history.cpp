@@ -414,6 +414,7 @@ void tst_history::todaysChoicesAreKept()
     today->findChild<QCheckBox*>(QStringLiteral("atStart"))->setChecked(true);
     QVERIFY(!today->findChild<QSpinBox*>(QStringLiteral("divisionsPerDay"))->isEnabled());
     today->findChild<QComboBox*>(QStringLiteral("passagesBy"))->setCurrentIndex(1); // pages
+    today->findChild<QComboBox*>(QStringLiteral("learnBy"))->setCurrentIndex(2);    // half
     d.close();
 
     d.start();
@@ -423,6 +424,7 @@ void tst_history::todaysChoicesAreKept()
     QCOMPARE(today->findChild<QSpinBox*>(QStringLiteral("newPerDay"))->value(), 3);
     QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("practiseWith"))->currentIndex(), 1);
     QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("passagesBy"))->currentIndex(), 1);
+    QCOMPARE(today->findChild<QComboBox*>(QStringLiteral("learnBy"))->currentIndex(), 2);
     QVERIFY(today->findChild<QSpinBox*>(QStringLiteral("divisionsPerDay"))->isEnabled());
 }
 

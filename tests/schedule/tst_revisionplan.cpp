@@ -231,25 +231,53 @@ void tst_revisionplan::nextToLearn_data()
     QTest::addColumn<QList<int>>("reviewedItems");
     QTest::addColumn<int>("daysAgo");
     QTest::addColumn<bool>("withParts");
-    QTest::addColumn<bool>("wordMode"); // lines 1-3, 4-7, 8-12
+    QTest::addColumn<bool>("wordMode");   // lines 1-3, 4-7, 8-12
+    QTest::addColumn<QString>("learnBy"); // "page" or "half": pages 1-4, 5-8, 9-12
     QTest::addColumn<QString>("next");
     QTest::newRow("a new list starts at its first item")
-        << QList<int>{} << 8 << false << false << "1-5";
-    QTest::newRow("after the last practised")
-        << QList<int>{1, 2, 3} << 8 << false << false << "4-8";
+        << QList<int>{} << 8 << false << false << ""
+        << "1-5";
+    QTest::newRow("after the last practised") << QList<int>{1, 2, 3} << 8 << false << false << ""
+                                              << "4-8";
     QTest::newRow("not beyond the end of the part")
-        << QList<int>{1, 2, 3} << 8 << true << false << "4-5";
+        << QList<int>{1, 2, 3} << 8 << true << false << ""
+        << "4-5";
     QTest::newRow("not beyond the list")
-        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 8 << false << false << "11-12";
-    QTest::newRow("all learnt") << QList<int>{12} << 8 << false << false << "none";
+        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 8 << false << false << ""
+        << "11-12";
+    QTest::newRow("all learnt") << QList<int>{12} << 8 << false << false << ""
+                                << "none";
     QTest::newRow("what was first practised today counts against the day's number")
-        << QList<int>{1, 2, 3} << 0 << false << false << "4-5";
+        << QList<int>{1, 2, 3} << 0 << false << false << ""
+        << "4-5";
     QTest::newRow("the day's number learnt: nothing more today")
-        << QList<int>{1, 2, 3, 4, 5} << 0 << false << false << "none";
-    QTest::newRow("word mode takes whole lines")
-        << QList<int>{1, 2, 3} << 8 << false << true << "4-12";
+        << QList<int>{1, 2, 3, 4, 5} << 0 << false << false << ""
+        << "none";
+    QTest::newRow("word mode takes whole lines") << QList<int>{1, 2, 3} << 8 << false << true << ""
+                                                 << "4-12";
     QTest::newRow("from the start of a line begun")
-        << QList<int>{1, 2, 3, 4} << 8 << false << true << "4-12";
+        << QList<int>{1, 2, 3, 4} << 8 << false << true << ""
+        << "4-12";
+    QTest::newRow("a page: the rest of the page the next item stands in")
+        << QList<int>{1, 2} << 8 << false << false << "page"
+        << "3-4";
+    QTest::newRow("a page begins with the next")
+        << QList<int>{1, 2, 3, 4} << 8 << false << false << "page"
+        << "5-8";
+    QTest::newRow("a page crosses the parts")
+        << QList<int>{1, 2, 3, 4} << 8 << true << false << "page"
+        << "5-8";
+    QTest::newRow("half a page") << QList<int>{} << 8 << false << false << "half"
+                                 << "1-2";
+    QTest::newRow("half a page, not beyond its page")
+        << QList<int>{1, 2, 3} << 8 << false << false << "half"
+        << "4-4";
+    QTest::newRow("a page a day: learnt today, nothing more")
+        << QList<int>{1} << 0 << false << false << "page"
+        << "none";
+    QTest::newRow("word mode: a page in whole lines")
+        << QList<int>{1, 2, 3} << 8 << false << true << "page"
+        << "4-7";
 }
 
 void tst_revisionplan::nextToLearn()
@@ -258,12 +286,16 @@ void tst_revisionplan::nextToLearn()
     QFETCH(int, daysAgo);
     QFETCH(bool, withParts);
     QFETCH(bool, wordMode);
+    QFETCH(QString, learnBy);
     QFETCH(QString, next);
     using Spans = QList<revisionplan::ItemSpan>;
     const Spans parts = withParts ? Spans{{1, 5}, {6, 12}} : Spans{};
     const Spans lines = wordMode ? Spans{{1, 3}, {4, 7}, {8, 12}} : Spans{};
-    const auto found =
-        revisionplan::nextToLearn(reviewed(reviewedItems, daysAgo), parts, lines, 12, kToday, {});
+    const Spans pages = learnBy.isEmpty() ? Spans{} : Spans{{1, 4}, {5, 8}, {9, 12}};
+    revisionplan::Options options;
+    options.learnHalf = learnBy == u"half";
+    const auto found = revisionplan::nextToLearn(reviewed(reviewedItems, daysAgo), parts, lines, 12,
+                                                 kToday, options, pages);
     QCOMPARE(found ? QStringLiteral("%1-%2").arg(found->first).arg(found->second)
                    : QStringLiteral("none"),
              next);

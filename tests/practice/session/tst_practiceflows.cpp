@@ -447,10 +447,13 @@ void tst_practiceflows::todayPlansAcrossLists()
     QVERIFY(!listfile::writeFile(path, paged.join(QStringLiteral("\r\n"))).isError());
     revisionplan::Options byPages;
     byPages.passagesBy = QStringLiteral("Page");
+    byPages.learnBy = QStringLiteral("page");
+    byPages.learnHalf = true;
     const QList<TodayRow> pages = todayPlan(plan, QDate(2026, 12, 7), byPages);
     QCOMPARE(pages.size(), 3);
     QCOMPARE(pages[0].references + u' ' + pages[0].divisions, QStringLiteral("1:1-1:2 page 1"));
     QCOMPARE(pages[1].references + u' ' + pages[1].divisions, QStringLiteral("1:3 page 2"));
+    QCOMPARE(pages[2].references, QStringLiteral("1:4-1:6")); // half of page 2's five
     QVERIFY(
         describeToday(pages).startsWith(QStringLiteral("Fatiha: revise 1:1-1:2 (page 1), 2 due")));
 
