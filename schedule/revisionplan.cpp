@@ -159,6 +159,53 @@ QList<Passage> dueDivisions(const QMap<int, ItemMemory>& memories, const QList<I
     return due;
 }
 
+QList<Passage> cycleShare(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& divisions,
+                          const QList<Passage>& revisedToday, QDate today, const Options& options)
+{
+    struct Learnt {
+        Passage passage;
+        QDate revised; // the latest review of any of its items
+    };
+    QMap<int, Learnt> learnt; // by index among `divisions`
+    for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
+        const int division = spanOf(divisions, it.key());
+        if (division < 0)
+            continue;
+        auto entry = learnt.find(division);
+        if (entry == learnt.end())
+            entry = learnt.insert(division, {{it.key(), it.key(), 0, 1, 0}, it->lastReview});
+        Passage& passage = entry->passage;
+        passage.last = it.key();
+        passage.due += dueOn(*it, options.retention) <= today ? 1 : 0;
+        passage.lowestRecall = std::min(passage.lowestRecall, recallOn(*it, today));
+        entry->revised = std::max(entry->revised, it->lastReview);
+    }
+    const int days = std::max(1, options.cycleDays);
+    int share = int((learnt.size() + days - 1) / days);
+    QList<int> waiting; // divisions not revised today, least recently revised first
+    for (auto it = learnt.cbegin(); it != learnt.cend(); ++it) {
+        const bool inPassage =
+            std::any_of(revisedToday.cbegin(), revisedToday.cend(), [&](const Passage& due) {
+                return due.first <= it->passage.last && due.last >= it->passage.first;
+            });
+        if (it->revised >= today || inPassage)
+            --share;
+        else
+            waiting.append(it.key());
+    }
+    std::stable_sort(waiting.begin(), waiting.end(),
+                     [&](int a, int b) { return learnt[a].revised < learnt[b].revised; });
+    QList<int> chosen;
+    for (int division : std::as_const(waiting))
+        if (learnt[division].revised.daysTo(today) >= days || int(chosen.size()) < share)
+            chosen.append(division);
+    std::sort(chosen.begin(), chosen.end());
+    QList<Passage> passages;
+    for (int division : std::as_const(chosen))
+        passages.append(learnt[division].passage);
+    return passages;
+}
+
 QMap<int, ItemMemory> present(QMap<int, ItemMemory> memories, const QStringList& items)
 {
     memories.removeIf([&](const QMap<int, ItemMemory>::iterator& it) {

@@ -28,6 +28,10 @@ struct Options {
     // many entries as newPerDay.
     QString learnBy;
     bool learnHalf = false;
+    // A revision cycle a teacher sets: every division of this kind learnt ("page") revised at
+    // least once every `cycleDays` days; none: no cycle.
+    QString cycleBy;
+    int cycleDays = 30;
 };
 
 // A run of items, 1-based and inclusive: a part of the list, or in word mode one of its lines.
@@ -88,6 +92,14 @@ QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<It
 QList<Passage> dueDivisions(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& divisions,
                             const QList<ItemSpan>& parts, const QList<ItemSpan>& lines, QDate today,
                             const Options& options);
+
+// The day's share of a revision cycle over the divisions learnt (those with an item practised):
+// every division last revised `options.cycleDays` days ago or more, and enough of the least
+// recently revised besides that the cycle goes round in that many days. A division revised
+// today, or holding a passage of `revisedToday`, counts towards the share and is not given
+// again. Each is a passage from its first to its last item practised, in the list's order.
+QList<Passage> cycleShare(const QMap<int, ItemMemory>& memories, const QList<ItemSpan>& divisions,
+                          const QList<Passage>& revisedToday, QDate today, const Options& options);
 
 // The memories of the items the list still holds with the text they were practised with:
 // what was edited or removed since is neither due nor counted as learnt.

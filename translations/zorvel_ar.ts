@@ -811,6 +811,38 @@ Do you want to overwrite the file ? </source>
 <context>
     <name>TodayWindow</name>
     <message>
+        <source>no cycle</source>
+        <translation>بلا دورة</translation>
+    </message>
+    <message>
+        <source>every page learnt</source>
+        <translation>كل صفحة محفوظة</translation>
+    </message>
+    <message>
+        <source>every quarter learnt</source>
+        <translation>كل ربع محفوظ</translation>
+    </message>
+    <message>
+        <source>every juz learnt</source>
+        <translation>كل جزء محفوظ</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> يومًا</translation>
+    </message>
+    <message>
+        <source>Revise in a &amp;cycle:</source>
+        <translation>راجع في &amp;دورة:</translation>
+    </message>
+    <message>
+        <source>At least once e&amp;very:</source>
+        <translation>&amp;مرة على الأقل كل:</translation>
+    </message>
+    <message>
+        <source>In the cycle: %1</source>
+        <translation>في الدورة: %1</translation>
+    </message>
+    <message>
         <source>as many entries as above</source>
         <translation>بنودًا بالعدد الذي فوق</translation>
     </message>

@@ -27,6 +27,8 @@ const QString kNewPerDay = QStringLiteral("NewPerDay");
 const QString kPassagesBy = QStringLiteral("PassagesBy");
 const QString kDivisionsPerDay = QStringLiteral("DivisionsPerDay");
 const QString kLearnBy = QStringLiteral("LearnBy");
+const QString kCycleBy = QStringLiteral("CycleBy");
+const QString kCycleDays = QStringLiteral("CycleDays");
 const QString kTodayAtStart = QStringLiteral("TodayAtStart");
 const QString kTodayRecalls = QStringLiteral("TodayRecalls");
 
@@ -290,6 +292,9 @@ revisionplan::Options ZorvelSettings::planOptions() const
     options.passagesBy = text(kPassagesBy, kExtras);
     options.divisionsPerDay = settingsvalues::wholeNumber(text(kDivisionsPerDay, kExtras), 1, 60,
                                                           options.divisionsPerDay);
+    options.cycleBy = text(kCycleBy, kExtras);
+    options.cycleDays =
+        settingsvalues::wholeNumber(text(kCycleDays, kExtras), 1, 365, options.cycleDays);
     // "page", or "half" for half a page
     const QString learnBy = text(kLearnBy, kExtras);
     options.learnHalf = learnBy == u"half";
@@ -304,6 +309,8 @@ void ZorvelSettings::setPlanOptions(const revisionplan::Options& options)
     setText(kNewPerDay, QString::number(options.newPerDay), kExtras);
     setText(kPassagesBy, options.passagesBy, kExtras);
     setText(kDivisionsPerDay, QString::number(options.divisionsPerDay), kExtras);
+    setText(kCycleBy, options.cycleBy, kExtras);
+    setText(kCycleDays, QString::number(options.cycleDays), kExtras);
     setText(kLearnBy, options.learnHalf ? QStringLiteral("half") : options.learnBy, kExtras);
 }
 

@@ -79,6 +79,17 @@ QWidget* TodayWindow::makeChoices()
                                 "have learnt of its page or quarter"));
     connect(m_passagesBy, &QComboBox::currentIndexChanged, this, &TodayWindow::choicesChanged);
     m_divisionsPerDay = spinBox("divisionsPerDay", 1, 60, QString());
+    // A teacher's cycle: every page learnt revised at least once in so many days.
+    m_cycleBy = new QComboBox(choices);
+    m_cycleBy->setObjectName(QStringLiteral("cycleBy"));
+    m_cycleBy->addItem(tr("no cycle"), QString());
+    m_cycleBy->addItem(tr("every page learnt"), QStringLiteral("page"));
+    m_cycleBy->addItem(tr("every quarter learnt"), QStringLiteral("quarter"));
+    m_cycleBy->addItem(tr("every juz learnt"), QStringLiteral("juz"));
+    connect(m_cycleBy, &QComboBox::currentIndexChanged, this, &TodayWindow::choicesChanged);
+    m_cycleDays = spinBox("cycleDays", 1, 365, tr(" days"));
+    connect(m_cycleBy, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_cycleDays->setEnabled(index > 0); });
     connect(m_passagesBy, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_divisionsPerDay->setEnabled(index > 0); });
     m_practiseWith = new QComboBox(choices);
@@ -94,6 +105,8 @@ QWidget* TodayWindow::makeChoices()
     form->addRow(tr("Learn &each day:"), m_learnBy);
     form->addRow(tr("Re&vise:"), m_passagesBy);
     form->addRow(tr("Pages or &quarters a day, at most:"), m_divisionsPerDay);
+    form->addRow(tr("Revise in a &cycle:"), m_cycleBy);
+    form->addRow(tr("At least once e&very:"), m_cycleDays);
     form->addRow(tr("Practise &with:"), m_practiseWith);
     form->addRow(m_atStart);
     return choices;
@@ -110,6 +123,9 @@ void TodayWindow::setChoices(const revisionplan::Options& options, bool atStart,
         0, m_learnBy->findData(options.learnHalf ? QStringLiteral("half") : options.learnBy)));
     m_divisionsPerDay->setValue(options.divisionsPerDay);
     m_divisionsPerDay->setEnabled(m_passagesBy->currentIndex() > 0);
+    m_cycleBy->setCurrentIndex(std::max(0, m_cycleBy->findData(options.cycleBy)));
+    m_cycleDays->setValue(options.cycleDays);
+    m_cycleDays->setEnabled(m_cycleBy->currentIndex() > 0);
     m_atStart->setChecked(atStart);
     m_practiseWith->setCurrentIndex(recalls ? 1 : 0);
 }
@@ -122,6 +138,8 @@ revisionplan::Options TodayWindow::options() const
     options.newPerDay = m_newPerDay->value();
     options.passagesBy = m_passagesBy->currentData().toString();
     options.divisionsPerDay = m_divisionsPerDay->value();
+    options.cycleBy = m_cycleBy->currentData().toString();
+    options.cycleDays = m_cycleDays->value();
     const QString learnBy = m_learnBy->currentData().toString();
     options.learnHalf = learnBy == u"half";
     options.learnBy = options.learnHalf ? QStringLiteral("page") : learnBy;
@@ -147,8 +165,9 @@ void TodayWindow::showPlan(const QList<TodayRow>& rows)
         const QString list = row.wordMode ? tr("%1 (words)").arg(row.title) : row.title;
         const QStringList cells{
             list,
-            row.isNew ? tr("Next to learn: %1").arg(asWritten(row.references))
-                      : asWritten(row.references),
+            row.isNew     ? tr("Next to learn: %1").arg(asWritten(row.references))
+            : row.inCycle ? tr("In the cycle: %1").arg(asWritten(row.references))
+                          : asWritten(row.references),
             row.isNew ? QString() : QLocale().toString(row.due),
             row.isNew ? QString()
                       : QLocale().toString(qRound(row.lowestRecall * 100)) + QStringLiteral(" %"),

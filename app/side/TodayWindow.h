@@ -43,6 +43,8 @@ private:
     QSpinBox* m_newPerDay = nullptr;
     QComboBox* m_passagesBy = nullptr;
     QComboBox* m_learnBy = nullptr;
+    QComboBox* m_cycleBy = nullptr;
+    QSpinBox* m_cycleDays = nullptr;
     QSpinBox* m_divisionsPerDay = nullptr;
     QCheckBox* m_atStart = nullptr;
     QComboBox* m_practiseWith = nullptr;

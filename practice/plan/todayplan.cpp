@@ -23,6 +23,7 @@ QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
                           const revisionplan::Options& options)
 {
     QList<TodayRow> due;
+    QList<TodayRow> cycle;
     QList<TodayRow> fresh;
     for (const PracticeHistory::KnownList& known : history.knownLists()) {
         const LoadedList list = loadList(known.path, known.key.wordMode);
@@ -62,6 +63,15 @@ QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
             row.overdueDays = passage.overdueDays;
             due.append(row);
         }
+        for (const revisionplan::Passage& passage : revisionplan::cycleShare(
+                 memories, listschedule::divisionSpans(items.divisions, options.cycleBy), passages,
+                 today, options)) {
+            TodayRow row = rowOf(passage.first, passage.last);
+            row.inCycle = true;
+            row.due = passage.due;
+            row.lowestRecall = passage.lowestRecall;
+            cycle.append(row);
+        }
         if (const auto next = revisionplan::nextToLearn(
                 memories, parts, lines, int(items.items.size()), today, options,
                 listschedule::divisionSpans(items.divisions, options.learnBy))) {
@@ -73,7 +83,7 @@ QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
     std::stable_sort(due.begin(), due.end(), [](const TodayRow& a, const TodayRow& b) {
         return a.lowestRecall < b.lowestRecall;
     });
-    return due + fresh;
+    return due + cycle + fresh;
 }
 
 QString describeToday(const QList<TodayRow>& rows)
@@ -87,6 +97,8 @@ QString describeToday(const QList<TodayRow>& rows)
                                   : row.references + QStringLiteral(" (") + row.divisions + u')';
         if (row.isNew)
             lines.append(list + tr("next to learn %1").arg(where));
+        else if (row.inCycle)
+            lines.append(list + tr("revise %1 in the cycle").arg(where));
         else
             lines.append(list + tr("revise %1, %2 due, recall %3 %, %4 days overdue, about %5 min")
                                     .arg(where)

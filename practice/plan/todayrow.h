@@ -7,7 +7,8 @@ struct TodayRow {
     QString title;
     QString path;
     bool wordMode = false;
-    bool isNew = false; // next to learn, not due
+    bool isNew = false;   // next to learn, not due
+    bool inCycle = false; // the day's share of the revision cycle, not due
     int first = 0;
     int last = 0;
     QString references; // "2:40-2:46"

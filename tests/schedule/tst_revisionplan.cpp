@@ -18,6 +18,8 @@ private slots:
     void anEditedItemStartsAfresh();
     void passages_data();
     void passages();
+    void revisionCycle_data();
+    void revisionCycle();
     void nextToLearn_data();
     void nextToLearn();
     void aSimulatedYearStaysBounded();
@@ -224,6 +226,53 @@ void tst_revisionplan::passages()
                      ? revisionplan::duePassages(memories, parts, lines, kToday, {})
                      : revisionplan::dueDivisions(memories, divisions, parts, lines, kToday, {})),
         passages);
+}
+
+void tst_revisionplan::revisionCycle_data()
+{
+    QTest::addColumn<QString>("reviews"); // "item:days ago", on pages 1-4, 5-8, 9-12
+    QTest::addColumn<int>("cycleDays");
+    QTest::addColumn<QString>("dueToday"); // passages already given today
+    QTest::addColumn<QString>("share");
+    QTest::newRow("two pages in three days: the least recently revised") << "1:2 5:1" << 3 << ""
+                                                                         << "1-1";
+    QTest::newRow("every page past the cycle, whatever the share") << "1:20 5:10 9:3" << 5 << ""
+                                                                   << "1-1 5-5";
+    QTest::newRow("a page revised today counts towards the share") << "1:20 5:10 9:0" << 30 << ""
+                                                                   << "";
+    QTest::newRow("a page among today's passages is not given twice")
+        << "1:20 5:10 9:3" << 30 << "1-2"
+        << "";
+    QTest::newRow("what is learnt of a page") << "2:20 3:20" << 1 << ""
+                                              << "2-3";
+    QTest::newRow("nothing learnt") << "" << 1 << ""
+                                    << "";
+}
+
+void tst_revisionplan::revisionCycle()
+{
+    QFETCH(QString, reviews);
+    QFETCH(int, cycleDays);
+    QFETCH(QString, dueToday);
+    QFETCH(QString, share);
+    QList<std::pair<int, int>> given; // days ago, item: the log keeps time
+    for (const QString& review : reviews.split(u' ', Qt::SkipEmptyParts))
+        given.append({review.section(u':', 1).toInt(), review.section(u':', 0, 0).toInt()});
+    std::sort(given.begin(), given.end(), std::greater<>());
+    QList<Review> log;
+    for (const auto& [daysAgo, item] : given)
+        log.append(answer(item, QDateTime(kToday.addDays(-daysAgo), QTime(9, 0)), true));
+    QList<revisionplan::Passage> today;
+    if (!dueToday.isEmpty())
+        today.append({dueToday.section(u'-', 0, 0).toInt(), dueToday.section(u'-', 1).toInt()});
+    revisionplan::Options options;
+    options.cycleDays = cycleDays;
+    const QList<revisionplan::Passage> passages = revisionplan::cycleShare(
+        revisionplan::replay(log), {{1, 4}, {5, 8}, {9, 12}}, today, kToday, options);
+    QStringList shown;
+    for (const revisionplan::Passage& passage : passages)
+        shown.append(QStringLiteral("%1-%2").arg(passage.first).arg(passage.last));
+    QCOMPARE(shown.join(u' '), share);
 }
 
 void tst_revisionplan::nextToLearn_data()

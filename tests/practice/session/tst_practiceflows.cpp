@@ -454,6 +454,15 @@ void tst_practiceflows::todayPlansAcrossLists()
     QCOMPARE(pages[0].references + u' ' + pages[0].divisions, QStringLiteral("1:1-1:2 page 1"));
     QCOMPARE(pages[1].references + u' ' + pages[1].divisions, QStringLiteral("1:3 page 2"));
     QCOMPARE(pages[2].references, QStringLiteral("1:4-1:6")); // half of page 2's five
+    // A cycle of a day the morning after: page 2, not due, is the day's share of it.
+    revisionplan::Options cycle;
+    cycle.cycleBy = QStringLiteral("page");
+    cycle.cycleDays = 1;
+    const QList<TodayRow> cycled = todayPlan(plan, QDate(2026, 11, 28), cycle);
+    QVERIFY(!cycled.isEmpty() && cycled.back().isNew);
+    QCOMPARE(cycled[cycled.size() - 2].references, QStringLiteral("1:3"));
+    QVERIFY(cycled[cycled.size() - 2].inCycle);
+    QVERIFY(describeToday(cycled).contains(QStringLiteral("revise 1:3 (page 2) in the cycle")));
     QVERIFY(
         describeToday(pages).startsWith(QStringLiteral("Fatiha: revise 1:1-1:2 (page 1), 2 due")));
 
