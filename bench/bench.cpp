@@ -17,6 +17,8 @@
 #include "lists/itemlist.h"
 #include "lists/listfile.h"
 #include "lists/listloader.h"
+#include "lists/mushaf.h"
+#include "lists/textimport.h"
 #include "practice/history/PracticeHistory.h"
 #include "practice/models/ItemNumberModel.h"
 #include "practice/plan/todayplan.h"
@@ -57,6 +59,22 @@ QString writeList(const QTemporaryDir& dir, const QString& name, int words)
     QString path = dir.filePath(name);
     const int lines = qMax(1, int(qint64(words) * kLargeListLines / kLargeListWords));
     listfile::writeFile(path, generateLargeList(lines, words));
+    return path;
+}
+
+// The same with a page marker before every 15th line, as a mushaf's pages divide it.
+QString writePagedList(const QTemporaryDir& dir, const QString& name, int words)
+{
+    QString path = dir.filePath(name);
+    const int lines = qMax(1, int(qint64(words) * kLargeListLines / kLargeListWords));
+    QStringList paged;
+    const QStringList text = generateLargeList(lines, words).split(QStringLiteral("\r\n"));
+    for (int line = 0; line < text.size(); ++line) {
+        if (line % 15 == 0)
+            paged.append(QStringLiteral("## page %1").arg(line / 15 + 1));
+        paged.append(text[line]);
+    }
+    listfile::writeFile(path, paged.join(QStringLiteral("\r\n")));
     return path;
 }
 
@@ -320,6 +338,21 @@ int main(int argc, char* argv[])
         };
         row(QStringLiteral("open the whole Quran's shape with its 114 parts, line mode"),
             open(parted), QStringLiteral("the same without headings"), open(plain));
+        // Its surahs, pages, juz, quarters and manzils as the Madani mushaf has them.
+        QStringList chapterVerse;
+        int verse = 0;
+        const mushaf::Map& map = mushaf::madani();
+        for (int surah = 1; surah <= map.surahs.size(); ++surah)
+            for (int n = 1; n <= map.surahs[surah - 1].verses; ++n)
+                chapterVerse.append(QStringLiteral("%1|%2|").arg(surah).arg(n) + verses[verse++]);
+        QString trouble;
+        const QString divided =
+            listOf(QStringLiteral("Quran mushaf.zva"),
+                   textimport::mushafText(chapterVerse.join(u'\n'), map, &trouble)
+                       .split(QStringLiteral("\r\n")));
+        row(QStringLiteral("open the whole Quran's shape with its surahs, 604 pages, 30 juz, 240 "
+                           "quarters and 7 manzils"),
+            open(divided), QStringLiteral("with its 114 parts alone"), open(parted));
     }
 
     // One Lister tick with 10 entries listed and with all 80,000 listed.
@@ -466,12 +499,14 @@ int main(int argc, char* argv[])
     // Today over 10 lists of 10,000 entries each with a year of answers, against one list of
     // 10 entries with ten answers.
     const QDateTime now = QDateTime::currentDateTime();
-    auto planOf = [&](const QString& name, int lists, int words, int answers) {
+    auto planOf = [&](const QString& name, int lists, int words, int answers, bool byPages) {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         database.setDatabaseName(dir.filePath(name + QStringLiteral(".sqlite")));
         PracticeHistory history(database);
         for (int l = 0; l < lists; ++l) {
-            const QString path = writeList(dir, name + QStringLiteral(" %1.zva").arg(l), words);
+            const QString file = name + QStringLiteral(" %1.zva").arg(l);
+            const QString path =
+                byPages ? writePagedList(dir, file, words) : writeList(dir, file, words);
             const LoadedList list = loadList(path, true);
             const PracticeHistory::ListKey key =
                 history.listFor(list.title, list.fingerprint(), true, list.items.items);
@@ -485,12 +520,17 @@ int main(int argc, char* argv[])
                 history.recordAnswer(key, answer);
             }
         }
-        return measure(9, [&] { todayPlan(history, now.date(), {}); });
+        revisionplan::Options options;
+        options.passagesBy = byPages ? QStringLiteral("page") : QString();
+        return measure(9, [&] { todayPlan(history, now.date(), options); });
     };
+    const double year = planOf(QStringLiteral("year"), 10, 10000, 5000, false);
     row(QStringLiteral("plan Today, 10 lists of 100,000 entries in all, a year of 50,000 answers"),
-        planOf(QStringLiteral("year"), 10, 10000, 5000),
-        QStringLiteral("the same for one list of 10 entries"),
-        planOf(QStringLiteral("week"), 1, 10, 10));
+        year, QStringLiteral("the same for one list of 10 entries"),
+        planOf(QStringLiteral("week"), 1, 10, 10, false));
+    row(QStringLiteral("plan Today by whole pages, the same lists with pages and year"),
+        planOf(QStringLiteral("pages"), 10, 10000, 5000, true),
+        QStringLiteral("by the entries due, without pages"), year);
 
     // A memory rebuilt from a log of 1,000,000 answers (10,000 items answered a hundred times),
     // against reading the log alone.

@@ -124,34 +124,36 @@ QList<Passage> dueDivisions(const QMap<int, ItemMemory>& memories, const QList<I
                             const QList<ItemSpan>& parts, const QList<ItemSpan>& lines, QDate today,
                             const Options& options)
 {
-    QMap<int, Passage> byDivision; // by index among `divisions`
+    // Memories and divisions both come in the list's order: one walk through each.
+    QList<Passage> learnt; // a division's, while it is the one walked through
     QMap<int, ItemMemory> outside;
+    qsizetype division = 0;
+    qsizetype open = -1; // the division `learnt.back()` is
     for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
-        const int division = spanOf(divisions, it.key());
-        if (division < 0) {
+        while (division < divisions.size() && divisions[division].last < it.key())
+            ++division;
+        if (division == divisions.size() || divisions[division].first > it.key()) {
             outside.insert(it.key(), *it);
             continue;
         }
+        if (open != division) {
+            learnt.append({it.key(), it.key(), 0, 1, 0});
+            open = division;
+        }
+        Passage& passage = learnt.back();
+        passage.last = it.key();
         const int overdue = int(dueOn(*it, options.retention).daysTo(today));
-        auto passage = byDivision.find(division);
-        if (passage == byDivision.end())
-            passage = byDivision.insert(division, {it.key(), it.key(), 0, 1, 0});
-        passage->first = std::min(passage->first, it.key());
-        passage->last = std::max(passage->last, it.key());
         if (overdue < 0)
             continue;
-        ++passage->due;
-        passage->lowestRecall = std::min(passage->lowestRecall, recallOn(*it, today));
-        passage->overdueDays = std::max(passage->overdueDays, overdue);
+        ++passage.due;
+        passage.lowestRecall = std::min(passage.lowestRecall, recallOn(*it, today));
+        passage.overdueDays = std::max(passage.overdueDays, overdue);
     }
-    QList<Passage> due;
-    for (const Passage& passage : std::as_const(byDivision))
-        if (passage.due > 0)
-            due.append(passage);
-    std::stable_sort(due.begin(), due.end(), [](const Passage& a, const Passage& b) {
+    learnt.removeIf([](const Passage& passage) { return passage.due == 0; });
+    std::stable_sort(learnt.begin(), learnt.end(), [](const Passage& a, const Passage& b) {
         return a.lowestRecall < b.lowestRecall;
     });
-    due = due.mid(0, std::max(0, options.divisionsPerDay));
+    QList<Passage> due = learnt.mid(0, std::max(0, options.divisionsPerDay));
     due += duePassages(outside, parts, lines, today, options);
     std::stable_sort(due.begin(), due.end(), [](const Passage& a, const Passage& b) {
         return a.lowestRecall < b.lowestRecall;

@@ -5,17 +5,16 @@
 #include "controls/common/MessageBox.h"
 #include "controls/common/designed.h"
 #include "controls/common/longlistcombo.h"
+#include "practice/models/DivisionChoiceModel.h"
 #include "practice/models/ItemNumberModel.h"
 #include "practice/models/LineListModel.h"
 #include "practice/session/Practice.h"
-#include "practice/session/divisionchoices.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStandardItemModel>
 #include <QToolButton>
 
 RangeBar::RangeBar(QWidget* client, Practice& practice)
@@ -23,6 +22,7 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
     , m_practice(practice)
     , m_client(client)
     , m_itemNumbers(new ItemNumberModel(this))
+    , m_divisions(new DivisionChoiceModel(this))
     , m_lines(new LineListModel(this))
 {
     setObjectName(QStringLiteral("rangeBar"));
@@ -65,7 +65,8 @@ RangeBar::RangeBar(QWidget* client, Practice& practice)
     cmbTo->setModel(m_itemNumbers);
     cmbLineFrom->setModel(m_lines);
     cmbLineTo->setModel(m_lines);
-    for (QComboBox* combo : {cmbFrom, cmbTo, cmbLineFrom, cmbLineTo})
+    cmbPart->setModel(m_divisions);
+    for (QComboBox* combo : {cmbFrom, cmbTo, cmbLineFrom, cmbLineTo, cmbPart})
         makeLongListReady(combo);
     nameForScreenReaders();
     connectControls();
@@ -88,8 +89,8 @@ void RangeBar::connectControls()
     connect(cmbLineFrom, &QComboBox::currentIndexChanged, this, &RangeBar::cmbLineFrom_Click);
     connect(cmbLineTo, &QComboBox::currentIndexChanged, this, &RangeBar::cmbLineTo_Click);
     connect(cmbPart, &QComboBox::activated, this, [this](int row) {
-        if (row >= 0 && row < m_choices.size())
-            m_practice.chooseDivision(m_choices[row].kind, m_choices[row].index);
+        if (row >= 0 && row < m_divisions->rowCount())
+            m_practice.chooseDivision(m_divisions->entry(row).kind, m_divisions->entry(row).index);
     });
     connect(cmdAll, &QPushButton::clicked, this, &RangeBar::cmdAll_Click);
     connect(cmdFirst5, &QPushButton::clicked, this, &RangeBar::cmdFirst5_Click);
@@ -121,17 +122,9 @@ void RangeBar::FillRangeCombos()
 void RangeBar::fillPartChooser()
 {
     const QSignalBlocker quiet(cmbPart);
-    cmbPart->clear();
-    m_choices = divisionchoices::entries(m_practice.parts(), m_practice.divisions());
-    for (const divisionchoices::Entry& entry : std::as_const(m_choices))
-        cmbPart->addItem(entry.text);
-    // A kind's own row only names it.
-    auto* model = qobject_cast<QStandardItemModel*>(cmbPart->model());
-    for (int row = 0; row < m_choices.size(); ++row)
-        if (m_choices[row].index < 0)
-            model->item(row)->setEnabled(false);
-    cmbPart->setVisible(!m_choices.isEmpty());
-    lblPart->setVisible(!m_choices.isEmpty());
+    m_divisions->setDivisions(m_practice.parts(), m_practice.divisions());
+    cmbPart->setVisible(m_divisions->rowCount() > 0);
+    lblPart->setVisible(m_divisions->rowCount() > 0);
 }
 
 void RangeBar::ApplyRange()
@@ -146,9 +139,8 @@ void RangeBar::ApplyRange()
         const QSignalBlocker quiet(cmbPart);
         const std::optional<Practice::DivisionChoice> chosen = m_practice.chosenDivision();
         cmbPart->setCurrentIndex(
-            chosen ? divisionchoices::rowOf(m_choices, chosen->kind, chosen->index)
-                   : divisionchoices::rowOf(m_choices, -1,
-                                            partOfItem(m_practice.parts(), range.first())));
+            chosen ? m_divisions->rowOf(chosen->kind, chosen->index)
+                   : m_divisions->rowOf(-1, partOfItem(m_practice.parts(), range.first())));
     }
 
     const RangeButtons buttons = range.buttons();

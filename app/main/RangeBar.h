@@ -1,9 +1,8 @@
 #pragma once
 
-#include "practice/session/divisionchoices.h"
-
 #include <QObject>
 
+class DivisionChoiceModel;
 class ItemNumberModel;
 class LineListModel;
 class Practice;
@@ -50,6 +49,7 @@ private:
     Practice& m_practice;
     QWidget* m_client;
     ItemNumberModel* m_itemNumbers;
+    DivisionChoiceModel* m_divisions; // the rows of cmbPart
     LineListModel* m_lines;
     bool blnComboEvents = true;
 
@@ -67,5 +67,4 @@ private:
     QPushButton* cmdFirst10;
     QLabel* lblPart;
     QComboBox* cmbPart;
-    QList<divisionchoices::Entry> m_choices; // what each row of cmbPart chooses
 };
