@@ -113,13 +113,7 @@ class DivisionBuilder {
 public:
     void begin(const DivisionMarker& marker, int firstItem, int firstLine)
     {
-        const QString key = marker.kind.toString().toCaseFolded();
-        auto kind = m_kinds.constFind(key);
-        if (kind == m_kinds.cend()) {
-            kind = m_kinds.insert(key, int(m_divisions.size()));
-            m_divisions.append({marker.kind.toString(), {}});
-        }
-        m_divisions[*kind].divisions.append(
+        m_divisions[kindOf(marker.kind)].divisions.append(
             {marker.name.toString(), firstItem, firstItem - 1, firstLine});
     }
     QList<DivisionKind> finish(int itemCount)
@@ -133,8 +127,32 @@ public:
     }
 
 private:
-    QHash<QString, int> m_kinds; // case-folded name: index among m_divisions
+    // A list has a few kinds, compared in place; one with many finds them by name.
+    static constexpr qsizetype kFewKinds = 8;
+
+    int kindOf(QStringView kind)
+    {
+        if (m_divisions.size() <= kFewKinds) {
+            for (qsizetype k = 0; k < m_divisions.size(); ++k)
+                if (kind.compare(m_divisions[k].name, Qt::CaseInsensitive) == 0)
+                    return int(k);
+        } else if (const auto found = m_kinds.constFind(kind.toString().toCaseFolded());
+                   found != m_kinds.cend()) {
+            return *found;
+        }
+        m_divisions.append({kind.toString(), {}});
+        if (m_divisions.size() > kFewKinds) {
+            if (m_kinds.isEmpty())
+                for (qsizetype k = 0; k < m_divisions.size(); ++k)
+                    m_kinds.insert(m_divisions[k].name.toCaseFolded(), int(k));
+            else
+                m_kinds.insert(kind.toString().toCaseFolded(), int(m_divisions.size() - 1));
+        }
+        return int(m_divisions.size() - 1);
+    }
+
     QList<DivisionKind> m_divisions;
+    QHash<QString, int> m_kinds; // case-folded name: index, once there are many
 };
 
 } // namespace

@@ -3,6 +3,8 @@
 void DivisionChoiceModel::setDivisions(const QList<Part>& parts, const QList<DivisionKind>& kinds)
 {
     beginResetModel();
+    m_parts = parts;
+    m_kinds = kinds;
     m_entries = divisionchoices::entries(parts, kinds);
     endResetModel();
 }
@@ -16,7 +18,7 @@ QVariant DivisionChoiceModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_entries.size() || role != Qt::DisplayRole)
         return {};
-    return m_entries[index.row()].text;
+    return divisionchoices::text(m_entries[index.row()], m_parts, m_kinds);
 }
 
 Qt::ItemFlags DivisionChoiceModel::flags(const QModelIndex& index) const

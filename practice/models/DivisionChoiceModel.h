@@ -22,4 +22,6 @@ public:
 
 private:
     QList<divisionchoices::Entry> m_entries;
+    QList<Part> m_parts;
+    QList<DivisionKind> m_kinds;
 };

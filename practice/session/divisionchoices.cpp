@@ -37,15 +37,23 @@ QList<Entry> entries(const QList<Part>& parts, const QList<DivisionKind>& kinds)
 {
     QList<Entry> rows;
     for (int index = 0; index < parts.size(); ++index)
-        rows.append({QString::number(index + 1) + u' ' + shortened(parts[index].name), -1, index});
+        rows.append({-1, index});
     for (int kind = 0; kind < kinds.size(); ++kind) {
-        const QString shown = caption(kinds[kind].name);
-        rows.append({shown, kind, -1});
-        const QList<Part>& divisions = kinds[kind].divisions;
-        for (int index = 0; index < divisions.size(); ++index)
-            rows.append({shown + u' ' + shortened(divisions[index].name), kind, index});
+        rows.append({kind, -1});
+        for (int index = 0; index < kinds[kind].divisions.size(); ++index)
+            rows.append({kind, index});
     }
     return rows;
+}
+
+QString text(const Entry& entry, const QList<Part>& parts, const QList<DivisionKind>& kinds)
+{
+    if (entry.kind < 0)
+        return QString::number(entry.index + 1) + u' ' + shortened(parts[entry.index].name);
+    const QString shown = caption(kinds[entry.kind].name);
+    return entry.index < 0
+               ? shown
+               : shown + u' ' + shortened(kinds[entry.kind].divisions[entry.index].name);
 }
 
 int rowOf(const QList<Entry>& entries, int kind, int index)

@@ -7,12 +7,13 @@
 namespace divisionchoices {
 
 struct Entry {
-    QString text;
     int kind = -1;  // -1: the parts
     int index = -1; // among its kind's; -1 for the row that names a kind
 };
 
 QList<Entry> entries(const QList<Part>& parts, const QList<DivisionKind>& kinds);
+// What the row of `entry` reads: "2 البقرة", "Juz", "Juz 30".
+QString text(const Entry& entry, const QList<Part>& parts, const QList<DivisionKind>& kinds);
 
 // The row of division `index` of kind `kind`, or -1.
 int rowOf(const QList<Entry>& entries, int kind, int index);

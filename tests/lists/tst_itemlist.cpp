@@ -254,13 +254,15 @@ void tst_itemlist::manyMarkersAndLongOnes()
     QStringList lines;
     for (int k = 0; k < 100000; ++k)
         lines << QStringLiteral("## kind%1 %1").arg(k) << QStringLiteral("x");
+    lines << QStringLiteral("## KIND5 again") << QStringLiteral("z"); // one kind, whatever case
     const QString longName = QStringLiteral("ص").repeated(1 << 20);
     lines << QStringLiteral("## page ") + longName << QStringLiteral("y");
     const ItemList list = buildItems(lines.join(QStringLiteral("\r\n")), false);
-    QCOMPARE(list.items.size(), 100001);
+    QCOMPARE(list.items.size(), 100002);
     QCOMPARE(list.divisions.size(), 100001);
+    QCOMPARE(list.divisions[5].divisions.size(), 2);
     QCOMPARE(list.divisions.back().divisions.front().name, longName);
-    QCOMPARE(list.divisions[99999].divisions.front().lastItem, 100001);
+    QCOMPARE(list.divisions[99999].divisions.front().lastItem, 100002);
 }
 
 void tst_itemlist::importsFindTheParts_data()

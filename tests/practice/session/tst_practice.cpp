@@ -76,12 +76,15 @@ void tst_practice::divisionChoices()
         {QStringLiteral("hadd"), {{QStringLiteral("a"), 1, 3, 0}, {QString(300, u'x'), 4, 7, 0}}}};
     QStringList rows;
     for (const divisionchoices::Entry& entry : divisionchoices::entries(parts, kinds))
-        rows.append(
-            QStringLiteral("%1 %2:%3").arg(entry.text.left(12)).arg(entry.kind).arg(entry.index));
+        rows.append(QStringLiteral("%1 %2:%3")
+                        .arg(divisionchoices::text(entry, parts, kinds).left(12))
+                        .arg(entry.kind)
+                        .arg(entry.index));
     QCOMPARE(rows, (QStringList{QStringLiteral("1 الفاتحة -1:0"), "Juz 0:-1", "Juz 1 0:0",
                                 "hadd 1:-1", "hadd a 1:0", "hadd xxxxxxx 1:1"}));
     const QList<divisionchoices::Entry> entries = divisionchoices::entries(parts, kinds);
-    QCOMPARE(entries.back().text.size(), 5 + 100 + 1); // "hadd ", a long name's start, "…"
+    QCOMPARE(divisionchoices::text(entries.back(), parts, kinds).size(),
+             5 + 100 + 1); // "hadd ", a long name's start, "…"
     QCOMPARE(divisionchoices::rowOf(entries, 1, 1), 5);
     QCOMPARE(divisionchoices::rowOf(entries, 1, 2), -1);
 }
