@@ -172,6 +172,10 @@ Enter: the whole entry</source>
 <context>
     <name>MainMenus</name>
     <message>
+        <source>Re&amp;citation</source>
+        <translation>&amp;التلاوة</translation>
+    </message>
+    <message>
         <source>&amp;View</source>
         <translation>&amp;عرض</translation>
     </message>
@@ -809,6 +813,88 @@ Do you want to overwrite the file ? </source>
     </message>
 </context>
 <context>
+    <name>Recitation</name>
+    <message>
+        <source>Recitation cannot be played: the module zorvel-player is missing from this installation.</source>
+        <translation>لا يمكن تشغيل التلاوة: الوحدة zorvel-player غير موجودة في هذا التثبيت.</translation>
+    </message>
+    <message>
+        <source>Recitation cannot be played: the module zorvel-player could not be loaded (%1).</source>
+        <translation>لا يمكن تشغيل التلاوة: تعذّر تحميل الوحدة zorvel-player (%1).</translation>
+    </message>
+    <message>
+        <source>%1 could not be played (%2); the listing goes on.</source>
+        <translation>تعذّر تشغيل %1 (%2)؛ ويمضي العرض.</translation>
+    </message>
+    <message>
+        <source>No file in the recitation folder %1 belongs to an entry of this list: Zorvel looks for %2.</source>
+        <translation>لا ملف في مجلد التلاوة %1 يخصّ بندًا من هذه القائمة: يبحث زورفل عن %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1، %2 من %3</translation>
+    </message>
+</context>
+<context>
+    <name>RecitationMenu</name>
+    <message>
+        <source>&amp;Recite</source>
+        <translation>&amp;رتّل</translation>
+    </message>
+    <message>
+        <source>Recitation &amp;Folder...</source>
+        <translation>&amp;مجلد التلاوة...</translation>
+    </message>
+    <message>
+        <source>Repeat &amp;Each</source>
+        <translation>&amp;كرّر كل بند</translation>
+    </message>
+    <message>
+        <source>Repeat the Ran&amp;ge</source>
+        <translation>كرّر &amp;النطاق</translation>
+    </message>
+    <message>
+        <source>Without End</source>
+        <translation>بلا نهاية</translation>
+    </message>
+    <message>
+        <source>&amp;Gap After Each</source>
+        <translation>&amp;مهلة بعد كل تلاوة</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا مهلة</translation>
+    </message>
+    <message>
+        <source>As Long as the Entry</source>
+        <translation>بطول البند</translation>
+    </message>
+    <message>
+        <source>Twice as Long</source>
+        <translation>بضعف طوله</translation>
+    </message>
+    <message>
+        <source>Playing &amp;Speed</source>
+        <translation>&amp;سرعة التشغيل</translation>
+    </message>
+    <message>
+        <source>&amp;Play or Pause</source>
+        <translation>&amp;شغّل أو أوقف مؤقتًا</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;أوقف</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>التلاوة</translation>
+    </message>
+    <message>
+        <source>Recitation Folder</source>
+        <translation>مجلد التلاوة</translation>
+    </message>
+</context>
+<context>
     <name>TodayWindow</name>
     <message>
         <source>no cycle</source>
@@ -1206,6 +1292,17 @@ Do you want to overwrite the file ? </source>
     <message>
         <source>Verse %1:%2 is not in the map of the Madani mushaf (%3 verses in %4 surahs): the text numbers its verses otherwise, and nothing was changed.</source>
         <translation>الآية %1:%2 ليست في خريطة المصحف المدني (%3 آية في %4 سورة): النص يعدّ آياته على غير عدّه، فلم يُغيَّر شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>recitation</name>
+    <message>
+        <source>files named by the entry&apos;s number in four digits: 0007.mp3 for entry 7</source>
+        <translation>ملفات مسمّاة برقم البند في أربع خانات: 0007.mp3 للبند 7</translation>
+    </message>
+    <message>
+        <source>files named by the part&apos;s number and the entry&apos;s number in it, three digits each: 002255.mp3 for 2:255</source>
+        <translation>ملفات مسمّاة برقم القسم ورقم البند فيه، ثلاث خانات لكل منهما: 002255.mp3 للآية 2:255</translation>
     </message>
 </context>
 <context>

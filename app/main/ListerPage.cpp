@@ -13,6 +13,7 @@
 #include "controls/unilistbox/UniListBox.h"
 #include "controls/unitext/UniText.h"
 #include "lists/itemlist.h"
+#include "practice/recitation/Recitation.h"
 #include "practice/session/Practice.h"
 #include "practice/session/listing.h"
 
@@ -87,6 +88,10 @@ ListerPage::ListerPage(Practice& practice, ZorvelSettings& settings, QWidget* pa
                                          tr("Space: the next word\nEnter: the whole entry"));
     lblWordByWord->setAlignment(Qt::AlignCenter);
     lblWordByWord->hide();
+    lblRecitation = makeDesigned<QLabel>(this, "lblRecitation", twipsRect(8280, 4740, 2010, 495));
+    lblRecitation->setAlignment(Qt::AlignCenter);
+    lblRecitation->setWordWrap(true);
+    lblRecitation->hide();
     nameForScreenReaders();
 
     connect(Timer2, &IntervalTimer::timeout, this, &ListerPage::Timer2_Timer);
@@ -139,8 +144,22 @@ void ListerPage::cmdRestartListing_Click()
     showListingFromStart();
 }
 
+void ListerPage::setRecitation(Recitation* recitation)
+{
+    m_recitation = recitation;
+    connect(recitation, &Recitation::entryDone, this, &ListerPage::runListingClockWhenNeeded);
+    connect(recitation, &Recitation::playing, this, [this](const QString& what) {
+        lblRecitation->setText(what);
+        lblRecitation->setVisible(!what.isEmpty());
+        if (!what.isEmpty())
+            announce(lblRecitation, what);
+    });
+}
+
 void ListerPage::showListingFromStart()
 {
+    if (m_recitation)
+        m_recitation->stop();
     lstList->Clear();
     Timer2_Timer();
 }
@@ -176,6 +195,10 @@ void ListerPage::showLatest(const std::optional<ListerSession::Step>& shown)
         txtCompleteText->setText(shown->prompt ? QString() : shown->text);
         txtCompleteText->setToolTip(m_practice.namedReference(shown->number));
         announce(lstList, shown->prompt ? lstList->List(lstList->NewIndex()) : shown->text);
+        // An entry shown whole is recited; a quick list is for reading through.
+        if (!shown->prompt && m_recitation && m_recitation->isOn() &&
+            m_practice.lister().speed() != listing::kQuickSpeed)
+            m_recitation->recite(shown->number, m_practice.itemReference(shown->number));
     }
     showKeysAwaited();
     runListingClockWhenNeeded();
@@ -238,10 +261,12 @@ void ListerPage::showStep(const ListerSession::Step& step)
         putReferenceOnClipboard();
 }
 
-// The clock wakes the program only while a tick can show something.
+// The clock wakes the program only while a tick can show something, and waits while an entry
+// is recited: the next one comes an interval after the recitation ends.
 void ListerPage::runListingClockWhenNeeded()
 {
-    Timer2->setEnabled(m_practice.lister().needsClock());
+    Timer2->setEnabled(m_practice.lister().needsClock() &&
+                       !(m_recitation && m_recitation->isReciting()));
 }
 
 void ListerPage::sdrListingSpeed_ValueChanged()

@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class RailSlider;
+class Recitation;
 class Splitter;
 class UniListBox;
 class UniText;
@@ -45,6 +46,8 @@ public:
     // Word by word, while a prompt waits: Space reveals its next word, Enter the whole entry;
     // false for other keys or when no prompt waits.
     bool revealKey(int key);
+    // Reciting: each entry shown whole is played, and a timed listing waits for it.
+    void setRecitation(Recitation* recitation);
 
 private:
     void nameForScreenReaders();
@@ -80,4 +83,6 @@ private:
     RailSlider* sdrListingSpeed = nullptr;
     QLabel* lblSpeed = nullptr;
     QPushButton* cmdManualListing = nullptr;
+    QLabel* lblRecitation = nullptr; // what plays: "2:255, 3 of 5"
+    Recitation* m_recitation = nullptr;
 };

@@ -81,6 +81,8 @@ void MainMenus::buildViewMenu(QMainWindow* window)
     mnuViewSecondHalves =
         addAction(mnuView, "mnuViewSecondHalves", tr("Ask the &Second Half of a Bayt"));
     mnuViewSecondHalves->setCheckable(true);
+    mnuViewRecitation = mnuView->addMenu(tr("Re&citation"));
+    mnuViewRecitation->setObjectName(QStringLiteral("mnuViewRecitation"));
     mnuView->addSeparator();
     mnuViewLanguage = mnuView->addMenu(tr("&Language"));
     mnuViewLanguage->setObjectName(QStringLiteral("mnuViewLanguage"));

@@ -39,6 +39,7 @@ public:
     QAction* mnuViewToday = nullptr;
     QAction* mnuViewWrite = nullptr;
     QAction* mnuViewSecondHalves = nullptr; // checkable
+    QMenu* mnuViewRecitation = nullptr;     // filled by the recitation's own menu
     QMenu* mnuViewLanguage = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;

@@ -13,6 +13,7 @@
 #include "app/main/mainlayout.h"
 #include "app/main/programicon.h"
 #include "app/main/readingfonts.h"
+#include "app/recitation/RecitationMenu.h"
 #include "app/settings/interfacelanguage.h"
 #include "app/settings/recentfiles.h"
 #include "app/side/SideWindows.h"
@@ -28,6 +29,7 @@
 #include "lists/listloader.h"
 #include "lists/userlists.h"
 #include "practice/history/historyfile.h"
+#include "practice/recitation/Recitation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -139,6 +141,9 @@ void frmMain::connectMenus()
     connect(m_menus->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_menus, &MainMenus::recentFileChosen, this, &frmMain::mnuFileMRUF_Click);
     m_sideWindows = new SideWindows(this, *m_menus, *m_practice, m_settings);
+    auto* recitation = new Recitation(this);
+    fra1->setRecitation(recitation);
+    new RecitationMenu(m_menus->mnuViewRecitation, *recitation, *m_practice, m_settings, this);
     connect(m_sideWindows, &SideWindows::practise, this, &frmMain::practiseToday);
     connect(m_sideWindows, &SideWindows::practisePair, this, [this](int number, int other) {
         m_practice->practisePair(number, other);

@@ -29,6 +29,12 @@ const QString kDivisionsPerDay = QStringLiteral("DivisionsPerDay");
 const QString kLearnBy = QStringLiteral("LearnBy");
 const QString kCycleBy = QStringLiteral("CycleBy");
 const QString kCycleDays = QStringLiteral("CycleDays");
+const QString kRepeatEach = QStringLiteral("RepeatEach");
+const QString kRepeatRange = QStringLiteral("RepeatRange");
+const QString kRecitationGap = QStringLiteral("RecitationGap");
+const QString kRecitationRate = QStringLiteral("RecitationRate");
+// Each list's recitation folder, under its path made one key.
+const QString kRecitationFolders = QStringLiteral("RecitationFolders/");
 const QString kTodayAtStart = QStringLiteral("TodayAtStart");
 const QString kTodayRecalls = QStringLiteral("TodayRecalls");
 
@@ -312,6 +318,39 @@ void ZorvelSettings::setPlanOptions(const revisionplan::Options& options)
     setText(kCycleBy, options.cycleBy, kExtras);
     setText(kCycleDays, QString::number(options.cycleDays), kExtras);
     setText(kLearnBy, options.learnHalf ? QStringLiteral("half") : options.learnBy, kExtras);
+}
+
+RecitationSettings ZorvelSettings::recitation() const
+{
+    RecitationSettings recitation;
+    using settingsvalues::wholeNumber;
+    recitation.repeatEach = wholeNumber(text(kRepeatEach, kExtras), 1, 20, recitation.repeatEach);
+    recitation.repeatRange =
+        wholeNumber(text(kRepeatRange, kExtras), 0, 10, recitation.repeatRange);
+    recitation.gapFactor = wholeNumber(text(kRecitationGap, kExtras), 0, 2, recitation.gapFactor);
+    recitation.ratePercent =
+        wholeNumber(text(kRecitationRate, kExtras), 50, 150, recitation.ratePercent);
+    return recitation;
+}
+
+void ZorvelSettings::setRecitation(const RecitationSettings& recitation)
+{
+    setText(kRepeatEach, QString::number(recitation.repeatEach), kExtras);
+    setText(kRepeatRange, QString::number(recitation.repeatRange), kExtras);
+    setText(kRecitationGap, QString::number(recitation.gapFactor), kExtras);
+    setText(kRecitationRate, QString::number(recitation.ratePercent), kExtras);
+}
+
+QString ZorvelSettings::recitationFolder(const QString& listPath) const
+{
+    return text(QString::fromLatin1(listPath.toUtf8().toBase64(QByteArray::Base64UrlEncoding)),
+                kRecitationFolders);
+}
+
+void ZorvelSettings::setRecitationFolder(const QString& listPath, const QString& folder)
+{
+    setText(QString::fromLatin1(listPath.toUtf8().toBase64(QByteArray::Base64UrlEncoding)), folder,
+            kRecitationFolders);
 }
 
 bool ZorvelSettings::todayAtStart() const

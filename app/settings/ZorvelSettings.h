@@ -9,6 +9,14 @@
 // file, and the settings of the features the original program did not have under a group of their
 // own, "Extras", so that no Zorvel20 key changes meaning. Reads are defensive; a damaged value
 // yields the key's default.
+// How a list's recitation is played, as the View menu's Recitation chooses it.
+struct RecitationSettings {
+    int repeatEach = 1;
+    int repeatRange = 0; // 0: without end, as the Lister's restart says
+    int gapFactor = 0;   // the gap after each playing, in playings' lengths
+    int ratePercent = 100;
+};
+
 class ZorvelSettings {
 public:
     // $XDG_CONFIG_HOME/corvant/Zorvel.conf
@@ -44,6 +52,11 @@ public:
     // shows at start-up, and whether its passages are practised recalling first on the Lister
     // instead of on the Tester.
     revisionplan::Options planOptions() const;
+    RecitationSettings recitation() const;
+    void setRecitation(const RecitationSettings& recitation);
+    // The recitation folder chosen for the list at `listPath`; nothing when none was.
+    QString recitationFolder(const QString& listPath) const;
+    void setRecitationFolder(const QString& listPath, const QString& folder);
     bool todayAtStart() const;
     bool todayRecalls() const;
 

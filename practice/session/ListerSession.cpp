@@ -9,6 +9,7 @@ void ListerSession::restart(const PracticeRange& range)
 {
     m_range = range;
     m_position = 1;
+    m_round = 1;
     m_prompted.reset();
 }
 
@@ -23,7 +24,8 @@ bool ListerSession::isFinished() const
 {
     // A quick listing never starts over: it is for reading the range through once.
     return !m_prompted && m_position > m_range.size() &&
-           (!m_restartOnFinish || m_speed == listing::kQuickSpeed);
+           (!m_restartOnFinish || m_speed == listing::kQuickSpeed ||
+            (m_rangeTimes > 0 && m_round >= m_rangeTimes));
 }
 
 bool ListerSession::needsClock() const
@@ -48,6 +50,7 @@ std::optional<ListerSession::Step> ListerSession::step()
     if (m_position > m_range.size()) {
         step.startedOver = true;
         m_position = 1;
+        ++m_round;
     }
     step.position = m_position;
     step.number = m_range.first() + m_position - 1;

@@ -25,6 +25,10 @@ public:
     void setSpeed(int sliderValue) { m_speed = sliderValue; }
     int speed() const { return m_speed; }
     void setRestartOnFinish(bool restart) { m_restartOnFinish = restart; }
+    // Restarting on finish, the range is listed this many times in all; 0: without end.
+    void setRangeTimes(int times) { m_rangeTimes = qMax(0, times); }
+    // Which listing of the range this is, from 1.
+    int round() const { return m_round; }
     // Recall first: each new item is first a prompt, and is revealed whole at the next step.
     void setRecallFirst(bool recallFirst);
     bool recallFirst() const { return m_recallFirst; }
@@ -58,6 +62,8 @@ private:
     int m_position = 1;
     int m_speed = 3;
     bool m_restartOnFinish = true;
+    int m_rangeTimes = 0;
+    int m_round = 1;
     bool m_recallFirst = false;
     recallcue::Cue m_cue = recallcue::Cue::FirstWord;
     bool m_wordMode = false;

@@ -122,6 +122,8 @@ public:
     std::optional<ListerSession::Step> revealWord() { return trackRecall(m_lister.revealWord()); }
     void setListingSpeed(int sliderValue) { m_lister.setSpeed(sliderValue); }
     void setRestartOnFinish(bool restart) { m_lister.setRestartOnFinish(restart); }
+    // Reciting: the range listed so many times in all; 0: as the restart says.
+    void setRangeTimes(int times) { m_lister.setRangeTimes(times); }
     void setRecallFirst(bool recallFirst) { m_lister.setRecallFirst(recallFirst); }
     void setRecallCue(recallcue::Cue cue) { m_lister.setRecallCue(cue); }
     // Milliseconds between the listing clock's ticks, 0 when it is stopped: recalling first,

@@ -3,6 +3,7 @@
 #include "controls/unilistbox/NativeList.h"
 #include "controls/unilistbox/UniListBox.h"
 #include "controls/unitext/UniText.h"
+#include "practice/recitation/Recitation.h"
 #include "tests/support/WindowDriver.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QWheelEvent>
@@ -26,6 +28,22 @@ QStringList numbered(int count)
     return lines;
 }
 
+// Says what it is asked to play; a playing ends when the test says.
+class FakePlayer : public AudioPlayer {
+public:
+    explicit FakePlayer(QStringList* played)
+        : m_played(played)
+    {
+    }
+    void play(const QString& path) override { m_played->append(QFileInfo(path).fileName()); }
+    void stop() override {}
+    void setPaused(bool) override {}
+    void setRate(double) override {}
+
+private:
+    QStringList* m_played;
+};
+
 } // namespace
 
 // The Lister on its page, ticked by hand.
@@ -38,6 +56,7 @@ private slots:
     void wordModeEntriesHaveNoNumber();
     void realClockLists();
     void quickListIsListedInMoments();
+    void aTimedListingWaitsForTheRecitation();
 };
 
 void tst_lister::realClockLists()
@@ -156,6 +175,42 @@ void tst_lister::quickListIsListedInMoments()
     QCOMPARE(rows[1234], QStringLiteral(" 1235.   بند 1235   "));
     QCOMPARE(d.control<UniText>("txtCompleteText")->Text(), QStringLiteral("بند 3000"));
     QVERIFY2(ticks < 300, qPrintable(QString::number(ticks)));
+}
+
+// Reciting, each entry shown is played, and the listing clock waits for its end; an entry
+// without a file goes on at once, and what plays is shown and said.
+void tst_lister::aTimedListingWaitsForTheRecitation()
+{
+    QTemporaryDir folder;
+    for (const char* name : {"0001.wav", "0002.wav"})
+        QFile(folder.filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+    WindowDriver d;
+    d.open(numbered(3));
+    auto* recitation = d.window->findChild<Recitation*>();
+    QStringList played;
+    auto player = std::make_unique<FakePlayer>(&played);
+    FakePlayer* fake = player.get();
+    recitation->setPlayer(std::move(player));
+    recitation->session().setRepeatEach(2);
+    recitation->setFolder(folder.path(), {}, 3);
+    QTRY_VERIFY(recitation->isIndexed());
+    d.control<RailSlider>("sdrListingSpeed")->setValue(2);
+    QTest::mouseClick(d.control("cmdRestartListing"), Qt::LeftButton);
+    QCOMPARE(played, QStringList{"0001.wav"});
+    QVERIFY(!d.timer("Timer2")->isEnabled()); // the listing waits
+    QCOMPARE(d.control<QLabel>("lblRecitation")->text(), QStringLiteral("1, 1 of 2"));
+    fake->finished(1500);
+    QCOMPARE(played, (QStringList{"0001.wav", "0001.wav"}));
+    fake->finished(1500);
+    QVERIFY(d.timer("Timer2")->isEnabled()); // an interval after the recitation
+    QVERIFY(!d.control<QLabel>("lblRecitation")->isVisible());
+    d.tick("Timer2");
+    QCOMPARE(played.size(), 3);
+    recitation->stop();
+    recitation->setPlayer(nullptr); // off: silent, the listing as it always was
+    d.tick("Timer2");
+    QVERIFY(d.timer("Timer2")->isEnabled());
+    QCOMPARE(played.size(), 3);
 }
 
 QTEST_MAIN(tst_lister)

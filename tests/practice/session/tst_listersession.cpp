@@ -44,39 +44,46 @@ void tst_listersession::steps_data()
 {
     QTest::addColumn<int>("speed");
     QTest::addColumn<bool>("restart");
+    QTest::addColumn<int>("rangeTimes"); // 0: without end
     QTest::addColumn<QString>("shownSteps");
     QTest::addColumn<bool>("clockAtTheEnd");
 
     // Items 5 to 7 of a list of 12, six steps each.
     QTest::newRow("quick list stops at the end even with restart on")
-        << listing::kQuickSpeed << true << "5 6 7 - - -" << false;
+        << listing::kQuickSpeed << true << 0 << "5 6 7 - - -" << false;
     QTest::newRow("a timed speed starts over when restart is on")
-        << 2 << true << "5 6 7 *5 6 7" << true;
+        << 2 << true << 0 << "5 6 7 *5 6 7" << true;
     QTest::newRow("a timed speed finishes when restart is off")
-        << 2 << false << "5 6 7 - - -" << false;
+        << 2 << false << 0 << "5 6 7 - - -" << false;
     QTest::newRow("manual steps start over but never need the clock")
-        << listing::kManualSpeed << true << "5 6 7 *5 6 7" << false;
+        << listing::kManualSpeed << true << 0 << "5 6 7 *5 6 7" << false;
     QTest::newRow("manual without restart finishes")
-        << listing::kManualSpeed << false << "5 6 7 - - -" << false;
+        << listing::kManualSpeed << false << 0 << "5 6 7 - - -" << false;
+    QTest::newRow("the range twice, then finished") << 2 << true << 2 << "5 6 7 *5 6 7" << false;
+    QTest::newRow("once: restart or not, finished") << 2 << true << 1 << "5 6 7 - - -" << false;
 }
 
 void tst_listersession::steps()
 {
     QFETCH(int, speed);
     QFETCH(bool, restart);
+    QFETCH(int, rangeTimes);
     QFETCH(QString, shownSteps);
     QFETCH(bool, clockAtTheEnd);
 
     ListerSession lister;
     lister.setSpeed(speed);
     lister.setRestartOnFinish(restart);
+    lister.setRangeTimes(rangeTimes);
     lister.restart(rangeOf(12, 5, 7));
     QStringList seen;
     for (int i = 0; i < 6; ++i)
         seen.append(shown(lister.step()));
+    if (rangeTimes == 2)
+        QCOMPARE(lister.round(), 2);
     QCOMPARE(seen.join(u' '), shownSteps);
     QCOMPARE(lister.needsClock(), clockAtTheEnd);
-    QCOMPARE(lister.isFinished(), shownSteps.endsWith(u'-'));
+    QCOMPARE(lister.isFinished(), shownSteps.endsWith(u'-') || rangeTimes == 2);
 }
 
 // From a finished quick list, a timed speed with restart on starts the listing again at the

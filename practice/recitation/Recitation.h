@@ -1,0 +1,70 @@
+#pragma once
+
+#include "practice/recitation/RecitationSession.h"
+#include "practice/recitation/recitationindex.h"
+
+#include "practice/recitation/AudioPlayer.h"
+
+#include <QObject>
+#include <QSet>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
+
+class QThread;
+
+// The open list's recitation: its folder, read in the background, and the reciting of the
+// entries the Lister shows through a player. Off until a player is given; the Lister asks it to
+// recite an entry and goes on when it says the entry is done.
+class Recitation : public QObject {
+    Q_OBJECT
+public:
+    explicit Recitation(QObject* parent = nullptr);
+    ~Recitation() override;
+
+    // The player; none: silent.
+    void setPlayer(std::unique_ptr<AudioPlayer> player);
+    bool isOn() const { return m_player != nullptr; }
+
+    // The folder of the list whose parts are `parts` and entries `count`; an empty folder: none.
+    void setFolder(const QString& folder, const QList<Part>& parts, int count);
+    const QString& folder() const { return m_folder; }
+    bool isIndexed() const { return m_indexed; }
+
+    RecitationSession& session() { return m_session; }
+    void setRate(double rate);
+
+    // Recites entry `number`, named `reference`, as the session's counts say; entryDone() follows
+    // at once where it has no file or recitation is off.
+    void recite(int number, const QString& reference);
+    // Ends the entry's reciting: it is done.
+    void stop();
+    void togglePause();
+    bool isReciting() const { return m_session.isReciting(); }
+
+signals:
+    void entryDone();
+    // What plays, for the screen and a screen reader: "2:255, 3 of 5"; nothing once it stops.
+    void playing(const QString& what);
+    // A folder that matches no entry, or a file that cannot be played: said once each.
+    void trouble(const QString& message);
+
+private:
+    void follow(const RecitationSession::Step& step);
+    void indexed(const recitation::Index& index);
+
+    std::unique_ptr<AudioPlayer> m_player;
+    RecitationSession m_session;
+    recitation::Index m_index;
+    QString m_folder;
+    QList<Part> m_parts;
+    int m_count = 0;
+    bool m_indexed = false;
+    bool m_paused = false;
+    QString m_reference;
+    QTimer m_gap;
+    QSet<QString> m_told; // files said to be unplayable
+    QThread* m_reader = nullptr;
+    std::shared_ptr<std::atomic_bool> m_cancel;
+};
