@@ -4,6 +4,7 @@
 #include "app/files/frmOpen.h"
 #include "app/main/frmMain.h"
 #include "app/progress/ProgressWindow.h"
+#include "app/recitation/playermodule.h"
 #include "app/side/AnswerBox.h"
 #include "app/side/WriteWindow.h"
 #include "bench/largelist.h"
@@ -22,6 +23,7 @@
 #include "practice/history/PracticeHistory.h"
 #include "practice/models/ItemNumberModel.h"
 #include "practice/plan/todayplan.h"
+#include "practice/recitation/Recitation.h"
 #include "practice/search/LookAlikes.h"
 #include "practice/search/PassageFinder.h"
 #include "practice/session/listing.h"
@@ -34,6 +36,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -537,6 +540,66 @@ int main(int argc, char* argv[])
     const double byPages = pages();
     row(QStringLiteral("plan Today by whole pages, the same lists with pages and year"), byPages,
         QStringLiteral("by the entries due, without pages"), year());
+
+    // Recitation through the program's player: from reciting an entry to its file sounding, the
+    // first time (the sound system and the file cold) and once played before; and reading a
+    // folder of one file a verse against listing it.
+    {
+        QTemporaryDir folder;
+        QByteArray wav("RIFF....WAVEfmt ");
+        const quint32 format[] = {16, 0x00010001, 8000, 16000, 0x00100002};
+        wav.append(reinterpret_cast<const char*>(format), sizeof format);
+        wav.append("data");
+        const quint32 samples = 8000 / 5; // a fifth of a second of silence
+        const quint32 dataBytes = samples * 2;
+        wav.append(reinterpret_cast<const char*>(&dataBytes), 4);
+        wav.append(QByteArray(int(dataBytes), 0));
+        const quint32 riff = quint32(wav.size()) - 8;
+        wav.replace(4, 4, QByteArray(reinterpret_cast<const char*>(&riff), 4));
+        for (int verse = 1; verse <= 6236; ++verse) {
+            QFile file(folder.filePath(QStringLiteral("%1.wav").arg(verse, 4, 10, QChar(u'0'))));
+            file.open(QIODevice::WriteOnly);
+            if (verse <= 2)
+                file.write(wav);
+        }
+        row(QStringLiteral("read a recitation folder of 6,236 files"),
+            measure(9, [&] { keep(recitation::indexFolder(folder.path()).files); }),
+            QStringLiteral("list it with QDir"),
+            measure(9, [&] { keep(QDir(folder.path()).entryList(QDir::Files).size()); }));
+        Recitation recitation;
+        QString trouble;
+        recitation.setPlayer(makeRecitationPlayer(&trouble));
+        recitation.setFolder(folder.path(), {}, 6236);
+        while (!recitation.isIndexed())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        auto toSound = [&](int number) {
+            QEventLoop wait;
+            bool sounded = false; // a file ready at once sounds within recite()
+            QObject::connect(&recitation, &Recitation::sounding, &wait, [&] {
+                sounded = true;
+                wait.quit();
+            });
+            QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+            QElapsedTimer clock;
+            clock.start();
+            recitation.recite(number, QString::number(number));
+            if (!sounded)
+                wait.exec();
+            const double ms = double(clock.nsecsElapsed()) / 1e6;
+            recitation.stop();
+            return ms;
+        };
+        if (recitation.isOn()) {
+            const double first = toSound(1);
+            std::vector<double> again;
+            for (int k = 0; k < 9; ++k)
+                again.push_back(toSound(1));
+            row(QStringLiteral("from reciting an entry to its sound, played before"), median(again),
+                QStringLiteral("the first time"), first);
+        } else {
+            QTextStream(stderr) << trouble << Qt::endl;
+        }
+    }
 
     // A memory rebuilt from a log of 1,000,000 answers (10,000 items answered a hundred times),
     // against reading the log alone.

@@ -838,6 +838,22 @@ Do you want to overwrite the file ? </source>
 <context>
     <name>RecitationMenu</name>
     <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Before the Next Choices</source>
+        <translation>قبل الخيارات التالية</translation>
+    </message>
+    <message>
+        <source>With the Next Choices</source>
+        <translation>مع الخيارات التالية</translation>
+    </message>
+    <message>
+        <source>Play the &amp;Answer on the Tester</source>
+        <translation>&amp;شغّل الجواب في المختبِر</translation>
+    </message>
+    <message>
         <source>&amp;Recite</source>
         <translation>&amp;رتّل</translation>
     </message>
@@ -1085,6 +1101,10 @@ Do you want to overwrite the file ? </source>
 </context>
 <context>
     <name>WriteWindow</name>
+    <message>
+        <source>&amp;Listen</source>
+        <translation>&amp;استمع</translation>
+    </message>
     <message>
         <source>Cut at %1 characters: no entry needs more.</source>
         <translation>قُطع عند %1 حرفًا: لا يحتاج بند أكثر من ذلك.</translation>

@@ -195,8 +195,9 @@ void ListerPage::showLatest(const std::optional<ListerSession::Step>& shown)
         txtCompleteText->setText(shown->prompt ? QString() : shown->text);
         txtCompleteText->setToolTip(m_practice.namedReference(shown->number));
         announce(lstList, shown->prompt ? lstList->List(lstList->NewIndex()) : shown->text);
-        // An entry shown whole is recited; a quick list is for reading through.
-        if (!shown->prompt && m_recitation && m_recitation->isOn() &&
+        // An entry shown whole is recited, on the page the learner sees; a quick list is for
+        // reading through.
+        if (!shown->prompt && isVisible() && m_recitation && m_recitation->isOn() &&
             m_practice.lister().speed() != listing::kQuickSpeed)
             m_recitation->recite(shown->number, m_practice.itemReference(shown->number));
     }

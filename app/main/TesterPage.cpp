@@ -10,6 +10,7 @@
 #include "controls/common/olecolor.h"
 #include "controls/unilistbox/UniListBox.h"
 #include "lists/itemlist.h"
+#include "practice/recitation/Recitation.h"
 #include "practice/session/Practice.h"
 #include "practice/session/testing.h"
 
@@ -117,8 +118,18 @@ void TesterPage::cmdRestartTest_Click()
     showTestFromStart();
 }
 
+void TesterPage::setRecitation(Recitation* recitation)
+{
+    m_recitation = recitation;
+    connect(recitation, &Recitation::entryDone, this, [this] {
+        if (std::exchange(m_choicesWaiting, false))
+            ShowChoices();
+    });
+}
+
 void TesterPage::showTestFromStart()
 {
+    m_choicesWaiting = false;
     lstSelected->Clear();
     ShowChoices();
     showCounts();
@@ -183,6 +194,8 @@ void TesterPage::lstSelect_KeyDown(int KeyCode)
 // answer nothing.
 void TesterPage::answerChoice(int row)
 {
+    if (m_choicesWaiting)
+        return; // the next choices are not offered yet
     const TesterSession::Answer answer = m_practice.pick(row);
     if (answer.verdict == TesterSession::Verdict::None)
         return;
@@ -205,7 +218,7 @@ void TesterPage::answerChoice(int row)
             lstSelect->AddItem(testing::complete());
             Timer1_Timer(); // the time shown is the time the history keeps
             showMistakes();
-        } else {
+        } else if (!playAnswer(answer.number)) {
             ShowChoices();
         }
     }
@@ -260,6 +273,22 @@ bool TesterPage::Form_KeyPress(const QString& text)
 void TesterPage::Timer1_Timer()
 {
     showTimeTaken(testing::GetSecondsInHMSFormat(m_practice.tester().elapsedSeconds()));
+}
+
+// The entry picked right, played where the learner asked for it; true when the next choices
+// wait for its end, the choice list showing only its header meanwhile.
+bool TesterPage::playAnswer(int number)
+{
+    if (!m_recitation || m_recitation->testerPlays() == Recitation::TesterPlays::Off)
+        return false;
+    m_recitation->recite(number, m_practice.itemReference(number));
+    if (m_recitation->testerPlays() != Recitation::TesterPlays::Waiting ||
+        !m_recitation->isReciting())
+        return false;
+    m_choicesWaiting = true;
+    lstSelect->Clear();
+    lstSelect->AddItem(testing::header());
+    return true;
 }
 
 // What the test showed: the items that drew wrong picks, worst first.

@@ -9,6 +9,7 @@ class Practice;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class Recitation;
 class QPushButton;
 class UniListBox;
 class ZorvelSettings;
@@ -35,6 +36,8 @@ public:
     // at once, as a click on it would; true when `text` was such a digit.
     bool Form_KeyPress(const QString& text);
     void applyMistakesFont();
+    // Reciting, a right pick may play the entry picked, and the next choices wait for it.
+    void setRecitation(Recitation* recitation);
 
     UniListBox* recalled() const { return lstSelected; }
     UniListBox* choices() const { return lstSelect; }
@@ -44,6 +47,7 @@ public:
 private:
     void nameForScreenReaders();
     void ShowChoices();
+    bool playAnswer(int number);
     void lstSelect_MouseDown();
     void lstSelect_MouseUp();
     void lstSelect_KeyDown(int KeyCode);
@@ -62,7 +66,9 @@ private:
     ZorvelSettings& m_settings;
     IntervalTimer* Timer1;
     bool m_pickArmed = false; // a press on the choices that its release may answer
-    QString m_question;       // the first half of the bayt asked, shown last among the recalled
+    Recitation* m_recitation = nullptr;
+    bool m_choicesWaiting = false; // for the recitation of the entry just picked
+    QString m_question; // the first half of the bayt asked, shown last among the recalled
 
     UniListBox* lstSelected = nullptr;
     UniListBox* lstSelect = nullptr;

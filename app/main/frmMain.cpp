@@ -143,6 +143,8 @@ void frmMain::connectMenus()
     m_sideWindows = new SideWindows(this, *m_menus, *m_practice, m_settings);
     auto* recitation = new Recitation(this);
     fra1->setRecitation(recitation);
+    fra2->setRecitation(recitation);
+    m_sideWindows->setRecitation(recitation);
     new RecitationMenu(m_menus->mnuViewRecitation, *recitation, *m_practice, m_settings, this);
     connect(m_sideWindows, &SideWindows::practise, this, &frmMain::practiseToday);
     connect(m_sideWindows, &SideWindows::practisePair, this, [this](int number, int other) {

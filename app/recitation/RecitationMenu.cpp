@@ -76,6 +76,15 @@ RecitationMenu::RecitationMenu(QMenu* menu, Recitation& recitation, Practice& pr
                    kept.ratePercent = percent;
                    m_settings.setRecitation(kept);
                });
+    addChoices(
+        menu->addMenu(tr("Play the &Answer on the Tester")), "testerPlays",
+        {{tr("No"), 0}, {tr("Before the Next Choices"), 1}, {tr("With the Next Choices"), 2}},
+        stored.testerPlays, [this](int plays) {
+            m_recitation.setTesterPlays(Recitation::TesterPlays(plays));
+            RecitationSettings kept = m_settings.recitation();
+            kept.testerPlays = plays;
+            m_settings.setRecitation(kept);
+        });
     menu->addSeparator();
     QAction* pause = menu->addAction(tr("&Play or Pause"));
     pause->setObjectName(QStringLiteral("mnuViewRecitationPause"));
@@ -88,6 +97,7 @@ RecitationMenu::RecitationMenu(QMenu* menu, Recitation& recitation, Practice& pr
 
     m_recitation.session().setRepeatEach(stored.repeatEach);
     m_recitation.session().setGapFactor(stored.gapFactor);
+    m_recitation.setTesterPlays(Recitation::TesterPlays(stored.testerPlays));
     connect(&m_recitation, &Recitation::trouble, m_window, [this](const QString& message) {
         MessageBox::inform(m_window, message, tr("Recitation"));
     });

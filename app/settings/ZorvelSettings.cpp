@@ -33,6 +33,7 @@ const QString kRepeatEach = QStringLiteral("RepeatEach");
 const QString kRepeatRange = QStringLiteral("RepeatRange");
 const QString kRecitationGap = QStringLiteral("RecitationGap");
 const QString kRecitationRate = QStringLiteral("RecitationRate");
+const QString kTesterPlays = QStringLiteral("TesterPlays");
 // Each list's recitation folder, under its path made one key.
 const QString kRecitationFolders = QStringLiteral("RecitationFolders/");
 const QString kTodayAtStart = QStringLiteral("TodayAtStart");
@@ -330,6 +331,7 @@ RecitationSettings ZorvelSettings::recitation() const
     recitation.gapFactor = wholeNumber(text(kRecitationGap, kExtras), 0, 2, recitation.gapFactor);
     recitation.ratePercent =
         wholeNumber(text(kRecitationRate, kExtras), 50, 150, recitation.ratePercent);
+    recitation.testerPlays = wholeNumber(text(kTesterPlays, kExtras), 0, 2, recitation.testerPlays);
     return recitation;
 }
 
@@ -339,6 +341,7 @@ void ZorvelSettings::setRecitation(const RecitationSettings& recitation)
     setText(kRepeatRange, QString::number(recitation.repeatRange), kExtras);
     setText(kRecitationGap, QString::number(recitation.gapFactor), kExtras);
     setText(kRecitationRate, QString::number(recitation.ratePercent), kExtras);
+    setText(kTesterPlays, QString::number(recitation.testerPlays), kExtras);
 }
 
 QString ZorvelSettings::recitationFolder(const QString& listPath) const

@@ -15,6 +15,7 @@ struct RecitationSettings {
     int repeatRange = 0; // 0: without end, as the Lister's restart says
     int gapFactor = 0;   // the gap after each playing, in playings' lengths
     int ratePercent = 100;
+    int testerPlays = 0; // after a right pick: 0 no, 1 before the next choices, 2 at once
 };
 
 class ZorvelSettings {

@@ -90,6 +90,7 @@ void SideWindows::mnuViewWrite_Click()
         m_write->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_write, &WriteWindow::marksTooChanged, this,
                 [this](bool on) { m_settings.setWriteMarks(on); });
+        m_write->setRecitation(m_recitation);
     }
     m_write->show();
     m_write->raise();

@@ -9,6 +9,7 @@ class MainMenus;
 class Practice;
 struct ProgressData;
 class QWidget;
+class Recitation;
 class ZorvelSettings;
 class ProgressWindow;
 class TodayWindow;
@@ -22,6 +23,8 @@ public:
     SideWindows(QWidget* window, MainMenus& menus, Practice& practice, ZorvelSettings& settings);
 
     void closeAll();
+    // Reciting, Write from Memory can play a checked entry.
+    void setRecitation(Recitation* recitation) { m_recitation = recitation; }
     // The Progress window brought up to date, after another range or list.
     void refreshProgress();
 
@@ -49,4 +52,5 @@ private:
     QPointer<ProgressWindow> m_progress;
     QPointer<TodayWindow> m_today;
     QPointer<WriteWindow> m_write;
+    Recitation* m_recitation = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/side/AnswerBox.h"
 
 #include "lists/itemlist.h"
+#include "practice/recitation/Recitation.h"
 #include "practice/session/Practice.h"
 
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -112,6 +114,14 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
     m_practice.setWriteMarks(marksToo);
     m_keys = new QLabel(this);
     m_keys->setObjectName(QStringLiteral("keys"));
+    m_listen = new QPushButton(tr("&Listen"), this);
+    m_listen->setObjectName(QStringLiteral("listen"));
+    m_listen->setAutoDefault(false);
+    m_listen->hide();
+    connect(m_listen, &QPushButton::clicked, this, [this] {
+        if (const int number = m_practice.writing().number(); m_recitation && number)
+            m_recitation->recite(number, m_practice.itemReference(number));
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_before, 2);
@@ -123,6 +133,7 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
     auto* keys = new QHBoxLayout;
     keys->addWidget(m_marksToo);
     keys->addStretch();
+    keys->addWidget(m_listen);
     keys->addWidget(m_keys);
     layout->addLayout(keys);
     // Room for a few lines of each Arabic pane at any zoom, within the screen.
@@ -140,6 +151,7 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
 
 void WriteWindow::showEntry()
 {
+    m_listen->hide();
     const WritingSession& writing = m_practice.writing();
     const int number = writing.number();
     m_before->setHtml(leadIn());
@@ -226,4 +238,5 @@ void WriteWindow::showChecked()
     }
     m_legend->setVisible(mistakes > 0);
     m_keys->setText(tr("Enter: the next entry"));
+    m_listen->setVisible(m_recitation && m_recitation->isOn());
 }

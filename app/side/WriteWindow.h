@@ -6,6 +6,8 @@
 
 class Practice;
 class QCheckBox;
+class QPushButton;
+class Recitation;
 class QLabel;
 class AnswerBox;
 class QTextBrowser;
@@ -25,6 +27,8 @@ public:
 
     // The entry to write, after another range or list.
     void showEntry();
+    // Reciting, a checked entry can be heard.
+    void setRecitation(Recitation* recitation) { m_recitation = recitation; }
 
 signals:
     void marksTooChanged(bool on);
@@ -46,4 +50,6 @@ private:
     QLabel* m_legend; // what the marks of a checked entry mean, while there are any
     QCheckBox* m_marksToo;
     QLabel* m_keys;
+    QPushButton* m_listen; // shown once an entry is checked, while reciting
+    Recitation* m_recitation = nullptr;
 };

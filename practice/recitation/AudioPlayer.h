@@ -17,6 +17,8 @@ public:
     // 0.5 to 1.5, the pitch kept.
     virtual void setRate(double rate) = 0;
 
+    // The file has begun to sound (read and decoded, its first samples out).
+    std::function<void()> started;
     // The file played to its end, after so many milliseconds of its own time.
     std::function<void(qint64 playedMs)> finished;
     // The file could not be played: damaged, empty, not audio, or gone.

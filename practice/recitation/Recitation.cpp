@@ -24,6 +24,7 @@ void Recitation::setPlayer(std::unique_ptr<AudioPlayer> player)
     m_player = std::move(player);
     if (!m_player)
         return;
+    m_player->started = [this] { emit sounding(); };
     // The player calls back from the event loop, never from inside play().
     m_player->finished = [this](qint64 playedMs) {
         if (m_session.isReciting())

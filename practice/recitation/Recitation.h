@@ -33,6 +33,11 @@ public:
     bool isIndexed() const { return m_indexed; }
 
     RecitationSession& session() { return m_session; }
+    // After a right pick on the Tester: no playing, the entry played before the next choices
+    // are offered, or played as they are.
+    enum class TesterPlays { Off, Waiting, AtOnce };
+    void setTesterPlays(TesterPlays plays) { m_testerPlays = plays; }
+    TesterPlays testerPlays() const { return isOn() ? m_testerPlays : TesterPlays::Off; }
     void setRate(double rate);
 
     // Recites entry `number`, named `reference`, as the session's counts say; entryDone() follows
@@ -45,6 +50,8 @@ public:
 
 signals:
     void entryDone();
+    // The file being played has begun to sound.
+    void sounding();
     // What plays, for the screen and a screen reader: "2:255, 3 of 5"; nothing once it stops.
     void playing(const QString& what);
     // A folder that matches no entry, or a file that cannot be played: said once each.
@@ -62,6 +69,7 @@ private:
     int m_count = 0;
     bool m_indexed = false;
     bool m_paused = false;
+    TesterPlays m_testerPlays = TesterPlays::Off;
     QString m_reference;
     QTimer m_gap;
     QSet<QString> m_told; // files said to be unplayable

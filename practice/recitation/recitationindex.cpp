@@ -1,8 +1,7 @@
 #include "practice/recitation/recitationindex.h"
 
 #include <QCoreApplication>
-#include <QDirIterator>
-#include <QFileInfo>
+#include <QDir>
 
 namespace recitation {
 
@@ -27,14 +26,17 @@ bool allDigits(QStringView name)
 Index indexFolder(const QString& folder, const std::atomic_bool* cancel)
 {
     Index index;
-    QDirIterator files(folder, QDir::Files | QDir::Readable);
-    while (files.hasNext() && !(cancel && *cancel)) {
-        const QString path = files.next();
-        const QString name = files.fileName();
+    if (cancel && *cancel)
+        return index;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Readable, QDir::Unsorted)) {
+        if (cancel && *cancel)
+            return {};
         const qsizetype dot = name.lastIndexOf(u'.');
         if (dot <= 0 || !isAudio(QStringView(name).sliced(dot + 1)))
             continue;
         const QString base = name.left(dot);
+        const QString path = dir.filePath(name);
         ++index.files;
         index.byName.insert(base, path);
         if (base.size() >= 4 && base.size() <= 9 && allDigits(base))

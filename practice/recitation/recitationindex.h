@@ -23,8 +23,8 @@ struct Index {
 };
 
 // The audio files in `folder` (not its subfolders), by name only: nothing is opened or
-// followed, so that a folder of tens of thousands of files is read in moments. Stops early,
-// with what it read, once `cancel` is set.
+// followed, so that a folder of tens of thousands of files is read in moments. Nothing once
+// `cancel` is set.
 Index indexFolder(const QString& folder, const std::atomic_bool* cancel = nullptr);
 
 // The file of entry `number`, or nothing.

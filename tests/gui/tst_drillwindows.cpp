@@ -2,6 +2,8 @@
 #include "app/side/AnswerBox.h"
 #include "app/side/WriteWindow.h"
 #include "lists/itemlist.h"
+#include "practice/recitation/Recitation.h"
+#include "tests/support/FakePlayer.h"
 #include "tests/support/WindowDriver.h"
 
 #include <QAction>
@@ -10,7 +12,9 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -51,6 +55,14 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
     auto* before = write->findChild<QTextBrowser*>(QStringLiteral("before"));
     QCOMPARE(before->toPlainText(), QStringLiteral("(The start of the list)"));
 
+    QTemporaryDir folder;
+    QFile(folder.filePath(QStringLiteral("0001.wav"))).open(QIODevice::WriteOnly);
+    auto* recitation = d.window->findChild<Recitation*>();
+    QStringList played;
+    recitation->setPlayer(std::make_unique<FakePlayer>(&played));
+    recitation->setFolder(folder.path(), {}, int(kFatiha.size()));
+    QTRY_VERIFY(recitation->isIndexed());
+
     QTest::keyClick(box, Qt::Key_Return); // nothing typed: nothing checked
     QVERIFY(write->verdict()->text().isEmpty());
     typeThroughInputMethod(box, QStringLiteral("الحمد لله رب العالمين"));
@@ -59,6 +71,11 @@ void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
     QCOMPARE(write->verdict()->text(), QStringLiteral("Good: every word right."));
     QVERIFY(write->result()->isVisible());
     QVERIFY(box->isReadOnly());
+    // Reciting, the entry checked can be heard.
+    auto* listen = write->findChild<QPushButton*>(QStringLiteral("listen"));
+    QVERIFY(listen->isVisible());
+    listen->click();
+    QCOMPARE(played, QStringList{QStringLiteral("0001.wav")});
 
     QTest::keyClick(box, Qt::Key_Return); // on to the next entry, the first above it
     QVERIFY(!box->isReadOnly());

@@ -4,6 +4,7 @@
 #include "controls/unilistbox/UniListBox.h"
 #include "controls/unitext/UniText.h"
 #include "practice/recitation/Recitation.h"
+#include "tests/support/FakePlayer.h"
 #include "tests/support/WindowDriver.h"
 
 #include <QCheckBox>
@@ -27,22 +28,6 @@ QStringList numbered(int count)
         lines << QStringLiteral("بند %1").arg(i);
     return lines;
 }
-
-// Says what it is asked to play; a playing ends when the test says.
-class FakePlayer : public AudioPlayer {
-public:
-    explicit FakePlayer(QStringList* played)
-        : m_played(played)
-    {
-    }
-    void play(const QString& path) override { m_played->append(QFileInfo(path).fileName()); }
-    void stop() override {}
-    void setPaused(bool) override {}
-    void setRate(double) override {}
-
-private:
-    QStringList* m_played;
-};
 
 } // namespace
 

@@ -1,14 +1,18 @@
+#include "app/main/TesterPage.h"
 #include "controls/common/IntervalTimer.h"
 #include "controls/tabs/ctlTabs.h"
 #include "controls/unilistbox/NativeList.h"
 #include "controls/unilistbox/UniListBox.h"
 #include "lists/itemlist.h"
+#include "practice/recitation/Recitation.h"
 #include "practice/session/testing.h"
+#include "tests/support/FakePlayer.h"
 #include "tests/support/WindowDriver.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -45,6 +49,7 @@ private slots:
     void arrowsAndEnterAnswerInTheChoices();
     void listerNumbersStayWhileTesting();
     void quickPicksLetTheClockTick();
+    void aRightPickPlaysItsEntry();
 
 private:
     void openTester(WindowDriver& d, const QStringList& items = kItems)
@@ -221,6 +226,37 @@ void tst_tester::quickPicksLetTheClockTick()
         d.clickRow("lstSelect", rightRow(d, number));
     }
     QCOMPARE(time->text(), testing::GetSecondsInHMSFormat(d.window->tester().elapsedSeconds()));
+}
+
+// Asked to, a right pick plays the entry picked; waiting for it, the next choices come at its
+// end, and a digit typed meanwhile picks nothing.
+void tst_tester::aRightPickPlaysItsEntry()
+{
+    QTemporaryDir folder;
+    for (const char* name : {"0001.wav", "0002.wav", "0003.wav"})
+        QFile(folder.filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+    WindowDriver d;
+    openTester(d);
+    auto* recitation = d.window->findChild<Recitation*>();
+    QStringList played;
+    auto player = std::make_unique<FakePlayer>(&played);
+    FakePlayer* fake = player.get();
+    recitation->setPlayer(std::move(player));
+    recitation->setFolder(folder.path(), {}, 5);
+    QTRY_VERIFY(recitation->isIndexed());
+    recitation->setTesterPlays(Recitation::TesterPlays::Waiting);
+    d.clickRow("lstSelect", rightRow(d, 1));
+    QCOMPARE(played, QStringList{"0001.wav"});
+    QCOMPARE(d.rows("lstSelect").size(), 1); // the next choices wait
+    d.window->findChild<TesterPage*>()->Form_KeyPress(QStringLiteral("1"));
+    QCOMPARE(counts(d), QStringLiteral("1/0"));
+    fake->finished(800);
+    QCOMPARE(d.rows("lstSelect").size(), 4);
+
+    recitation->setTesterPlays(Recitation::TesterPlays::AtOnce);
+    d.clickRow("lstSelect", rightRow(d, 2));
+    QCOMPARE(played, (QStringList{"0001.wav", "0002.wav"}));
+    QCOMPARE(d.rows("lstSelect").size(), 4); // offered as it plays
 }
 
 QTEST_MAIN(tst_tester)

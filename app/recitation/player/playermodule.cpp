@@ -17,10 +17,21 @@ public:
         m_player.setAudioOutput(&m_output); // at the system's volume
         QObject::connect(&m_player, &QMediaPlayer::mediaStatusChanged, &m_player,
                          [this](QMediaPlayer::MediaStatus status) {
-                             if (status == QMediaPlayer::EndOfMedia && finished)
+                             if (status == QMediaPlayer::BufferedMedia && started &&
+                                 m_player.playbackState() == QMediaPlayer::PlayingState)
+                                 started();
+                             else if (status == QMediaPlayer::EndOfMedia && finished)
                                  finished(std::max(m_player.duration(), m_player.position()));
                              else if (status == QMediaPlayer::InvalidMedia && failed)
                                  failed(m_player.errorString());
+                         });
+        // A file played before is ready at once: it sounds as soon as it plays.
+        QObject::connect(&m_player, &QMediaPlayer::playbackStateChanged, &m_player,
+                         [this](QMediaPlayer::PlaybackState state) {
+                             if (state == QMediaPlayer::PlayingState && started &&
+                                 (m_player.mediaStatus() == QMediaPlayer::BufferedMedia ||
+                                  m_player.mediaStatus() == QMediaPlayer::LoadedMedia))
+                                 started();
                          });
         QObject::connect(&m_player, &QMediaPlayer::errorOccurred, &m_player,
                          [this](QMediaPlayer::Error error, const QString& reason) {
