@@ -102,6 +102,8 @@ RecitationMenu::RecitationMenu(QMenu* menu, Recitation& recitation, Practice& pr
         MessageBox::inform(m_window, message, tr("Recitation"));
     });
     connect(&m_practice, &Practice::listOpened, this, &RecitationMenu::followList);
+    // Kept on from the last run: the player is made now, the list's folder when it opens.
+    m_recite->setChecked(stored.on);
 }
 
 QActionGroup* RecitationMenu::addChoices(QMenu* menu, const char* name,
@@ -122,6 +124,9 @@ QActionGroup* RecitationMenu::addChoices(QMenu* menu, const char* name,
 
 void RecitationMenu::turn(bool on)
 {
+    RecitationSettings kept = m_settings.recitation();
+    kept.on = on;
+    m_settings.setRecitation(kept);
     if (!on) {
         m_recitation.setPlayer(nullptr);
         m_practice.setRangeTimes(0);
@@ -131,6 +136,8 @@ void RecitationMenu::turn(bool on)
     std::unique_ptr<AudioPlayer> player = makeRecitationPlayer(&trouble);
     if (!player) {
         MessageBox::inform(m_window, trouble, tr("Recitation"));
+        kept.on = false;
+        m_settings.setRecitation(kept);
         const QSignalBlocker quiet(m_recite);
         m_recite->setChecked(false);
         return;

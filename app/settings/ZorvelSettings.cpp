@@ -34,6 +34,7 @@ const QString kRepeatRange = QStringLiteral("RepeatRange");
 const QString kRecitationGap = QStringLiteral("RecitationGap");
 const QString kRecitationRate = QStringLiteral("RecitationRate");
 const QString kTesterPlays = QStringLiteral("TesterPlays");
+const QString kRecite = QStringLiteral("Recite");
 // Each list's recitation folder, under its path made one key.
 const QString kRecitationFolders = QStringLiteral("RecitationFolders/");
 const QString kTodayAtStart = QStringLiteral("TodayAtStart");
@@ -332,6 +333,7 @@ RecitationSettings ZorvelSettings::recitation() const
     recitation.ratePercent =
         wholeNumber(text(kRecitationRate, kExtras), 50, 150, recitation.ratePercent);
     recitation.testerPlays = wholeNumber(text(kTesterPlays, kExtras), 0, 2, recitation.testerPlays);
+    recitation.on = extraFlag(kRecite);
     return recitation;
 }
 
@@ -342,6 +344,7 @@ void ZorvelSettings::setRecitation(const RecitationSettings& recitation)
     setText(kRecitationGap, QString::number(recitation.gapFactor), kExtras);
     setText(kRecitationRate, QString::number(recitation.ratePercent), kExtras);
     setText(kTesterPlays, QString::number(recitation.testerPlays), kExtras);
+    setExtraFlag(kRecite, recitation.on);
 }
 
 QString ZorvelSettings::recitationFolder(const QString& listPath) const

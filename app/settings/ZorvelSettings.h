@@ -16,6 +16,7 @@ struct RecitationSettings {
     int gapFactor = 0;   // the gap after each playing, in playings' lengths
     int ratePercent = 100;
     int testerPlays = 0; // after a right pick: 0 no, 1 before the next choices, 2 at once
+    bool on = false;
 };
 
 class ZorvelSettings {

@@ -21,6 +21,11 @@ bool allDigits(QStringView name)
            std::all_of(name.begin(), name.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+QString pathOf(const Index& index, const QString& name)
+{
+    return name.isEmpty() ? QString() : index.folder + u'/' + name;
+}
+
 } // namespace
 
 Index indexFolder(const QString& folder, const std::atomic_bool* cancel)
@@ -28,19 +33,20 @@ Index indexFolder(const QString& folder, const std::atomic_bool* cancel)
     Index index;
     if (cancel && *cancel)
         return index;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Readable, QDir::Unsorted)) {
+    index.folder = folder;
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Readable, QDir::Unsorted);
+    index.byName.reserve(names.size());
+    for (const QString& name : names) {
         if (cancel && *cancel)
             return {};
         const qsizetype dot = name.lastIndexOf(u'.');
         if (dot <= 0 || !isAudio(QStringView(name).sliced(dot + 1)))
             continue;
-        const QString base = name.left(dot);
-        const QString path = dir.filePath(name);
+        const QStringView base = QStringView(name).first(dot);
         ++index.files;
-        index.byName.insert(base, path);
+        index.byName.insert(base.toString(), name);
         if (base.size() >= 4 && base.size() <= 9 && allDigits(base))
-            index.byNumber.insert(base.toInt(), path);
+            index.byNumber.insert(base.toInt(), name);
     }
     return index;
 }
@@ -53,11 +59,11 @@ QString fileFor(const Index& index, const QList<Part>& parts, int number)
             const QString name = QStringLiteral("%1%2")
                                      .arg(part + 1, 3, 10, QChar(u'0'))
                                      .arg(inPart, 3, 10, QChar(u'0'));
-            return index.byName.value(name);
+            return pathOf(index, index.byName.value(name));
         }
         return {};
     }
-    return index.byNumber.value(number);
+    return pathOf(index, index.byNumber.value(number));
 }
 
 int matched(const Index& index, const QList<Part>& parts, int count)

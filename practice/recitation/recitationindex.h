@@ -15,7 +15,8 @@
 namespace recitation {
 
 struct Index {
-    QHash<QString, QString> byName; // a file's name without its suffix: its path
+    QString folder;
+    QHash<QString, QString> byName; // a file's name without its suffix: its whole name
     QHash<int, QString> byNumber;   // names of four digits or more, as running numbers
     int files = 0;                  // audio files read
 
@@ -27,7 +28,7 @@ struct Index {
 // `cancel` is set.
 Index indexFolder(const QString& folder, const std::atomic_bool* cancel = nullptr);
 
-// The file of entry `number`, or nothing.
+// The path of entry `number`'s file, or nothing.
 QString fileFor(const Index& index, const QList<Part>& parts, int number);
 
 // How many of the list's `count` entries have a file.

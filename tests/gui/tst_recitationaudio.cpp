@@ -1,6 +1,9 @@
 #include "app/recitation/playermodule.h"
 #include "practice/recitation/Recitation.h"
+#include "tests/support/FakeFileDialog.h"
+#include "tests/support/WindowDriver.h"
 
+#include <QAction>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,6 +20,7 @@ private slots:
     void initTestCase();
     void aVerseIsPlayedToItsEndAndRepeated();
     void anUnplayableFileIsSaidOnceAndSkipped();
+    void theMenuTurnsItOnAndKeepsEachListsFolder();
 };
 
 namespace {
@@ -101,6 +105,29 @@ void tst_recitationaudio::anUnplayableFileIsSaidOnceAndSkipped()
     QCOMPARE(done.size(), 3); // the listing went on each time
     QCOMPARE(told.size(), 2); // each file once, though the first was asked for twice
     QVERIFY(told.at(0).value(0).toString().contains(QStringLiteral("0001.mp3")));
+}
+
+// Choosing a list's folder turns recitation on; both are kept for the next run.
+void tst_recitationaudio::theMenuTurnsItOnAndKeepsEachListsFolder()
+{
+    QTemporaryDir folder;
+    write(folder.filePath(QStringLiteral("0001.wav")), tone(100));
+    WindowDriver d;
+    d.open({QStringLiteral("أ"), QStringLiteral("ب")});
+    auto* recite = d.control<QAction>("mnuViewRecite");
+    QVERIFY(!recite->isChecked()); // off until asked for
+    FakeFileDialog dialog(folder.path());
+    d.control<QAction>("mnuViewRecitationFolder")->trigger();
+    QVERIFY(recite->isChecked());
+    auto* recitation = d.window->findChild<Recitation*>();
+    QTRY_VERIFY(recitation->isIndexed());
+    QCOMPARE(recitation->folder(), folder.path());
+    d.close();
+    d.start();
+    QVERIFY(d.control<QAction>("mnuViewRecite")->isChecked());
+    recitation = d.window->findChild<Recitation*>();
+    QCOMPARE(recitation->folder(), folder.path());
+    QVERIFY(d.messages.requests().isEmpty());
 }
 
 QTEST_MAIN(tst_recitationaudio)
