@@ -1,6 +1,7 @@
 #include "practice/recitation/Recitation.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QThread>
 
 Recitation::Recitation(QObject* parent)
