@@ -913,6 +913,10 @@ Do you want to overwrite the file ? </source>
 <context>
     <name>TodayWindow</name>
     <message>
+        <source>&amp;Listen</source>
+        <translation>&amp;استمع</translation>
+    </message>
+    <message>
         <source>no cycle</source>
         <translation>بلا دورة</translation>
     </message>

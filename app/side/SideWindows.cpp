@@ -12,6 +12,7 @@
 #include "app/side/WriteWindow.h"
 #include "controls/common/FileDialog.h"
 #include "practice/plan/todayrow.h"
+#include "practice/recitation/Recitation.h"
 #include "practice/search/PassageFinder.h"
 #include "practice/session/Practice.h"
 #include "practice/session/progressdata.h"
@@ -109,6 +110,13 @@ void SideWindows::mnuViewToday_Click()
         });
         m_today->setChoices(m_settings.planOptions(), m_settings.todayAtStart(),
                             m_settings.todayRecalls());
+        // A passage of another list is opened to be heard, as Practise opens it.
+        connect(m_today, &TodayWindow::listen, this, [this](const TodayRow& row) {
+            if (row.path != m_practice.path() || row.wordMode != m_practice.wordMode())
+                emit practise(row);
+            if (row.path == m_practice.path())
+                m_recitation->reciteWhenRead(row.first, m_practice.itemReference(row.first));
+        });
         connect(m_today, &TodayWindow::choicesChanged, this, [this] {
             m_settings.setPlanOptions(m_today->options());
             m_settings.setTodayAtStart(m_today->atStart());
@@ -117,6 +125,7 @@ void SideWindows::mnuViewToday_Click()
         });
     }
     refresh();
+    m_today->setListening(m_recitation && m_recitation->isOn());
     m_today->show();
     m_today->raise();
 }

@@ -37,6 +37,13 @@ TodayWindow::TodayWindow(QWidget* parent)
     practise->setObjectName(QStringLiteral("practise"));
     practise->setDefault(true);
     connect(practise, &QPushButton::clicked, this, &TodayWindow::choose);
+    m_listen = buttons->addButton(tr("&Listen"), QDialogButtonBox::ActionRole);
+    m_listen->setObjectName(QStringLiteral("listen"));
+    m_listen->hide();
+    connect(m_listen, &QPushButton::clicked, this, [this] {
+        if (const int row = m_table->currentRow(); row >= 0 && row < m_rows.size())
+            emit listen(m_rows[row]);
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &TodayWindow::choose);
     auto* layout = new QVBoxLayout(this);
@@ -179,6 +186,11 @@ void TodayWindow::showPlan(const QList<TodayRow>& rows)
     }
     if (!rows.isEmpty())
         m_table->selectRow(0);
+}
+
+void TodayWindow::setListening(bool on)
+{
+    m_listen->setVisible(on);
 }
 
 void TodayWindow::choose()

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 class QSpinBox;
 class QTableWidget;
 
@@ -27,8 +28,12 @@ public:
     // Whether a passage is practised recalling first on the Lister, not on the Tester.
     bool recalls() const;
 
+    // Reciting, a passage's first entry can be heard.
+    void setListening(bool on);
+
 signals:
     void practise(const TodayRow& row);
+    void listen(const TodayRow& row);
     void choicesChanged();
 
 private:
@@ -48,4 +53,5 @@ private:
     QSpinBox* m_divisionsPerDay = nullptr;
     QCheckBox* m_atStart = nullptr;
     QComboBox* m_practiseWith = nullptr;
+    QPushButton* m_listen = nullptr;
 };

@@ -61,6 +61,7 @@ void Recitation::setFolder(const QString& folder, const QList<Part>& parts, int 
     m_count = count;
     m_index = {};
     m_indexed = false;
+    m_waiting.reset();
     m_told.clear();
     if (folder.isEmpty())
         return;
@@ -78,6 +79,8 @@ void Recitation::indexed(const recitation::Index& index)
 {
     m_index = index;
     m_indexed = true;
+    if (const auto waiting = std::exchange(m_waiting, std::nullopt))
+        recite(waiting->first, waiting->second);
     if (recitation::matched(m_index, m_parts, m_count) == 0)
         emit trouble(
             tr("No file in the recitation folder %1 belongs to an entry of this list: "
@@ -96,6 +99,14 @@ void Recitation::recite(int number, const QString& reference)
     stop();
     m_reference = reference;
     follow(m_session.begin(number, m_player ? fileFor(m_index, m_parts, number) : QString()));
+}
+
+void Recitation::reciteWhenRead(int number, const QString& reference)
+{
+    if (m_indexed || m_folder.isEmpty())
+        recite(number, reference);
+    else
+        m_waiting = std::pair(number, reference);
 }
 
 void Recitation::follow(const RecitationSession::Step& step)

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 class QThread;
 
@@ -43,6 +44,8 @@ public:
     // Recites entry `number`, named `reference`, as the session's counts say; entryDone() follows
     // at once where it has no file or recitation is off.
     void recite(int number, const QString& reference);
+    // The same once the folder is read, for an entry of a list just opened.
+    void reciteWhenRead(int number, const QString& reference);
     // Ends the entry's reciting: it is done.
     void stop();
     void togglePause();
@@ -71,6 +74,7 @@ private:
     bool m_paused = false;
     TesterPlays m_testerPlays = TesterPlays::Off;
     QString m_reference;
+    std::optional<std::pair<int, QString>> m_waiting; // to recite once the folder is read
     QTimer m_gap;
     QSet<QString> m_told; // files said to be unplayable
     QThread* m_reader = nullptr;

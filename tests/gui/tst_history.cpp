@@ -11,7 +11,9 @@
 #include "controls/unilistbox/UniListBox.h"
 #include "controls/unitext/UniText.h"
 #include "lists/itemlist.h"
+#include "practice/recitation/Recitation.h"
 #include "tests/support/FakeFileDialog.h"
+#include "tests/support/FakePlayer.h"
 #include "tests/support/WindowDriver.h"
 #include "tests/support/whenShown.h"
 
@@ -372,6 +374,21 @@ void tst_history::todayOffersTheNextStretch()
     QCOMPARE(today->table()->rowCount(), 1); // nothing is due on the day it was learnt
     // The range reads as written inside Arabic text too.
     QCOMPARE(today->table()->item(0, 1)->text(), QStringLiteral("Next to learn: \u20663-5\u2069"));
+    QVERIFY(!today->findChild<QPushButton*>(QStringLiteral("listen"))->isVisible()); // silent
+
+    // Reciting, a passage's first entry can be heard from Today.
+    QTemporaryDir folder;
+    QFile(folder.filePath(QStringLiteral("0003.wav"))).open(QIODevice::WriteOnly);
+    auto* recitation = d.window->findChild<Recitation*>();
+    QStringList played;
+    recitation->setPlayer(std::make_unique<FakePlayer>(&played));
+    recitation->setFolder(folder.path(), {}, int(kVerses.size()));
+    d.control<QAction>("mnuViewToday")->trigger();
+    today->table()->setCurrentCell(0, 0);
+    today->findChild<QPushButton*>(QStringLiteral("listen"))->click();
+    QTRY_COMPARE(played, QStringList{QStringLiteral("0003.wav")});
+    recitation->setPlayer(nullptr);
+
     d.control<ctlTabs>("ctlTabs1")->setSelectedTab(1);
     today->findChild<QPushButton*>(QStringLiteral("practise"))->click();
     QCOMPARE(d.shownRange(), QStringLiteral("3-5"));
