@@ -592,6 +592,7 @@ int main(int argc, char* argv[])
         if (recitation.isOn()) {
             const double first = toSound(1);
             std::vector<double> again;
+            again.reserve(9);
             for (int k = 0; k < 9; ++k)
                 again.push_back(toSound(1));
             row(QStringLiteral("from reciting an entry to its sound, played before"), median(again),

@@ -118,7 +118,7 @@ void Recitation::follow(const RecitationSession::Step& step)
         m_player->play(step.file);
         return;
     case RecitationSession::Step::Gap:
-        m_gap.start(int(std::min<qint64>(step.gapMs, 10 * 60 * 1000)));
+        m_gap.start(int(std::min<qint64>(step.gapMs, qint64{10} * 60 * 1000)));
         return;
     case RecitationSession::Step::Done:
         emit playing({});
