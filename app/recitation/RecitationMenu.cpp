@@ -39,9 +39,7 @@ RecitationMenu::RecitationMenu(QMenu* menu, Recitation& recitation, Practice& pr
                 {QStringLiteral("20"), 20}},
                stored.repeatEach, [this](int times) {
                    m_recitation.session().setRepeatEach(times);
-                   RecitationSettings kept = m_settings.recitation();
-                   kept.repeatEach = times;
-                   m_settings.setRecitation(kept);
+                   keep(&RecitationSettings::repeatEach, times);
                });
     addChoices(menu->addMenu(tr("Repeat the Ran&ge")), "repeatRange",
                {{QStringLiteral("1"), 1},
@@ -52,17 +50,13 @@ RecitationMenu::RecitationMenu(QMenu* menu, Recitation& recitation, Practice& pr
                stored.repeatRange, [this](int times) {
                    if (m_recitation.isOn())
                        m_practice.setRangeTimes(times);
-                   RecitationSettings kept = m_settings.recitation();
-                   kept.repeatRange = times;
-                   m_settings.setRecitation(kept);
+                   keep(&RecitationSettings::repeatRange, times);
                });
     addChoices(menu->addMenu(tr("&Gap After Each")), "gap",
                {{tr("None"), 0}, {tr("As Long as the Entry"), 1}, {tr("Twice as Long"), 2}},
                stored.gapFactor, [this](int factor) {
                    m_recitation.session().setGapFactor(factor);
-                   RecitationSettings kept = m_settings.recitation();
-                   kept.gapFactor = factor;
-                   m_settings.setRecitation(kept);
+                   keep(&RecitationSettings::gapFactor, factor);
                });
     addChoices(menu->addMenu(tr("Playing &Speed")), "speed",
                {{QStringLiteral("0.5\u00D7"), 50},
@@ -72,18 +66,14 @@ RecitationMenu::RecitationMenu(QMenu* menu, Recitation& recitation, Practice& pr
                 {QStringLiteral("1.5\u00D7"), 150}},
                stored.ratePercent, [this](int percent) {
                    m_recitation.setRate(percent / 100.0);
-                   RecitationSettings kept = m_settings.recitation();
-                   kept.ratePercent = percent;
-                   m_settings.setRecitation(kept);
+                   keep(&RecitationSettings::ratePercent, percent);
                });
     addChoices(
         menu->addMenu(tr("Play the &Answer on the Tester")), "testerPlays",
         {{tr("No"), 0}, {tr("Before the Next Choices"), 1}, {tr("With the Next Choices"), 2}},
         stored.testerPlays, [this](int plays) {
             m_recitation.setTesterPlays(Recitation::TesterPlays(plays));
-            RecitationSettings kept = m_settings.recitation();
-            kept.testerPlays = plays;
-            m_settings.setRecitation(kept);
+            keep(&RecitationSettings::testerPlays, plays);
         });
     menu->addSeparator();
     QAction* pause = menu->addAction(tr("&Play or Pause"));
@@ -120,6 +110,13 @@ QActionGroup* RecitationMenu::addChoices(QMenu* menu, const char* name,
         connect(action, &QAction::triggered, this, [apply, value = value] { apply(value); });
     }
     return group;
+}
+
+void RecitationMenu::keep(int RecitationSettings::*choice, int value)
+{
+    RecitationSettings kept = m_settings.recitation();
+    kept.*choice = value;
+    m_settings.setRecitation(kept);
 }
 
 void RecitationMenu::turn(bool on)

@@ -9,6 +9,7 @@ class QMenu;
 class QWidget;
 class Recitation;
 class ZorvelSettings;
+struct RecitationSettings;
 
 // The View menu's Recitation: turning it on (off by default: silent, and nothing else changes),
 // the open list's folder, how often each entry and the range are played, the gap after each
@@ -25,6 +26,8 @@ public:
 
 private:
     void turn(bool on);
+    // One of the choices kept in the settings.
+    void keep(int RecitationSettings::*choice, int value);
     void chooseFolder();
     // The open list's folder: the one chosen for it, else one beside it named after it.
     void followList();
