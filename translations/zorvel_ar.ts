@@ -480,10 +480,6 @@ Enter: the whole entry</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <source>“%1” has changed since Today was planned: %2 is no longer in it.</source>
-        <translation>تغيّرت «%1» منذ وُضعت خطة اليوم: لم يعد %2 فيها.</translation>
-    </message>
-    <message>
         <source>Today</source>
         <translation>اليوم</translation>
     </message>
@@ -1298,6 +1294,14 @@ Do you want to overwrite the file ? </source>
     <message>
         <source>No Zorvel file opened</source>
         <translation>لم يُفتح ملف زورفل</translation>
+    </message>
+    <message>
+        <source>“%1” has changed since Today was planned: %2 is no longer in it.</source>
+        <translation>تغيّرت «%1» منذ وُضعت خطة اليوم: لم يعد %2 فيها.</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>اليوم</translation>
     </message>
 </context>
 <context>

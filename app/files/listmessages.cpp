@@ -32,3 +32,13 @@ void showErrorMessage(QWidget* parent, const QString& text)
     MessageBox::show(parent, {text, programTitle(), MessageBox::Icon::None, MessageBox::Buttons::Ok,
                               MessageBox::Answer::Ok});
 }
+
+void showPassageGoneMessage(QWidget* parent, const QString& title, const QString& references)
+{
+    MessageBox::inform(parent,
+                       QCoreApplication::translate("listmessages",
+                                                   "\u201C%1\u201D has changed since Today was "
+                                                   "planned: %2 is no longer in it.")
+                           .arg(title, references),
+                       QCoreApplication::translate("listmessages", "Today"));
+}

@@ -17,3 +17,6 @@ void showOpenFileMessage(QWidget* parent);
 
 // An error's description in a plain box: OK button, no icon, the program's title.
 void showErrorMessage(QWidget* parent, const QString& text);
+
+// A passage of Today's plan is no longer in its list, edited since the plan was made.
+void showPassageGoneMessage(QWidget* parent, const QString& title, const QString& references);

@@ -29,7 +29,6 @@
 #include "lists/listloader.h"
 #include "lists/userlists.h"
 #include "practice/history/historyfile.h"
-#include "practice/recitation/Recitation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,11 +140,12 @@ void frmMain::connectMenus()
     connect(m_menus->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_menus, &MainMenus::recentFileChosen, this, &frmMain::mnuFileMRUF_Click);
     m_sideWindows = new SideWindows(this, *m_menus, *m_practice, m_settings);
-    auto* recitation = new Recitation(this);
+    auto* recitation =
+        (new RecitationMenu(m_menus->mnuViewRecitation, *m_practice, m_settings, this))
+            ->recitation();
     fra1->setRecitation(recitation);
     fra2->setRecitation(recitation);
     m_sideWindows->setRecitation(recitation);
-    new RecitationMenu(m_menus->mnuViewRecitation, *recitation, *m_practice, m_settings, this);
     connect(m_sideWindows, &SideWindows::practise, this, &frmMain::practiseToday);
     connect(m_sideWindows, &SideWindows::practisePair, this, [this](int number, int other) {
         m_practice->practisePair(number, other);
@@ -193,14 +193,8 @@ void frmMain::practiseToday(const TodayRow& row)
         !LoadZVFFile(row.path, row.wordMode))
         return;
     // The list may have been edited since the plan was made: never practise other than named.
-    if (row.last > m_practice->items().size()) {
-        MessageBox::inform(this,
-                           tr("\u201C%1\u201D has changed since Today was planned: %2 is no "
-                              "longer in it.")
-                               .arg(row.title, row.references),
-                           tr("Today"));
-        return;
-    }
+    if (row.last > m_practice->items().size())
+        return showPassageGoneMessage(this, row.title, row.references);
     // Recall first is on before the range starts, so that its first entry is prompted too.
     if (m_settings.todayRecalls())
         fra1->setRecallFirst(true);

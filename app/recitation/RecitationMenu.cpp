@@ -12,10 +12,10 @@
 #include <QFileInfo>
 #include <QMenu>
 
-RecitationMenu::RecitationMenu(QMenu* menu, Recitation& recitation, Practice& practice,
-                               ZorvelSettings& settings, QWidget* window)
+RecitationMenu::RecitationMenu(QMenu* menu, Practice& practice, ZorvelSettings& settings,
+                               QWidget* window)
     : QObject(window)
-    , m_recitation(recitation)
+    , m_recitation(*new Recitation(this))
     , m_practice(practice)
     , m_settings(settings)
     , m_window(window)

@@ -18,11 +18,11 @@ struct RecitationSettings;
 class RecitationMenu : public QObject {
     Q_OBJECT
 public:
-    // Fills `menu`.
-    RecitationMenu(QMenu* menu, Recitation& recitation, Practice& practice,
-                   ZorvelSettings& settings, QWidget* window);
+    // Fills `menu` and makes the recitation it drives.
+    RecitationMenu(QMenu* menu, Practice& practice, ZorvelSettings& settings, QWidget* window);
 
     QAction* recite() const { return m_recite; }
+    Recitation* recitation() const { return &m_recitation; }
 
 private:
     void turn(bool on);
