@@ -480,10 +480,6 @@ Enter: the whole entry</source>
         <translation>الإعدادات</translation>
     </message>
     <message>
-        <source>Today</source>
-        <translation>اليوم</translation>
-    </message>
-    <message>
         <source>Lister</source>
         <translation>العارض</translation>
     </message>
