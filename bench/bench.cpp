@@ -29,6 +29,7 @@
 #include "practice/session/listing.h"
 #include "practice/session/writtencheck.h"
 #include "schedule/revisionplan.h"
+#include "tests/support/tones.h"
 
 #include <QAction>
 #include <QApplication>
@@ -546,16 +547,7 @@ int main(int argc, char* argv[])
     // folder of one file a verse against listing it.
     {
         QTemporaryDir folder;
-        QByteArray wav("RIFF....WAVEfmt ");
-        const quint32 format[] = {16, 0x00010001, 8000, 16000, 0x00100002};
-        wav.append(reinterpret_cast<const char*>(format), sizeof format);
-        wav.append("data");
-        const quint32 samples = 8000 / 5; // a fifth of a second of silence
-        const quint32 dataBytes = samples * 2;
-        wav.append(reinterpret_cast<const char*>(&dataBytes), 4);
-        wav.append(QByteArray(int(dataBytes), 0));
-        const quint32 riff = quint32(wav.size()) - 8;
-        wav.replace(4, 4, QByteArray(reinterpret_cast<const char*>(&riff), 4));
+        const QByteArray wav = tones::wav(200);
         for (int verse = 1; verse <= 6236; ++verse) {
             QFile file(folder.filePath(QStringLiteral("%1.wav").arg(verse, 4, 10, QChar(u'0'))));
             file.open(QIODevice::WriteOnly);

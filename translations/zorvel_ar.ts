@@ -819,6 +819,10 @@ Do you want to overwrite the file ? </source>
         <translation>تعذّر تشغيل %1 (%2)؛ ويمضي العرض.</translation>
     </message>
     <message>
+        <source>The recitation folder %1 is no longer there: the entries are silent until it is chosen again.</source>
+        <translation>لم يعد مجلد التلاوة %1 موجودًا: تبقى البنود صامتة حتى يُختار من جديد.</translation>
+    </message>
+    <message>
         <source>No file in the recitation folder %1 belongs to an entry of this list: Zorvel looks for %2.</source>
         <translation>لا ملف في مجلد التلاوة %1 يخصّ بندًا من هذه القائمة: يبحث زورفل عن %2.</translation>
     </message>

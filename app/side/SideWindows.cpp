@@ -115,7 +115,7 @@ void SideWindows::mnuViewToday_Click()
             if (row.path != m_practice.path() || row.wordMode != m_practice.wordMode())
                 emit practise(row);
             if (row.path == m_practice.path())
-                m_recitation->reciteWhenRead(row.first, m_practice.itemReference(row.first));
+                m_recitation->recite(row.first, m_practice.itemReference(row.first));
         });
         connect(m_today, &TodayWindow::choicesChanged, this, [this] {
             m_settings.setPlanOptions(m_today->options());

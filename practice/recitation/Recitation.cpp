@@ -1,6 +1,7 @@
 #include "practice/recitation/Recitation.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QThread>
 
@@ -9,6 +10,7 @@ Recitation::Recitation(QObject* parent)
 {
     m_gap.setSingleShot(true);
     connect(&m_gap, &QTimer::timeout, this, [this] { follow(m_session.gapOver()); });
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &Recitation::folderChanged);
 }
 
 Recitation::~Recitation()
@@ -63,8 +65,10 @@ void Recitation::setFolder(const QString& folder, const QList<Part>& parts, int 
     m_indexed = false;
     m_waiting.reset();
     m_told.clear();
+    unwatch();
     if (folder.isEmpty())
         return;
+    m_watcher.addPath(folder);
     m_cancel = std::make_shared<std::atomic_bool>(false);
     m_reader = QThread::create([this, folder, cancel = m_cancel] {
         recitation::Index index = recitation::indexFolder(folder, cancel.get());
@@ -88,6 +92,25 @@ void Recitation::indexed(const recitation::Index& index)
                 .arg(QDir::toNativeSeparators(m_folder), recitation::expectedNames(m_parts)));
 }
 
+// A folder removed or moved away (a USB stick taken out) silences the entries at once.
+void Recitation::folderChanged()
+{
+    if (QFileInfo::exists(m_folder))
+        return;
+    stop();
+    unwatch(); // said once
+    m_index = {};
+    emit trouble(tr("The recitation folder %1 is no longer there: the entries are silent until "
+                    "it is chosen again.")
+                     .arg(QDir::toNativeSeparators(m_folder)));
+}
+
+void Recitation::unwatch()
+{
+    if (!m_watcher.directories().isEmpty())
+        m_watcher.removePaths(m_watcher.directories());
+}
+
 void Recitation::setRate(double rate)
 {
     if (m_player)
@@ -97,16 +120,12 @@ void Recitation::setRate(double rate)
 void Recitation::recite(int number, const QString& reference)
 {
     stop();
+    if (!m_indexed && !m_folder.isEmpty()) {
+        m_waiting = std::pair(number, reference);
+        return;
+    }
     m_reference = reference;
     follow(m_session.begin(number, m_player ? fileFor(m_index, m_parts, number) : QString()));
-}
-
-void Recitation::reciteWhenRead(int number, const QString& reference)
-{
-    if (m_indexed || m_folder.isEmpty())
-        recite(number, reference);
-    else
-        m_waiting = std::pair(number, reference);
 }
 
 void Recitation::follow(const RecitationSession::Step& step)
@@ -131,11 +150,14 @@ void Recitation::stop()
 {
     m_gap.stop();
     m_paused = false;
-    if (!m_session.isReciting())
+    const bool waited = std::exchange(m_waiting, std::nullopt).has_value();
+    if (m_session.isReciting()) {
+        if (m_player)
+            m_player->stop();
+        m_session.stop();
+    } else if (!waited) {
         return;
-    if (m_player)
-        m_player->stop();
-    m_session.stop();
+    }
     emit playing({});
     emit entryDone(); // a listing that waited goes on
 }

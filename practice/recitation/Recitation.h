@@ -5,6 +5,7 @@
 
 #include "practice/recitation/AudioPlayer.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QSet>
 #include <QTimer>
@@ -41,15 +42,15 @@ public:
     TesterPlays testerPlays() const { return isOn() ? m_testerPlays : TesterPlays::Off; }
     void setRate(double rate);
 
-    // Recites entry `number`, named `reference`, as the session's counts say; entryDone() follows
-    // at once where it has no file or recitation is off.
+    // Recites entry `number`, named `reference`, as the session's counts say, once the folder is
+    // read (a list just opened); entryDone() follows at once where it has no file or recitation
+    // is off.
     void recite(int number, const QString& reference);
-    // The same once the folder is read, for an entry of a list just opened.
-    void reciteWhenRead(int number, const QString& reference);
     // Ends the entry's reciting: it is done.
     void stop();
     void togglePause();
-    bool isReciting() const { return m_session.isReciting(); }
+    // Playing, in a gap, or waiting for the folder to be read.
+    bool isReciting() const { return m_session.isReciting() || m_waiting.has_value(); }
 
 signals:
     void entryDone();
@@ -57,12 +58,14 @@ signals:
     void sounding();
     // What plays, for the screen and a screen reader: "2:255, 3 of 5"; nothing once it stops.
     void playing(const QString& what);
-    // A folder that matches no entry, or a file that cannot be played: said once each.
+    // A folder that matches no entry or is gone, or a file that cannot be played: said once each.
     void trouble(const QString& message);
 
 private:
     void follow(const RecitationSession::Step& step);
     void indexed(const recitation::Index& index);
+    void folderChanged();
+    void unwatch();
 
     std::unique_ptr<AudioPlayer> m_player;
     RecitationSession m_session;
@@ -76,7 +79,8 @@ private:
     QString m_reference;
     std::optional<std::pair<int, QString>> m_waiting; // to recite once the folder is read
     QTimer m_gap;
-    QSet<QString> m_told; // files said to be unplayable
+    QFileSystemWatcher m_watcher; // the folder, to stop when it is removed
+    QSet<QString> m_told;         // files said to be unplayable
     QThread* m_reader = nullptr;
     std::shared_ptr<std::atomic_bool> m_cancel;
 };

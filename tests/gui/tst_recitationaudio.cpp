@@ -2,15 +2,14 @@
 #include "practice/recitation/Recitation.h"
 #include "tests/support/FakeFileDialog.h"
 #include "tests/support/WindowDriver.h"
+#include "tests/support/tones.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
-
-#include <cmath>
 
 // A list's recitation played through Qt Multimedia, as the program plays it: real files to
 // their end, on a machine with or without a sound device.
@@ -18,37 +17,14 @@ class tst_recitationaudio : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void aVerseIsPlayedToItsEndAndRepeated_data();
     void aVerseIsPlayedToItsEndAndRepeated();
     void anUnplayableFileIsSaidOnceAndSkipped();
+    void aFolderRemovedWhilePlayingStopsIt();
     void theMenuTurnsItOnAndKeepsEachListsFolder();
 };
 
 namespace {
-
-// A tone of `ms` milliseconds, 16-bit mono PCM at 8 kHz, as a WAV file's bytes.
-QByteArray tone(int ms)
-{
-    const quint32 rate = 8000;
-    const quint32 samples = rate * quint32(ms) / 1000;
-    QByteArray wav;
-    auto put32 = [&](quint32 v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
-    auto put16 = [&](quint16 v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
-    wav.append("RIFF");
-    put32(36 + samples * 2);
-    wav.append("WAVEfmt ");
-    put32(16);
-    put16(1); // PCM
-    put16(1); // mono
-    put32(rate);
-    put32(rate * 2);
-    put16(2);
-    put16(16);
-    wav.append("data");
-    put32(samples * 2);
-    for (quint32 i = 0; i < samples; ++i)
-        put16(quint16(qint16(8000 * std::sin(2 * M_PI * 440 * i / rate))));
-    return wav;
-}
 
 void write(const QString& path, const QByteArray& bytes)
 {
@@ -64,10 +40,20 @@ void tst_recitationaudio::initTestCase()
     QCoreApplication::addLibraryPath(QStringLiteral(ZORVEL_MODULES));
 }
 
+void tst_recitationaudio::aVerseIsPlayedToItsEndAndRepeated_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("recording");
+    QTest::newRow("wav") << QStringLiteral("0001.wav") << tones::wav(300);
+    QTest::newRow("flac") << QStringLiteral("0001.flac") << tones::flac(300);
+}
+
 void tst_recitationaudio::aVerseIsPlayedToItsEndAndRepeated()
 {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, recording);
     QTemporaryDir dir;
-    write(dir.filePath(QStringLiteral("0001.wav")), tone(300));
+    write(dir.filePath(name), recording);
     Recitation recitation;
     QString trouble;
     recitation.setPlayer(makeRecitationPlayer(&trouble));
@@ -84,6 +70,33 @@ void tst_recitationaudio::aVerseIsPlayedToItsEndAndRepeated()
     for (const QList<QVariant>& what : std::as_const(playing))
         said.append(what.value(0).toString());
     QCOMPARE(said, (QStringList{QStringLiteral("1, 1 of 2"), QStringLiteral("1, 2 of 2"), {}}));
+}
+
+void tst_recitationaudio::aFolderRemovedWhilePlayingStopsIt()
+{
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("recitation"));
+    QVERIFY(QDir().mkdir(folder));
+    write(folder + QStringLiteral("/0001.flac"), tones::flac(20000));
+    Recitation recitation;
+    QString trouble;
+    recitation.setPlayer(makeRecitationPlayer(&trouble));
+    recitation.setFolder(folder, {}, 1);
+    QTRY_VERIFY(recitation.isIndexed());
+    QSignalSpy sounding(&recitation, &Recitation::sounding);
+    QSignalSpy done(&recitation, &Recitation::entryDone);
+    QSignalSpy told(&recitation, &Recitation::trouble);
+    recitation.recite(1, QStringLiteral("1"));
+    QTRY_COMPARE_WITH_TIMEOUT(sounding.size(), 1, 15000);
+    QVERIFY(QDir(folder).removeRecursively());
+    QTRY_COMPARE(told.size(), 1);
+    QVERIFY(told.at(0).value(0).toString().contains(QStringLiteral("recitation")));
+    QVERIFY(!recitation.isReciting());
+    QCOMPARE(done.size(), 1);
+    recitation.recite(1, QStringLiteral("1")); // silent now, and not said again
+    QCOMPARE(done.size(), 2);
+    QTest::qWait(200);
+    QCOMPARE(told.size(), 1);
 }
 
 void tst_recitationaudio::anUnplayableFileIsSaidOnceAndSkipped()
@@ -111,7 +124,7 @@ void tst_recitationaudio::anUnplayableFileIsSaidOnceAndSkipped()
 void tst_recitationaudio::theMenuTurnsItOnAndKeepsEachListsFolder()
 {
     QTemporaryDir folder;
-    write(folder.filePath(QStringLiteral("0001.wav")), tone(100));
+    write(folder.filePath(QStringLiteral("0001.wav")), tones::wav(100));
     WindowDriver d;
     d.open({QStringLiteral("أ"), QStringLiteral("ب")});
     auto* recite = d.control<QAction>("mnuViewRecite");
