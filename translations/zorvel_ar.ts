@@ -166,7 +166,7 @@ Enter: the whole entry</source>
     </message>
     <message>
         <source>&amp;List Next Item (Enter Key)</source>
-        <translation>اعرض البند ال&amp;تالي (Enter)</translation>
+        <translation>اعرض ال&amp;تالي (Enter)</translation>
     </message>
 </context>
 <context>
@@ -827,8 +827,8 @@ Do you want to overwrite the file ? </source>
         <translation>لا ملف في مجلد التلاوة %1 يخصّ بندًا من هذه القائمة: يبحث زورفل عن %2.</translation>
     </message>
     <message>
-        <source>%1, %2 of %3</source>
-        <translation>%1، %2 من %3</translation>
+        <source>%1, %L2 of %L3</source>
+        <translation>%1، %L2 من %L3</translation>
     </message>
 </context>
 <context>

@@ -133,7 +133,7 @@ void Recitation::follow(const RecitationSession::Step& step)
     switch (step.kind) {
     case RecitationSession::Step::Play:
         emit playing(
-            tr("%1, %2 of %3").arg(m_reference).arg(step.repetition).arg(step.repetitions));
+            tr("%1, %L2 of %L3").arg(m_reference).arg(step.repetition).arg(step.repetitions));
         m_player->play(step.file);
         return;
     case RecitationSession::Step::Gap:
