@@ -11,9 +11,17 @@
 #include <optional>
 
 // The drill an answer came from: a pick among the Tester's choices, a recall graded on the
-// Lister, an entry written from memory; the halves of a bayt picked or recalled.
-enum class Drill { Choices = 0, Recall = 1, Written = 2, HalfChoices = 3, HalfRecall = 4 };
-inline constexpr int kDrills = 5;
+// Lister, an entry written from memory; the halves of a bayt picked or recalled; an entry of a
+// passage recited aloud and marked.
+enum class Drill {
+    Choices = 0,
+    Recall = 1,
+    Written = 2,
+    HalfChoices = 3,
+    HalfRecall = 4,
+    Recited = 5
+};
+inline constexpr int kDrills = 6;
 
 // One answer about an item, as the review log keeps it.
 struct Review {

@@ -776,6 +776,10 @@ Do you want to overwrite the file ? </source>
         <translation>أشطار ثانية استُذكرت في العارض</translation>
     </message>
     <message>
+        <source>Recited aloud and marked</source>
+        <translation>تُليت غيبًا ورُصدت أخطاؤها</translation>
+    </message>
+    <message>
         <source>Progress: %1</source>
         <translation>التقدّم: %1</translation>
     </message>

@@ -165,9 +165,12 @@ ProgressWindow::ProgressWindow(const ProgressData& progress, const FontRecord& a
 // Picks and graded recalls told apart, each with the grades the revision plan took them as.
 void ProgressWindow::showDrills(const QList<PracticeHistory::DrillCount>& drills)
 {
-    const QString names[kDrills] = {
-        tr("Choices on the Tester"), tr("Recall first on the Lister"), tr("Written from memory"),
-        tr("Second halves chosen on the Tester"), tr("Second halves recalled on the Lister")};
+    const QString names[kDrills] = {tr("Choices on the Tester"),
+                                    tr("Recall first on the Lister"),
+                                    tr("Written from memory"),
+                                    tr("Second halves chosen on the Tester"),
+                                    tr("Second halves recalled on the Lister"),
+                                    tr("Recited aloud and marked")};
     m_drills->setRowCount(int(drills.size()));
     for (int row = 0; row < drills.size(); ++row) {
         const PracticeHistory::DrillCount& drill = drills[row];

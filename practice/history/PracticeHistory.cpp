@@ -140,11 +140,12 @@ bool PracticeHistory::upgrade()
     return m_database->commit(done);
 }
 
-void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int confusedWith)
+void PracticeHistory::recordAnswer(const ListKey& key, const Review& review, int confusedWith,
+                                   const QList<RecitalMark>& marks)
 {
     if (isOpen() && key.list && !m_readOnly)
         save([=](PracticeHistory& history) {
-            return history.writeAnswer(key, review, confusedWith);
+            return history.writeAnswer(key, review, confusedWith, marks);
         });
 }
 
@@ -179,7 +180,8 @@ QString PracticeHistory::delay() const
     return m_unsaved.empty() ? QString() : m_database->delay();
 }
 
-bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int confusedWith)
+bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int confusedWith,
+                                  const QList<RecitalMark>& marks)
 {
     Review review = given;
     if (!review.day.isValid())
@@ -212,6 +214,16 @@ bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int c
     }
     if (written && confusedWith != 0)
         written = addConfusions(key, review.number, confusedWith, 1);
+    for (const RecitalMark& mark : marks) {
+        if (!written)
+            break;
+        QSqlQuery marked = m_database->prepared(
+            QStringLiteral("INSERT INTO recital_marks (review, kind, word, word_text) VALUES (?, "
+                           "?, ?, ?)"),
+            {reviewId, mark.kind, mark.word,
+             mark.wordText.isNull() ? QStringLiteral("") : mark.wordText}); // no NULL
+        written = m_database->exec(marked);
+    }
     // The memory follows the log answer by answer while it is up to date; one that is not is
     // rebuilt from the log when next read.
     if (written && memoryIsUpToDate)
@@ -310,6 +322,33 @@ QList<PracticeHistory::Session> PracticeHistory::sessions(const ListKey& key) co
                           row.value(3).toInt(), row.value(4).toInt(), row.value(5).toLongLong()});
         });
     return found;
+}
+
+QList<PracticeHistory::MarkedEntry> PracticeHistory::recitalMarks(const ListKey& key) const
+{
+    QList<MarkedEntry> found;
+    m_database->select(
+        QStringLiteral("SELECT position, text, day, kind, word, word_text FROM recital_marks JOIN "
+                       "reviews ON reviews.id = recital_marks.review WHERE list = ? AND "
+                       "word_mode = ? ORDER BY reviews.id, recital_marks.rowid"),
+        {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
+            found.append({row.value(0).toInt(),
+                          row.value(1).toString(),
+                          QDate::fromJulianDay(row.value(2).toLongLong()),
+                          {row.value(3).toInt(), row.value(4).toInt(), row.value(5).toString()}});
+        });
+    return found;
+}
+
+QList<QDate> PracticeHistory::daysOf(const ListKey& key, Drill drill) const
+{
+    QList<QDate> days;
+    m_database->select(QStringLiteral("SELECT day FROM reviews WHERE list = ? AND word_mode = ? "
+                                      "AND drill = ? ORDER BY id"),
+                       {key.list, int(key.wordMode), int(drill)}, [&](const QSqlQuery& row) {
+                           days.append(QDate::fromJulianDay(row.value(0).toLongLong()));
+                       });
+    return days;
 }
 
 void PracticeHistory::forEachReview(const ListKey& key,

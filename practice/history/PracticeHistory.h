@@ -82,9 +82,17 @@ public:
     };
     QList<KnownList> knownLists() const;
 
+    // A mistake marked on an entry recited from memory: its kind (1 to 4), the word marked
+    // (from 0; -1 for the whole entry) and that word.
+    struct RecitalMark {
+        int kind = 0;
+        int word = -1;
+        QString wordText;
+    };
     // An answer: the review row, the item's counts and, when a look-alike elsewhere in the list
-    // was picked (`confusedWith`), the confusion.
-    void recordAnswer(const ListKey& key, const Review& review, int confusedWith = 0);
+    // was picked (`confusedWith`), the confusion; for a recited entry, its marks.
+    void recordAnswer(const ListKey& key, const Review& review, int confusedWith = 0,
+                      const QList<RecitalMark>& marks = {});
     void recordSession(const ListKey& key, const Session& session);
     // Records not saved yet, kept in order while Zorvel runs, and why they wait; the next
     // record, or saveWaiting(), tries them again.
@@ -121,13 +129,24 @@ public:
         std::array<int, 4> grades{}; // Again, Hard, Good, Easy
     };
     QList<DrillCount> drillCounts(const ListKey& key) const;
+    // Every mark of the passages recited in this mode, oldest first, with its entry and day.
+    struct MarkedEntry {
+        int number = 0;
+        QString text;
+        QDate day;
+        RecitalMark mark;
+    };
+    QList<MarkedEntry> recitalMarks(const ListKey& key) const;
+    // The day of every answer of `drill` in this mode, oldest first.
+    QList<QDate> daysOf(const ListKey& key, Drill drill) const;
     // The seconds a pick took on average in this mode, pauses cut short; 0 before the first.
     double secondsPerAnswer(const ListKey& key) const;
 
 private:
     using Write = std::function<bool(PracticeHistory&)>;
     void save(Write write);
-    bool writeAnswer(const ListKey& key, const Review& review, int confusedWith);
+    bool writeAnswer(const ListKey& key, const Review& review, int confusedWith,
+                     const QList<RecitalMark>& marks);
     bool upgrade();
     // The number of items with a memory when the memories have taken in the log's last review.
     std::optional<int> memoryIsCurrent(const ListKey& key) const;

@@ -37,6 +37,14 @@ const QString kMemoryMarks = QStringLiteral(
     "INTEGER NOT NULL, items INTEGER NOT NULL, answers INTEGER NOT NULL, seconds REAL NOT NULL, "
     "PRIMARY KEY (list, word_mode))");
 
+// The mistakes marked in a passage recited from memory, each on its review: its kind, the word
+// marked (counted from 0; -1 for the whole entry) and that word's text.
+const QString kRecitalMarks = QStringLiteral(
+    "CREATE TABLE recital_marks (review INTEGER NOT NULL, kind INTEGER NOT NULL, word INTEGER "
+    "NOT NULL, word_text TEXT NOT NULL)");
+const QString kRecitalMarksIndex =
+    QStringLiteral("CREATE INDEX recital_marks_review ON recital_marks (review)");
+
 QString sessionsTable(const QString& name)
 {
     return QStringLiteral("CREATE TABLE %1 (id INTEGER PRIMARY KEY, list INTEGER NOT NULL, "
@@ -107,7 +115,9 @@ QStringList current()
                          QStringLiteral(", ") + kDay),
             kReviewsIndex,
             kMemory,
-            kMemoryMarks};
+            kMemoryMarks,
+            kRecitalMarks,
+            kRecitalMarksIndex};
 }
 
 QStringList upgradeFrom(int version)
@@ -144,6 +154,8 @@ QStringList upgradeFrom(int version)
                        QStringLiteral("DROP TABLE memory"), kMemory,
                        QStringLiteral("DELETE FROM memory_marks")};
     }
+    if (version < 8)
+        statements += {kRecitalMarks, kRecitalMarksIndex};
     return statements;
 }
 

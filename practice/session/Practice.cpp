@@ -291,7 +291,18 @@ const WritingSession::Checked& Practice::checkWritten(const QString& typed)
     return checked;
 }
 
-void Practice::recordGrade(int number, fsrs::Grade grade, Drill drill)
+void Practice::recordRecited(const RecitalCheck::Checked& checked)
+{
+    QList<PracticeHistory::RecitalMark> marks;
+    int word = 0;
+    for (const recital::PlacedMark& mark : checked.marks)
+        marks.append(
+            {int(mark.kind), mark.word, mark.word >= 0 ? checked.markedWords[word++] : QString()});
+    recordGrade(checked.number, checked.grade, Drill::Recited, marks);
+}
+
+void Practice::recordGrade(int number, fsrs::Grade grade, Drill drill,
+                           const QList<PracticeHistory::RecitalMark>& marks)
 {
     Review review;
     review.at = m_clock();
@@ -300,7 +311,7 @@ void Practice::recordGrade(int number, fsrs::Grade grade, Drill drill)
     review.right = grade != fsrs::Grade::Again;
     review.grade = int(grade);
     review.drill = drill;
-    history().recordAnswer(historyKey(), review);
+    history().recordAnswer(historyKey(), review, 0, marks);
     checkHistory();
 }
 
@@ -380,6 +391,9 @@ ProgressData Practice::progress(QDate today, double retention)
         data.byDivision.append(table);
     }
     data.mapRows = listschedule::divisionSpans(m_divisions, QStringLiteral("page"));
+    data.recital =
+        recitalrecord::of(history().recitalMarks(key), history().daysOf(key, Drill::Recited),
+                          m_parts, m_divisions, today);
     checkHistory();
     return data;
 }

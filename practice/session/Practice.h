@@ -2,6 +2,7 @@
 
 #include "lists/listloader.h"
 #include "practice/history/PracticeHistory.h"
+#include "practice/recital/RecitalCheck.h"
 #include "practice/session/ListerSession.h"
 #include "practice/session/PracticeRange.h"
 #include "practice/session/TesterSession.h"
@@ -161,6 +162,9 @@ public:
     const WritingSession::Checked& checkWritten(const QString& typed);
     void writeNext() { m_writing.next(); }
 
+    // A passage recited aloud: an entry checked, kept as a review with its marks.
+    void recordRecited(const RecitalCheck::Checked& checked);
+
     // Finding and progress.
     const PassageFinder& finder();
     // The progress of the open list in its mode, its strength as on `today` at `retention`.
@@ -191,7 +195,8 @@ private:
     PracticeHistory::ListKey historyKey();
     void checkHistory();
     const LookAlikes& lookAlikes();
-    void recordGrade(int number, fsrs::Grade grade, Drill drill);
+    void recordGrade(int number, fsrs::Grade grade, Drill drill,
+                     const QList<PracticeHistory::RecitalMark>& marks = {});
 
     LoadedList m_list; // the open list's name, title and content; its items moved out
     QStringList colItems;

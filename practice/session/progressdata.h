@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/history/PracticeHistory.h"
+#include "practice/recital/recitalrecord.h"
 #include "schedule/revisionplan.h"
 #include "schedule/strength.h"
 
@@ -45,4 +46,6 @@ struct ProgressData {
     // The rows the strength map draws, as the list's pages are where it has them; none: rows
     // as wide as the map.
     QList<revisionplan::ItemSpan> mapRows;
+    // The mistakes marked in passages recited aloud.
+    recitalrecord::Record recital;
 };

@@ -1,4 +1,5 @@
 #include "practice/history/PracticeHistory.h"
+#include "practice/recital/RecitalCheck.h"
 #include "schedule/revisionplan.h"
 
 #include <QFile>
@@ -405,7 +406,7 @@ QStringList schemaOf(const QString& connection)
 } // namespace
 
 // A file of every older version, upgraded, has the tables a new file is made with; versions 4
-// to 6 are the current tables without what later versions added.
+// to 7 are the current tables without what later versions added.
 void tst_practicehistory::everyVersionUpgradesToTheCurrentSchema_data()
 {
     QTest::addColumn<int>("version");
@@ -423,7 +424,10 @@ void tst_practicehistory::everyVersionUpgradesToTheCurrentSchema_data()
     QTest::newRow("1") << 1 << QStringList{items};
     QTest::newRow("2") << 2 << QStringList{items, sessions};
     QTest::newRow("3") << 3 << QStringList{items, sessions, confusions};
-    QStringList toSix{QStringLiteral("ALTER TABLE reviews DROP COLUMN day")};
+    const QStringList toSeven{QStringLiteral("DROP TABLE recital_marks")};
+    QTest::newRow("7") << 7 << toSeven;
+    QStringList toSix =
+        toSeven + QStringList{QStringLiteral("ALTER TABLE reviews DROP COLUMN day")};
     for (const char* column :
          {"first_review", "day_difficulty", "day_stability", "day_before", "day_best"})
         toSix.append(QStringLiteral("ALTER TABLE memory DROP COLUMN %1").arg(column));
@@ -476,8 +480,8 @@ void tst_practicehistory::aHistoryThatCannotBeReadSaysSo()
     QVERIFY2(history.error().contains(QStringLiteral("sessions")), qPrintable(history.error()));
 }
 
-// Each answer keeps the drill it came from; in a file of version 5 the graded answers were the
-// Lister's recalls.
+// Each answer keeps the drill it came from (and a recited one its marks); in a file of version 5
+// the graded answers were the Lister's recalls.
 void tst_practicehistory::answersKeepTheirDrill()
 {
     const auto drills = [this] {
@@ -501,26 +505,43 @@ void tst_practicehistory::answersKeepTheirDrill()
         history.recordAnswer(key, answer(2, kVerses[1], false, true));
         history.recordAnswer(key, answer(2, kVerses[1], true, false)); // no grade of its own
         history.recordAnswer(key, written);
+        // A verse recited aloud keeps its marks with it, a word's with that word.
+        Review recited = written;
+        recited.grade = int(fsrs::Grade::Again);
+        recited.drill = Drill::Recited;
+        history.recordAnswer(key, recited, 0,
+                             {{int(recital::Mark::WrongWord), 1, QStringLiteral("ٱلرَّحۡمَٰنِ")},
+                              {int(recital::Mark::Prompted), -1, {}}});
+        const QList<PracticeHistory::MarkedEntry> marks = history.recitalMarks(key);
+        QCOMPARE(marks.size(), 2);
+        QCOMPARE(marks[0].number, 2);
+        QCOMPARE(marks[0].text, kVerses[1]);
+        QCOMPARE(marks[0].mark.wordText, QStringLiteral("ٱلرَّحۡمَٰنِ"));
+        QCOMPARE(marks[1].mark.kind, int(recital::Mark::Prompted));
+        QCOMPARE(history.daysOf(key, Drill::Recited),
+                 QList<QDate>{itemmemory::LocalDays().dayOf(recited.at)});
         const QList<PracticeHistory::DrillCount> counts = history.drillCounts(key);
-        QCOMPARE(counts.size(), 2);
+        QCOMPARE(counts.size(), 3);
         QCOMPARE(counts[0].drill, Drill::Choices);
         QCOMPARE(counts[0].answers, 3);
         QCOMPARE(counts[0].grades, (std::array<int, 4>{1, 0, 1, 0}));
         QCOMPARE(counts[1].drill, Drill::Written);
         QCOMPARE(counts[1].grades, (std::array<int, 4>{0, 1, 0, 0}));
+        QCOMPARE(counts[2].drill, Drill::Recited);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("history"));
-    QCOMPARE(drills(),
-             (QList<Drill>{Drill::Choices, Drill::Choices, Drill::Choices, Drill::Written}));
+    QCOMPARE(drills(), (QList<Drill>{Drill::Choices, Drill::Choices, Drill::Choices, Drill::Written,
+                                     Drill::Recited}));
     {
         QSqlQuery query(QSqlDatabase::database(QStringLiteral("history")));
         QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN drill")));
         QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN day")));
+        QVERIFY(query.exec(QStringLiteral("DROP TABLE recital_marks")));
         QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("history"));
-    QCOMPARE(drills(),
-             (QList<Drill>{Drill::Choices, Drill::Choices, Drill::Choices, Drill::Recall}));
+    QCOMPARE(drills(), (QList<Drill>{Drill::Choices, Drill::Choices, Drill::Choices, Drill::Recall,
+                                     Drill::Recall}));
 }
 
 void tst_practicehistory::damagedOrNewerFilesAreLeftAsTheyWere_data()
