@@ -247,6 +247,10 @@ Enter: the whole entry</source>
         <source>&amp;About</source>
         <translation>&amp;حول</translation>
     </message>
+    <message>
+        <source>&amp;Recite a Passage...</source>
+        <translation>&amp;سمِّع مقطعًا...</translation>
+    </message>
 </context>
 <context>
     <name>RangeBar</name>
@@ -807,6 +811,14 @@ Do you want to overwrite the file ? </source>
         <source>The chart cannot be shown: the module zorvel-chart is missing from this installation.</source>
         <translation>لا يمكن عرض الرسم: الوحدة zorvel-chart غير موجودة في هذا التثبيت.</translation>
     </message>
+    <message>
+        <source>Recited &amp;aloud</source>
+        <translation>&amp;سُمِّع غيبًا</translation>
+    </message>
+    <message>
+        <source>&amp;Recite the Range...</source>
+        <translation>&amp;قراءة النطاق غيبًا...</translation>
+    </message>
 </context>
 <context>
     <name>Recitation</name>
@@ -1082,6 +1094,10 @@ Do you want to overwrite the file ? </source>
             <numerusform>%Ln يومًا</numerusform>
             <numerusform>%Ln يوم</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Recite...</source>
+        <translation>&amp;سمِّع...</translation>
     </message>
 </context>
 <context>
@@ -1381,6 +1397,159 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
     <message>
         <source>Practice history</source>
         <translation>سجل التمرين</translation>
+    </message>
+</context>
+<context>
+    <name>RecitalView</name>
+    <message>
+        <source>Marks by</source>
+        <translation>العلامات بحسب</translation>
+    </message>
+    <message>
+        <source>Marks in each division</source>
+        <translation>العلامات في كل قسم</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>القسم</translation>
+    </message>
+    <message>
+        <source>Entries marked most often</source>
+        <translation>أكثر البنود علامات</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>البند</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>العلامات</translation>
+    </message>
+    <message>
+        <source>Words marked most often</source>
+        <translation>أكثر الكلمات علامات</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>الكلمة</translation>
+    </message>
+    <message>
+        <source>Last in</source>
+        <translation>آخرها في</translation>
+    </message>
+    <message>
+        <source>Marks week by week</source>
+        <translation>العلامات أسبوعًا بأسبوع</translation>
+    </message>
+    <message>
+        <source>Week from</source>
+        <translation>الأسبوع من</translation>
+    </message>
+    <message>
+        <source>Entries recited</source>
+        <translation>البنود المسمَّعة</translation>
+    </message>
+    <message>
+        <source>By part</source>
+        <translation>بحسب الأجزاء</translation>
+    </message>
+</context>
+<context>
+    <name>RecitalWindow</name>
+    <message>
+        <source>prompted</source>
+        <translation>لُقِّن</translation>
+    </message>
+    <message>
+        <source>wrong or missing word</source>
+        <translation>كلمة خاطئة أو ناقصة</translation>
+    </message>
+    <message>
+        <source>vowel slip</source>
+        <translation>خطأ في الحركات</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>سقط</translation>
+    </message>
+    <message>
+        <source>Recite a Passage: %1 to %2</source>
+        <translation>تسميع مقطع: من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>The passage, as it is revealed</source>
+        <translation>المقطع كما يُكشف</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Backspace: take back the last mark</source>
+        <translation>Backspace: التراجع عن آخر علامة</translation>
+    </message>
+    <message>
+        <source>Space: the next word · Enter: the whole entry, then the next</source>
+        <translation>المسافة: الكلمة التالية · Enter: البند كله، ثم الذي يليه</translation>
+    </message>
+    <message>
+        <source>Click a word: wrong or missing · Shift+click: vowel slip</source>
+        <translation>انقر كلمة: خاطئة أو ناقصة · Shift مع النقر: خطأ في الحركات</translation>
+    </message>
+    <message>
+        <source>&amp;Play the reciter once an entry is revealed</source>
+        <translation>&amp;شغّل القارئ متى كُشف البند</translation>
+    </message>
+    <message>
+        <source>This entry has no mark to take back.</source>
+        <translation>ليس لهذا البند علامة يُتراجع عنها.</translation>
+    </message>
+    <message>
+        <source>Reveal the entry before marking it.</source>
+        <translation>اكشف البند قبل أن تعلّم عليه.</translation>
+    </message>
+    <message>
+        <source>That word is marked so already.</source>
+        <translation>عُلِّمت هذه الكلمة بذلك من قبل.</translation>
+    </message>
+    <message>
+        <source>Recite %1, then reveal it.</source>
+        <translation>سمِّع %1 ثم اكشفه.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%2 of %3): %n marks</source>
+        <translation>
+            <numerusform>%1 (%2 من %3): لا علامة</numerusform>
+            <numerusform>%1 (%2 من %3): علامة واحدة</numerusform>
+            <numerusform>%1 (%2 من %3): علامتان</numerusform>
+            <numerusform>%1 (%2 من %3): %Ln علامات</numerusform>
+            <numerusform>%1 (%2 من %3): %Ln علامة</numerusform>
+            <numerusform>%1 (%2 من %3): %Ln علامة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Begin after %1: %2</source>
+        <translation>ابدأ بعد %1: %2</translation>
+    </message>
+    <message>
+        <source>Begin with: %1 …</source>
+        <translation>ابدأ بـ: %1 …</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 في %2</translation>
+    </message>
+    <message>
+        <source>The passage is recited: %1 of %2 entries clean.</source>
+        <translation>سُمِّع المقطع: %1 من %2 بلا خطأ.</translation>
+    </message>
+    <message>
+        <source>Words marked: %1</source>
+        <translation>الكلمات المعلَّمة: %1</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,8 @@ void MainMenus::buildViewMenu(QMainWindow* window)
         addAction(mnuView, "mnuViewToday", tr("&Today..."), QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuViewWrite = addAction(mnuView, "mnuViewWrite", tr("&Write from Memory..."),
                              QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuViewRecital = addAction(mnuView, "mnuViewRecital", tr("&Recite a Passage..."),
+                               QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuViewSecondHalves =
         addAction(mnuView, "mnuViewSecondHalves", tr("Ask the &Second Half of a Bayt"));
     mnuViewSecondHalves->setCheckable(true);

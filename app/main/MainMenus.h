@@ -38,6 +38,7 @@ public:
     QAction* mnuViewProgress = nullptr;
     QAction* mnuViewToday = nullptr;
     QAction* mnuViewWrite = nullptr;
+    QAction* mnuViewRecital = nullptr;
     QAction* mnuViewSecondHalves = nullptr; // checkable
     QMenu* mnuViewRecitation = nullptr;     // filled by the recitation's own menu
     QMenu* mnuViewLanguage = nullptr;

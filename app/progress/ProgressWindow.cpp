@@ -3,6 +3,7 @@
 #include "app/progress/ConfusionsView.h"
 #include "app/progress/DivisionsView.h"
 #include "app/progress/DueBars.h"
+#include "app/progress/RecitalView.h"
 #include "app/progress/StrengthMap.h"
 #include "app/progress/progresschart.h"
 #include "controls/unilistbox/UniListBox.h"
@@ -124,12 +125,18 @@ ProgressWindow::ProgressWindow(const ProgressData& progress, const FontRecord& a
     m_divisions = new DivisionsView(this);
     connect(m_divisions, &DivisionsView::practiseDivision, this, &ProgressWindow::practiseDivision);
     m_mistakes->addTab(m_divisions, tr("By di&vision"));
+    m_recital = new RecitalView(arabic, this);
+    m_mistakes->addTab(m_recital, tr("Recited &aloud"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* practiseButton =
         buttons->addButton(tr("&Practise from it"), QDialogButtonBox::ActionRole);
     practiseButton->setObjectName(QStringLiteral("practise"));
     connect(practiseButton, &QPushButton::clicked, this, &ProgressWindow::choose);
+    QPushButton* reciteButton =
+        buttons->addButton(tr("&Recite the Range..."), QDialogButtonBox::ActionRole);
+    reciteButton->setObjectName(QStringLiteral("recite"));
+    connect(reciteButton, &QPushButton::clicked, this, &ProgressWindow::reciteRange);
     QPushButton* exportButton = buttons->addButton(tr("&Export..."), QDialogButtonBox::ActionRole);
     exportButton->setObjectName(QStringLiteral("export"));
     exportButton->setToolTip(tr("Write the memory of every entry to a CSV file"));
@@ -235,6 +242,8 @@ void ProgressWindow::showProgress(const ProgressData& progress)
     showDrills(progress.drills);
     m_divisions->showDivisions(progress.byDivision, progress.reference);
     m_mistakes->setTabVisible(m_mistakes->indexOf(m_divisions), !progress.byDivision.isEmpty());
+    m_recital->showRecord(progress.recital, progress.reference);
+    m_mistakes->setTabVisible(m_mistakes->indexOf(m_recital), progress.recital.recited > 0);
 
     m_items = progress.weakest;
     m_weakest->Clear();

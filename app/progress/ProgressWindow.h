@@ -7,6 +7,7 @@
 
 class ConfusionsView;
 class DivisionsView;
+class RecitalView;
 class DueBars;
 class QTabWidget;
 class QTableView;
@@ -41,6 +42,7 @@ public:
     QTabWidget* mistakes() const { return m_mistakes; }
     QTableWidget* drills() const { return m_drills; }
     DivisionsView* divisions() const { return m_divisions; }
+    RecitalView* recital() const { return m_recital; }
 
 signals:
     // The user chose the item numbered `number` to practise from.
@@ -51,6 +53,8 @@ signals:
     void practisePair(int number, int other);
     // The user chose a division (kind -1: a part) to practise whole.
     void practiseDivision(int kind, int index);
+    // The user chose to recite the practised range aloud.
+    void reciteRange();
 
 private:
     void choose();
@@ -67,4 +71,5 @@ private:
     QTabWidget* m_mistakes;
     QTableWidget* m_drills;
     DivisionsView* m_divisions;
+    RecitalView* m_recital;
 };

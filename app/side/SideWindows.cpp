@@ -6,6 +6,7 @@
 #include "app/progress/ProgressWindow.h"
 #include "app/settings/ZorvelSettings.h"
 #include "app/side/FindWindow.h"
+#include "app/side/RecitalWindow.h"
 #include "app/side/TodayWindow.h"
 #include "controls/common/placement.h"
 
@@ -35,6 +36,10 @@ SideWindows::SideWindows(QWidget* window, MainMenus& menus, Practice& practice,
     connect(menus.mnuViewProgress, &QAction::triggered, this, &SideWindows::mnuViewProgress_Click);
     connect(menus.mnuViewToday, &QAction::triggered, this, &SideWindows::mnuViewToday_Click);
     connect(menus.mnuViewWrite, &QAction::triggered, this, &SideWindows::mnuViewWrite_Click);
+    connect(menus.mnuViewRecital, &QAction::triggered, this, [this] {
+        if (requireOpenList())
+            recite(m_practice.range().first(), m_practice.range().last());
+    });
     connect(&practice, &Practice::rangeApplied, this, [this] {
         if (m_write)
             m_write->showEntry();
@@ -74,6 +79,8 @@ void SideWindows::mnuViewProgress_Click()
         connect(m_progress, &ProgressWindow::practisePair, this, &SideWindows::practisePair);
         connect(m_progress, &ProgressWindow::practiseDivision, &m_practice,
                 &Practice::chooseDivision);
+        connect(m_progress, &ProgressWindow::reciteRange, this,
+                [this] { recite(m_practice.range().first(), m_practice.range().last()); });
     } else {
         refreshProgress();
     }
@@ -98,6 +105,14 @@ void SideWindows::mnuViewWrite_Click()
     m_write->activateWindow();
 }
 
+void SideWindows::recite(int first, int last)
+{
+    RecitalWindow recital(m_practice, first, last, readingFontAtZoom(m_settings, false),
+                          m_recitation, m_window);
+    connect(&recital, &RecitalWindow::recorded, this, &SideWindows::refresh);
+    recital.exec();
+}
+
 // Today reads the whole history afresh: every list the learner practises, not only the open one.
 void SideWindows::mnuViewToday_Click()
 {
@@ -116,6 +131,11 @@ void SideWindows::mnuViewToday_Click()
                 emit practise(row);
             if (row.path == m_practice.path())
                 m_recitation->recite(row.first, m_practice.itemReference(row.first));
+        });
+        connect(m_today, &TodayWindow::recite, this, [this](const TodayRow& row) {
+            emit practise(row);
+            if (row.path == m_practice.path() && row.last <= m_practice.items().size())
+                recite(row.first, row.last);
         });
         connect(m_today, &TodayWindow::choicesChanged, this, [this] {
             m_settings.setPlanOptions(m_today->options());

@@ -40,6 +40,8 @@ private:
     void mnuViewProgress_Click();
     void mnuViewToday_Click();
     void mnuViewWrite_Click();
+    // The passage `first` to `last` of the open list, recited aloud and marked.
+    void recite(int first, int last);
     void exportMemory();
     // Both windows brought up to date, after a test or another plan.
     void refresh();

@@ -44,6 +44,12 @@ TodayWindow::TodayWindow(QWidget* parent)
         if (const int row = m_table->currentRow(); row >= 0 && row < m_rows.size())
             emit listen(m_rows[row]);
     });
+    QPushButton* recite = buttons->addButton(tr("&Recite..."), QDialogButtonBox::ActionRole);
+    recite->setObjectName(QStringLiteral("recite"));
+    connect(recite, &QPushButton::clicked, this, [this] {
+        if (const int row = m_table->currentRow(); row >= 0 && row < m_rows.size())
+            emit this->recite(m_rows[row]);
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &TodayWindow::choose);
     auto* layout = new QVBoxLayout(this);

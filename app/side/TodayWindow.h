@@ -34,6 +34,8 @@ public:
 signals:
     void practise(const TodayRow& row);
     void listen(const TodayRow& row);
+    // A passage chosen to recite aloud and mark.
+    void recite(const TodayRow& row);
     void choicesChanged();
 
 private:

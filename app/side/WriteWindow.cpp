@@ -1,6 +1,7 @@
 #include "app/side/WriteWindow.h"
 
 #include "app/side/AnswerBox.h"
+#include "app/side/arabicview.h"
 
 #include "lists/itemlist.h"
 #include "practice/recitation/Recitation.h"
@@ -23,24 +24,6 @@ namespace {
 
 // How many entries stand above the one to write.
 constexpr int kLeadIn = 2;
-
-// Arabic text to read, right to left, wrapped and scrolled however large the face.
-QTextBrowser* arabicView(const QFont& font, const char* name, QWidget* parent)
-{
-    auto* view = new QTextBrowser(parent);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setFont(font);
-    view->setLayoutDirection(Qt::RightToLeft);
-    view->setFocusPolicy(Qt::NoFocus);
-    return view;
-}
-
-// Paragraphs of right-to-left text, already escaped.
-QString rightToLeft(const QStringList& paragraphs)
-{
-    return QStringLiteral("<div dir='rtl'><p>%1</p></div>")
-        .arg(paragraphs.join(QStringLiteral("</p><p>")));
-}
 
 // A checked word as the result shows it: a wrong or extra word struck through, the right or
 // missing word beside it, so that the marks are told apart without colour too.

@@ -1,12 +1,16 @@
 #include "app/progress/ProgressWindow.h"
+#include "app/progress/RecitalView.h"
 #include "app/side/AnswerBox.h"
+#include "app/side/RecitalWindow.h"
 #include "app/side/WriteWindow.h"
 #include "lists/itemlist.h"
 #include "practice/recitation/Recitation.h"
 #include "tests/support/FakePlayer.h"
 #include "tests/support/WindowDriver.h"
+#include "tests/support/whenShown.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -42,6 +46,7 @@ class tst_drillwindows : public QObject {
 private slots:
     void writtenEntriesAreCheckedAndGraded();
     void theSecondHalfIsAskedFromTheFirst();
+    void aPassageIsRecitedAndMarked();
 };
 
 void tst_drillwindows::writtenEntriesAreCheckedAndGraded()
@@ -152,6 +157,55 @@ void tst_drillwindows::theSecondHalfIsAskedFromTheFirst()
     halves->setChecked(false);
     QVERIFY(d.rows("lstSelected").isEmpty());
     QVERIFY(d.rows("lstSelect").join(u'|').contains(QStringLiteral("قِفَا نَبْكِ")));
+    d.close();
+}
+
+// The practised range recited aloud: keys and clicks mark the entries revealed, each entry left
+// is kept with its grade, and Progress shows the marks.
+void tst_drillwindows::aPassageIsRecitedAndMarked()
+{
+    WindowDriver d;
+    d.open(kFatiha);
+    QStringList said;
+    QString passage;
+    whenShown([&] {
+        auto* recital = qobject_cast<RecitalWindow*>(QApplication::activeModalWidget());
+        if (!recital)
+            return;
+        auto key = [&](int code, const QString& text = {}) {
+            QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+            QCoreApplication::sendEvent(recital, &press);
+            said.append(recital->status()->text());
+        };
+        key(Qt::Key_1, QStringLiteral("1")); // nothing revealed: refused
+        key(Qt::Key_Return);
+        recital->clickWord(1, false); // لِلَّهِ, wrong
+        key(Qt::Key_Space);           // 2 begins, 1 is kept
+        key(Qt::Key_Return);
+        key(0, QStringLiteral("٣")); // a vowel slip, in Arabic-Indic digits
+        key(Qt::Key_Return);
+        key(Qt::Key_Backspace); // entry 3 has no mark
+        passage = recital->passage()->toPlainText();
+        recital->reject(); // leaving keeps entry 3, clean
+    });
+    d.control<QAction>("mnuViewRecital")->trigger();
+    QCOMPARE(said.first(), QStringLiteral("Reveal the entry before marking it."));
+    QCOMPARE(said.last(), QStringLiteral("This entry has no mark to take back."));
+    QVERIFY(passage.startsWith(QStringLiteral("Begin with: ٱلۡحَمۡدُ …")));
+    QVERIFY(passage.contains(QStringLiteral("3. ") + kFatiha[2]));
+
+    d.control<QAction>("mnuViewProgress")->trigger();
+    auto* progress = d.window->findChild<ProgressWindow*>();
+    QStringList row;
+    for (int column = 0; column < progress->drills()->columnCount(); ++column)
+        row.append(progress->drills()->item(0, column)->text());
+    QCOMPARE(row, (QStringList{QStringLiteral("Recited aloud and marked"), QStringLiteral("3"),
+                               QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                               QStringLiteral("0")}));
+    QTableWidget* words = progress->recital()->words();
+    QCOMPARE(words->rowCount(), 1);
+    QCOMPARE(words->item(0, 0)->text(), QStringLiteral("لِلَّهِ"));
+    QVERIFY(progress->mistakes()->isTabVisible(progress->mistakes()->indexOf(progress->recital())));
     d.close();
 }
 
