@@ -23,6 +23,7 @@
 #include "practice/history/PracticeHistory.h"
 #include "practice/models/ItemNumberModel.h"
 #include "practice/plan/todayplan.h"
+#include "practice/recital/recitalrecord.h"
 #include "practice/recitation/Recitation.h"
 #include "practice/search/LookAlikes.h"
 #include "practice/search/PassageFinder.h"
@@ -483,6 +484,28 @@ int main(int argc, char* argv[])
     row(QStringLiteral("record an answer and its memory, history of 80,000 items and 10,000 tests"),
         recordInto(full, fullKey), QStringLiteral("the same into a history of 10"),
         recordInto(small, smallKey));
+    // A recited entry marked and left: the check's rules, its review with a word's mark and an
+    // entry's, and the memory that follows.
+    auto markInto = [&](PracticeHistory& history, const PracticeHistory::ListKey& key) {
+        return measure(101, [&] {
+            const int number = picked++ % 10 + 1;
+            RecitalCheck check({{number, items[number - 1]}, {number + 1, items[number]}});
+            check.revealEntry();
+            check.mark(recital::Mark::VowelSlip, 0);
+            check.mark(recital::Mark::Prompted);
+            const std::optional<RecitalCheck::Checked> checked = check.revealEntry();
+            Review answer = review;
+            answer.number = checked->number;
+            answer.text = checked->text;
+            answer.pickedRow = 0;
+            answer.grade = int(checked->grade);
+            answer.drill = Drill::Recited;
+            history.recordAnswer(key, answer, 0, recitalrecord::marksOf(*checked));
+        });
+    };
+    row(QStringLiteral("mark a recited entry, with its review and memory, the same history"),
+        markInto(full, fullKey), QStringLiteral("the same into a history of 10"),
+        markInto(small, smallKey));
     auto openProgress = [&](PracticeHistory& history, const PracticeHistory::ListKey& key) {
         return measure(9, [&] {
             ProgressData data;

@@ -1532,12 +1532,12 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
         </translation>
     </message>
     <message>
-        <source>Begin after %1: %2</source>
-        <translation>ابدأ بعد %1: %2</translation>
+        <source>Begin after %1:</source>
+        <translation>ابدأ بعد %1:</translation>
     </message>
     <message>
-        <source>Begin with: %1 …</source>
-        <translation>ابدأ بـ: %1 …</translation>
+        <source>Begin with its first word:</source>
+        <translation>ابدأ بكلمته الأولى:</translation>
     </message>
     <message>
         <source>%1 in %2</source>

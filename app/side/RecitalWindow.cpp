@@ -103,7 +103,14 @@ RecitalWindow::RecitalWindow(Practice& practice, int first, int last, const Font
     m_listen->setVisible(m_recitation && m_recitation->isOn());
     setFocusPolicy(Qt::StrongFocus);
 
+    auto* begin =
+        new QLabel(m_first > 1 ? tr("Begin after %1:").arg(practice.itemReference(first - 1))
+                               : tr("Begin with its first word:"),
+                   this);
+    begin->setObjectName(QStringLiteral("begin"));
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(begin);
     layout->addWidget(m_passage, 1);
     layout->addWidget(m_status);
     layout->addWidget(m_keys);
@@ -229,10 +236,11 @@ QString RecitalWindow::shownEntry(const RecitalCheck::Entry& entry, bool atHand)
 QString RecitalWindow::cue() const
 {
     if (m_first > 1)
-        return tr("Begin after %1: %2")
-            .arg(m_practice.itemReference(m_first - 1), m_practice.items().at(m_first - 2));
-    const QStringList words = recital::wordsOf(m_practice.items().at(m_first - 1));
-    return tr("Begin with: %1 …").arg(words.value(0));
+        return (m_practice.itemReference(m_first - 1) + QStringLiteral(". ") +
+                m_practice.items().at(m_first - 2))
+            .toHtmlEscaped();
+    return recital::wordsOf(m_practice.items().at(m_first - 1)).value(0).toHtmlEscaped() +
+           QStringLiteral(" …");
 }
 
 QString RecitalWindow::summary() const

@@ -51,6 +51,7 @@ private:
     void keep(const std::optional<RecitalCheck::Checked>& checked);
     void showPassage();
     QString shownEntry(const RecitalCheck::Entry& entry, bool atHand) const;
+    // The entry before the passage, or its first word.
     QString cue() const;
     QString summary() const;
 

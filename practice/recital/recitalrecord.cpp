@@ -40,6 +40,16 @@ QList<Often> mostOften(QList<Often> counted, int shown)
 
 } // namespace
 
+QList<PracticeHistory::RecitalMark> marksOf(const RecitalCheck::Checked& checked)
+{
+    QList<PracticeHistory::RecitalMark> marks;
+    int word = 0;
+    for (const recital::PlacedMark& mark : checked.marks)
+        marks.append(
+            {int(mark.kind), mark.word, mark.word >= 0 ? checked.markedWords[word++] : QString()});
+    return marks;
+}
+
 Record of(const QList<PracticeHistory::MarkedEntry>& marks, const QList<QDate>& recitedDays,
           const QList<Part>& parts, const QList<DivisionKind>& kinds, QDate today, int shown,
           int weeks)

@@ -46,6 +46,9 @@ struct Record {
     QList<Week> weeks; // oldest first
 };
 
+// An entry's marks as the history keeps them, a word's mark with its word.
+QList<PracticeHistory::RecitalMark> marksOf(const RecitalCheck::Checked& checked);
+
 // The record of `marks` and of the entries recited on `recitedDays` (one day an entry), with the
 // list's `parts` and division `kinds`; `shown` entries and words, `weeks` weeks up to `today`.
 Record of(const QList<PracticeHistory::MarkedEntry>& marks, const QList<QDate>& recitedDays,

@@ -2,6 +2,7 @@
 
 #include "practice/plan/listschedule.h"
 #include "practice/plan/todayplan.h"
+#include "practice/recital/recitalrecord.h"
 #include "practice/search/LookAlikes.h"
 #include "practice/search/PassageFinder.h"
 #include "practice/session/progressdata.h"
@@ -293,12 +294,7 @@ const WritingSession::Checked& Practice::checkWritten(const QString& typed)
 
 void Practice::recordRecited(const RecitalCheck::Checked& checked)
 {
-    QList<PracticeHistory::RecitalMark> marks;
-    int word = 0;
-    for (const recital::PlacedMark& mark : checked.marks)
-        marks.append(
-            {int(mark.kind), mark.word, mark.word >= 0 ? checked.markedWords[word++] : QString()});
-    recordGrade(checked.number, checked.grade, Drill::Recited, marks);
+    recordGrade(checked.number, checked.grade, Drill::Recited, recitalrecord::marksOf(checked));
 }
 
 void Practice::recordGrade(int number, fsrs::Grade grade, Drill drill,
