@@ -136,17 +136,12 @@ void RecitalWindow::keyPressEvent(QKeyEvent* event)
         refused = m_check.undo() ? QString() : tr("This entry has no mark to take back.");
     else
         return QDialog::keyPressEvent(event);
-    showPassage();
-    if (!refused.isEmpty())
-        m_status->setText(refused);
+    showPassage(refused);
 }
 
 void RecitalWindow::clickWord(int word, bool shift)
 {
-    const QString refused = mark(shift ? Mark::VowelSlip : Mark::WrongWord, word);
-    showPassage();
-    if (!refused.isEmpty())
-        m_status->setText(refused);
+    showPassage(mark(shift ? Mark::VowelSlip : Mark::WrongWord, word));
 }
 
 void RecitalWindow::reveal(bool whole)
@@ -155,8 +150,8 @@ void RecitalWindow::reveal(bool whole)
     const bool wasWhole = before && before->isWhole();
     keep(whole ? m_check.revealEntry() : m_check.revealWord());
     const RecitalCheck::Entry* now = m_check.current();
-    if (now && now->isWhole() && (now != before || !wasWhole) && m_listen->isVisible() &&
-        m_listen->isChecked())
+    if (now && now->isWhole() && (now != before || !wasWhole) && m_listen->isChecked() &&
+        m_recitation && m_recitation->isOn())
         m_recitation->recite(now->number, m_practice.itemReference(now->number));
 }
 
@@ -185,7 +180,7 @@ void RecitalWindow::done(int result)
     QDialog::done(result);
 }
 
-void RecitalWindow::showPassage()
+void RecitalWindow::showPassage(const QString& refused)
 {
     QStringList paragraphs{
         QStringLiteral("<span style='color:gray'>%1</span>").arg(cue().toHtmlEscaped())};
@@ -194,7 +189,9 @@ void RecitalWindow::showPassage()
         if (entry.shown > 0)
             paragraphs.append(shownEntry(entry, &entry == atHand));
     m_passage->setHtml(rightToLeft(paragraphs));
-    if (m_check.isOver())
+    if (!refused.isEmpty())
+        m_status->setText(refused);
+    else if (m_check.isOver())
         m_status->setText(summary());
     else if (atHand->shown == 0)
         m_status->setText(

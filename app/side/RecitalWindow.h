@@ -49,7 +49,8 @@ private:
     // Why the mark was refused; nothing when it was placed.
     QString mark(recital::Mark kind, int word = -1);
     void keep(const std::optional<RecitalCheck::Checked>& checked);
-    void showPassage();
+    // The passage revealed, and in the status line why a key was refused, or where it stands.
+    void showPassage(const QString& refused = {});
     QString shownEntry(const RecitalCheck::Entry& entry, bool atHand) const;
     // The entry before the passage, or its first word.
     QString cue() const;
