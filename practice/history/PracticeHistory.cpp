@@ -1,44 +1,12 @@
 #include "practice/history/PracticeHistory.h"
 
 #include "practice/history/historydatabase.h"
+#include "practice/history/historyrows.h"
 #include "practice/history/historyschema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-
-namespace {
-
-QString isoTime(const QDateTime& time)
-{
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
-
-// A time as isoTime() writes it, "2026-12-07T08:30:00.000Z", read without the general parser
-// (a log of a million answers is read back when a memory is rebuilt); any other form through it.
-QDateTime timeOf(const QString& text)
-{
-    const auto number = [&](int from, int length) {
-        int value = 0;
-        for (int i = from; i < from + length; ++i) {
-            const char16_t c = text[i].unicode();
-            if (c < u'0' || c > u'9')
-                return -1;
-            value = value * 10 + (c - u'0');
-        }
-        return value;
-    };
-    if (text.size() == 24 && text[4] == u'-' && text[7] == u'-' && text[10] == u'T' &&
-        text[13] == u':' && text[16] == u':' && text[19] == u'.' && text[23] == u'Z') {
-        const QDate date(number(0, 4), number(5, 2), number(8, 2));
-        const QTime time(number(11, 2), number(14, 2), number(17, 2), number(20, 3));
-        if (date.isValid() && time.isValid())
-            return QDateTime(date, time, Qt::UTC);
-    }
-    return QDateTime::fromString(text, Qt::ISODateWithMs);
-}
-
-} // namespace
 
 PracticeHistory::PracticeHistory()
     : m_database(std::make_unique<HistoryDatabase>())
@@ -191,7 +159,7 @@ bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int c
         QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, picked_row, "
                        "picked_item, right, first_try, seconds, grade, drill, day) VALUES (?, ?, "
                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {key.list, int(key.wordMode), review.number, review.text, isoTime(review.at),
+        {key.list, int(key.wordMode), review.number, review.text, historyrows::isoTime(review.at),
          review.pickedRow, review.pickedItem, int(review.right), int(review.firstTry),
          review.seconds, review.grade, int(review.drill), review.day.toJulianDay()});
     bool written = m_database->exec(log);
@@ -354,27 +322,11 @@ QList<QDate> PracticeHistory::daysOf(const ListKey& key, Drill drill) const
 void PracticeHistory::forEachReview(const ListKey& key,
                                     const std::function<void(const Review&)>& take) const
 {
-    Review review;
-    m_database->select(
-        QStringLiteral("SELECT at, position, text, picked_row, picked_item, right, first_try, "
-                       "seconds, grade, drill, day FROM reviews WHERE list = ? AND word_mode = ? "
-                       "ORDER BY id"),
-        {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
-            review.at = timeOf(row.value(0).toString());
-            review.number = row.value(1).toInt();
-            review.text = row.value(2).toString();
-            review.pickedRow = row.value(3).toInt();
-            review.pickedItem = row.value(4).toInt();
-            review.right = row.value(5).toBool();
-            review.firstTry = row.value(6).toBool();
-            review.seconds = row.value(7).toDouble();
-            review.grade = row.value(8).toInt();
-            const int drill = row.value(9).toInt();
-            review.drill = drill >= 0 && drill < kDrills ? Drill(drill) : Drill::Choices;
-            const qint64 day = row.value(10).toLongLong();
-            review.day = day > 0 ? QDate::fromJulianDay(day) : QDate();
-            take(review);
-        });
+    m_database->select(QStringLiteral("SELECT %1 FROM reviews WHERE list = ? AND word_mode = ? "
+                                      "ORDER BY id")
+                           .arg(historyrows::kReviewColumns),
+                       {key.list, int(key.wordMode)},
+                       [&](const QSqlQuery& row) { take(historyrows::reviewOf(row, 0)); });
 }
 
 QList<PracticeHistory::DrillCount> PracticeHistory::drillCounts(const ListKey& key) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists/listfingerprint.h"
+#include "practice/history/sharedanswer.h"
 #include "schedule/itemmemory.h"
 
 #include <QDateTime>
@@ -82,13 +83,7 @@ public:
     };
     QList<KnownList> knownLists() const;
 
-    // A mistake marked on an entry recited from memory: its kind (1 to 4), the word marked
-    // (from 0; -1 for the whole entry) and that word.
-    struct RecitalMark {
-        int kind = 0;
-        int word = -1;
-        QString wordText;
-    };
+    using RecitalMark = ::RecitalMark;
     // An answer: the review row, the item's counts and, when a look-alike elsewhere in the list
     // was picked (`confusedWith`), the confusion; for a recited entry, its marks.
     void recordAnswer(const ListKey& key, const Review& review, int confusedWith = 0,

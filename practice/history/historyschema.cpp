@@ -45,6 +45,14 @@ const QString kRecitalMarks = QStringLiteral(
 const QString kRecitalMarksIndex =
     QStringLiteral("CREATE INDEX recital_marks_review ON recital_marks (review)");
 
+// Practice shared across a learner's machines: every other installation whose answers were
+// taken in, with the last of them; and how far each log in the shared folder has been read.
+const QString kSharedDevices = QStringLiteral(
+    "CREATE TABLE shared_devices (device TEXT PRIMARY KEY, name TEXT NOT NULL, applied INTEGER "
+    "NOT NULL)");
+const QString kSharedFiles =
+    QStringLiteral("CREATE TABLE shared_files (file TEXT PRIMARY KEY, offset INTEGER NOT NULL)");
+
 QString sessionsTable(const QString& name)
 {
     return QStringLiteral("CREATE TABLE %1 (id INTEGER PRIMARY KEY, list INTEGER NOT NULL, "
@@ -67,6 +75,9 @@ const QString kGrade = QStringLiteral("grade INTEGER NOT NULL DEFAULT 0");
 const QString kDrill = QStringLiteral("drill INTEGER NOT NULL DEFAULT 0");
 // The learner's calendar day when the answer was given.
 const QString kDay = QStringLiteral("day INTEGER NOT NULL DEFAULT 0");
+// The installation an answer came from (empty: this one) and its number there.
+const QString kDevice = QStringLiteral("device TEXT NOT NULL DEFAULT ''");
+const QString kSeq = QStringLiteral("seq INTEGER NOT NULL DEFAULT 0");
 
 // Versions 1 to 3 knew a list by its title and an item by its text. Their lists become lists
 // without content yet (the first list opened under that title takes them), their tests keep
@@ -111,13 +122,15 @@ QStringList current()
             kSessionsIndex,
             kItems,
             kConfusions,
-            reviewsTable(QStringLiteral(", ") + kGrade + QStringLiteral(", ") + kDrill +
-                         QStringLiteral(", ") + kDay),
+            reviewsTable(QStringList{QString(), kGrade, kDrill, kDay, kDevice, kSeq}.join(
+                QStringLiteral(", "))),
             kReviewsIndex,
             kMemory,
             kMemoryMarks,
             kRecitalMarks,
-            kRecitalMarksIndex};
+            kRecitalMarksIndex,
+            kSharedDevices,
+            kSharedFiles};
 }
 
 QStringList upgradeFrom(int version)
@@ -156,6 +169,10 @@ QStringList upgradeFrom(int version)
     }
     if (version < 8)
         statements += {kRecitalMarks, kRecitalMarksIndex};
+    if (version < 9)
+        statements += {QStringLiteral("ALTER TABLE reviews ADD COLUMN ") + kDevice,
+                       QStringLiteral("ALTER TABLE reviews ADD COLUMN ") + kSeq, kSharedDevices,
+                       kSharedFiles};
     return statements;
 }
 

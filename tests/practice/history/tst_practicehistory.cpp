@@ -406,7 +406,7 @@ QStringList schemaOf(const QString& connection)
 } // namespace
 
 // A file of every older version, upgraded, has the tables a new file is made with; versions 4
-// to 7 are the current tables without what later versions added.
+// to 8 are the current tables without what later versions added.
 void tst_practicehistory::everyVersionUpgradesToTheCurrentSchema_data()
 {
     QTest::addColumn<int>("version");
@@ -424,7 +424,12 @@ void tst_practicehistory::everyVersionUpgradesToTheCurrentSchema_data()
     QTest::newRow("1") << 1 << QStringList{items};
     QTest::newRow("2") << 2 << QStringList{items, sessions};
     QTest::newRow("3") << 3 << QStringList{items, sessions, confusions};
-    const QStringList toSeven{QStringLiteral("DROP TABLE recital_marks")};
+    const QStringList toEight{QStringLiteral("ALTER TABLE reviews DROP COLUMN device"),
+                              QStringLiteral("ALTER TABLE reviews DROP COLUMN seq"),
+                              QStringLiteral("DROP TABLE shared_devices"),
+                              QStringLiteral("DROP TABLE shared_files")};
+    QTest::newRow("8") << 8 << toEight;
+    const QStringList toSeven = toEight + QStringList{QStringLiteral("DROP TABLE recital_marks")};
     QTest::newRow("7") << 7 << toSeven;
     QStringList toSix =
         toSeven + QStringList{QStringLiteral("ALTER TABLE reviews DROP COLUMN day")};
@@ -537,6 +542,10 @@ void tst_practicehistory::answersKeepTheirDrill()
         QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN drill")));
         QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN day")));
         QVERIFY(query.exec(QStringLiteral("DROP TABLE recital_marks")));
+        QVERIFY(query.exec(QStringLiteral("DROP TABLE shared_devices")));
+        QVERIFY(query.exec(QStringLiteral("DROP TABLE shared_files")));
+        QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN device")));
+        QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN seq")));
         QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("history"));
