@@ -1552,4 +1552,42 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
         <translation>الكلمات المعلَّمة: %1</translation>
     </message>
 </context>
+<context>
+    <name>SharedFolder</name>
+    <message>
+        <source>%1 was written by a newer Zorvel: this machine's answers are not shared until Zorvel is brought up to date here.</source>
+        <translation>كتب %1 إصدارٌ أحدث من زورفل: لن تُشارَك إجابات هذا الجهاز حتى يُحدَّث زورفل هنا.</translation>
+    </message>
+    <message>
+        <source>Your answers could not be written to the shared folder: %1.</source>
+        <translation>تعذّرت كتابة إجاباتك في المجلد المشترك: %1.</translation>
+    </message>
+    <message>
+        <source>The shared folder %1 is not there: practice is not shared until it is.</source>
+        <translation>المجلد المشترك %1 غير موجود: لن يُشارَك التمرين حتى يوجد.</translation>
+    </message>
+    <message>
+        <source>%1 in the shared folder is no Zorvel log; it is left alone.</source>
+        <translation>ليس %1 في المجلد المشترك سجلًّا لزورفل؛ فتُرك كما هو.</translation>
+    </message>
+    <message>
+        <source>%1's answers in %2 were written by a newer Zorvel; bring Zorvel up to date here to see them.</source>
+        <translation>كتب إجاباتِ %1 في %2 إصدارٌ أحدث من زورفل؛ حدّث زورفل هنا لتراها.</translation>
+    </message>
+    <message>
+        <source>%1 in the shared folder was replaced by an older copy; the answers already taken in from it are kept.</source>
+        <translation>استُبدلت بـ%1 في المجلد المشترك نسخةٌ أقدم؛ وبقيت الإجابات التي أُخذت منه من قبل.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged answers in %1 were skipped; the rest were read.</source>
+        <translation>
+            <numerusform>لم تُتخطَّ أي إجابة تالفة في %1؛ وقُرئ الباقي.</numerusform>
+            <numerusform>تُخطّيت إجابة تالفة في %1؛ وقُرئ الباقي.</numerusform>
+            <numerusform>تُخطّيت إجابتان تالفتان في %1؛ وقُرئ الباقي.</numerusform>
+            <numerusform>تُخطّيت %Ln إجابات تالفة في %1؛ وقُرئ الباقي.</numerusform>
+            <numerusform>تُخطّيت %Ln إجابة تالفة في %1؛ وقُرئ الباقي.</numerusform>
+            <numerusform>تُخطّيت %Ln إجابة تالفة في %1؛ وقُرئ الباقي.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -149,7 +149,8 @@ QString PracticeHistory::delay() const
 }
 
 bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int confusedWith,
-                                  const QList<RecitalMark>& marks)
+                                  const QList<RecitalMark>& marks, const QString& device,
+                                  qint64 seq)
 {
     Review review = given;
     if (!review.day.isValid())
@@ -157,11 +158,12 @@ bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int c
     const bool memoryIsUpToDate = memoryIsCurrent(key).has_value();
     QSqlQuery log = m_database->prepared(
         QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, picked_row, "
-                       "picked_item, right, first_try, seconds, grade, drill, day) VALUES (?, ?, "
-                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       "picked_item, right, first_try, seconds, grade, drill, day, device, seq) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {key.list, int(key.wordMode), review.number, review.text, historyrows::isoTime(review.at),
          review.pickedRow, review.pickedItem, int(review.right), int(review.firstTry),
-         review.seconds, review.grade, int(review.drill), review.day.toJulianDay()});
+         review.seconds, review.grade, int(review.drill), review.day.toJulianDay(),
+         device.isNull() ? QStringLiteral("") : device, seq});
     bool written = m_database->exec(log);
     // Taken now: the connection's last row id moves with every later insert.
     const qint64 reviewId = log.lastInsertId().toLongLong();
@@ -193,8 +195,9 @@ bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int c
         written = m_database->exec(marked);
     }
     // The memory follows the log answer by answer while it is up to date; one that is not is
-    // rebuilt from the log when next read.
-    if (written && memoryIsUpToDate)
+    // rebuilt from the log when next read. Another machine's answer may be older than answers
+    // already here: the memory is made again, in time order.
+    if (written && memoryIsUpToDate && device.isEmpty())
         written = foldIntoMemory(key, review, reviewId);
     return written;
 }
@@ -319,14 +322,34 @@ QList<QDate> PracticeHistory::daysOf(const ListKey& key, Drill drill) const
     return days;
 }
 
+// This installation's answers stream in the log's order. With answers of other machines among
+// them, each machine's answers count no later than the day of any after them in its own log
+// (the rule of a clock run ahead, kept for each machine) and the union is taken in time order.
 void PracticeHistory::forEachReview(const ListKey& key,
                                     const std::function<void(const Review&)>& take) const
 {
-    m_database->select(QStringLiteral("SELECT %1 FROM reviews WHERE list = ? AND word_mode = ? "
-                                      "ORDER BY id")
-                           .arg(historyrows::kReviewColumns),
+    bool shared = false;
+    m_database->select(QStringLiteral("SELECT EXISTS (SELECT 1 FROM reviews WHERE list = ? AND "
+                                      "word_mode = ? AND device <> '')"),
                        {key.list, int(key.wordMode)},
-                       [&](const QSqlQuery& row) { take(historyrows::reviewOf(row, 0)); });
+                       [&](const QSqlQuery& row) { shared = row.value(0).toBool(); });
+    if (!shared) {
+        m_database->select(QStringLiteral("SELECT %1 FROM reviews WHERE list = ? AND word_mode = "
+                                          "? ORDER BY id")
+                               .arg(historyrows::kReviewColumns),
+                           {key.list, int(key.wordMode)},
+                           [&](const QSqlQuery& row) { take(historyrows::reviewOf(row, 0)); });
+        return;
+    }
+    std::vector<std::pair<QString, Review>> log;
+    m_database->select(QStringLiteral("SELECT device, %1 FROM reviews WHERE list = ? AND "
+                                      "word_mode = ? ORDER BY id")
+                           .arg(historyrows::kReviewColumns),
+                       {key.list, int(key.wordMode)}, [&](const QSqlQuery& row) {
+                           log.emplace_back(row.value(0).toString(), historyrows::reviewOf(row, 1));
+                       });
+    for (const Review& review : historyrows::inTimeOrder(std::move(log)))
+        take(review);
 }
 
 QList<PracticeHistory::DrillCount> PracticeHistory::drillCounts(const ListKey& key) const

@@ -134,14 +134,27 @@ public:
     QList<MarkedEntry> recitalMarks(const ListKey& key) const;
     // The day of every answer of `drill` in this mode, oldest first.
     QList<QDate> daysOf(const ListKey& key, Drill drill) const;
+    // Practice shared across the learner's machines. This installation's answers after its
+    // answer `seq` (seq: their row in the log), oldest first, to be written to its shared log.
+    QList<SharedAnswer> ownAnswersAfter(qint64 seq) const;
+    // The last answer of installation `device` taken in; 0 before the first.
+    qint64 appliedFrom(const QString& device) const;
+    // An answer of another installation `device` (named `name`), taken in once: its list known
+    // by its title and content (made when this history never saw it), its memory made again
+    // from the log, in time order, when next read.
+    void recordShared(const QString& device, const QString& name, const SharedAnswer& answer);
+    // How far the shared log `file` (its name) has been read.
+    qint64 sharedOffset(const QString& file) const;
+    void setSharedOffset(const QString& file, qint64 offset);
     // The seconds a pick took on average in this mode, pauses cut short; 0 before the first.
     double secondsPerAnswer(const ListKey& key) const;
 
 private:
     using Write = std::function<bool(PracticeHistory&)>;
     void save(Write write);
+    // An answer of this installation, or of another (`device`, its answer `seq` there).
     bool writeAnswer(const ListKey& key, const Review& review, int confusedWith,
-                     const QList<RecitalMark>& marks);
+                     const QList<RecitalMark>& marks, const QString& device = {}, qint64 seq = 0);
     bool upgrade();
     // The number of items with a memory when the memories have taken in the log's last review.
     std::optional<int> memoryIsCurrent(const ListKey& key) const;

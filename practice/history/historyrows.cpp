@@ -1,5 +1,8 @@
 #include "practice/history/historyrows.h"
 
+#include <algorithm>
+
+#include <QHash>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -49,6 +52,30 @@ Review reviewOf(const QSqlQuery& row, int first)
     const qint64 day = row.value(first + 10).toLongLong();
     review.day = day > 0 ? QDate::fromJulianDay(day) : QDate();
     return review;
+}
+
+QList<Review> inTimeOrder(std::vector<std::pair<QString, Review>> log)
+{
+    QHash<QString, QDate> earliestAfter;
+    itemmemory::LocalDays days;
+    for (auto it = log.rbegin(); it != log.rend(); ++it) {
+        Review& review = it->second;
+        if (!review.day.isValid())
+            review.day = days.dayOf(review.at);
+        QDate& bound = earliestAfter[it->first];
+        if (bound.isValid() && bound < review.day)
+            review.day = bound;
+        bound = review.day;
+    }
+    std::stable_sort(log.begin(), log.end(), [](const auto& a, const auto& b) {
+        return a.second.day != b.second.day ? a.second.day < b.second.day
+                                            : a.second.at < b.second.at;
+    });
+    QList<Review> ordered;
+    ordered.reserve(qsizetype(log.size()));
+    for (auto& [device, review] : log)
+        ordered.append(std::move(review));
+    return ordered;
 }
 
 } // namespace historyrows

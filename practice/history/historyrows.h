@@ -3,7 +3,11 @@
 #include "schedule/itemmemory.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
+
+#include <utility>
+#include <vector>
 
 class QSqlQuery;
 
@@ -19,5 +23,10 @@ QDateTime timeOf(const QString& text);
 inline const QString kReviewColumns = QStringLiteral(
     "at, position, text, picked_row, picked_item, right, first_try, seconds, grade, drill, day");
 Review reviewOf(const QSqlQuery& row, int first);
+
+// The answers of several installations, each with its own in its log's order, in time order:
+// each installation's answers on the day they were given, but no later than the day of any
+// answer after them in its log, the earliest first.
+QList<Review> inTimeOrder(std::vector<std::pair<QString, Review>> log);
 
 } // namespace historyrows
