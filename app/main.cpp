@@ -20,8 +20,8 @@ namespace {
 bool onlyPrints(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option :
-             {"-h", "--help", "-?", "--help-all", "-v", "--version", "--due", "--memory"})
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version", "--due",
+                                   "--memory", "--share"})
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     }
@@ -61,11 +61,21 @@ int main(int argc, char* argv[])
     const QCommandLineOption wordMode(QStringLiteral("word-mode"),
                                       QStringLiteral("With --memory: the list's word mode."));
     parser.addOption(wordMode);
+    const QCommandLineOption share(
+        QStringLiteral("share"),
+        QStringLiteral("Share practice through FOLDER, a folder synced between your machines "
+                       "(Syncthing, Nextcloud, a USB stick), from the next start on, and end."),
+        QStringLiteral("FOLDER"));
+    parser.addOption(share);
     parser.addPositionalArgument(QStringLiteral("list"),
                                  QStringLiteral("A list file (.zva) to open instead of the most "
                                                 "recent one."),
                                  QStringLiteral("[list]"));
     parser.process(*app);
+    if (parser.isSet(share)) {
+        ZorvelSettings settings(ZorvelSettings::defaultFilePath());
+        return commands::shareThrough(parser.value(share), settings);
+    }
     if (parser.isSet(due) || parser.isSet(memory)) {
         const revisionplan::Options options =
             ZorvelSettings(ZorvelSettings::defaultFilePath()).planOptions();

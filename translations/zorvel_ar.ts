@@ -251,6 +251,14 @@ Enter: the whole entry</source>
         <source>&amp;Recite a Passage...</source>
         <translation>&amp;سمِّع مقطعًا...</translation>
     </message>
+    <message>
+        <source>&amp;Share Practice...</source>
+        <translation>&amp;شارك التمرين...</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sharing</source>
+        <translation>&amp;توقّف عن المشاركة</translation>
+    </message>
 </context>
 <context>
     <name>RangeBar</name>
@@ -1588,6 +1596,21 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
             <numerusform>تُخطّيت %Ln إجابة تالفة في %1؛ وقُرئ الباقي.</numerusform>
             <numerusform>تُخطّيت %Ln إجابة تالفة في %1؛ وقُرئ الباقي.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SharingMenu</name>
+    <message>
+        <source>Shared Practice</source>
+        <translation>التمرين المشترك</translation>
+    </message>
+    <message>
+        <source>Share Practice</source>
+        <translation>شارك التمرين</translation>
+    </message>
+    <message>
+        <source>Your name, as your other machines and your teacher see it:</source>
+        <translation>اسمك كما تراه أجهزتك الأخرى ويراه شيخك:</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,8 @@ void MainMenus::buildFileMenu(QMainWindow* window)
         addAction(mnuFile, "mnuFileLoad", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sepFileBeforeNew"));
     mnuFileNew = addAction(mnuFile, "mnuFileNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileShare = addAction(mnuFile, "mnuFileShare", tr("&Share Practice..."));
+    mnuFileStopSharing = addAction(mnuFile, "mnuFileStopSharing", tr("S&top Sharing"));
     mnuFileSep = mnuFile->addSeparator();
     mnuFileSep->setObjectName(QStringLiteral("mnuFileSep"));
     for (int k = 0; k < recentfiles::kShown; ++k) {

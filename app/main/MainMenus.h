@@ -31,6 +31,8 @@ public:
     QAction* mnuFileLoad = nullptr;
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileExit = nullptr;
+    QAction* mnuFileShare = nullptr;
+    QAction* mnuFileStopSharing = nullptr;
     QAction* mnuViewZoomIn = nullptr;
     QAction* mnuViewZoomOut = nullptr;
     QAction* mnuViewActualSize = nullptr;

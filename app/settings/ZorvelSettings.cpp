@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <limits>
@@ -37,6 +39,7 @@ const QString kTesterPlays = QStringLiteral("TesterPlays");
 const QString kRecite = QStringLiteral("Recite");
 // Each list's recitation folder, under its path made one key.
 const QString kRecitationFolders = QStringLiteral("RecitationFolders/");
+const QString kShare = QStringLiteral("Share/");
 const QString kTodayAtStart = QStringLiteral("TodayAtStart");
 const QString kTodayRecalls = QStringLiteral("TodayRecalls");
 
@@ -320,6 +323,28 @@ void ZorvelSettings::setPlanOptions(const revisionplan::Options& options)
     setText(kCycleBy, options.cycleBy, kExtras);
     setText(kCycleDays, QString::number(options.cycleDays), kExtras);
     setText(kLearnBy, options.learnHalf ? QStringLiteral("half") : options.learnBy, kExtras);
+}
+
+SharingSettings ZorvelSettings::sharing()
+{
+    SharingSettings sharing{text(QStringLiteral("Folder"), kShare),
+                            text(QStringLiteral("Device"), kShare),
+                            text(QStringLiteral("Name"), kShare)};
+    static const QRegularExpression kDevice(QStringLiteral("^[0-9a-f]{16}$"));
+    if (!kDevice.match(sharing.device).hasMatch()) {
+        sharing.device =
+            QString::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, u'0');
+        setText(QStringLiteral("Device"), sharing.device, kShare);
+    }
+    if (sharing.name.isEmpty())
+        sharing.name = qEnvironmentVariable("USER");
+    return sharing;
+}
+
+void ZorvelSettings::setSharing(const QString& folder, const QString& name)
+{
+    setText(QStringLiteral("Folder"), folder, kShare);
+    setText(QStringLiteral("Name"), name, kShare);
 }
 
 RecitationSettings ZorvelSettings::recitation() const

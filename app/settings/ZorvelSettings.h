@@ -19,6 +19,14 @@ struct RecitationSettings {
     bool on = false;
 };
 
+// Practice shared across the learner's machines: the folder they sync (none: not shared), this
+// installation's id, made once, and the learner's name as the other machines and a teacher see it.
+struct SharingSettings {
+    QString folder;
+    QString device;
+    QString name;
+};
+
 class ZorvelSettings {
 public:
     // $XDG_CONFIG_HOME/corvant/Zorvel.conf
@@ -54,6 +62,9 @@ public:
     // shows at start-up, and whether its passages are practised recalling first on the Lister
     // instead of on the Tester.
     revisionplan::Options planOptions() const;
+    // The installation's id is made and kept the first time it is asked for.
+    SharingSettings sharing();
+    void setSharing(const QString& folder, const QString& name);
     RecitationSettings recitation() const;
     void setRecitation(const RecitationSettings& recitation);
     // The recitation folder chosen for the list at `listPath`; nothing when none was.

@@ -45,6 +45,7 @@ SideWindows::SideWindows(QWidget* window, MainMenus& menus, Practice& practice,
             m_write->showEntry();
     });
     connect(&practice, &Practice::testCompleted, this, &SideWindows::refresh);
+    connect(&practice, &Practice::sharedAnswersArrived, this, &SideWindows::refresh);
 }
 
 bool SideWindows::requireOpenList()

@@ -6,9 +6,12 @@
 #include "practice/search/LookAlikes.h"
 #include "practice/search/PassageFinder.h"
 #include "practice/session/progressdata.h"
+#include "practice/shared/SharedFolder.h"
 
 #include "practice/session/hemistich.h"
 #include "practice/session/listing.h"
+
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -245,6 +248,7 @@ TesterSession::Answer Practice::pick(int row)
                            {m_clock(), answer.number, colRange.byNumber(answer.number), row,
                             answer.picked, right, answer.firstTry, answer.seconds, 0, drill},
                            answer.confusedWith);
+    publishShared();
     if (m_tester.isComplete()) {
         const PracticeRange& tested = m_tester.range();
         history().recordSession(historyKey(), {m_clock(), tested.first(), tested.last(),
@@ -308,6 +312,7 @@ void Practice::recordGrade(int number, fsrs::Grade grade, Drill drill,
     review.grade = int(grade);
     review.drill = drill;
     history().recordAnswer(historyKey(), review, 0, marks);
+    publishShared();
     checkHistory();
 }
 
@@ -396,8 +401,41 @@ ProgressData Practice::progress(QDate today, double retention)
 
 // The plan reads the history this practice holds: a second connection to the file would close
 // the one the answers are written through.
+void Practice::share(const QString& folder, const QString& device, const QString& name)
+{
+    m_shared.reset();
+    if (folder.isEmpty())
+        return;
+    m_shared = std::make_unique<SharedFolder>(folder, device, name);
+    connect(m_shared.get(), &SharedFolder::trouble, this, &Practice::sharingTrouble);
+    // A sync tool writes a file in many steps: read once it has been quiet a moment.
+    auto* soon = new QTimer(m_shared.get());
+    soon->setSingleShot(true);
+    soon->setInterval(500);
+    connect(soon, &QTimer::timeout, this, &Practice::mergeShared);
+    connect(m_shared.get(), &SharedFolder::changed, soon, qOverload<>(&QTimer::start));
+    QTimer::singleShot(0, m_shared.get(), [this] { mergeShared(); }); // after start-up
+}
+
+void Practice::mergeShared()
+{
+    if (!m_shared)
+        return;
+    m_shared->publish(history()); // this machine's answers given before it shared, too
+    if (m_shared->merge(history()) > 0)
+        emit sharedAnswersArrived();
+    checkHistory();
+}
+
+void Practice::publishShared()
+{
+    if (m_shared)
+        m_shared->publish(history());
+}
+
 QList<TodayRow> Practice::today(QDate day, const revisionplan::Options& options)
 {
+    mergeShared();
     QList<TodayRow> rows = todayPlan(history(), day, options);
     checkHistory();
     return rows;

@@ -24,6 +24,8 @@ struct TodayRow;
 // identity), the practised range, the Lister and Tester sessions, the finder and look-alikes,
 // and the practice history. Input comes as plain calls; every change of the practised range
 // restarts both sessions and is told by rangeApplied().
+class SharedFolder;
+
 class Practice : public QObject {
     Q_OBJECT
 public:
@@ -162,6 +164,13 @@ public:
     const WritingSession::Checked& checkWritten(const QString& typed);
     void writeNext() { m_writing.next(); }
 
+    // Practice shared across the learner's machines through `folder` (none: not shared), as
+    // installation `device` of the learner `name`: this machine's answers are written there as
+    // they are given, the others' taken in soon after start, whenever the folder changes and
+    // before Today is planned.
+    void share(const QString& folder, const QString& device, const QString& name);
+    bool isShared() const { return m_shared != nullptr; }
+
     // A passage recited aloud: an entry checked, kept as a review with its marks.
     void recordRecited(const RecitalCheck::Checked& checked);
 
@@ -184,6 +193,10 @@ signals:
     void historyTrouble(const QString& reason);
     // Answers could not be saved for now and wait in memory, said once until they are saved.
     void answersWaiting(const QString& reason);
+    // Answers of the learner's other machines arrived.
+    void sharedAnswersArrived();
+    // What a sync tool did to the shared folder, or why it cannot be used: said once a run.
+    void sharingTrouble(const QString& message);
 
 private:
     void apply(const PracticeRange& range, std::optional<DivisionChoice> division = {});
@@ -195,6 +208,8 @@ private:
     PracticeHistory::ListKey historyKey();
     void checkHistory();
     const LookAlikes& lookAlikes();
+    void mergeShared();
+    void publishShared();
     void recordGrade(int number, fsrs::Grade grade, Drill drill,
                      const QList<PracticeHistory::RecitalMark>& marks = {});
 
@@ -212,6 +227,7 @@ private:
     Clock m_clock;
 
     HistoryOpener m_openHistory;
+    std::unique_ptr<SharedFolder> m_shared;
     std::optional<PracticeHistory> m_history;
     std::optional<PracticeHistory::ListKey> m_historyKey; // the open list's, found when needed
     bool m_historyReported = false;

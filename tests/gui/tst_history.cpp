@@ -12,6 +12,7 @@
 #include "controls/unitext/UniText.h"
 #include "lists/itemlist.h"
 #include "practice/recitation/Recitation.h"
+#include "practice/shared/sharedlog.h"
 #include "tests/support/FakeFileDialog.h"
 #include "tests/support/FakePlayer.h"
 #include "tests/support/WindowDriver.h"
@@ -19,10 +20,12 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -92,6 +95,7 @@ private slots:
     void todayOffersTheNextStretch();
     void todaysChoicesAreKept();
     void progressShowsEachDivision();
+    void practiceIsSharedThroughAFolder();
 };
 
 void tst_history::initTestCase()
@@ -475,6 +479,48 @@ void tst_history::progressShowsEachDivision()
     QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Juz 1"));
     emit table->cellDoubleClicked(0, 0);
     QCOMPARE(d.shownRange(), QStringLiteral("3-6"));
+}
+
+// Shared through a folder: a pick is written to this machine's log there at once, and another
+// machine's log arriving in the folder is taken in.
+void tst_history::practiceIsSharedThroughAFolder()
+{
+    QTemporaryDir folder;
+    WindowDriver d;
+    d.open(kVerses, false, 2);
+    QVERIFY(!d.control<QAction>("mnuFileStopSharing")->isEnabled());
+    FakeFileDialog dialog(folder.path());
+    whenShown([] {
+        if (auto* name = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            name->setTextValue(QStringLiteral("مريم"));
+            name->accept();
+        }
+    });
+    d.control<QAction>("mnuFileShare")->trigger();
+    QVERIFY(d.control<QAction>("mnuFileStopSharing")->isEnabled());
+    d.clickRow("lstSelect", rowOf(d, 1));
+    const QStringList logs = QDir(folder.path()).entryList({QStringLiteral("*.zorvel-log")});
+    QCOMPARE(logs.size(), 1);
+    QFile own(folder.filePath(logs[0]));
+    QVERIFY(own.open(QIODevice::ReadOnly));
+    const QByteArray written = own.readAll();
+    QCOMPARE(sharedlog::readHeader(written)->name, QStringLiteral("مريم"));
+    const sharedlog::Chunk mine = sharedlog::readRecords(written.mid(written.indexOf('\n') + 1));
+    QCOMPARE(mine.records.size(), 1);
+
+    SharedAnswer theirs = mine.records[0];
+    theirs.seq = 1;
+    theirs.review.number = 2;
+    theirs.review.text = kVerses[1];
+    QFile other(folder.filePath(QStringLiteral("0123456789abcdef.zorvel-log")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write(
+        sharedlog::headerLine({1, QStringLiteral("0123456789abcdef"), QStringLiteral("مريم")}) +
+        sharedlog::recordLine(theirs));
+    other.close();
+    QTRY_COMPARE(d.window->practice().progress(QDate::currentDate(), 0.9).drills.value(0).answers,
+                 2);
+    d.close();
 }
 
 QTEST_MAIN(tst_history)

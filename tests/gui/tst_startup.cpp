@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
@@ -145,6 +146,7 @@ void tst_startup::printsItsOptionsWithoutADisplay()
     // --due and --memory with no practice history yet: nothing due, nothing practised, and no
     // history made for them.
     QTemporaryDir data;
+    QTemporaryDir config;
     QTemporaryDir lists;
     const QString list = lists.filePath(QStringLiteral("Days.zva"));
     QVERIFY(
@@ -164,6 +166,7 @@ void tst_startup::printsItsOptionsWithoutADisplay()
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         for (const QString& name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
                                     QStringLiteral("QT_QPA_PLATFORM")})
             environment.remove(name);
@@ -179,6 +182,16 @@ void tst_startup::printsItsOptionsWithoutADisplay()
         QVERIFY(printed.contains(answer));
     }
     QVERIFY(QDir(data.path()).isEmpty());
+
+    // --share keeps the folder for the next start; a folder that is not there is refused.
+    QCOMPARE(run({QStringLiteral("--share"), lists.filePath(QStringLiteral("gone"))}).first, 1);
+    const auto [shared, said] = run({QStringLiteral("--share"), lists.path()});
+    QCOMPARE(shared, 0);
+    QVERIFY(said.contains("Practice is shared through"));
+    QSettings settings(config.filePath(QStringLiteral("corvant/Zorvel.conf")),
+                       QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Share/Folder")).toString(), lists.path());
+    QCOMPARE(settings.value(QStringLiteral("Share/Device")).toString().size(), 16);
 
     // A history they cannot read is said, with a failing exit; one they read is not written.
     QDir().mkpath(data.filePath(QStringLiteral("zorvel")));

@@ -1,10 +1,13 @@
 #include "tools/commands/commands.h"
 
+#include "app/settings/ZorvelSettings.h"
+
 #include "lists/listloader.h"
 #include "practice/history/historyfile.h"
 #include "practice/plan/listschedule.h"
 #include "practice/plan/todayplan.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -41,6 +44,20 @@ int printDue(const revisionplan::Options& options)
     if (!readWhole(history))
         return 2;
     std::fputs(qPrintable(due), stdout);
+    return 0;
+}
+
+int shareThrough(const QString& folder, ZorvelSettings& settings)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isWritable()) {
+        std::fprintf(stderr, "zorvel: \u201C%s\u201D is no folder Zorvel can write in.\n",
+                     qPrintable(folder));
+        return 1;
+    }
+    settings.setSharing(info.absoluteFilePath(), settings.sharing().name);
+    std::printf("Practice is shared through %s from the next start on.\n",
+                qPrintable(QDir::toNativeSeparators(info.absoluteFilePath())));
     return 0;
 }
 

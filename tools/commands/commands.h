@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class ZorvelSettings;
+
 // The commands of `zorvel` that print and end, without a display: they read the learner's
 // history where it is and never make it.
 namespace commands {
@@ -13,5 +15,8 @@ int printDue(const revisionplan::Options& options);
 
 // The memory of every item of the list at `path` in one mode, as CSV (--memory).
 int printMemory(const QString& path, bool wordMode, double retention);
+
+// Practice shared through `folder` from the next start on, kept in `settings` (--share).
+int shareThrough(const QString& folder, ZorvelSettings& settings);
 
 } // namespace commands

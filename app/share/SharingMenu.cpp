@@ -1,0 +1,53 @@
+#include "app/share/SharingMenu.h"
+
+#include "app/settings/ZorvelSettings.h"
+#include "controls/common/FileDialog.h"
+#include "controls/common/MessageBox.h"
+#include "practice/session/Practice.h"
+
+#include <QAction>
+#include <QInputDialog>
+
+SharingMenu::SharingMenu(QAction* share, QAction* stop, Practice& practice,
+                         ZorvelSettings& settings, QWidget* window)
+    : QObject(window)
+    , m_stop(stop)
+    , m_practice(practice)
+    , m_settings(settings)
+    , m_window(window)
+{
+    connect(share, &QAction::triggered, this, &SharingMenu::choose);
+    connect(stop, &QAction::triggered, this, [this] {
+        m_settings.setSharing({}, m_settings.sharing().name);
+        start();
+    });
+    connect(&practice, &Practice::sharingTrouble, this, [this](const QString& message) {
+        MessageBox::inform(m_window, message, tr("Shared Practice"));
+    });
+    start();
+}
+
+void SharingMenu::start()
+{
+    const SharingSettings sharing = m_settings.sharing();
+    m_practice.share(sharing.folder, sharing.device, sharing.name);
+    m_stop->setEnabled(m_practice.isShared());
+}
+
+void SharingMenu::choose()
+{
+    SharingSettings sharing = m_settings.sharing();
+    const QString folder = FileDialog::ask(
+        m_window, {FileDialog::Kind::Folder, tr("Share Practice"), {}, sharing.folder, {}});
+    if (folder.isEmpty())
+        return;
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(m_window, tr("Share Practice"),
+                              tr("Your name, as your other machines and your teacher see it:"),
+                              QLineEdit::Normal, sharing.name, &ok);
+    if (!ok)
+        return;
+    m_settings.setSharing(folder, name.trimmed().isEmpty() ? sharing.name : name.trimmed());
+    start();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class Practice;
+class QAction;
+class QWidget;
+class ZorvelSettings;
+
+// File > Share Practice... and Stop Sharing: the folder the learner syncs between their machines
+// and the name the others see, kept in the settings; sharing starts with the program where
+// it was chosen, and what goes wrong with the folder is said.
+class SharingMenu : public QObject {
+    Q_OBJECT
+public:
+    SharingMenu(QAction* share, QAction* stop, Practice& practice, ZorvelSettings& settings,
+                QWidget* window);
+
+private:
+    void choose();
+    void start();
+
+    QAction* m_stop;
+    Practice& m_practice;
+    ZorvelSettings& m_settings;
+    QWidget* m_window;
+};
