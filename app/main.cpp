@@ -21,7 +21,7 @@ bool onlyPrints(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version", "--due",
-                                   "--memory", "--share"})
+                                   "--memory", "--share", "--class"})
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     }
@@ -67,6 +67,12 @@ int main(int argc, char* argv[])
                        "(Syncthing, Nextcloud, a USB stick), from the next start on, and end."),
         QStringLiteral("FOLDER"));
     parser.addOption(share);
+    const QCommandLineOption openClass(
+        QStringLiteral("class"),
+        QStringLiteral("Print a teacher's class as CSV: a row for each learner whose shared folder "
+                       "stands in FOLDER, and end. Nothing is written there."),
+        QStringLiteral("FOLDER"));
+    parser.addOption(openClass);
     parser.addPositionalArgument(QStringLiteral("list"),
                                  QStringLiteral("A list file (.zva) to open instead of the most "
                                                 "recent one."),
@@ -76,6 +82,10 @@ int main(int argc, char* argv[])
         ZorvelSettings settings(ZorvelSettings::defaultFilePath());
         return commands::shareThrough(parser.value(share), settings);
     }
+    if (parser.isSet(openClass))
+        return commands::printClass(
+            parser.value(openClass),
+            ZorvelSettings(ZorvelSettings::defaultFilePath()).planOptions().retention);
     if (parser.isSet(due) || parser.isSet(memory)) {
         const revisionplan::Options options =
             ZorvelSettings(ZorvelSettings::defaultFilePath()).planOptions();

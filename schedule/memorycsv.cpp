@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-namespace {
-
-QString field(const QString& text)
+QString csvField(const QString& text)
 {
     // A leading =, +, - or @ makes a formula of a cell, as does one behind a TAB or a line
     // break, which a spreadsheet passes over; an apostrophe keeps it text.
@@ -22,8 +20,6 @@ QString field(const QString& text)
     return u'"' + value + u'"';
 }
 
-} // namespace
-
 QString memoryCsv(const QStringList& items, const QStringList& references, bool wordMode,
                   const QMap<int, ItemMemory>& memories, QDate today, double retention)
 {
@@ -31,8 +27,8 @@ QString memoryCsv(const QStringList& items, const QStringList& references, bool 
                                  "stability_days,recall_today,next_due\r\n");
     const QString mode = wordMode ? QStringLiteral("word") : QStringLiteral("line");
     for (int number = 1; number <= items.size(); ++number) {
-        QStringList row{QString::number(number), field(references.value(number - 1)),
-                        field(items[number - 1]), mode};
+        QStringList row{QString::number(number), csvField(references.value(number - 1)),
+                        csvField(items[number - 1]), mode};
         const auto memory = memories.constFind(number);
         // A memory of another text is of an edited item: this one was never practised.
         if (memory != memories.cend() && memory->text == items[number - 1]) {

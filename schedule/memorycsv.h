@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+// A CSV field, quoted where it must be; a text a spreadsheet would take for a formula is kept
+// as text.
+QString csvField(const QString& text);
+
 // One list's memory as a spreadsheet reads it: a header, then a row for every item in order,
 // whether practised or not (`items` and their `references` in order): number, reference, text,
 // mode, reviews, lapses, difficulty,

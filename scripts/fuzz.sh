@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh clang-14 libclang-rt-14-dev
 seconds=${FUZZ_SECONDS:-60}
 seed=${FUZZ_SEED:-0}
-targets=(listfile textfile settings)
+targets=(listfile textfile settings sharedlog)
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVEL_FUZZ=ON -DCMAKE_UNITY_BUILD=ON \

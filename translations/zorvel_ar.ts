@@ -259,6 +259,10 @@ Enter: the whole entry</source>
         <source>S&amp;top Sharing</source>
         <translation>&amp;توقّف عن المشاركة</translation>
     </message>
+    <message>
+        <source>Open &amp;Class...</source>
+        <translation>افتح &amp;حلقة...</translation>
+    </message>
 </context>
 <context>
     <name>RangeBar</name>
@@ -1611,6 +1615,57 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
     <message>
         <source>Your name, as your other machines and your teacher see it:</source>
         <translation>اسمك كما تراه أجهزتك الأخرى ويراه شيخك:</translation>
+    </message>
+    <message>
+        <source>Open Class</source>
+        <translation>افتح حلقة</translation>
+    </message>
+</context>
+<context>
+    <name>ClassWindow</name>
+    <message>
+        <source>Class: %1</source>
+        <translation>الحلقة: %1</translation>
+    </message>
+    <message>
+        <source>The learners of the class</source>
+        <translation>طلاب الحلقة</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>الطالب</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <translation>آخر تمرين</translation>
+    </message>
+    <message>
+        <source>Answers in 7 days</source>
+        <translation>الإجابات في سبعة أيام</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>المستحق اليوم</translation>
+    </message>
+    <message>
+        <source>Mean recall</source>
+        <translation>متوسط الاستذكار</translation>
+    </message>
+    <message>
+        <source>Weakest</source>
+        <translation>الأضعف</translation>
+    </message>
+    <message>
+        <source>Confused most</source>
+        <translation>أكثر ما اختلط عليه</translation>
+    </message>
+    <message>
+        <source>Marks (%1)</source>
+        <translation>العلامات (%1)</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>لم يتمرّن</translation>
     </message>
 </context>
 </TS>

@@ -44,6 +44,7 @@ void MainMenus::buildFileMenu(QMainWindow* window)
     mnuFileNew = addAction(mnuFile, "mnuFileNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFileShare = addAction(mnuFile, "mnuFileShare", tr("&Share Practice..."));
     mnuFileStopSharing = addAction(mnuFile, "mnuFileStopSharing", tr("S&top Sharing"));
+    mnuFileClass = addAction(mnuFile, "mnuFileClass", tr("Open &Class..."));
     mnuFileSep = mnuFile->addSeparator();
     mnuFileSep->setObjectName(QStringLiteral("mnuFileSep"));
     for (int k = 0; k < recentfiles::kShown; ++k) {

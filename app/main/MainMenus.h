@@ -33,6 +33,7 @@ public:
     QAction* mnuFileExit = nullptr;
     QAction* mnuFileShare = nullptr;
     QAction* mnuFileStopSharing = nullptr;
+    QAction* mnuFileClass = nullptr;
     QAction* mnuViewZoomIn = nullptr;
     QAction* mnuViewZoomOut = nullptr;
     QAction* mnuViewActualSize = nullptr;

@@ -147,8 +147,8 @@ void frmMain::connectMenus()
     fra1->setRecitation(recitation);
     fra2->setRecitation(recitation);
     m_sideWindows->setRecitation(recitation);
-    new SharingMenu(m_menus->mnuFileShare, m_menus->mnuFileStopSharing, *m_practice, m_settings,
-                    this);
+    new SharingMenu(m_menus->mnuFileShare, m_menus->mnuFileStopSharing, m_menus->mnuFileClass,
+                    *m_practice, m_settings, this);
     connect(m_sideWindows, &SideWindows::practise, this, &frmMain::practiseToday);
     connect(m_sideWindows, &SideWindows::practisePair, this, [this](int number, int other) {
         m_practice->practisePair(number, other);

@@ -1,6 +1,7 @@
 #include "app/share/SharingMenu.h"
 
 #include "app/settings/ZorvelSettings.h"
+#include "app/share/ClassWindow.h"
 #include "controls/common/FileDialog.h"
 #include "controls/common/MessageBox.h"
 #include "practice/session/Practice.h"
@@ -8,7 +9,7 @@
 #include <QAction>
 #include <QInputDialog>
 
-SharingMenu::SharingMenu(QAction* share, QAction* stop, Practice& practice,
+SharingMenu::SharingMenu(QAction* share, QAction* stop, QAction* openClass, Practice& practice,
                          ZorvelSettings& settings, QWidget* window)
     : QObject(window)
     , m_stop(stop)
@@ -17,6 +18,7 @@ SharingMenu::SharingMenu(QAction* share, QAction* stop, Practice& practice,
     , m_window(window)
 {
     connect(share, &QAction::triggered, this, &SharingMenu::choose);
+    connect(openClass, &QAction::triggered, this, &SharingMenu::openClass);
     connect(stop, &QAction::triggered, this, [this] {
         m_settings.setSharing({}, m_settings.sharing().name);
         start();
@@ -32,6 +34,20 @@ void SharingMenu::start()
     const SharingSettings sharing = m_settings.sharing();
     m_practice.share(sharing.folder, sharing.device, sharing.name);
     m_stop->setEnabled(m_practice.isShared());
+}
+
+void SharingMenu::openClass()
+{
+    const QString folder = FileDialog::ask(
+        m_window,
+        {FileDialog::Kind::Folder, tr("Open Class"), {}, m_settings.lastOpenFolder({}), {}});
+    if (folder.isEmpty())
+        return;
+    ClassWindow window(
+        folder,
+        classview::classOf(folder, QDate::currentDate(), m_settings.planOptions().retention),
+        m_window);
+    window.exec();
 }
 
 void SharingMenu::choose()

@@ -4,6 +4,7 @@
 #include "app/progress/ProgressWindow.h"
 #include "app/progress/StrengthMap.h"
 #include "app/progress/progresschart.h"
+#include "app/share/ClassWindow.h"
 #include "app/side/FindWindow.h"
 #include "app/side/TodayWindow.h"
 #include "controls/slider/RailSlider.h"
@@ -520,6 +521,23 @@ void tst_history::practiceIsSharedThroughAFolder()
     other.close();
     QTRY_COMPARE(d.window->practice().progress(QDate::currentDate(), 0.9).drills.value(0).answers,
                  2);
+
+    // The same folder in a class folder, as a teacher opens it: a row for the learner.
+    QTemporaryDir classFolder;
+    QVERIFY(QDir(classFolder.path()).mkdir(QStringLiteral("maryam")));
+    QVERIFY(
+        QFile::copy(other.fileName(), classFolder.filePath(QStringLiteral("maryam/x.zorvel-log"))));
+    FakeFileDialog classDialog(classFolder.path());
+    QStringList learners;
+    whenShown([&] {
+        if (auto* view = qobject_cast<ClassWindow*>(QApplication::activeModalWidget())) {
+            for (int row = 0; row < view->table()->rowCount(); ++row)
+                learners.append(view->table()->item(row, 0)->text());
+            view->reject();
+        }
+    });
+    d.control<QAction>("mnuFileClass")->trigger();
+    QCOMPARE(learners, QStringList{QStringLiteral("مريم")});
     d.close();
 }
 

@@ -6,6 +6,7 @@
 #include "practice/history/historyfile.h"
 #include "practice/plan/listschedule.h"
 #include "practice/plan/todayplan.h"
+#include "practice/shared/classview.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +45,18 @@ int printDue(const revisionplan::Options& options)
     if (!readWhole(history))
         return 2;
     std::fputs(qPrintable(due), stdout);
+    return 0;
+}
+
+int printClass(const QString& folder, double retention)
+{
+    if (!QFileInfo(folder).isDir()) {
+        std::fprintf(stderr, "zorvel: \u201C%s\u201D is no folder.\n", qPrintable(folder));
+        return 1;
+    }
+    std::fputs(
+        qPrintable(classview::csv(classview::classOf(folder, QDate::currentDate(), retention))),
+        stdout);
     return 0;
 }
 

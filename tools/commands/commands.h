@@ -16,6 +16,9 @@ int printDue(const revisionplan::Options& options);
 // The memory of every item of the list at `path` in one mode, as CSV (--memory).
 int printMemory(const QString& path, bool wordMode, double retention);
 
+// A teacher's class: a row for each learner whose shared folder stands in `folder` (--class).
+int printClass(const QString& folder, double retention);
+
 // Practice shared through `folder` from the next start on, kept in `settings` (--share).
 int shareThrough(const QString& folder, ZorvelSettings& settings);
 

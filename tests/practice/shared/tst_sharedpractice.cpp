@@ -1,5 +1,6 @@
 #include "practice/history/PracticeHistory.h"
 #include "practice/shared/SharedFolder.h"
+#include "practice/shared/classview.h"
 #include "practice/shared/sharedlog.h"
 
 #include <QDir>
@@ -78,6 +79,7 @@ private slots:
     void eachSeesTheOthersAnswersOnce();
     void whatSyncToolsDoToFiles();
     void clocksADayApartKeepTheirOrder();
+    void aTeachersClass();
 
 private:
     // Copies machine `from`'s log into machine `to`'s folder, as a sync tool does, under `as`.
@@ -257,6 +259,63 @@ void tst_sharedpractice::clocksADayApartKeepTheirOrder()
     QCOMPARE(memory.reviews, 3);
     QCOMPARE(memory.lapses, 1);
     QCOMPARE(memory.lastReview, kMorning.date().addDays(4));
+}
+
+// A teacher's class: each learner's machines and copies read once, their confusions and
+// marks, nothing written into their folders.
+void tst_sharedpractice::aTeachersClass()
+{
+    Machine home(QStringLiteral("a1b2c3d4e5f60718"), m_dir->path());
+    Machine mosque(QStringLiteral("f0e1d2c3b4a59687"), m_dir->path());
+    home.answer(1, fsrs::Grade::Good);
+    home.answer(2, fsrs::Grade::Good);
+    mosque.answer(3, fsrs::Grade::Again, 1);
+    const QDir classFolder(m_dir->filePath(QStringLiteral("class")));
+    QVERIFY(classFolder.mkpath(QStringLiteral("maryam")) &&
+            classFolder.mkpath(QStringLiteral("yusuf")));
+    const QString maryam = classFolder.filePath(QStringLiteral("maryam"));
+    for (const Machine* machine : {&home, &mosque})
+        put(maryam + u'/' + QFileInfo(machine->shared.ownLog()).fileName(),
+            bytesOf(machine->shared.ownLog()));
+    put(maryam + QStringLiteral("/a1b2c3d4e5f60718 (conflicted copy).zorvel-log"),
+        bytesOf(home.shared.ownLog()));
+
+    SharedAnswer pick{1, QStringLiteral("العصر"), {}, false, {}, {}};
+    pick.review.at = kMorning;
+    pick.review.number = 2;
+    pick.review.text = kAsr[1];
+    pick.review.pickedRow = 2;
+    pick.review.pickedItem = 3; // verse 3 taken for verse 2
+    pick.review.day = kMorning.date();
+    SharedAnswer recited = pick;
+    recited.seq = 2;
+    recited.review.pickedRow = 0;
+    recited.review.grade = 1;
+    recited.review.drill = Drill::Recited;
+    recited.marks = {{2, 1, QStringLiteral("لَفِي")}, {3, 0, QStringLiteral("إِنَّ")}};
+    put(classFolder.filePath(QStringLiteral("yusuf/0123456789abcdef.zorvel-log")),
+        sharedlog::headerLine({1, QStringLiteral("0123456789abcdef"), QStringLiteral("يوسف")}) +
+            sharedlog::recordLine(pick) + sharedlog::recordLine(recited));
+    const QByteArray before = bytesOf(maryam + QStringLiteral("/a1b2c3d4e5f60718.zorvel-log"));
+
+    const QDate today = kMorning.date().addDays(2);
+    const QList<classview::Learner> learners = classview::classOf(classFolder.path(), today, 0.9);
+    QCOMPARE(learners.size(), 2);
+    const classview::Learner& first = learners[0];
+    QCOMPARE(first.name, QStringLiteral("Maryam"));
+    QCOMPARE(first.answersThisWeek, 3); // the conflict copy adds nothing
+    QCOMPARE(first.memorised, 3);
+    QCOMPARE(first.lastPractised, kMorning.addDays(1));
+    QCOMPARE(first.weakest.size(), 3);
+    QVERIFY(first.weakest[0].endsWith(QStringLiteral(" 3"))); // failed a day ago
+    const classview::Learner& second = learners[1];
+    QCOMPARE(second.name, QStringLiteral("يوسف"));
+    QCOMPARE(second.confused, QStringLiteral("العصر 2 / 3"));
+    QCOMPARE(second.marksByKind, (QList<int>{0, 1, 1, 0}));
+    const QStringList rows = classview::csv(learners).split(QStringLiteral("\r\n"));
+    QVERIFY(rows[0].startsWith(QStringLiteral("name,folder,last_practised")));
+    QVERIFY(rows[2].startsWith(QStringLiteral("يوسف,yusuf,")));
+    QCOMPARE(bytesOf(maryam + QStringLiteral("/a1b2c3d4e5f60718.zorvel-log")), before);
 }
 
 QTEST_MAIN(tst_sharedpractice)

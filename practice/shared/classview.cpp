@@ -1,0 +1,150 @@
+#include "practice/shared/classview.h"
+
+#include "practice/history/historyrows.h"
+#include "practice/recital/RecitalCheck.h"
+#include "practice/shared/sharedlog.h"
+#include "schedule/memorycsv.h"
+#include "schedule/revisionplan.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QLocale>
+#include <QSet>
+
+#include <algorithm>
+#include <map>
+
+namespace classview {
+
+namespace {
+
+// One list in one mode, as the logs name it.
+struct ListLog {
+    QString title;
+    std::vector<std::pair<QString, Review>> answers; // with the machine each came from
+};
+
+QString listKey(const SharedAnswer& answer)
+{
+    return answer.title + u'\x1f' +
+           QString::fromLatin1(listfingerprint::toBytes(answer.fingerprint).toHex()) +
+           (answer.wordMode ? u'w' : u'l');
+}
+
+} // namespace
+
+Learner learnerOf(const QString& folder, QDate today, double retention)
+{
+    Learner learner;
+    learner.folder = QFileInfo(folder).fileName();
+    learner.name = learner.folder;
+    learner.marksByKind = QList<int>(recital::kMarkKinds, 0);
+    std::map<QString, ListLog> lists;
+    QHash<QString, QSet<qint64>> seen; // each machine's answers, once however many copies
+    QHash<std::pair<int, int>, int> confusions;
+    QHash<std::pair<int, int>, QString> confusedTitles;
+    const QDir dir(folder);
+    for (const QString& name :
+         dir.entryList({QLatin1Char('*') + sharedlog::kSuffix}, QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = file.readAll();
+        const std::optional<sharedlog::Header> header = sharedlog::readHeader(bytes);
+        if (!header || header->version > sharedlog::kVersion)
+            continue;
+        learner.name = header->name;
+        QSet<qint64>& device = seen[header->device];
+        for (const SharedAnswer& answer :
+             sharedlog::readRecords(bytes.mid(bytes.indexOf('\n') + 1)).records) {
+            if (device.contains(answer.seq))
+                continue;
+            device.insert(answer.seq);
+            const Review& review = answer.review;
+            learner.lastPractised = std::max(learner.lastPractised, review.at);
+            if (review.day.daysTo(today) >= 0 && review.day.daysTo(today) < 7)
+                ++learner.answersThisWeek;
+            for (const RecitalMark& mark : answer.marks)
+                if (mark.kind >= 1 && mark.kind <= recital::kMarkKinds)
+                    ++learner.marksByKind[mark.kind - 1];
+            if (review.pickedRow > 0 && !review.right && review.pickedItem != review.number) {
+                const std::pair pair(std::min(review.number, review.pickedItem),
+                                     std::max(review.number, review.pickedItem));
+                ++confusions[pair];
+                confusedTitles[pair] = answer.title;
+            }
+            ListLog& list = lists[listKey(answer)];
+            list.title = answer.title;
+            list.answers.emplace_back(header->device, review);
+        }
+    }
+    std::vector<std::pair<double, QString>> recalls;
+    double recallSum = 0;
+    for (auto& [key, list] : lists) {
+        revisionplan::Replay replay(today);
+        for (const Review& review : historyrows::inTimeOrder(std::move(list.answers)))
+            replay.add(review);
+        const QMap<int, ItemMemory> memories = replay.memories();
+        for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
+            const double recall = revisionplan::recallOn(*it, today);
+            recallSum += recall;
+            recalls.emplace_back(recall, list.title + u' ' + QLocale().toString(it.key()));
+            if (revisionplan::dueOn(*it, retention) <= today)
+                ++learner.dueToday;
+        }
+    }
+    learner.memorised = int(recalls.size());
+    learner.meanRecall = recalls.empty() ? 0 : recallSum / double(recalls.size());
+    std::partial_sort(recalls.begin(), recalls.begin() + std::min<size_t>(3, recalls.size()),
+                      recalls.end());
+    for (size_t i = 0; i < std::min<size_t>(3, recalls.size()); ++i)
+        learner.weakest.append(recalls[i].second);
+    int most = 0;
+    for (auto it = confusions.cbegin(); it != confusions.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            learner.confused =
+                QStringLiteral("%1 %2 / %3")
+                    .arg(confusedTitles[it.key()], QLocale().toString(it.key().first),
+                         QLocale().toString(it.key().second));
+        }
+    return learner;
+}
+
+QList<Learner> classOf(const QString& folder, QDate today, double retention)
+{
+    QList<Learner> learners;
+    const QDir dir(folder);
+    for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        learners.append(learnerOf(dir.filePath(sub), today, retention));
+    std::stable_sort(learners.begin(), learners.end(), [](const Learner& a, const Learner& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    return learners;
+}
+
+QString csv(const QList<Learner>& learners)
+{
+    QString out = QStringLiteral(
+        "name,folder,last_practised,answers_7_days,due_today,memorised,mean_recall,weakest,"
+        "confused,prompted,wrong_or_missing,vowel_slips,skipped\r\n");
+    for (const Learner& l : learners) {
+        QStringList row{csvField(l.name),
+                        csvField(l.folder),
+                        l.lastPractised.isValid() ? l.lastPractised.toString(Qt::ISODate)
+                                                  : QString(),
+                        QString::number(l.answersThisWeek),
+                        QString::number(l.dueToday),
+                        QString::number(l.memorised),
+                        QString::number(l.meanRecall, 'f', 3),
+                        csvField(l.weakest.join(QStringLiteral("; "))),
+                        csvField(l.confused)};
+        for (const int count : l.marksByKind)
+            row.append(QString::number(count));
+        out += row.join(u',') + QStringLiteral("\r\n");
+    }
+    return out;
+}
+
+} // namespace classview
