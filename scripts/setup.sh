@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev
     qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     qt6-l10n-tools qt6-translations-l10n
+    syncthing
     fonts-hosny-amiri fonts-sil-scheherazade fonts-dejavu-core
     "$@"
 )
