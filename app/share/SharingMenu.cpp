@@ -43,10 +43,10 @@ void SharingMenu::openClass()
         {FileDialog::Kind::Folder, tr("Open Class"), {}, m_settings.lastOpenFolder({}), {}});
     if (folder.isEmpty())
         return;
-    ClassWindow window(
-        folder,
-        classview::classOf(folder, QDate::currentDate(), m_settings.planOptions().retention),
-        m_window);
+    ClassWindow window(folder,
+                       classview::classOf(folder, QDate::currentDate(),
+                                          m_settings.planOptions().retention, &m_classes),
+                       m_window);
     window.exec();
 }
 

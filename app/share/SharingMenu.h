@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/shared/classview.h"
+
 #include <QObject>
 
 class Practice;
@@ -22,6 +24,7 @@ private:
     void start();
     void openClass();
 
+    classview::Cache m_classes; // a class opened again reads only what changed
     QAction* m_stop;
     Practice& m_practice;
     ZorvelSettings& m_settings;

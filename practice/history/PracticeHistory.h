@@ -139,10 +139,11 @@ public:
     QList<SharedAnswer> ownAnswersAfter(qint64 seq) const;
     // The last answer of installation `device` taken in; 0 before the first.
     qint64 appliedFrom(const QString& device) const;
-    // An answer of another installation `device` (named `name`), taken in once: its list known
-    // by its title and content (made when this history never saw it), its memory made again
-    // from the log, in time order, when next read.
-    void recordShared(const QString& device, const QString& name, const SharedAnswer& answer);
+    // Answers of another installation `device` (named `name`), in its order, taken in at once:
+    // each list known by its title and content (made when this history never saw it), its
+    // memory made again from the log, in time order, when next read.
+    void recordShared(const QString& device, const QString& name,
+                      const QList<SharedAnswer>& answers);
     // How far the shared log `file` (its name) has been read.
     qint64 sharedOffset(const QString& file) const;
     void setSharedOffset(const QString& file, qint64 offset);

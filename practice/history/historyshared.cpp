@@ -3,6 +3,7 @@
 #include "practice/history/historydatabase.h"
 #include "practice/history/historyrows.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -48,21 +49,32 @@ qint64 PracticeHistory::appliedFrom(const QString& device) const
 }
 
 void PracticeHistory::recordShared(const QString& device, const QString& name,
-                                   const SharedAnswer& answer)
+                                   const QList<SharedAnswer>& answers)
 {
-    if (!isOpen() || m_readOnly)
+    if (!isOpen() || m_readOnly || answers.isEmpty())
         return;
-    const ListKey key = listFor(answer.title, answer.fingerprint, answer.wordMode, {});
-    if (!key.list)
-        return;
+    // A log names few lists, many times over.
+    QHash<QString, ListKey> keys;
+    QList<std::pair<ListKey, const SharedAnswer*>> placed;
+    for (const SharedAnswer& answer : answers) {
+        auto key = keys.constFind(answer.listIdentity());
+        if (key == keys.cend())
+            key = keys.insert(answer.listIdentity(),
+                              listFor(answer.title, answer.fingerprint, answer.wordMode, {}));
+        if (key->list)
+            placed.append({*key, &answer});
+    }
     save([=](PracticeHistory& history) {
+        bool written = true;
+        for (const auto& [key, answer] : placed)
+            written = written && history.writeAnswer(key, answer->review, 0, answer->marks, device,
+                                                     answer->seq);
         QSqlQuery applied = history.m_database->prepared(
             QStringLiteral("INSERT INTO shared_devices (device, name, applied) VALUES (?, ?, ?) "
                            "ON CONFLICT (device) DO UPDATE SET name = excluded.name, applied = "
                            "MAX(applied, excluded.applied)"),
-            {device, name, answer.seq});
-        return history.writeAnswer(key, answer.review, 0, answer.marks, device, answer.seq) &&
-               history.m_database->exec(applied);
+            {device, name, answers.last().seq});
+        return written && history.m_database->exec(applied);
     });
 }
 

@@ -23,4 +23,12 @@ struct SharedAnswer {
     bool wordMode = false;
     Review review;
     QList<RecitalMark> marks;
+
+    // What tells its list in its mode apart from any other, on any machine.
+    QString listIdentity() const
+    {
+        return title + u'\x1f' +
+               QString::fromLatin1(listfingerprint::toBytes(fingerprint).toHex()) +
+               (wordMode ? u'w' : u'l');
+    }
 };

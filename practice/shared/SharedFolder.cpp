@@ -135,13 +135,15 @@ int SharedFolder::merge(PracticeHistory& history)
         }
         const sharedlog::Chunk chunk = sharedlog::readRecords(readAt(file, offset, file.size()));
         qint64 applied = history.appliedFrom(header->device);
+        QList<SharedAnswer> fresh;
         for (const SharedAnswer& answer : chunk.records) {
             if (answer.seq <= applied)
                 continue; // taken in already, from this log or a copy of it
-            history.recordShared(header->device, header->name, answer);
+            fresh.append(answer);
             applied = answer.seq;
-            ++added;
         }
+        history.recordShared(header->device, header->name, fresh);
+        added += int(fresh.size());
         if (chunk.damaged > 0)
             tell(name + QStringLiteral("/damaged"),
                  tr("%n damaged answers in %1 were skipped; the rest were read.", nullptr,

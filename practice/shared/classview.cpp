@@ -25,13 +25,6 @@ struct ListLog {
     std::vector<std::pair<QString, Review>> answers; // with the machine each came from
 };
 
-QString listKey(const SharedAnswer& answer)
-{
-    return answer.title + u'\x1f' +
-           QString::fromLatin1(listfingerprint::toBytes(answer.fingerprint).toHex()) +
-           (answer.wordMode ? u'w' : u'l');
-}
-
 } // namespace
 
 Learner learnerOf(const QString& folder, QDate today, double retention)
@@ -74,7 +67,7 @@ Learner learnerOf(const QString& folder, QDate today, double retention)
                 ++confusions[pair];
                 confusedTitles[pair] = answer.title;
             }
-            ListLog& list = lists[listKey(answer)];
+            ListLog& list = lists[answer.listIdentity()];
             list.title = answer.title;
             list.answers.emplace_back(header->device, review);
         }
@@ -112,12 +105,30 @@ Learner learnerOf(const QString& folder, QDate today, double retention)
     return learner;
 }
 
-QList<Learner> classOf(const QString& folder, QDate today, double retention)
+QList<Learner> classOf(const QString& folder, QDate today, double retention, Cache* cache)
 {
+    if (cache && (cache->today != today || cache->retention != retention))
+        *cache = {today, retention, {}};
     QList<Learner> learners;
     const QDir dir(folder);
-    for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-        learners.append(learnerOf(dir.filePath(sub), today, retention));
+    for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString path = dir.filePath(sub);
+        if (!cache) {
+            learners.append(learnerOf(path, today, retention));
+            continue;
+        }
+        QString state;
+        for (const QFileInfo& log : QDir(path).entryInfoList(
+                 {QLatin1Char('*') + sharedlog::kSuffix}, QDir::Files, QDir::Name))
+            state += QStringLiteral("%1:%2:%3;")
+                         .arg(log.fileName())
+                         .arg(log.size())
+                         .arg(log.lastModified().toMSecsSinceEpoch());
+        auto kept = cache->learners.find(path);
+        if (kept == cache->learners.end() || kept->first != state)
+            kept = cache->learners.insert(path, {state, learnerOf(path, today, retention)});
+        learners.append(kept->second);
+    }
     std::stable_sort(learners.begin(), learners.end(), [](const Learner& a, const Learner& b) {
         return QString::localeAwareCompare(a.name, b.name) < 0;
     });

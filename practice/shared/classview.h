@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -25,8 +26,17 @@ struct Learner {
 
 // The learner whose shared folder is `folder`, on `today`, due below `retention`.
 Learner learnerOf(const QString& folder, QDate today, double retention);
+// What was read of each learner, kept while their logs stay as they were: a class opened again
+// reads only the learners whose logs changed.
+struct Cache {
+    QDate today;
+    double retention = 0;
+    QHash<QString, std::pair<QString, Learner>> learners; // by folder: its logs' state, the row
+};
+
 // Every learner of the class folder, by name.
-QList<Learner> classOf(const QString& folder, QDate today, double retention);
+QList<Learner> classOf(const QString& folder, QDate today, double retention,
+                       Cache* cache = nullptr);
 
 // The table as CSV, a header row first.
 QString csv(const QList<Learner>& learners);

@@ -316,6 +316,14 @@ void tst_sharedpractice::aTeachersClass()
     QVERIFY(rows[0].startsWith(QStringLiteral("name,folder,last_practised")));
     QVERIFY(rows[2].startsWith(QStringLiteral("يوسف,yusuf,")));
     QCOMPARE(bytesOf(maryam + QStringLiteral("/a1b2c3d4e5f60718.zorvel-log")), before);
+
+    // Opened again, a learner is read again only when their logs changed.
+    classview::Cache cache;
+    QCOMPARE(classview::classOf(classFolder.path(), today, 0.9, &cache)[0].answersThisWeek, 3);
+    mosque.answer(1, fsrs::Grade::Good, 2);
+    put(maryam + u'/' + QFileInfo(mosque.shared.ownLog()).fileName(),
+        bytesOf(mosque.shared.ownLog()));
+    QCOMPARE(classview::classOf(classFolder.path(), today, 0.9, &cache)[0].answersThisWeek, 4);
 }
 
 QTEST_MAIN(tst_sharedpractice)
