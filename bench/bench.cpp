@@ -29,6 +29,9 @@
 #include "practice/search/PassageFinder.h"
 #include "practice/session/listing.h"
 #include "practice/session/writtencheck.h"
+#include "practice/shared/SharedFolder.h"
+#include "practice/shared/classview.h"
+#include "practice/shared/sharedlog.h"
 #include "schedule/revisionplan.h"
 #include "tests/support/tones.h"
 
@@ -659,6 +662,72 @@ int main(int argc, char* argv[])
         });
         row(QStringLiteral("replay 1,000,000 answers"), replayOnly,
             QStringLiteral("copy them one by one"), copyOnly);
+    }
+
+    // Practice shared across machines: a machine's year of 50,000 answers taken in, then a day's
+    // more, and a teacher's class of 40 learners with a year each; beside the history's own
+    // replay of the same year.
+    {
+        QTemporaryDir shared;
+        QByteArray yearBytes = sharedlog::headerLine({1, QStringLiteral("0123456789abcdef"), {}});
+        QList<Review> yearLog;
+        SharedAnswer answer{0, QStringLiteral("Large"), {}, false, {}, {}};
+        for (int r = 0; r < 50'000; ++r) {
+            answer.seq = r + 1;
+            answer.review.at = now.addSecs(-365LL * 86400 + r * (365LL * 86400 / 50'000));
+            answer.review.day = answer.review.at.toLocalTime().date();
+            answer.review.number = r % 6'000 + 1;
+            answer.review.text = items[answer.review.number - 1];
+            answer.review.grade = 1 + r % 4;
+            answer.review.drill = Drill::Recall;
+            yearBytes += sharedlog::recordLine(answer);
+            yearLog.append(answer.review);
+        }
+        QByteArray day;
+        for (int r = 0; r < 137; ++r) {
+            answer.seq = 50'001 + r;
+            answer.review.at = now;
+            day += sharedlog::recordLine(answer);
+        }
+        const QString log = shared.filePath(QStringLiteral("0123456789abcdef.zorvel-log"));
+        const auto writeLog = [&](const QString& path, const QByteArray& content) {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly | QIODevice::Append);
+            file.write(content);
+        };
+        writeLog(log, yearBytes);
+        int round = 0;
+        std::optional<PracticeHistory> taken;
+        SharedFolder folder(shared.path(), QStringLiteral("fedcba9876543210"), {});
+        const double firstTime = measure(3, [&] {
+            QSqlDatabase database = QSqlDatabase::addDatabase(
+                QStringLiteral("QSQLITE"), QStringLiteral("shared%1").arg(++round));
+            database.setDatabaseName(dir.filePath(QStringLiteral("shared%1.sqlite").arg(round)));
+            taken.emplace(database);
+            folder.merge(*taken);
+        });
+        const double replayYear = measure(3, [&] { revisionplan::replay(yearLog); });
+        row(QStringLiteral("take in a machine's year of 50,000 answers, the first time"), firstTime,
+            QStringLiteral("replay the same year"), replayYear);
+        writeLog(log, day);
+        const double aDay = measure(1, [&] { folder.merge(*taken); });
+        row(QStringLiteral("take in a day's 137 answers after it"), aDay,
+            QStringLiteral("replay the same year"), replayYear);
+
+        QTemporaryDir school;
+        for (int learner = 1; learner <= 40; ++learner) {
+            QDir(school.path()).mkdir(QString::number(learner));
+            QFile::copy(log, school.filePath(QStringLiteral("%1/a.zorvel-log").arg(learner)));
+        }
+        classview::Cache cache;
+        const double classFirst = measure(
+            1, [&] { classview::classOf(school.path(), QDate::currentDate(), 0.9, &cache); });
+        const double classAgain = measure(
+            3, [&] { classview::classOf(school.path(), QDate::currentDate(), 0.9, &cache); });
+        row(QStringLiteral("a class of 40 learners with a year each, the first time"), classFirst,
+            QStringLiteral("replay the 40 years"), 40 * replayYear);
+        row(QStringLiteral("the same class opened again"), classAgain,
+            QStringLiteral("replay one year"), replayYear);
     }
 
     // Finding passages as the user types, and the look-alikes' index, over 80,000 items.

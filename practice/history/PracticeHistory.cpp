@@ -32,12 +32,12 @@ PracticeHistory::PracticeHistory(const QSqlDatabase& database, Access access)
     if (!upgrade())
         return;
     // Records of a version before 4 are looked for at every list opened only while some wait.
-    QSqlQuery legacy = m_database->prepared(
+    QSqlQuery& legacy = m_database->prepared(
         QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'legacy_items'"), {});
     if (!m_database->exec(legacy) || !legacy.next())
         return;
     legacy.finish();
-    QSqlQuery waiting = m_database->prepared(
+    QSqlQuery& waiting = m_database->prepared(
         QStringLiteral("SELECT EXISTS (SELECT 1 FROM legacy_items) OR EXISTS (SELECT 1 FROM "
                        "legacy_confusions)"),
         {});
@@ -74,7 +74,7 @@ QString PracticeHistory::error() const
 // an up-to-date one is not written at all.
 bool PracticeHistory::upgrade()
 {
-    QSqlQuery version = m_database->prepared(QStringLiteral("PRAGMA user_version"), {});
+    QSqlQuery& version = m_database->prepared(QStringLiteral("PRAGMA user_version"), {});
     if (!m_database->exec(version) || !version.next())
         return false;
     const int found = version.value(0).toInt();
@@ -155,8 +155,10 @@ bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int c
     Review review = given;
     if (!review.day.isValid())
         review.day = itemmemory::LocalDays().dayOf(review.at);
-    const bool memoryIsUpToDate = memoryIsCurrent(key).has_value();
-    QSqlQuery log = m_database->prepared(
+    // Another machine's answer may be older than answers already here: the memory is made
+    // again, in time order, when next read.
+    const bool memoryIsUpToDate = device.isEmpty() && memoryIsCurrent(key).has_value();
+    QSqlQuery& log = m_database->prepared(
         QStringLiteral("INSERT INTO reviews (list, word_mode, position, text, at, picked_row, "
                        "picked_item, right, first_try, seconds, grade, drill, day, device, seq) "
                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
@@ -171,7 +173,7 @@ bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int c
     // A graded recall is no pick.
     if (written && review.pickedRow > 0 && (!review.right || review.firstTry)) {
         // An item whose text changed since its last answer starts afresh.
-        QSqlQuery item = m_database->prepared(
+        QSqlQuery& item = m_database->prepared(
             QStringLiteral(
                 "INSERT INTO items (list, word_mode, position, text, right_first, wrong) VALUES "
                 "(?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode, position) DO UPDATE SET "
@@ -187,7 +189,7 @@ bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int c
     for (const RecitalMark& mark : marks) {
         if (!written)
             break;
-        QSqlQuery marked = m_database->prepared(
+        QSqlQuery& marked = m_database->prepared(
             QStringLiteral("INSERT INTO recital_marks (review, kind, word, word_text) VALUES (?, "
                            "?, ?, ?)"),
             {reviewId, mark.kind, mark.word,
@@ -195,16 +197,15 @@ bool PracticeHistory::writeAnswer(const ListKey& key, const Review& given, int c
         written = m_database->exec(marked);
     }
     // The memory follows the log answer by answer while it is up to date; one that is not is
-    // rebuilt from the log when next read. Another machine's answer may be older than answers
-    // already here: the memory is made again, in time order.
-    if (written && memoryIsUpToDate && device.isEmpty())
+    // rebuilt from the log when next read.
+    if (written && memoryIsUpToDate)
         written = foldIntoMemory(key, review, reviewId);
     return written;
 }
 
 bool PracticeHistory::addConfusions(const ListKey& key, int item, int other, int count)
 {
-    QSqlQuery confusion = m_database->prepared(
+    QSqlQuery& confusion = m_database->prepared(
         QStringLiteral("INSERT INTO confusions (list, word_mode, item, other, count) VALUES (?, ?, "
                        "?, ?, ?) ON CONFLICT (list, word_mode, item, other) DO UPDATE SET count = "
                        "count + excluded.count"),
@@ -217,7 +218,7 @@ void PracticeHistory::recordSession(const ListKey& key, const Session& session)
     if (!isOpen() || !key.list || m_readOnly)
         return;
     save([=](PracticeHistory& history) {
-        QSqlQuery query = history.m_database->prepared(
+        QSqlQuery& query = history.m_database->prepared(
             QStringLiteral("INSERT INTO sessions (list, finished, first, last, word_mode, right, "
                            "wrong, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
             {key.list, session.finished.toUTC().toString(Qt::ISODate), session.first, session.last,
@@ -228,7 +229,7 @@ void PracticeHistory::recordSession(const ListKey& key, const Session& session)
 
 int PracticeHistory::confusions(const ListKey& key, int number, int other) const
 {
-    QSqlQuery query =
+    QSqlQuery& query =
         m_database->prepared(QStringLiteral("SELECT count FROM confusions WHERE list = ? AND "
                                             "word_mode = ? AND item = ? AND other = ?"),
                              {key.list, int(key.wordMode), number, other});

@@ -56,20 +56,30 @@ bool HistoryDatabase::run(const QString& statement) const
     return exec(query);
 }
 
-QSqlQuery HistoryDatabase::prepared(const QString& statement, const QVariantList& values) const
+QSqlQuery& HistoryDatabase::prepared(const QString& statement, const QVariantList& values) const
 {
-    QSqlQuery query(m_connection);
-    query.setForwardOnly(true);
-    query.prepare(statement);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    return query;
+    auto kept = m_statements.find(statement);
+    if (kept == m_statements.end()) {
+        QSqlQuery query(m_connection);
+        query.setForwardOnly(true);
+        query.prepare(statement); // a statement that cannot be compiled is said when it is run
+        kept = m_statements.insert(statement, std::move(query));
+    }
+    kept->finish();
+    for (int i = 0; i < values.size(); ++i)
+        kept->bindValue(i, values[i]);
+    return *kept;
 }
 
 bool HistoryDatabase::select(const QString& statement, const QVariantList& values,
                              const std::function<void(const QSqlQuery& row)>& take) const
 {
-    QSqlQuery query = prepared(statement, values);
+    // Its own query: `take` may ask for other statements, or for this one, while it reads.
+    QSqlQuery query(m_connection);
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
     if (!exec(query))
         return false;
     while (query.next())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -27,8 +28,10 @@ public:
 
     bool exec(QSqlQuery& query) const;
     bool run(const QString& statement) const;
-    // `statement` prepared with `values` bound in turn, read forward only.
-    QSqlQuery prepared(const QString& statement, const QVariantList& values) const;
+    // `statement` prepared with `values` bound in turn, read forward only. A statement is
+    // compiled once and used again: a query is to be done with before its statement is asked
+    // for again (select() keeps its own while it hands out rows).
+    QSqlQuery& prepared(const QString& statement, const QVariantList& values) const;
     // Every row `statement` gives with `values` bound, handed to `take` in turn; false when it
     // could not be read, which turns the history off.
     bool select(const QString& statement, const QVariantList& values,
@@ -46,6 +49,7 @@ private:
 
     QSqlDatabase m_connection;
     // A failed read turns the history off as a failed write does, from const questions too.
+    mutable QHash<QString, QSqlQuery> m_statements;
     mutable bool m_open = false;
     mutable QString m_error;
     mutable QString m_delay;

@@ -101,7 +101,7 @@ void PracticeHistory::placeOlderRecords(const ListKey& key, const QStringList& i
         if (confusion) {
             written = addConfusions(key, number, other, record.counts[0].toInt());
         } else {
-            QSqlQuery place = m_database->prepared(
+            QSqlQuery& place = m_database->prepared(
                 QStringLiteral("INSERT INTO items (list, word_mode, position, text, right_first, "
                                "wrong) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode, "
                                "position) DO UPDATE SET right_first = right_first + "
@@ -110,7 +110,7 @@ void PracticeHistory::placeOlderRecords(const ListKey& key, const QStringList& i
                  record.counts[1]});
             written = m_database->exec(place);
         }
-        QSqlQuery placed = m_database->prepared(
+        QSqlQuery& placed = m_database->prepared(
             confusion ? QStringLiteral("DELETE FROM legacy_confusions WHERE rowid = ?")
                       : QStringLiteral("DELETE FROM legacy_items WHERE rowid = ?"),
             {qAbs(record.row.toLongLong())});
@@ -125,7 +125,7 @@ void PracticeHistory::rememberPath(const ListKey& key, const QString& path)
 {
     if (!isOpen() || !key.list)
         return;
-    QSqlQuery query =
+    QSqlQuery& query =
         m_database->prepared(QStringLiteral("UPDATE lists SET path = ? WHERE id = ? AND path <> ?"),
                              {path, key.list, path});
     m_database->exec(query);

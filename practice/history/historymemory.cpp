@@ -47,7 +47,7 @@ ItemMemory memoryAt(const QSqlQuery& row, int first)
 
 std::optional<int> PracticeHistory::memoryIsCurrent(const ListKey& key) const
 {
-    QSqlQuery query = m_database->prepared(
+    QSqlQuery& query = m_database->prepared(
         QStringLiteral("SELECT (SELECT through FROM memory_marks WHERE list = ? AND word_mode = "
                        "?), (SELECT MAX(id) FROM reviews WHERE list = ? AND word_mode = ?), "
                        "(SELECT items FROM memory_marks WHERE list = ? AND word_mode = ?)"),
@@ -63,7 +63,7 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
 {
     bool newItem = false;
     if (const auto grade = itemmemory::gradeOf(review)) {
-        QSqlQuery read = m_database->prepared(
+        QSqlQuery& read = m_database->prepared(
             QStringLiteral("SELECT %1 FROM memory WHERE list = ? AND word_mode = ? AND position "
                            "= ?")
                 .arg(kMemoryColumns),
@@ -85,7 +85,7 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
             return false;
     }
     const bool pick = review.pickedRow > 0;
-    QSqlQuery mark = m_database->prepared(
+    QSqlQuery& mark = m_database->prepared(
         QStringLiteral("INSERT INTO memory_marks (list, word_mode, through, items, answers, "
                        "seconds) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (list, word_mode) DO "
                        "UPDATE SET through = excluded.through, items = items + excluded.items, "
@@ -98,7 +98,7 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
 
 bool PracticeHistory::writeMemory(const ListKey& key, int number, const ItemMemory& memory)
 {
-    QSqlQuery write = m_database->prepared(
+    QSqlQuery& write = m_database->prepared(
         QStringLiteral("INSERT OR REPLACE INTO memory (list, word_mode, position, %1) VALUES (?, "
                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
             .arg(kMemoryColumns),
@@ -150,18 +150,18 @@ QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
     if (m_readOnly)
         return rebuilt;
     bool written = m_database->transaction();
-    QSqlQuery clear =
+    QSqlQuery& clear =
         m_database->prepared(QStringLiteral("DELETE FROM memory WHERE list = ? AND word_mode = ?"),
                              {key.list, int(key.wordMode)});
     written = written && m_database->exec(clear);
     for (auto it = rebuilt.cbegin(); written && it != rebuilt.cend(); ++it)
         written = writeMemory(key, it.key(), *it);
-    QSqlQuery last = m_database->prepared(
+    QSqlQuery& last = m_database->prepared(
         QStringLiteral("SELECT MAX(id) FROM reviews WHERE list = ? AND word_mode = ?"),
         {key.list, int(key.wordMode)});
     written = written && m_database->exec(last) && last.next();
     if (written && !last.value(0).isNull()) {
-        QSqlQuery mark = m_database->prepared(
+        QSqlQuery& mark = m_database->prepared(
             QStringLiteral("INSERT OR REPLACE INTO memory_marks (list, word_mode, through, items, "
                            "answers, seconds) VALUES (?, ?, ?, ?, ?, ?)"),
             {key.list, int(key.wordMode), last.value(0), rebuilt.size(), answers, seconds});
@@ -173,7 +173,7 @@ QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
 
 double PracticeHistory::secondsPerAnswer(const ListKey& key) const
 {
-    QSqlQuery query = m_database->prepared(
+    QSqlQuery& query = m_database->prepared(
         QStringLiteral("SELECT seconds / answers FROM memory_marks WHERE list = ? AND word_mode = "
                        "? AND answers > 0"),
         {key.list, int(key.wordMode)});

@@ -69,7 +69,7 @@ void PracticeHistory::recordShared(const QString& device, const QString& name,
         for (const auto& [key, answer] : placed)
             written = written && history.writeAnswer(key, answer->review, 0, answer->marks, device,
                                                      answer->seq);
-        QSqlQuery applied = history.m_database->prepared(
+        QSqlQuery& applied = history.m_database->prepared(
             QStringLiteral("INSERT INTO shared_devices (device, name, applied) VALUES (?, ?, ?) "
                            "ON CONFLICT (device) DO UPDATE SET name = excluded.name, applied = "
                            "MAX(applied, excluded.applied)"),
@@ -91,7 +91,7 @@ void PracticeHistory::setSharedOffset(const QString& file, qint64 offset)
     if (!isOpen() || m_readOnly)
         return;
     save([=](PracticeHistory& history) {
-        QSqlQuery query = history.m_database->prepared(
+        QSqlQuery& query = history.m_database->prepared(
             QStringLiteral("INSERT OR REPLACE INTO shared_files (file, offset) VALUES (?, ?)"),
             {file, offset});
         return history.m_database->exec(query);

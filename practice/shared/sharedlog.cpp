@@ -1,5 +1,11 @@
 #include "practice/shared/sharedlog.h"
 
+#include "practice/history/historyrows.h"
+
+#include <QHash>
+
+#include <array>
+
 #include <algorithm>
 
 namespace sharedlog {
@@ -9,14 +15,23 @@ namespace {
 constexpr char kMagic[] = "zorvel-log";
 constexpr int kFields = 17; // a record's, its checksum last
 
+// CRC-32 (IEEE 802.3) a byte at a time: a class of forty learners' years is millions of lines.
+constexpr std::array<quint32, 256> kCrcTable = [] {
+    std::array<quint32, 256> table{};
+    for (quint32 n = 0; n < 256; ++n) {
+        quint32 crc = n;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        table[n] = crc;
+    }
+    return table;
+}();
+
 quint32 crc32(QByteArrayView bytes)
 {
     quint32 crc = 0xFFFFFFFF;
-    for (const char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
-    }
+    for (const char byte : bytes)
+        crc = (crc >> 8) ^ kCrcTable[(crc ^ quint8(byte)) & 0xFF];
     return ~crc;
 }
 
@@ -79,17 +94,24 @@ std::optional<QList<RecitalMark>> marksOf(const QByteArray& field)
     return marks;
 }
 
-std::optional<Record> recordOf(const QList<QByteArray>& f)
+// A log names few lists, each in every line: their fingerprints are read once.
+using Fingerprints = QHash<QByteArray, listfingerprint::Fingerprint>;
+
+std::optional<Record> recordOf(const QList<QByteArray>& f, Fingerprints& fingerprints)
 {
     if (f.size() != kFields - 1)
         return std::nullopt;
     bool ok[11] = {};
     Record record;
     record.seq = f[0].toLongLong(&ok[0]);
-    record.review.at = QDateTime::fromString(QString::fromLatin1(f[1]), Qt::ISODateWithMs);
+    record.review.at = historyrows::timeOf(QString::fromLatin1(f[1]));
     record.review.day = QDate::fromJulianDay(f[2].toLongLong(&ok[1]));
     record.title = textOf(f[3]);
-    record.fingerprint = listfingerprint::fromBytes(QByteArray::fromHex(f[4]));
+    auto fingerprint = fingerprints.constFind(f[4]);
+    if (fingerprint == fingerprints.cend())
+        fingerprint =
+            fingerprints.insert(f[4], listfingerprint::fromBytes(QByteArray::fromHex(f[4])));
+    record.fingerprint = *fingerprint;
     record.wordMode = f[5] == "1";
     record.review.number = f[6].toInt(&ok[2]);
     record.review.text = textOf(f[7]);
@@ -152,11 +174,13 @@ std::optional<Header> readHeader(const QByteArray& start)
 Chunk readRecords(const QByteArray& chunk)
 {
     Chunk read;
+    Fingerprints fingerprints;
     qsizetype start = 0;
     for (qsizetype end = chunk.indexOf('\n'); end >= 0; end = chunk.indexOf('\n', start)) {
         const std::optional<QList<QByteArray>> fields =
             opened(QByteArrayView(chunk).sliced(start, end - start));
-        const std::optional<Record> record = fields ? recordOf(*fields) : std::nullopt;
+        const std::optional<Record> record =
+            fields ? recordOf(*fields, fingerprints) : std::nullopt;
         if (record)
             read.records.append(*record);
         else
