@@ -1660,10 +1660,6 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
         <translation>أكثر ما اختلط عليه</translation>
     </message>
     <message>
-        <source>Marks (%1)</source>
-        <translation>العلامات (%1)</translation>
-    </message>
-    <message>
         <source>never</source>
         <translation>لم يتمرّن</translation>
     </message>

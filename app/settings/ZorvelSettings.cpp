@@ -6,9 +6,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -330,8 +330,11 @@ SharingSettings ZorvelSettings::sharing()
     SharingSettings sharing{text(QStringLiteral("Folder"), kShare),
                             text(QStringLiteral("Device"), kShare),
                             text(QStringLiteral("Name"), kShare)};
-    static const QRegularExpression kDevice(QStringLiteral("^[0-9a-f]{16}$"));
-    if (!kDevice.match(sharing.device).hasMatch()) {
+    const bool made = sharing.device.size() == 16 &&
+                      std::all_of(sharing.device.cbegin(), sharing.device.cend(), [](QChar c) {
+                          return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+                      });
+    if (!made) {
         sharing.device =
             QString::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, u'0');
         setText(QStringLiteral("Device"), sharing.device, kShare);
@@ -339,6 +342,11 @@ SharingSettings ZorvelSettings::sharing()
     if (sharing.name.isEmpty())
         sharing.name = qEnvironmentVariable("USER");
     return sharing;
+}
+
+QString ZorvelSettings::sharedFolder() const
+{
+    return text(QStringLiteral("Folder"), kShare);
 }
 
 void ZorvelSettings::setSharing(const QString& folder, const QString& name)

@@ -64,6 +64,7 @@ public:
     revisionplan::Options planOptions() const;
     // The installation's id is made and kept the first time it is asked for.
     SharingSettings sharing();
+    QString sharedFolder() const;
     void setSharing(const QString& folder, const QString& name);
     RecitationSettings recitation() const;
     void setRecitation(const RecitationSettings& recitation);

@@ -12,31 +12,26 @@
 ClassWindow::ClassWindow(const QString& folder, const QList<classview::Learner>& learners,
                          QWidget* parent)
     : QDialog(parent)
-    , m_table(new QTableWidget(int(learners.size()), 8, this))
+    , m_table(new QTableWidget(int(learners.size()), 7 + recital::kMarkKinds, this))
 {
     setObjectName(QStringLiteral("ClassWindow"));
     setWindowTitle(tr("Class: %1").arg(QDir::toNativeSeparators(folder)));
-    QStringList marks;
+    QStringList headers{tr("Learner"),      tr("Last practised"), tr("Answers in 7 days"),
+                        tr("Due today"),    tr("Mean recall"),    tr("Weakest"),
+                        tr("Confused most")};
     for (int kind = 1; kind <= recital::kMarkKinds; ++kind)
-        marks.append(recitalMarkName(recital::Mark(kind)));
+        headers.append(recitalMarkName(recital::Mark(kind)));
     m_table->setObjectName(QStringLiteral("learners"));
     m_table->setAccessibleName(tr("The learners of the class"));
-    m_table->setHorizontalHeaderLabels({tr("Learner"), tr("Last practised"),
-                                        tr("Answers in 7 days"), tr("Due today"), tr("Mean recall"),
-                                        tr("Weakest"), tr("Confused most"),
-                                        tr("Marks (%1)").arg(marks.join(QStringLiteral(" / ")))});
+    m_table->setHorizontalHeaderLabels(headers);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
     const QLocale locale;
     for (int row = 0; row < learners.size(); ++row) {
         const classview::Learner& learner = learners[row];
-        QStringList counts;
-        for (const int count : learner.marksByKind)
-            counts.append(locale.toString(count));
-        const QStringList cells{
+        QStringList cells{
             learner.name,
             learner.lastPractised.isValid()
                 ? locale.toString(learner.lastPractised.toLocalTime(), QLocale::ShortFormat)
@@ -46,8 +41,9 @@ ClassWindow::ClassWindow(const QString& folder, const QList<classview::Learner>&
             learner.memorised ? locale.toString(learner.meanRecall * 100, 'f', 0) + locale.percent()
                               : QString(),
             learner.weakest.join(QStringLiteral("، ")),
-            learner.confused,
-            counts.join(QStringLiteral(" / "))};
+            learner.confused};
+        for (const int count : learner.marksByKind)
+            cells.append(locale.toString(count));
         for (int column = 0; column < cells.size(); ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -56,5 +52,5 @@ ClassWindow::ClassWindow(const QString& folder, const QList<classview::Learner>&
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(buttons);
-    resize(900, 420);
+    resize(1200, 420);
 }

@@ -31,8 +31,12 @@ SharingMenu::SharingMenu(QAction* share, QAction* stop, QAction* openClass, Prac
 
 void SharingMenu::start()
 {
-    const SharingSettings sharing = m_settings.sharing();
-    m_practice.share(sharing.folder, sharing.device, sharing.name);
+    if (m_settings.sharedFolder().isEmpty()) {
+        m_practice.share({}, {}, {});
+    } else {
+        const SharingSettings sharing = m_settings.sharing();
+        m_practice.share(sharing.folder, sharing.device, sharing.name);
+    }
     m_stop->setEnabled(m_practice.isShared());
 }
 

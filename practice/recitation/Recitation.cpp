@@ -10,7 +10,6 @@ Recitation::Recitation(QObject* parent)
 {
     m_gap.setSingleShot(true);
     connect(&m_gap, &QTimer::timeout, this, [this] { follow(m_session.gapOver()); });
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &Recitation::folderChanged);
 }
 
 Recitation::~Recitation()
@@ -68,7 +67,10 @@ void Recitation::setFolder(const QString& folder, const QList<Part>& parts, int 
     unwatch();
     if (folder.isEmpty())
         return;
-    m_watcher.addPath(folder);
+    // Made with the folder, not at start-up.
+    m_watcher = std::make_unique<QFileSystemWatcher>(QStringList{folder});
+    connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, this,
+            &Recitation::folderChanged);
     m_cancel = std::make_shared<std::atomic_bool>(false);
     m_reader = QThread::create([this, folder, cancel = m_cancel] {
         recitation::Index index = recitation::indexFolder(folder, cancel.get());
@@ -107,8 +109,8 @@ void Recitation::folderChanged()
 
 void Recitation::unwatch()
 {
-    if (!m_watcher.directories().isEmpty())
-        m_watcher.removePaths(m_watcher.directories());
+    if (m_watcher)
+        m_watcher.release()->deleteLater(); // it may be telling of the change just now
 }
 
 void Recitation::setRate(double rate)

@@ -79,8 +79,8 @@ private:
     QString m_reference;
     std::optional<std::pair<int, QString>> m_waiting; // to recite once the folder is read
     QTimer m_gap;
-    QFileSystemWatcher m_watcher; // the folder, to stop when it is removed
-    QSet<QString> m_told;         // files said to be unplayable
+    std::unique_ptr<QFileSystemWatcher> m_watcher; // the folder, to stop when it is removed
+    QSet<QString> m_told;                          // files said to be unplayable
     QThread* m_reader = nullptr;
     std::shared_ptr<std::atomic_bool> m_cancel;
 };

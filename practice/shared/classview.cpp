@@ -11,10 +11,12 @@
 #include <QHash>
 #include <QLocale>
 #include <QSet>
-#include <QtConcurrent/QtConcurrentMap>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
+#include <thread>
 
 namespace classview {
 
@@ -129,8 +131,17 @@ QList<Learner> classOf(const QString& folder, QDate today, double retention, Cac
         folders.append({path, state});
     }
     // Each learner on their own: a class of forty takes every core of the machine.
-    const QList<Learner> read = QtConcurrent::blockingMapped(
-        toRead, [&](const QString& path) { return learnerOf(path, today, retention); });
+    QList<Learner> read(toRead.size());
+    std::atomic_int next = 0;
+    std::vector<std::thread> readers(
+        size_t(std::clamp(QThread::idealThreadCount(), 1, int(toRead.size()) + 1)));
+    for (std::thread& reader : readers)
+        reader = std::thread([&] {
+            for (int at = next++; at < toRead.size(); at = next++)
+                read[at] = learnerOf(toRead[at], today, retention);
+        });
+    for (std::thread& reader : readers)
+        reader.join();
     QList<Learner> learners;
     for (const auto& [path, state] : std::as_const(folders)) {
         if (const qsizetype at = toRead.indexOf(path); at >= 0)
