@@ -7,12 +7,10 @@
 #include "practice/session/Practice.h"
 
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -115,10 +113,7 @@ RecitalWindow::RecitalWindow(Practice& practice, int first, int last, const Font
     layout->addWidget(m_status);
     layout->addWidget(m_keys);
     layout->addWidget(m_listen);
-    const QFontMetrics metrics(font);
-    const QRect screenArea = screen()->availableGeometry();
-    resize(std::min(screenArea.width() * 9 / 10, std::max(720, metrics.averageCharWidth() * 60)),
-           std::min(screenArea.height() * 9 / 10, std::max(560, metrics.lineSpacing() * 8 + 160)));
+    resize(arabicWindowSize(this, font, 8, 160, 560));
     showPassage();
 }
 

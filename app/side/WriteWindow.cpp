@@ -8,13 +8,11 @@
 #include "practice/session/Practice.h"
 
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextOption>
@@ -120,10 +118,7 @@ WriteWindow::WriteWindow(Practice& practice, const FontRecord& arabic, bool mark
     keys->addWidget(m_keys);
     layout->addLayout(keys);
     // Room for a few lines of each Arabic pane at any zoom, within the screen.
-    const QFontMetrics metrics(font);
-    const QRect screenArea = screen()->availableGeometry();
-    resize(std::min(screenArea.width() * 9 / 10, std::max(720, metrics.averageCharWidth() * 60)),
-           std::min(screenArea.height() * 9 / 10, std::max(600, metrics.lineSpacing() * 9 + 120)));
+    resize(arabicWindowSize(this, font, 9, 120, 600));
 
     connect(m_marksToo, &QCheckBox::toggled, this, [this](bool on) {
         m_practice.setWriteMarks(on);

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QFont;
+class QSize;
 class QTextBrowser;
 class QWidget;
 
@@ -11,6 +12,10 @@ class QWidget;
 
 // Arabic text to read, right to left, wrapped and scrolled however large the face.
 QTextBrowser* arabicView(const QFont& font, const char* name, QWidget* parent);
+
+// A side window's size: room for `lines` lines of `font` and `extra` pixels of controls, at
+// least `least` high, at any zoom, within the screen of `window`.
+QSize arabicWindowSize(const QWidget* window, const QFont& font, int lines, int extra, int least);
 
 // Paragraphs of right-to-left text, already escaped.
 QString rightToLeft(const QStringList& paragraphs);

@@ -63,7 +63,7 @@ QSqlQuery& HistoryDatabase::prepared(const QString& statement, const QVariantLis
         QSqlQuery query(m_connection);
         query.setForwardOnly(true);
         query.prepare(statement); // a statement that cannot be compiled is said when it is run
-        kept = m_statements.insert(statement, std::move(query));
+        kept = m_statements.emplace(statement, std::move(query));
     }
     kept->finish();
     for (int i = 0; i < values.size(); ++i)

@@ -10,7 +10,7 @@
 namespace {
 
 // Enough of a log's end to hold its last record whole.
-constexpr qint64 kTail = 64 * 1024;
+constexpr qint64 kTail = qint64{64} * 1024;
 constexpr qint64 kHeaderRoom = 4096;
 
 QByteArray readAt(QFile& file, qint64 from, qint64 length)
