@@ -1620,6 +1620,14 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
         <source>Open Class</source>
         <translation>افتح حلقة</translation>
     </message>
+    <message>
+        <source>Open the list in which to see %1's progress.</source>
+        <translation>افتح القائمة التي تريد أن ترى فيها تقدّم %1.</translation>
+    </message>
+    <message>
+        <source>Progress of %1: %2</source>
+        <translation>تقدّم %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ClassWindow</name>
@@ -1662,6 +1670,10 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
     <message>
         <source>never</source>
         <translation>لم يتمرّن</translation>
+    </message>
+    <message>
+        <source>Double-click a learner to see their progress in the open list</source>
+        <translation>انقر مرتين على طالب لترى تقدّمه في القائمة المفتوحة</translation>
     </message>
 </context>
 </TS>

@@ -193,6 +193,12 @@ void ProgressWindow::showDrills(const QList<PracticeHistory::DrillCount>& drills
     m_mistakes->setTabVisible(m_mistakes->indexOf(m_drills), !drills.isEmpty());
 }
 
+void ProgressWindow::setReadOnly()
+{
+    for (const char* name : {"practise", "recite", "export"})
+        findChild<QPushButton*>(QLatin1String(name))->hide();
+}
+
 void ProgressWindow::showProgress(const ProgressData& progress)
 {
     setWindowTitle(tr("Progress: %1").arg(progress.title));

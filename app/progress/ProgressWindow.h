@@ -43,6 +43,8 @@ public:
     QTableWidget* drills() const { return m_drills; }
     DivisionsView* divisions() const { return m_divisions; }
     RecitalView* recital() const { return m_recital; }
+    // Another's progress, to be read: nothing to practise or export from it.
+    void setReadOnly();
 
 signals:
     // The user chose the item numbered `number` to practise from.

@@ -47,6 +47,10 @@ ClassWindow::ClassWindow(const QString& folder, const QList<classview::Learner>&
         for (int column = 0; column < cells.size(); ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
+    m_table->setToolTip(tr("Double-click a learner to see their progress in the open list"));
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this, folder, learners](int row) {
+        emit learnerChosen(QDir(folder).filePath(learners[row].folder), learners[row].name);
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -15,6 +15,10 @@ public:
 
     QTableWidget* table() const { return m_table; }
 
+signals:
+    // A learner's row chosen: their shared folder, to see their progress in.
+    void learnerChosen(const QString& folder, const QString& name);
+
 private:
     QTableWidget* m_table;
 };

@@ -1,5 +1,7 @@
 #include "app/share/SharingMenu.h"
 
+#include "app/main/readingfonts.h"
+#include "app/progress/ProgressWindow.h"
 #include "app/settings/ZorvelSettings.h"
 #include "app/share/ClassWindow.h"
 #include "controls/common/FileDialog.h"
@@ -8,6 +10,7 @@
 
 #include <QAction>
 #include <QInputDialog>
+#include <QSqlDatabase>
 
 SharingMenu::SharingMenu(QAction* share, QAction* stop, QAction* openClass, Practice& practice,
                          ZorvelSettings& settings, QWidget* window)
@@ -51,7 +54,35 @@ void SharingMenu::openClass()
                        classview::classOf(folder, QDate::currentDate(),
                                           m_settings.planOptions().retention, &m_classes),
                        m_window);
+    connect(&window, &ClassWindow::learnerChosen, this, &SharingMenu::showLearner);
     window.exec();
+}
+
+// The learner's answers read into a history of its own, in memory, and shown as Progress shows
+// the open list: the teacher's history and the learner's folder are left as they were.
+void SharingMenu::showLearner(const QString& folder, const QString& name)
+{
+    if (!m_practice.hasList())
+        return MessageBox::inform(m_window,
+                                  tr("Open the list in which to see %1's progress.").arg(name),
+                                  tr("Open Class"));
+    static int shown = 0;
+    const QString connection = QStringLiteral("learner%1").arg(++shown);
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        database.setDatabaseName(QStringLiteral(":memory:"));
+        Practice learner(nullptr);
+        learner.setHistoryOpener([database] { return PracticeHistory(database); });
+        learner.open(loadList(m_practice.path(), m_practice.wordMode()), m_practice.wordMode());
+        learner.takeIn(folder);
+        ProgressWindow progress(
+            learner.progress(QDate::currentDate(), m_settings.planOptions().retention),
+            readingFontAtZoom(m_settings, false), m_window);
+        progress.setReadOnly();
+        progress.setWindowTitle(tr("Progress of %1: %2").arg(name, learner.name()));
+        progress.exec();
+    }
+    QSqlDatabase::removeDatabase(connection);
 }
 
 void SharingMenu::choose()

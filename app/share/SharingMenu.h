@@ -23,6 +23,7 @@ private:
     void choose();
     void start();
     void openClass();
+    void showLearner(const QString& folder, const QString& name);
 
     classview::Cache m_classes; // a class opened again reads only what changed
     QAction* m_stop;

@@ -59,6 +59,12 @@ bool HistoryDatabase::run(const QString& statement) const
 QSqlQuery& HistoryDatabase::prepared(const QString& statement, const QVariantList& values) const
 {
     auto kept = m_statements.find(statement);
+    // A statement whose last run failed (the file busy, say) is compiled again: SQLite would
+    // repeat that failure at its next run, and the driver then drop the statement for good.
+    if (kept != m_statements.end() && kept->lastError().isValid()) {
+        m_statements.erase(kept);
+        kept = m_statements.end();
+    }
     if (kept == m_statements.end()) {
         QSqlQuery query(m_connection);
         query.setForwardOnly(true);

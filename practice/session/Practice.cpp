@@ -427,6 +427,13 @@ void Practice::mergeShared()
     checkHistory();
 }
 
+int Practice::takeIn(const QString& folder)
+{
+    const int added = SharedFolder(folder, {}, {}).merge(history());
+    checkHistory();
+    return added;
+}
+
 void Practice::publishShared()
 {
     if (m_shared)

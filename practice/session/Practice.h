@@ -170,6 +170,9 @@ public:
     // before Today is planned.
     void share(const QString& folder, const QString& device, const QString& name);
     bool isShared() const { return m_shared != nullptr; }
+    // Another learner's shared folder read into this practice's history, nothing written there:
+    // a teacher's view of their progress. How many answers it held.
+    int takeIn(const QString& folder);
 
     // A passage recited aloud: an entry checked, kept as a review with its marks.
     void recordRecited(const RecitalCheck::Checked& checked);

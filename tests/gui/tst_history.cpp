@@ -529,15 +529,32 @@ void tst_history::practiceIsSharedThroughAFolder()
         QFile::copy(other.fileName(), classFolder.filePath(QStringLiteral("maryam/x.zorvel-log"))));
     FakeFileDialog classDialog(classFolder.path());
     QStringList learners;
+    QString progressTitle;
+    int theirAnswers = 0;
     whenShown([&] {
-        if (auto* view = qobject_cast<ClassWindow*>(QApplication::activeModalWidget())) {
-            for (int row = 0; row < view->table()->rowCount(); ++row)
-                learners.append(view->table()->item(row, 0)->text());
-            view->reject();
-        }
+        auto* view = qobject_cast<ClassWindow*>(QApplication::activeModalWidget());
+        if (!view)
+            return;
+        for (int row = 0; row < view->table()->rowCount(); ++row)
+            learners.append(view->table()->item(row, 0)->text());
+        // A learner's row opens their progress in the open list, to be read only.
+        whenShown([&] {
+            if (auto* progress = qobject_cast<ProgressWindow*>(QApplication::activeModalWidget())) {
+                progressTitle = progress->windowTitle();
+                theirAnswers = progress->drills()->item(0, 1)->text().toInt();
+                if (!progress->findChild<QPushButton*>(QStringLiteral("practise"))->isHidden())
+                    theirAnswers = -1;
+                progress->reject();
+            }
+        });
+        emit view->table()->cellDoubleClicked(0, 0);
+        view->reject();
     });
     d.control<QAction>("mnuFileClass")->trigger();
     QCOMPARE(learners, QStringList{QStringLiteral("مريم")});
+    QVERIFY(progressTitle.startsWith(QStringLiteral("Progress of مريم")));
+    QCOMPARE(theirAnswers, 1); // theirs alone, not this machine's
+    QCOMPARE(QDir(classFolder.filePath(QStringLiteral("maryam"))).entryList(QDir::Files).size(), 1);
     d.close();
 }
 
