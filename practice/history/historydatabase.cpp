@@ -93,13 +93,23 @@ bool HistoryDatabase::select(const QString& statement, const QVariantList& value
     return true;
 }
 
+// A kept statement that was read from and not reset holds its read of the file open: a write
+// that began from that older read would be refused for good (another Zorvel wrote since).
+void HistoryDatabase::releaseStatements()
+{
+    for (QSqlQuery& statement : m_statements)
+        statement.finish();
+}
+
 bool HistoryDatabase::transaction()
 {
+    releaseStatements();
     return run(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 bool HistoryDatabase::commit(bool written)
 {
+    releaseStatements();
     // Through a statement of its own, which tells what failed where the driver's commit does not.
     if (written && run(QStringLiteral("COMMIT")))
         return true;

@@ -49,6 +49,8 @@ private:
 
     QSqlDatabase m_connection;
     // A failed read turns the history off as a failed write does, from const questions too.
+    void releaseStatements();
+
     mutable QHash<QString, QSqlQuery> m_statements;
     mutable bool m_open = false;
     mutable QString m_error;
