@@ -419,12 +419,18 @@ void Practice::share(const QString& folder, const QString& device, const QString
 
 void Practice::mergeShared()
 {
-    if (!m_shared)
-        return;
-    m_shared->publish(history()); // this machine's answers given before it shared, too
-    if (m_shared->merge(history()) > 0)
+    if (takeInShared() > 0)
         emit sharedAnswersArrived();
+}
+
+int Practice::takeInShared()
+{
+    if (!m_shared)
+        return 0;
+    m_shared->publish(history()); // this machine's answers given before it shared, too
+    const int added = m_shared->merge(history());
     checkHistory();
+    return added;
 }
 
 int Practice::takeIn(const QString& folder)
@@ -440,9 +446,10 @@ void Practice::publishShared()
         m_shared->publish(history());
 }
 
+// The plan takes in the other machines' answers first; it is itself what they would refresh.
 QList<TodayRow> Practice::today(QDate day, const revisionplan::Options& options)
 {
-    mergeShared();
+    takeInShared();
     QList<TodayRow> rows = todayPlan(history(), day, options);
     checkHistory();
     return rows;

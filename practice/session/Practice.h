@@ -211,7 +211,10 @@ private:
     PracticeHistory::ListKey historyKey();
     void checkHistory();
     const LookAlikes& lookAlikes();
+    // The other machines' answers taken in, said to the windows; takeInShared() only takes
+    // them in, and tells how many were new.
     void mergeShared();
+    int takeInShared();
     void publishShared();
     void recordGrade(int number, fsrs::Grade grade, Drill drill,
                      const QList<PracticeHistory::RecitalMark>& marks = {});

@@ -60,40 +60,50 @@ qint64 SharedFolder::lastPublished(const QString& path) const
     return chunk.records.isEmpty() ? 0 : chunk.records.last().seq;
 }
 
+// The log is read only the first time and after the folder changed (a sync tool may have put an
+// older copy back); in between, the last answer written is known.
 void SharedFolder::publish(const PracticeHistory& history)
 {
     const QString path = ownLog();
     QFile file(path);
-    const bool fresh = !file.exists() || file.size() == 0;
-    if (!fresh && file.open(QIODevice::ReadOnly)) {
-        const std::optional<sharedlog::Header> header =
-            sharedlog::readHeader(file.read(kHeaderRoom));
-        file.close();
-        if (header && header->version > sharedlog::kVersion)
-            return tell(path, tr("%1 was written by a newer Zorvel: this machine's answers are "
-                                 "not shared until Zorvel is brought up to date here.")
-                                  .arg(QDir::toNativeSeparators(path)));
-    }
-    const QList<SharedAnswer> answers = history.ownAnswersAfter(fresh ? 0 : lastPublished(path));
-    if (answers.isEmpty() && !fresh)
-        return;
     QByteArray lines;
-    if (fresh)
-        lines = sharedlog::headerLine({sharedlog::kVersion, m_device, m_name});
-    else if (file.open(QIODevice::ReadOnly) && readAt(file, file.size() - 1, 1) != "\n")
-        lines = "\n"; // a line cut short (a crash while writing) stays a damaged line of its own
-    file.close();
+    if (!m_published) {
+        if (!file.exists() || file.size() == 0) {
+            lines = sharedlog::headerLine({sharedlog::kVersion, m_device, m_name});
+            m_published = 0;
+        } else if (file.open(QIODevice::ReadOnly)) {
+            const std::optional<sharedlog::Header> header =
+                sharedlog::readHeader(file.read(kHeaderRoom));
+            if (header && header->version > sharedlog::kVersion)
+                return tell(path, tr("%1 was written by a newer Zorvel: this machine's answers "
+                                     "are not shared until Zorvel is brought up to date here.")
+                                      .arg(QDir::toNativeSeparators(path)));
+            // A line cut short (a crash while writing) stays a damaged line of its own.
+            if (readAt(file, file.size() - 1, 1) != "\n")
+                lines = "\n";
+            file.close();
+            m_published = lastPublished(path);
+        }
+    }
+    const QList<SharedAnswer> answers = history.ownAnswersAfter(m_published.value_or(0));
     for (const SharedAnswer& answer : answers)
         lines += sharedlog::recordLine(answer);
+    if (lines.isEmpty())
+        return;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(lines) != lines.size() ||
-        !file.flush())
-        tell(path + QStringLiteral("/write"),
-             tr("Your answers could not be written to the shared folder: %1.")
-                 .arg(file.errorString()));
+        !file.flush()) {
+        m_published.reset();
+        return tell(path + QStringLiteral("/write"),
+                    tr("Your answers could not be written to the shared folder: %1.")
+                        .arg(file.errorString()));
+    }
+    if (!answers.isEmpty())
+        m_published = answers.last().seq;
 }
 
 int SharedFolder::merge(PracticeHistory& history)
 {
+    m_published.reset(); // the folder changed: this machine's log is read again when next written
     int added = 0;
     QDir dir(m_folder);
     if (!dir.exists()) {

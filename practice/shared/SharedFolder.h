@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QString>
 
+#include <optional>
+
 class PracticeHistory;
 
 // A learner's practice shared across their machines through a folder they sync by any means
@@ -43,4 +45,5 @@ private:
     QString m_name;
     QFileSystemWatcher m_watcher;
     QSet<QString> m_told;
+    std::optional<qint64> m_published; // the last answer in this machine's log, once read
 };
