@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schedule/fsrsmodel.h"
+
 #include <array>
 
 // The memory of one item, as the published FSRS-6 model has it: how hard the item is and how
@@ -10,15 +12,13 @@ namespace fsrs {
 enum class Grade { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 
 // The bounds of a stability, in days.
-inline constexpr double kLeastStability = 0.001;
-inline constexpr double kMostStability = 36500;
+using model::kLeastStability;
+using model::kMostStability;
 
-struct State {
-    double difficulty = 0; // 1 to 10
-    double stability = 0;  // days after which the chance of recall has fallen to 90 %
-};
+// difficulty: 1 to 10; stability: days after which the chance of recall has fallen to 90 %.
+using State = model::StateOf<double>;
 
-using Parameters = std::array<double, 21>;
+using Parameters = model::Weights<double>;
 inline constexpr Parameters kDefaults{0.212,  1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194,
                                       0.001,  1.8722, 0.1666, 0.796,  1.4835, 0.0614, 0.2629,
                                       1.6483, 0.6014, 1.8729, 0.5425, 0.0912, 0.0658, 0.1542};

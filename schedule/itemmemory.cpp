@@ -14,33 +14,29 @@ std::optional<fsrs::Grade> gradeOf(const Review& review)
     return review.right ? fsrs::Grade::Good : fsrs::Grade::Again;
 }
 
-// Repetitions on one day may confirm or weaken an item, but never send it further away than
-// the day's best single answer would have: the model's same-day equation alone lets ten Easy
-// repetitions of a new verse in one evening put it off for months.
-ItemMemory after(const ItemMemory* before, const Review& review, fsrs::Grade grade, QDate day)
+ItemMemory after(const ItemMemory* before, const Review& review, fsrs::Grade grade, QDate day,
+                 const fsrs::Parameters& weights)
 {
-    if (!before || before->text != review.text)
-        return {fsrs::first(grade), day, review.text, 1, 0, day, {}, QDate(), int(grade)};
+    if (!before || before->text != review.text) {
+        fsrs::model::Track<double> track;
+        fsrs::model::review(track, 0, int(grade), weights, true);
+        return {track.state, day, review.text, 1, 0, day, {}, QDate(), int(grade)};
+    }
     ItemMemory memory = *before;
     // A review dated before the last one (a clock set back) is one of the same day: time never
     // runs backwards for a memory.
     const int days = std::max(0, int(memory.lastReview.daysTo(day)));
+    fsrs::model::Track<double> track{
+        memory.state, memory.dayStart,
+        memory.dayBefore.isValid() ? int(memory.dayBefore.daysTo(memory.lastReview)) : -1,
+        memory.dayBest};
+    fsrs::model::review(track, days, int(grade), weights, false);
+    memory.state = track.state;
+    memory.dayStart = track.dayStart;
+    memory.dayBest = track.dayBest;
     if (days > 0) {
-        memory.dayStart = memory.state;
         memory.dayBefore = memory.lastReview;
-        memory.dayBest = int(grade);
-        memory.state = fsrs::next(memory.state, days, grade);
         memory.lastReview = day;
-    } else {
-        memory.dayBest = std::max(memory.dayBest, int(grade));
-        const fsrs::Grade best = fsrs::Grade(memory.dayBest);
-        const double single =
-            memory.dayBefore.isValid()
-                ? fsrs::next(memory.dayStart, int(memory.dayBefore.daysTo(memory.lastReview)), best)
-                      .stability
-                : fsrs::first(best).stability;
-        memory.state = fsrs::next(memory.state, 0, grade);
-        memory.state.stability = std::min(memory.state.stability, single);
     }
     ++memory.reviews;
     if (grade == fsrs::Grade::Again)

@@ -62,8 +62,10 @@ namespace itemmemory {
 std::optional<fsrs::Grade> gradeOf(const Review& review);
 
 // The item's memory after `review` graded `grade` on `day`, from `before` (none for a first
-// review).
-ItemMemory after(const ItemMemory* before, const Review& review, fsrs::Grade grade, QDate day);
+// review), under the model's `weights`. Repetitions on one day may confirm or weaken an item,
+// never send it further away than the day's best single answer would have.
+ItemMemory after(const ItemMemory* before, const Review& review, fsrs::Grade grade, QDate day,
+                 const fsrs::Parameters& weights);
 
 // Whether a stored memory is one the model could have made by `today`; any other is rebuilt
 // from the log.

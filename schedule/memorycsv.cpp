@@ -21,7 +21,8 @@ QString csvField(const QString& text)
 }
 
 QString memoryCsv(const QStringList& items, const QStringList& references, bool wordMode,
-                  const QMap<int, ItemMemory>& memories, QDate today, double retention)
+                  const QMap<int, ItemMemory>& memories, QDate today, double retention,
+                  const fsrs::Parameters& weights)
 {
     QString csv = QStringLiteral("number,reference,text,mode,reviews,lapses,difficulty,"
                                  "stability_days,recall_today,next_due\r\n");
@@ -35,8 +36,8 @@ QString memoryCsv(const QStringList& items, const QStringList& references, bool 
             row << QString::number(memory->reviews) << QString::number(memory->lapses)
                 << QString::number(memory->state.difficulty, 'f', 2)
                 << QString::number(memory->state.stability, 'f', 2)
-                << QString::number(revisionplan::recallOn(*memory, today), 'f', 3)
-                << revisionplan::dueOn(*memory, retention).toString(Qt::ISODate);
+                << QString::number(revisionplan::recallOn(*memory, today, weights), 'f', 3)
+                << revisionplan::dueOn(*memory, retention, weights).toString(Qt::ISODate);
         } else {
             row << QStringLiteral("0") << QStringLiteral("0") << QString() << QString() << QString()
                 << QString();

@@ -5,8 +5,9 @@
 
 namespace revisionplan {
 
-Replay::Replay(QDate latest)
+Replay::Replay(QDate latest, const fsrs::Parameters& weights)
     : m_latest(latest.isValid() ? latest.toJulianDay() : std::numeric_limits<qint64>::max())
+    , m_weights(weights)
 {
 }
 
@@ -28,7 +29,7 @@ void Replay::add(const Review& review)
     m_answers.push_back({review.number, text, day.toJulianDay(), *grade});
 }
 
-QMap<int, ItemMemory> Replay::memories() const
+std::vector<qint64> Replay::answerDays() const
 {
     std::vector<qint64> days(m_answers.size());
     qint64 latest = m_latest;
@@ -36,6 +37,12 @@ QMap<int, ItemMemory> Replay::memories() const
         latest = std::min(latest, m_answers[i].day);
         days[i] = latest;
     }
+    return days;
+}
+
+QMap<int, ItemMemory> Replay::memories() const
+{
+    const std::vector<qint64> days = answerDays();
     QMap<int, ItemMemory> memories;
     Review review;
     for (size_t i = 0; i < m_answers.size(); ++i) {
@@ -44,30 +51,47 @@ QMap<int, ItemMemory> Replay::memories() const
         const QDate day = QDate::fromJulianDay(days[i]);
         const auto found = memories.find(answer.number);
         if (found == memories.end())
-            memories.insert(answer.number, itemmemory::after(nullptr, review, answer.grade, day));
+            memories.insert(answer.number,
+                            itemmemory::after(nullptr, review, answer.grade, day, m_weights));
         else
-            *found = itemmemory::after(&*found, review, answer.grade, day);
+            *found = itemmemory::after(&*found, review, answer.grade, day, m_weights);
     }
     return memories;
 }
 
-QMap<int, ItemMemory> replay(const QList<Review>& log, QDate latest)
+void Replay::addSequencesTo(fitting::Log& log) const
 {
-    Replay replay(latest);
+    const std::vector<qint64> days = answerDays();
+    QHash<int, std::pair<size_t, int>> open; // by item: its sequence in `log`, and its text
+    for (size_t i = 0; i < m_answers.size(); ++i) {
+        const Answer& answer = m_answers[i];
+        auto found = open.find(answer.number);
+        if (found == open.end() || found->second != answer.text) {
+            log.emplace_back();
+            found = open.insert(answer.number, {log.size() - 1, answer.text});
+        }
+        log[found->first].push_back({int(days[i]), int(answer.grade)});
+    }
+}
+
+QMap<int, ItemMemory> replay(const QList<Review>& log, QDate latest,
+                             const fsrs::Parameters& weights)
+{
+    Replay replay(latest, weights);
     for (const Review& review : log)
         replay.add(review);
     return replay.memories();
 }
 
-double recallOn(const ItemMemory& memory, QDate day)
+double recallOn(const ItemMemory& memory, QDate day, const fsrs::Parameters& weights)
 {
     return fsrs::recall(double(qMax<qint64>(0, memory.lastReview.daysTo(day))),
-                        memory.state.stability);
+                        memory.state.stability, weights);
 }
 
-QDate dueOn(const ItemMemory& memory, double retention)
+QDate dueOn(const ItemMemory& memory, double retention, const fsrs::Parameters& weights)
 {
-    return memory.lastReview.addDays(fsrs::interval(memory.state.stability, retention));
+    return memory.lastReview.addDays(fsrs::interval(memory.state.stability, retention, weights));
 }
 
 namespace {
@@ -95,11 +119,11 @@ QList<Passage> duePassages(const QMap<int, ItemMemory>& memories, const QList<It
 {
     QList<Passage> passages;
     for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
-        const int overdue = int(dueOn(*it, options.retention).daysTo(today));
+        const int overdue = int(dueOn(*it, options.retention, options.weights).daysTo(today));
         if (overdue < 0)
             continue;
         const auto [first, last] = unitOf(lines, it.key());
-        const double recall = recallOn(*it, today);
+        const double recall = recallOn(*it, today, options.weights);
         Passage* open = passages.isEmpty() ? nullptr : &passages.back();
         const bool joins = open && first <= open->last + options.bridged + 1 &&
                            spanOf(parts, first) == spanOf(parts, open->first) &&
@@ -142,11 +166,12 @@ QList<Passage> dueDivisions(const QMap<int, ItemMemory>& memories, const QList<I
         }
         Passage& passage = learnt.back();
         passage.last = it.key();
-        const int overdue = int(dueOn(*it, options.retention).daysTo(today));
+        const int overdue = int(dueOn(*it, options.retention, options.weights).daysTo(today));
         if (overdue < 0)
             continue;
         ++passage.due;
-        passage.lowestRecall = std::min(passage.lowestRecall, recallOn(*it, today));
+        passage.lowestRecall =
+            std::min(passage.lowestRecall, recallOn(*it, today, options.weights));
         passage.overdueDays = std::max(passage.overdueDays, overdue);
     }
     learnt.removeIf([](const Passage& passage) { return passage.due == 0; });
@@ -178,8 +203,9 @@ QList<Passage> cycleShare(const QMap<int, ItemMemory>& memories, const QList<Ite
             entry = learnt.insert(division, {{it.key(), it.key(), 0, 1, 0}, it->lastReview});
         Passage& passage = entry->passage;
         passage.last = it.key();
-        passage.due += dueOn(*it, options.retention) <= today ? 1 : 0;
-        passage.lowestRecall = std::min(passage.lowestRecall, recallOn(*it, today));
+        passage.due += dueOn(*it, options.retention, options.weights) <= today ? 1 : 0;
+        passage.lowestRecall =
+            std::min(passage.lowestRecall, recallOn(*it, today, options.weights));
         entry->revised = std::max(entry->revised, it->lastReview);
     }
     const int days = std::max(1, options.cycleDays);

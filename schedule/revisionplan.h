@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/fitting.h"
 #include "schedule/itemmemory.h"
 
 #include <QDate>
@@ -32,6 +33,8 @@ struct Options {
     // least once every `cycleDays` days; none: no cycle.
     QString cycleBy;
     int cycleDays = 30;
+    // The memory model's weights: the learner's own once fitted and kept.
+    fsrs::Parameters weights = fsrs::kDefaults;
 };
 
 // A run of items, 1-based and inclusive: a part of the list, or in word mode one of its lines.
@@ -50,16 +53,23 @@ struct Passage {
 };
 
 // The memory of each item (by number) from one list's log in one mode, answer by answer,
-// oldest first: every answer graded as itemmemory::gradeOf says, in turn. The log's order
-// stands above its clock: no answer counts as given on a later day than any answer after it,
-// nor than `latest` (a clock that ran ahead for a while hides nothing once it is right).
+// oldest first, under the model's `weights`: every answer graded as itemmemory::gradeOf says, in
+// turn. The log's order stands above its clock: no answer counts as given on a later day than
+// any answer after it, nor than `latest` (a clock that ran ahead for a while hides nothing once
+// it is right).
 class Replay {
 public:
-    explicit Replay(QDate latest = {});
+    Replay(QDate latest, const fsrs::Parameters& weights);
     void add(const Review& review);
     QMap<int, ItemMemory> memories() const;
+    // The answers as the weights are fitted to them: a sequence an item, a new one for an item
+    // edited since.
+    void addSequencesTo(fitting::Log& log) const;
 
 private:
+    // Each answer's day, as the log's order allows it.
+    std::vector<qint64> answerDays() const;
+
     struct Answer {
         int number;
         int text; // in m_texts: a log holds few texts, many times over
@@ -70,15 +80,17 @@ private:
     QStringList m_texts;
     QHash<QString, int> m_textIds;
     qint64 m_latest;
+    fsrs::Parameters m_weights;
     itemmemory::LocalDays m_days;
 };
 
-QMap<int, ItemMemory> replay(const QList<Review>& log, QDate latest = {});
+QMap<int, ItemMemory> replay(const QList<Review>& log, QDate latest = {},
+                             const fsrs::Parameters& weights = fsrs::kDefaults);
 
 // The chance of recall of `memory` on `day`.
-double recallOn(const ItemMemory& memory, QDate day);
+double recallOn(const ItemMemory& memory, QDate day, const fsrs::Parameters& weights);
 // The day `memory` falls due: the first whose end finds its chance of recall below `retention`.
-QDate dueOn(const ItemMemory& memory, double retention);
+QDate dueOn(const ItemMemory& memory, double retention, const fsrs::Parameters& weights);
 
 // The due items grouped: consecutive items of one part, gaps of up to `bridged` items taken
 // along, no passage longer than `longestPassage` (in word mode, with `lines` given, passages

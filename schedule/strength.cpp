@@ -5,7 +5,7 @@
 #include <limits>
 
 Strength strengthOf(const QMap<int, ItemMemory>& memories, const QStringList& items, QDate today,
-                    double retention, int days)
+                    double retention, const fsrs::Parameters& weights, int days)
 {
     Strength strength;
     strength.recall.fill(Strength::kNeverPractised, items.size());
@@ -15,8 +15,9 @@ Strength strengthOf(const QMap<int, ItemMemory>& memories, const QStringList& it
         const int number = it.key();
         if (number < 1 || number > items.size() || it->text != items[number - 1])
             continue;
-        strength.recall[number - 1] = float(revisionplan::recallOn(*it, today));
-        const qint64 day = std::max<qint64>(0, today.daysTo(revisionplan::dueOn(*it, retention)));
+        strength.recall[number - 1] = float(revisionplan::recallOn(*it, today, weights));
+        const qint64 day =
+            std::max<qint64>(0, today.daysTo(revisionplan::dueOn(*it, retention, weights)));
         strength.dueIn[number - 1] = int(std::min<qint64>(day, std::numeric_limits<int>::max()));
         if (day < days)
             ++strength.dueByDay[day];

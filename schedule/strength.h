@@ -29,6 +29,6 @@ struct DivisionStrength {
 DivisionStrength strengthOfDivision(const Strength& strength, int first, int last);
 
 // `memories` of the items of `items` (an edited item is never practised), on `today`, with the
-// next `days` days' due counts at `retention`.
+// next `days` days' due counts at `retention`, under the model's `weights`.
 Strength strengthOf(const QMap<int, ItemMemory>& memories, const QStringList& items, QDate today,
-                    double retention, int days = 30);
+                    double retention, const fsrs::Parameters& weights, int days = 30);

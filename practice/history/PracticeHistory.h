@@ -2,6 +2,7 @@
 
 #include "lists/listfingerprint.h"
 #include "practice/history/sharedanswer.h"
+#include "schedule/fitting.h"
 #include "schedule/itemmemory.h"
 
 #include <QDateTime>
@@ -150,6 +151,27 @@ public:
     // The seconds a pick took on average in this mode, pauses cut short; 0 before the first.
     double secondsPerAnswer(const ListKey& key) const;
 
+    // The memory model's weights for this learner, and the last fit of them to their reviews.
+    struct ModelFit {
+        fsrs::Parameters weights = fsrs::kDefaults; // in use
+        bool ownWeights = false;                    // fitted to the learner and kept
+        QDate fittedOn;                             // the last fit, kept or not; none: never
+        int reviews = 0;                            // the reviews it saw
+        int heldOut = 0;                            // of them, the latest held out to judge it
+        double lossCurrent = 0;                     // on those, with the weights then in use
+        double lossFitted = 0;
+        double lossDefaults = 0;
+    };
+    ModelFit modelFit() const;
+    fsrs::Parameters weights() const { return modelFit().weights; }
+    // A fit done on `day`, remembered; its weights kept when they predict the held-out reviews
+    // better, and every memory made again with them.
+    void recordFit(const fitting::Result& fit, QDate day);
+    // The default weights in use again; the last fit is remembered.
+    void useDefaultWeights();
+    // Every answer of every list in each mode, as the weights are fitted to them.
+    fitting::Log fittingLog() const;
+
 private:
     using Write = std::function<bool(PracticeHistory&)>;
     void save(Write write);
@@ -160,6 +182,7 @@ private:
     // The number of items with a memory when the memories have taken in the log's last review.
     std::optional<int> memoryIsCurrent(const ListKey& key) const;
     bool foldIntoMemory(const ListKey& key, const Review& review, qint64 id);
+    bool writeFit(const ModelFit& fit, bool newWeights);
     bool writeMemory(const ListKey& key, int number, const ItemMemory& memory);
     QMap<int, ItemMemory> rebuildMemories(const ListKey& key);
     bool addConfusions(const ListKey& key, int item, int other, int count);

@@ -79,9 +79,9 @@ bool PracticeHistory::foldIntoMemory(const ListKey& key, const Review& review, q
         // review anew: the memory waits to be made again from the log.
         if (before && review.day < before->lastReview)
             return true;
-        if (!writeMemory(
-                key, review.number,
-                itemmemory::after(before ? &*before : nullptr, review, *grade, review.day)))
+        if (!writeMemory(key, review.number,
+                         itemmemory::after(before ? &*before : nullptr, review, *grade, review.day,
+                                           weights())))
             return false;
     }
     const bool pick = review.pickedRow > 0;
@@ -136,7 +136,7 @@ QMap<int, ItemMemory> PracticeHistory::memories(const ListKey& key)
 
 QMap<int, ItemMemory> PracticeHistory::rebuildMemories(const ListKey& key)
 {
-    revisionplan::Replay replay(QDate::currentDate());
+    revisionplan::Replay replay(QDate::currentDate(), weights());
     int answers = 0;
     double seconds = 0;
     forEachReview(key, [&](const Review& review) {

@@ -53,6 +53,14 @@ const QString kSharedDevices = QStringLiteral(
 const QString kSharedFiles =
     QStringLiteral("CREATE TABLE shared_files (file TEXT PRIMARY KEY, offset INTEGER NOT NULL)");
 
+// The last fit of the memory model's weights to the learner's reviews: the weights kept (NULL:
+// the defaults in use), its day, the reviews it saw and held out, and the held-out reviews' loss
+// with the weights then in use, the fitted ones and the defaults. One row at most.
+const QString kMemoryFit = QStringLiteral(
+    "CREATE TABLE memory_fit (id INTEGER PRIMARY KEY CHECK (id = 1), weights TEXT, fitted_on "
+    "INTEGER NOT NULL, reviews INTEGER NOT NULL, held_out INTEGER NOT NULL, loss_current REAL "
+    "NOT NULL, loss_fitted REAL NOT NULL, loss_defaults REAL NOT NULL)");
+
 QString sessionsTable(const QString& name)
 {
     return QStringLiteral("CREATE TABLE %1 (id INTEGER PRIMARY KEY, list INTEGER NOT NULL, "
@@ -130,7 +138,8 @@ QStringList current()
             kRecitalMarks,
             kRecitalMarksIndex,
             kSharedDevices,
-            kSharedFiles};
+            kSharedFiles,
+            kMemoryFit};
 }
 
 QStringList upgradeFrom(int version)
@@ -173,6 +182,8 @@ QStringList upgradeFrom(int version)
         statements += {QStringLiteral("ALTER TABLE reviews ADD COLUMN ") + kDevice,
                        QStringLiteral("ALTER TABLE reviews ADD COLUMN ") + kSeq, kSharedDevices,
                        kSharedFiles};
+    if (version < 10)
+        statements += kMemoryFit;
     return statements;
 }
 

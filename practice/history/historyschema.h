@@ -9,11 +9,11 @@
 // 3: the look-alikes taken for items; 4: lists known by their content, items by their mode and
 // position, the review log; 5: graded recalls in the log, and every item's memory beside it;
 // 6: the drill of each answer; 7: the learner's day of each answer; 8: the mistakes marked in
-// passages recited from memory; 9: answers
-// shared across a learner's machines.
+// passages recited from memory; 9: answers shared across a learner's machines; 10: the memory
+// model's weights fitted to the learner.
 namespace historyschema {
 
-inline constexpr int kVersion = 9;
+inline constexpr int kVersion = 10;
 
 // The statements that make every table of the current version in an empty file.
 QStringList current();

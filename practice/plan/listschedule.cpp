@@ -32,13 +32,13 @@ QList<revisionplan::ItemSpan> lineSpans(const QList<LineEntry>& lines)
 }
 
 QString memoryCsv(const ItemList& list, bool wordMode, const QMap<int, ItemMemory>& memories,
-                  QDate today, double retention)
+                  QDate today, double retention, const fsrs::Parameters& weights)
 {
     QStringList references;
     references.reserve(list.items.size());
     for (int number = 1; number <= list.items.size(); ++number)
         references.append(itemReference(list.parts, list.lines, number));
-    return ::memoryCsv(list.items, references, wordMode, memories, today, retention);
+    return ::memoryCsv(list.items, references, wordMode, memories, today, retention, weights);
 }
 
 } // namespace listschedule

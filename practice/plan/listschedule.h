@@ -17,8 +17,9 @@ QList<revisionplan::ItemSpan> lineSpans(const QList<LineEntry>& lines);
 // no such kind.
 QList<revisionplan::ItemSpan> divisionSpans(const QList<DivisionKind>& kinds, const QString& kind);
 
-// The memory of every item of `list` as a spreadsheet reads it, items named by their reference.
+// The memory of every item of `list` as a spreadsheet reads it, items named by their reference,
+// under the model's `weights`.
 QString memoryCsv(const ItemList& list, bool wordMode, const QMap<int, ItemMemory>& memories,
-                  QDate today, double retention);
+                  QDate today, double retention, const fsrs::Parameters& weights);
 
 } // namespace listschedule

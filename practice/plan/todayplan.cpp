@@ -20,8 +20,10 @@ QString tr(const char* text)
 } // namespace
 
 QList<TodayRow> todayPlan(PracticeHistory& history, QDate today,
-                          const revisionplan::Options& options)
+                          const revisionplan::Options& chosen)
 {
+    revisionplan::Options options = chosen;
+    options.weights = history.weights();
     QList<TodayRow> due;
     QList<TodayRow> cycle;
     QList<TodayRow> fresh;

@@ -381,7 +381,8 @@ ProgressData Practice::progress(QDate today, double retention)
          history().mostConfused(key, colItems, kConfusedShown))
         data.confused.append({pair.number, pair.other, pair.count, colItems[pair.number - 1],
                               colItems[pair.other - 1]});
-    data.strength = strengthOf(history().memories(key), colItems, today, retention);
+    data.strength =
+        strengthOf(history().memories(key), colItems, today, retention, history().weights());
     data.drills = history().drillCounts(key);
     for (const DivisionKind& kind : std::as_const(m_divisions)) {
         ProgressData::DivisionTable table{kind.name, {}};
@@ -461,7 +462,7 @@ QString Practice::memoryCsv(QDate day, double retention)
         hasList() ? history().memories(historyKey()) : QMap<int, ItemMemory>();
     checkHistory();
     return listschedule::memoryCsv({colItems, m_lines, m_parts, m_divisions}, blnWordMode, memories,
-                                   day, retention);
+                                   day, retention, history().weights());
 }
 
 PracticeHistory& Practice::history()

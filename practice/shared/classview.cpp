@@ -78,15 +78,16 @@ Learner learnerOf(const QString& folder, QDate today, double retention)
     std::vector<std::pair<double, QString>> recalls;
     double recallSum = 0;
     for (auto& [key, list] : lists) {
-        revisionplan::Replay replay(today);
+        // A learner's own weights stay on their machines: the class is seen with the defaults.
+        revisionplan::Replay replay(today, fsrs::kDefaults);
         for (const Review& review : historyrows::inTimeOrder(std::move(list.answers)))
             replay.add(review);
         const QMap<int, ItemMemory> memories = replay.memories();
         for (auto it = memories.cbegin(); it != memories.cend(); ++it) {
-            const double recall = revisionplan::recallOn(*it, today);
+            const double recall = revisionplan::recallOn(*it, today, fsrs::kDefaults);
             recallSum += recall;
             recalls.emplace_back(recall, list.title + u' ' + QLocale().toString(it.key()));
-            if (revisionplan::dueOn(*it, retention) <= today)
+            if (revisionplan::dueOn(*it, retention, fsrs::kDefaults) <= today)
                 ++learner.dueToday;
         }
     }

@@ -62,7 +62,8 @@ QDate dueAfter(const QString& log, int latest)
         review.grade = answered.section(u':', 1, 1).toInt();
         reviews.append(review);
     }
-    return revisionplan::dueOn(revisionplan::replay(reviews, start.addDays(latest))[1], 0.9);
+    return revisionplan::dueOn(revisionplan::replay(reviews, start.addDays(latest))[1], 0.9,
+                               fsrs::kDefaults);
 }
 
 QString describe(const QList<revisionplan::Passage>& passages)
@@ -392,7 +393,7 @@ void tst_revisionplan::strengthOfEveryItem()
     memories.insert(40, reviewed({40}).value(40));  // not in the list
     const QStringList items{QStringLiteral("item 1"), QStringLiteral("item 2"),
                             QStringLiteral("new text"), QStringLiteral("item 4")};
-    const Strength strength = strengthOf(memories, items, kToday, 0.9, 5);
+    const Strength strength = strengthOf(memories, items, kToday, 0.9, fsrs::kDefaults, 5);
     QCOMPARE(strength.recall.size(), 4);
     QCOMPARE(qRound(strength.recall[0] * 1000), 796);
     QCOMPARE(strength.recall[1], 1.0f);
@@ -455,7 +456,8 @@ void tst_revisionplan::memoryCsv()
                                  QStringLiteral("1:3")};
     const QMap<int, ItemMemory> memories = practised ? reviewed({2}) : QMap<int, ItemMemory>();
     const QStringList rows =
-        ::memoryCsv(items, references, false, memories, kToday, 0.9).split(QStringLiteral("\r\n"));
+        ::memoryCsv(items, references, false, memories, kToday, 0.9, fsrs::kDefaults)
+            .split(QStringLiteral("\r\n"));
     QCOMPARE(rows.size(), 5); // the header, three items, and the end of the last line
     QCOMPARE(rows[0], QStringLiteral("number,reference,text,mode,reviews,lapses,difficulty,"
                                      "stability_days,recall_today,next_due"));

@@ -93,7 +93,8 @@ int printMemory(const QString& path, bool wordMode, double retention)
     if (!readWhole(history))
         return 2;
     const QByteArray csv =
-        listschedule::memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention)
+        listschedule::memoryCsv(list.items, wordMode, memories, QDate::currentDate(), retention,
+                                history.weights())
             .toUtf8();
     std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
     return 0;

@@ -406,7 +406,7 @@ QStringList schemaOf(const QString& connection)
 } // namespace
 
 // A file of every older version, upgraded, has the tables a new file is made with; versions 4
-// to 8 are the current tables without what later versions added.
+// to 9 are the current tables without what later versions added.
 void tst_practicehistory::everyVersionUpgradesToTheCurrentSchema_data()
 {
     QTest::addColumn<int>("version");
@@ -424,10 +424,13 @@ void tst_practicehistory::everyVersionUpgradesToTheCurrentSchema_data()
     QTest::newRow("1") << 1 << QStringList{items};
     QTest::newRow("2") << 2 << QStringList{items, sessions};
     QTest::newRow("3") << 3 << QStringList{items, sessions, confusions};
-    const QStringList toEight{QStringLiteral("ALTER TABLE reviews DROP COLUMN device"),
-                              QStringLiteral("ALTER TABLE reviews DROP COLUMN seq"),
-                              QStringLiteral("DROP TABLE shared_devices"),
-                              QStringLiteral("DROP TABLE shared_files")};
+    const QStringList toNine{QStringLiteral("DROP TABLE memory_fit")};
+    QTest::newRow("9") << 9 << toNine;
+    const QStringList toEight =
+        toNine + QStringList{QStringLiteral("ALTER TABLE reviews DROP COLUMN device"),
+                             QStringLiteral("ALTER TABLE reviews DROP COLUMN seq"),
+                             QStringLiteral("DROP TABLE shared_devices"),
+                             QStringLiteral("DROP TABLE shared_files")};
     QTest::newRow("8") << 8 << toEight;
     const QStringList toSeven = toEight + QStringList{QStringLiteral("DROP TABLE recital_marks")};
     QTest::newRow("7") << 7 << toSeven;
@@ -546,6 +549,7 @@ void tst_practicehistory::answersKeepTheirDrill()
         QVERIFY(query.exec(QStringLiteral("DROP TABLE shared_files")));
         QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN device")));
         QVERIFY(query.exec(QStringLiteral("ALTER TABLE reviews DROP COLUMN seq")));
+        QVERIFY(query.exec(QStringLiteral("DROP TABLE memory_fit")));
         QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("history"));
@@ -637,7 +641,7 @@ void tst_practicehistory::aClockAheadAndAZoneChangeMoveNoDay()
     const ItemMemory memory = history.memories(key).value(1);
     QCOMPARE(memory.lastReview, late);
     QCOMPARE(memory.lapses, 1);
-    QVERIFY(revisionplan::dueOn(memory, 0.9) <= QDate::currentDate());
+    QVERIFY(revisionplan::dueOn(memory, 0.9, fsrs::kDefaults) <= QDate::currentDate());
     if (zone.isNull())
         qunsetenv("TZ");
     else
