@@ -26,8 +26,9 @@ fuzz:
 bench:
 	scripts/setup.sh
 	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build build-release --target zorvel-bench zorvel-quran-bench
+	cmake --build build-release --target zorvel-bench zorvel-fit-bench zorvel-quran-bench
 	build-release/bench/zorvel-bench
+	build-release/bench/zorvel-fit-bench
 	if [ -n "$$QURAN_JSON" ]; then build-release/bench/zorvel-quran-bench "$$QURAN_JSON"; fi
 
 # The Debian package, in build-package/.

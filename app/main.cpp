@@ -21,7 +21,7 @@ bool onlyPrints(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version", "--due",
-                                   "--memory", "--share", "--class"})
+                                   "--memory", "--share", "--class", "--fit", "--weights"})
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     }
@@ -73,6 +73,16 @@ int main(int argc, char* argv[])
                        "stands in FOLDER, and end. Nothing is written there."),
         QStringLiteral("FOLDER"));
     parser.addOption(openClass);
+    const QCommandLineOption fit(
+        QStringLiteral("fit"),
+        QStringLiteral("Fit the memory model to your own reviews and keep it if it predicts your "
+                       "latest reviews better; print the loss before and after, and end (exit "
+                       "status 1 when not kept)."));
+    parser.addOption(fit);
+    const QCommandLineOption weights(
+        QStringLiteral("weights"),
+        QStringLiteral("Print the memory model's weights in use, and end."));
+    parser.addOption(weights);
     parser.addPositionalArgument(QStringLiteral("list"),
                                  QStringLiteral("A list file (.zva) to open instead of the most "
                                                 "recent one."),
@@ -82,6 +92,10 @@ int main(int argc, char* argv[])
         ZorvelSettings settings(ZorvelSettings::defaultFilePath());
         return commands::shareThrough(parser.value(share), settings);
     }
+    if (parser.isSet(fit))
+        return commands::fitWeights();
+    if (parser.isSet(weights))
+        return commands::printWeights();
     if (parser.isSet(openClass))
         return commands::printClass(
             parser.value(openClass),

@@ -87,19 +87,6 @@ QString writePagedList(const QTemporaryDir& dir, const QString& name, int words)
     return path;
 }
 
-// The high-water mark of this process's resident memory; unlike getrusage's figure it does not
-// carry over from the parent that started the process.
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 // Settings as the program leaves them after opening `list` (none if empty).
 void writeSettings(const QString& file, const QString& list)
 {

@@ -1,6 +1,7 @@
 #include "bench/measuring.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTextStream>
 
 #include <algorithm>
@@ -44,4 +45,15 @@ volatile qint64 kept = 0;
 void keep(qint64 value)
 {
     kept = value;
+}
+
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
 }

@@ -200,6 +200,11 @@ fsrs::Parameters initialStabilities(const Log& log, fsrs::Parameters weights, in
     return weights;
 }
 
+bool worthOffering(int samples, int lastFit)
+{
+    return samples >= kLeastSamples && 2LL * samples >= 3LL * lastFit;
+}
+
 Result fit(const Log& log, const fsrs::Parameters& current, const Progress& progress,
            const std::atomic_bool* cancel, const Settings& settings)
 {

@@ -68,6 +68,10 @@ struct Result {
     bool helps() const { return status == Fitted && lossFitted < lossCurrent; }
 };
 
+// Whether a fit is worth offering the learner with `samples` now, the last fit having seen
+// `lastFit` (0: none yet): once there are enough, and again each time they have grown by half.
+bool worthOffering(int samples, int lastFit);
+
 // Settings of the optimiser (Adam, its learning rate cosine-annealed to nothing).
 struct Settings {
     double learningRate = 0.04;

@@ -54,6 +54,17 @@ Cost costOf(const QList<ItemMemory>& memories, QDate today, double retention,
 
 } // namespace
 
+QList<double> comparedWith(double chosen)
+{
+    QList<double> retentions{0.85, 0.9, 0.95};
+    const auto same = [&](double retention) { return qAbs(retention - chosen) < 0.005; };
+    if (std::none_of(retentions.cbegin(), retentions.cend(), same)) {
+        retentions.append(chosen);
+        std::sort(retentions.begin(), retentions.end());
+    }
+    return retentions;
+}
+
 QList<Cost> costs(const QList<ItemMemory>& memories, QDate today, const QList<double>& retentions,
                   const fsrs::Parameters& weights, int days)
 {

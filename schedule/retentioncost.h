@@ -16,6 +16,9 @@ struct Cost {
     double recalled = 0;      // the expected share of the memories recalled on a random day
 };
 
+// The retentions a learner compares: 85, 90 and 95 %, and `chosen` among them in order.
+QList<double> comparedWith(double chosen);
+
 // The cost of each of `retentions` over the `days` from `today`, under the model's `weights`.
 // The chances are drawn from a fixed seed: the same memories give the same table.
 QList<Cost> costs(const QList<ItemMemory>& memories, QDate today, const QList<double>& retentions,

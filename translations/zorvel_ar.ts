@@ -664,6 +664,10 @@ Do you want to overwrite the file ? </source>
 <context>
     <name>ProgressWindow</name>
     <message>
+        <source>&amp;Your memory</source>
+        <translation>&amp;ذاكرتك</translation>
+    </message>
+    <message>
         <source>By di&amp;vision</source>
         <translation>&amp;بحسب الأقسام</translation>
     </message>
@@ -936,6 +940,34 @@ Do you want to overwrite the file ? </source>
 </context>
 <context>
     <name>TodayWindow</name>
+    <message>
+        <source>Over the next %1 days, from your memory:</source>
+        <translation>خلال الأيام الـ%1 القادمة، من ذاكرتك:</translation>
+    </message>
+    <message>
+        <source>What each desired retention costs</source>
+        <translation>كلفة كل نسبة حفظ منشودة</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <translation>الحفظ</translation>
+    </message>
+    <message>
+        <source>Reviews a day</source>
+        <translation>مراجعات في اليوم</translation>
+    </message>
+    <message>
+        <source>Recalled</source>
+        <translation>المُستحضَر</translation>
+    </message>
+    <message>
+        <source>The share of what you have memorised you would recall on a random day</source>
+        <translation>نسبة ما حفظته مما ستستحضره في يوم عشوائي</translation>
+    </message>
+    <message>
+        <source>%1 % (chosen)</source>
+        <translation>%1 % (المختار)</translation>
+    </message>
     <message>
         <source>&amp;Listen</source>
         <translation>&amp;استمع</translation>
@@ -1674,6 +1706,73 @@ Zorvel keeps them and saves them with your next answer, or when it closes.</sour
     <message>
         <source>Double-click a learner to see their progress in the open list</source>
         <translation>انقر مرتين على طالب لترى تقدّمه في القائمة المفتوحة</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryView</name>
+    <message>
+        <source>&amp;Fit to my reviews</source>
+        <translation>&amp;كيِّف النموذج على مراجعاتي</translation>
+    </message>
+    <message>
+        <source>&amp;Stop the fit</source>
+        <translation>&amp;ألغِ التكييف</translation>
+    </message>
+    <message>
+        <source>&amp;Use the default weights</source>
+        <translation>&amp;عُد إلى الأوزان الافتراضية</translation>
+    </message>
+    <message>
+        <source>Fitting to your reviews</source>
+        <translation>تكييف النموذج على مراجعاتك</translation>
+    </message>
+    <message>
+        <source>Fit the memory model to your own reviews; the result is kept only if it predicts your latest reviews better</source>
+        <translation>كيِّف نموذج الذاكرة على مراجعاتك أنت؛ لا يُحتفظ بالنتيجة إلا إذا تنبأت بمراجعاتك الأخيرة تنبؤًا أفضل</translation>
+    </message>
+    <message>
+        <source>Reviews a fit can learn from (each after an earlier review of its entry): %1.</source>
+        <translation>المراجعات التي يتعلم منها التكييف (كلٌّ بعد مراجعة سابقة لبندها): %1.</translation>
+    </message>
+    <message>
+        <source>In use: your own weights, fitted on %1 to %2 reviews.</source>
+        <translation>المستعمل: أوزانك أنت، كُيِّفت في %1 على %2 مراجعة.</translation>
+    </message>
+    <message>
+        <source>In use: the default weights, fitted to many people&apos;s reviews.</source>
+        <translation>المستعمل: الأوزان الافتراضية، المكيَّفة على مراجعات أناس كثيرين.</translation>
+    </message>
+    <message>
+        <source>The last fit, on your latest %1 reviews held out of it: loss %2 with the weights it found, %3 with the weights then in use, %4 with the default weights (lower predicts better).</source>
+        <translation>آخر تكييف، على آخر %1 مراجعة من مراجعاتك أُبقيت خارجه: الخسارة %2 بالأوزان التي وجدها، و%3 بالأوزان التي كانت مستعملة حينها، و%4 بالأوزان الافتراضية (الأقل أحسن تنبؤًا).</translation>
+    </message>
+    <message>
+        <source>A fit needs at least %1 such reviews.</source>
+        <translation>يحتاج التكييف إلى %1 مراجعة من هذه على الأقل.</translation>
+    </message>
+    <message>
+        <source>Your reviews have grown by half since the last fit: a new fit may predict your memory better.</source>
+        <translation>زادت مراجعاتك بمقدار النصف منذ آخر تكييف: قد يتنبأ تكييف جديد بذاكرتك تنبؤًا أفضل.</translation>
+    </message>
+    <message>
+        <source>You have enough reviews for the model to be fitted to your memory.</source>
+        <translation>لديك من المراجعات ما يكفي لتكييف النموذج على ذاكرتك.</translation>
+    </message>
+    <message>
+        <source>The fit was stopped; nothing changed.</source>
+        <translation>أُلغي التكييف؛ لم يتغير شيء.</translation>
+    </message>
+    <message>
+        <source>A fit needs at least %1 reviews that follow an earlier review of the same entry, on more than one day; you have %2.</source>
+        <translation>يحتاج التكييف إلى %1 مراجعة على الأقل تلي كلٌّ منها مراجعةً سابقة للبند نفسه، في أكثر من يوم؛ ولديك %2.</translation>
+    </message>
+    <message>
+        <source>Kept: the fitted weights predict your latest reviews better (loss %1 against %2). Your plan now follows them.</source>
+        <translation>احتُفظ بها: الأوزان المكيَّفة تتنبأ بمراجعاتك الأخيرة تنبؤًا أفضل (الخسارة %1 مقابل %2). خطتك تتبعها الآن.</translation>
+    </message>
+    <message>
+        <source>Not kept: the fitted weights predict your latest reviews no better than those in use (loss %1 against %2).</source>
+        <translation>لم يُحتفظ بها: الأوزان المكيَّفة لا تتنبأ بمراجعاتك الأخيرة أفضل من المستعملة (الخسارة %1 مقابل %2).</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "app/progress/ConfusionsView.h"
 #include "app/progress/DivisionsView.h"
 #include "app/progress/DueBars.h"
+#include "app/progress/MemoryView.h"
 #include "app/progress/RecitalView.h"
 #include "app/progress/StrengthMap.h"
 #include "app/progress/progresschart.h"
@@ -127,6 +128,8 @@ ProgressWindow::ProgressWindow(const ProgressData& progress, const FontRecord& a
     m_mistakes->addTab(m_divisions, tr("By di&vision"));
     m_recital = new RecitalView(arabic, this);
     m_mistakes->addTab(m_recital, tr("Recited &aloud"));
+    m_memory = new MemoryView(this);
+    m_mistakes->addTab(m_memory, tr("&Your memory"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* practiseButton =
@@ -197,6 +200,7 @@ void ProgressWindow::setReadOnly()
 {
     for (const char* name : {"practise", "recite", "export"})
         findChild<QPushButton*>(QLatin1String(name))->hide();
+    m_mistakes->removeTab(m_mistakes->indexOf(m_memory)); // the teacher's own, not the learner's
 }
 
 void ProgressWindow::showProgress(const ProgressData& progress)
@@ -250,6 +254,7 @@ void ProgressWindow::showProgress(const ProgressData& progress)
     m_mistakes->setTabVisible(m_mistakes->indexOf(m_divisions), !progress.byDivision.isEmpty());
     m_recital->showRecord(progress.recital, progress.reference);
     m_mistakes->setTabVisible(m_mistakes->indexOf(m_recital), progress.recital.recited > 0);
+    m_memory->showModel(progress.memory);
 
     m_items = progress.weakest;
     m_weakest->Clear();

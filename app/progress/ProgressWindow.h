@@ -7,6 +7,7 @@
 
 class ConfusionsView;
 class DivisionsView;
+class MemoryView;
 class RecitalView;
 class DueBars;
 class QTabWidget;
@@ -20,7 +21,8 @@ class UniListBox;
 // a chart of the latest completed tests of the range being practised (time taken and wrong
 // picks), the table of every completed test, a map of every item's strength today beside the
 // items due in the coming days, the items that drew the most wrong picks, the pairs taken for
-// one another, the answers of each drill and the strength of each division; choosing an item
+// one another, the answers of each drill, the strength of each division, the marks of passages
+// recited aloud and the learner's memory model; choosing an item
 // practises the stretch that starts with it, choosing a pair practises the two in turn.
 class ProgressWindow : public QDialog {
     Q_OBJECT
@@ -43,6 +45,7 @@ public:
     QTableWidget* drills() const { return m_drills; }
     DivisionsView* divisions() const { return m_divisions; }
     RecitalView* recital() const { return m_recital; }
+    MemoryView* memory() const { return m_memory; }
     // Another's progress, to be read: nothing to practise or export from it.
     void setReadOnly();
 
@@ -74,4 +77,5 @@ private:
     QTableWidget* m_drills;
     DivisionsView* m_divisions;
     RecitalView* m_recital;
+    MemoryView* m_memory;
 };

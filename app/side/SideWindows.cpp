@@ -3,6 +3,7 @@
 #include "app/files/listmessages.h"
 #include "app/main/MainMenus.h"
 #include "app/main/readingfonts.h"
+#include "app/progress/MemoryView.h"
 #include "app/progress/ProgressWindow.h"
 #include "app/settings/ZorvelSettings.h"
 #include "app/side/FindWindow.h"
@@ -46,6 +47,8 @@ SideWindows::SideWindows(QWidget* window, MainMenus& menus, Practice& practice,
     });
     connect(&practice, &Practice::testCompleted, this, &SideWindows::refresh);
     connect(&practice, &Practice::sharedAnswersArrived, this, &SideWindows::refresh);
+    // A fit kept makes every plan and strength again (first: its outcome is said after).
+    connect(&practice, &Practice::fitFinished, this, &SideWindows::refresh);
 }
 
 bool SideWindows::requireOpenList()
@@ -80,6 +83,17 @@ void SideWindows::mnuViewProgress_Click()
         connect(m_progress, &ProgressWindow::practisePair, this, &SideWindows::practisePair);
         connect(m_progress, &ProgressWindow::practiseDivision, &m_practice,
                 &Practice::chooseDivision);
+        MemoryView* memory = m_progress->memory();
+        connect(memory, &MemoryView::fit, &m_practice, &Practice::fitMemory);
+        connect(memory, &MemoryView::cancel, &m_practice, &Practice::cancelFit);
+        connect(memory, &MemoryView::useDefaults, this, [this] {
+            m_practice.useDefaultWeights();
+            refresh();
+        });
+        connect(&m_practice, &Practice::fitProgressed, memory, &MemoryView::showFitting);
+        connect(&m_practice, &Practice::fitFinished, memory, &MemoryView::showOutcome);
+        if (m_practice.isFitting())
+            memory->showFitting(0);
         connect(m_progress, &ProgressWindow::reciteRange, this,
                 [this] { recite(m_practice.range().first(), m_practice.range().last()); });
     } else {
@@ -194,8 +208,13 @@ void SideWindows::refreshProgress()
 void SideWindows::refresh()
 {
     refreshProgress();
-    if (m_today)
-        m_today->showPlan(m_practice.today(QDate::currentDate(), m_settings.planOptions()));
+    if (!m_today)
+        return;
+    const QDate today = QDate::currentDate();
+    const revisionplan::Options options = m_settings.planOptions();
+    m_today->showPlan(m_practice.today(today, options));
+    m_today->showCosts(
+        m_practice.retentionCosts(today, retentioncost::comparedWith(options.retention)));
 }
 
 void SideWindows::closeAll()

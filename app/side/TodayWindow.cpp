@@ -122,7 +122,65 @@ QWidget* TodayWindow::makeChoices()
     form->addRow(tr("At least once e&very:"), m_cycleDays);
     form->addRow(tr("Practise &with:"), m_practiseWith);
     form->addRow(m_atStart);
-    return choices;
+
+    // Beside the choices, what aiming higher would cost.
+    m_costArea = new QWidget(this);
+    auto* costLayout = new QVBoxLayout(m_costArea);
+    costLayout->setContentsMargins({});
+    auto* caption = new QLabel(
+        tr("Over the next %1 days, from your memory:").arg(QLocale().toString(30)), m_costArea);
+    caption->setWordWrap(true);
+    m_costs = new QTableWidget(0, 3, m_costArea);
+    m_costs->setObjectName(QStringLiteral("retentionCosts"));
+    m_costs->setAccessibleName(tr("What each desired retention costs"));
+    m_costs->setHorizontalHeaderLabels({tr("Retention"), tr("Reviews a day"), tr("Recalled")});
+    m_costs->horizontalHeaderItem(2)->setToolTip(
+        tr("The share of what you have memorised you would recall on a random day"));
+    m_costs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_costs->setSelectionMode(QAbstractItemView::NoSelection);
+    m_costs->setFocusPolicy(Qt::NoFocus);
+    m_costs->verticalHeader()->hide();
+    m_costs->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_costs->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_costs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_costs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    caption->setBuddy(m_costs);
+    costLayout->addWidget(caption);
+    costLayout->addWidget(m_costs);
+    costLayout->addStretch();
+    m_costArea->hide();
+    auto* beside = new QWidget(this);
+    auto* besideLayout = new QHBoxLayout(beside);
+    besideLayout->setContentsMargins({});
+    besideLayout->addWidget(choices, 3);
+    besideLayout->addWidget(m_costArea, 2);
+    return beside;
+}
+
+void TodayWindow::showCosts(const QList<retentioncost::Cost>& costs)
+{
+    m_costArea->setVisible(!costs.isEmpty());
+    m_costs->setRowCount(int(costs.size()));
+    const QLocale locale;
+    const int chosen = m_retention->value();
+    for (int row = 0; row < costs.size(); ++row) {
+        const retentioncost::Cost& cost = costs[row];
+        const int retention = qRound(cost.retention * 100);
+        const QStringList cells{
+            retention == chosen ? tr("%1 % (chosen)").arg(locale.toString(retention))
+                                : locale.toString(retention) + QStringLiteral(" %"),
+            locale.toString(cost.reviewsPerDay, 'f', cost.reviewsPerDay < 10 ? 1 : 0),
+            locale.toString(cost.recalled * 100, 'f', 1) + QStringLiteral(" %")};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setTextAlignment(column == 0 ? Qt::AlignVCenter | Qt::AlignLeading
+                                               : Qt::AlignVCenter | Qt::AlignTrailing);
+            QFont font = item->font();
+            font.setBold(retention == chosen);
+            item->setFont(font);
+            m_costs->setItem(row, column, item);
+        }
+    }
 }
 
 void TodayWindow::setChoices(const revisionplan::Options& options, bool atStart, bool recalls)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/plan/todayrow.h"
+#include "schedule/retentioncost.h"
 #include "schedule/revisionplan.h"
 
 #include <QDialog>
@@ -30,6 +31,9 @@ public:
 
     // Reciting, a passage's first entry can be heard.
     void setListening(bool on);
+    // What each desired retention costs, the chosen one among them; none: the table is hidden.
+    void showCosts(const QList<retentioncost::Cost>& costs);
+    QTableWidget* costs() const { return m_costs; }
 
 signals:
     void practise(const TodayRow& row);
@@ -56,4 +60,6 @@ private:
     QCheckBox* m_atStart = nullptr;
     QComboBox* m_practiseWith = nullptr;
     QPushButton* m_listen = nullptr;
+    QWidget* m_costArea = nullptr;
+    QTableWidget* m_costs = nullptr;
 };

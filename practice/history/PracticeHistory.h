@@ -169,8 +169,10 @@ public:
     void recordFit(const fitting::Result& fit, QDate day);
     // The default weights in use again; the last fit is remembered.
     void useDefaultWeights();
-    // Every answer of every list in each mode, as the weights are fitted to them.
+    // Every answer of every list in each mode, as the weights are fitted to them; and about
+    // how many of them a fit learns from (an item's answers after its first).
     fitting::Log fittingLog() const;
+    int reviewsToFit() const;
 
 private:
     using Write = std::function<bool(PracticeHistory&)>;

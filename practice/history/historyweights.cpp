@@ -106,6 +106,20 @@ void PracticeHistory::useDefaultWeights()
     save([fit](PracticeHistory& history) { return history.writeFit(fit, true); });
 }
 
+int PracticeHistory::reviewsToFit() const
+{
+    int reviews = 0;
+    if (!isOpen())
+        return reviews;
+    // The answers the model counts, less each item's first (an edited one starts afresh).
+    m_database->select(
+        QStringLiteral("SELECT (SELECT COUNT(*) FROM reviews WHERE grade BETWEEN 1 AND 4 OR "
+                       "first_try <> 0) - (SELECT COUNT(*) FROM (SELECT DISTINCT list, "
+                       "word_mode, position, text FROM reviews))"),
+        {}, [&](const QSqlQuery& row) { reviews = std::max(0, row.value(0).toInt()); });
+    return reviews;
+}
+
 fitting::Log PracticeHistory::fittingLog() const
 {
     fitting::Log log;

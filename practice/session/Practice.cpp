@@ -1,5 +1,7 @@
 #include "practice/session/Practice.h"
 
+#include "practice/plan/MemoryFit.h"
+
 #include "practice/plan/listschedule.h"
 #include "practice/plan/todayplan.h"
 #include "practice/recital/recitalrecord.h"
@@ -396,6 +398,7 @@ ProgressData Practice::progress(QDate today, double retention)
     data.recital =
         recitalrecord::of(history().recitalMarks(key), history().daysOf(key, Drill::Recited),
                           m_parts, m_divisions, today);
+    data.memory = memoryModel();
     checkHistory();
     return data;
 }
@@ -463,6 +466,62 @@ QString Practice::memoryCsv(QDate day, double retention)
     checkHistory();
     return listschedule::memoryCsv({colItems, m_lines, m_parts, m_divisions}, blnWordMode, memories,
                                    day, retention, history().weights());
+}
+
+MemoryModel Practice::memoryModel()
+{
+    MemoryModel model;
+    model.fit = history().modelFit();
+    model.reviews = history().reviewsToFit();
+    model.offered = fitting::worthOffering(model.reviews, model.fit.reviews);
+    checkHistory();
+    return model;
+}
+
+void Practice::fitMemory()
+{
+    if (isFitting())
+        return;
+    if (!m_fit) {
+        m_fit = new MemoryFit(this);
+        connect(m_fit, &MemoryFit::progressed, this, &Practice::fitProgressed);
+        connect(m_fit, &MemoryFit::finished, this, [this](const fitting::Result& result) {
+            history().recordFit(result, m_clock().date());
+            checkHistory();
+            emit fitFinished(result);
+        });
+    }
+    const fitting::Log log = history().fittingLog();
+    m_fit->start(log, history().weights());
+    checkHistory();
+}
+
+void Practice::cancelFit()
+{
+    if (m_fit)
+        m_fit->cancel();
+}
+
+bool Practice::isFitting() const
+{
+    return m_fit && m_fit->isRunning();
+}
+
+void Practice::useDefaultWeights()
+{
+    history().useDefaultWeights();
+    checkHistory();
+}
+
+QList<retentioncost::Cost> Practice::retentionCosts(QDate day, const QList<double>& retentions)
+{
+    QList<ItemMemory> memories;
+    for (const PracticeHistory::KnownList& known : history().knownLists())
+        memories += history().memories(known.key).values();
+    checkHistory();
+    if (memories.isEmpty())
+        return {}; // nothing memorised costs nothing
+    return retentioncost::costs(memories, day, retentions, history().weights());
 }
 
 PracticeHistory& Practice::history()

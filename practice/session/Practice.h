@@ -7,6 +7,7 @@
 #include "practice/session/PracticeRange.h"
 #include "practice/session/TesterSession.h"
 #include "practice/session/WritingSession.h"
+#include "schedule/retentioncost.h"
 #include "schedule/revisionplan.h"
 
 #include <QObject>
@@ -16,7 +17,9 @@
 #include <optional>
 
 class LookAlikes;
+class MemoryFit;
 class PassageFinder;
+struct MemoryModel;
 struct ProgressData;
 struct TodayRow;
 
@@ -186,6 +189,17 @@ public:
     // The open list's memory, a row an item, for a spreadsheet.
     QString memoryCsv(QDate day, double retention);
 
+    MemoryModel memoryModel();
+    // The weights fitted to every answer of every list, in the background, and kept when they
+    // predict the latest answers better: told by fitProgressed() and fitFinished().
+    void fitMemory();
+    void cancelFit();
+    bool isFitting() const;
+    void useDefaultWeights();
+    // What each of `retentions` would cost across every list, from `day`; none before anything
+    // was practised.
+    QList<retentioncost::Cost> retentionCosts(QDate day, const QList<double>& retentions);
+
 signals:
     // Another list is open; the range of its whole follows at once.
     void listOpened();
@@ -200,6 +214,9 @@ signals:
     void sharedAnswersArrived();
     // What a sync tool did to the shared folder, or why it cannot be used: said once a run.
     void sharingTrouble(const QString& message);
+    void fitProgressed(int percent);
+    // A fit ended: its weights kept or not (`result.helps()`), stopped, or refused.
+    void fitFinished(const fitting::Result& result);
 
 private:
     void apply(const PracticeRange& range, std::optional<DivisionChoice> division = {});
@@ -241,6 +258,7 @@ private:
 
     std::unique_ptr<PassageFinder> m_finder; // made for the open list when first asked
     std::unique_ptr<LookAlikes> m_lookAlikes;
+    MemoryFit* m_fit = nullptr; // made when first asked
     bool m_lookAlikeIndexAllowed = false;
     std::optional<int> m_gradable;
     // The range around the other of a pair practised in turn, its test still to come.

@@ -10,6 +10,14 @@
 
 #include <functional>
 
+// The learner's memory model: the weights in use and the last fit, how many answers a fit would
+// learn from now, and whether one is worth offering.
+struct MemoryModel {
+    PracticeHistory::ModelFit fit;
+    int reviews = 0;
+    bool offered = false;
+};
+
 // What the Progress window shows of the open list in its mode.
 struct ProgressData {
     QString title;
@@ -48,4 +56,5 @@ struct ProgressData {
     QList<revisionplan::ItemSpan> mapRows;
     // The mistakes marked in passages recited aloud.
     recitalrecord::Record recital;
+    MemoryModel memory;
 };

@@ -1,6 +1,7 @@
 #include "app/progress/ConfusionsView.h"
 #include "app/progress/DivisionsView.h"
 #include "app/progress/DueBars.h"
+#include "app/progress/MemoryView.h"
 #include "app/progress/ProgressWindow.h"
 #include "app/progress/StrengthMap.h"
 #include "app/progress/progresschart.h"
@@ -12,11 +13,13 @@
 #include "controls/unilistbox/UniListBox.h"
 #include "controls/unitext/UniText.h"
 #include "lists/itemlist.h"
+#include "practice/history/historyfile.h"
 #include "practice/recitation/Recitation.h"
 #include "practice/shared/sharedlog.h"
 #include "tests/support/FakeFileDialog.h"
 #include "tests/support/FakePlayer.h"
 #include "tests/support/WindowDriver.h"
+#include "tests/support/syntheticlearner.h"
 #include "tests/support/whenShown.h"
 
 #include <QAbstractItemModel>
@@ -97,6 +100,7 @@ private slots:
     void todaysChoicesAreKept();
     void progressShowsEachDivision();
     void practiceIsSharedThroughAFolder();
+    void theMemoryModelIsFittedToTheLearner();
 };
 
 void tst_history::initTestCase()
@@ -560,3 +564,64 @@ void tst_history::practiceIsSharedThroughAFolder()
 
 QTEST_MAIN(tst_history)
 #include "tst_history.moc"
+
+// A learner of 6,000 answers unlike the average learner's: from the Progress window a fit runs
+// beside the practice and is kept, the defaults come back when asked for, and Today tells what
+// each desired retention would cost.
+void tst_history::theMemoryModelIsFittedToTheLearner()
+{
+    WindowDriver d;
+    qputenv("XDG_DATA_HOME", d.program.dataFolder().toLocal8Bit()); // where the window looks
+    {
+        QSqlDatabase file =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seed"));
+        file.setDatabaseName(defaultHistoryPath());
+        QDir().mkpath(QFileInfo(defaultHistoryPath()).path());
+        PracticeHistory history(file);
+        synthetic::Learner learner;
+        learner.weights[2] = 6;
+        learner.weights[8] = 2.3;
+        learner.weights[20] = 0.3;
+        const fitting::Log log = synthetic::answers(learner, 6000);
+        const int shift = int(QDate::currentDate().toJulianDay()) - log.back().back().day - 1;
+        QList<SharedAnswer> answers;
+        for (int item = 0; item < int(log.size()); ++item)
+            for (const fitting::Answer& given : log[size_t(item)]) {
+                SharedAnswer answer{0, QStringLiteral("Learnt"), {}, false, {}, {}};
+                answer.review.number = item + 1;
+                answer.review.text = QString::number(item);
+                answer.review.grade = given.grade;
+                answer.review.drill = Drill::Recall;
+                answer.review.day = QDate::fromJulianDay(given.day + shift);
+                answer.review.at = answer.review.day.startOfDay(Qt::UTC);
+                answers.append(answer);
+            }
+        std::stable_sort(answers.begin(), answers.end(),
+                         [](const auto& a, const auto& b) { return a.review.day < b.review.day; });
+        for (int n = 0; n < answers.size(); ++n)
+            answers[n].seq = n + 1;
+        history.recordShared(QStringLiteral("0123456789abcdef"), QStringLiteral("seed"), answers);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("seed"));
+    d.open(kVerses, false, 2);
+    d.control<QAction>("mnuViewProgress")->trigger();
+    MemoryView* memory = d.window->findChild<ProgressWindow*>()->memory();
+    QVERIFY(memory->status()->text().contains(QStringLiteral("the default weights")));
+    QVERIFY(memory->fitButton()->isEnabled());
+    QTest::mouseClick(memory->fitButton(), Qt::LeftButton);
+    QVERIFY(!memory->fitButton()->isEnabled()); // one fit at a time
+    auto* outcome = memory->findChild<QLabel*>(QStringLiteral("fitOutcome"));
+    QTRY_VERIFY(!outcome->text().isEmpty());
+    QVERIFY2(outcome->text().startsWith(QStringLiteral("Kept")), qPrintable(outcome->text()));
+    QVERIFY(memory->status()->text().contains(QStringLiteral("your own weights")));
+    QVERIFY(memory->fitButton()->isEnabled());
+
+    QTest::mouseClick(memory->findChild<QPushButton*>(QStringLiteral("useDefaults")),
+                      Qt::LeftButton);
+    QVERIFY(memory->status()->text().contains(QStringLiteral("In use: the default weights")));
+
+    d.control<QAction>("mnuViewToday")->trigger();
+    auto* today = d.window->findChild<TodayWindow*>();
+    QCOMPARE(today->costs()->rowCount(), 3);
+    QCOMPARE(today->costs()->item(1, 0)->text(), QStringLiteral("90 % (chosen)"));
+}

@@ -22,6 +22,8 @@ private slots:
     void fitRecoversALearnersWeights();
     void fitNoBetterThanTheWeightsInUseIsNotKept();
     void tooFewReviewsAreRefused();
+    void aFitIsOfferedAgainOnceTheReviewsGrewByHalf_data();
+    void aFitIsOfferedAgainOnceTheReviewsGrewByHalf();
 };
 
 namespace {
@@ -205,6 +207,26 @@ void tst_fitting::tooFewReviewsAreRefused()
     QVERIFY(fit.samples < fitting::kLeastSamples);
     QVERIFY(fit.samples > 500); // told how many there are
     QVERIFY(!fit.helps());
+}
+
+void tst_fitting::aFitIsOfferedAgainOnceTheReviewsGrewByHalf_data()
+{
+    QTest::addColumn<int>("samples");
+    QTest::addColumn<int>("lastFit");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("too few, never fitted") << 999 << 0 << false;
+    QTest::newRow("enough, never fitted") << 1000 << 0 << true;
+    QTest::newRow("a third more") << 4000 << 3000 << false;
+    QTest::newRow("half as many again") << 4500 << 3000 << true;
+    QTest::newRow("fewer than at the last fit") << 2000 << 3000 << false;
+}
+
+void tst_fitting::aFitIsOfferedAgainOnceTheReviewsGrewByHalf()
+{
+    QFETCH(int, samples);
+    QFETCH(int, lastFit);
+    QFETCH(bool, offered);
+    QCOMPARE(fitting::worthOffering(samples, lastFit), offered);
 }
 
 QTEST_GUILESS_MAIN(tst_fitting)

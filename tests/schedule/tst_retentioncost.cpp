@@ -9,6 +9,8 @@ private slots:
     void oneMemory_data();
     void oneMemory();
     void higherRetentionCostsMoreAndKeepsMore();
+    void theChosenRetentionStandsAmongTheOthers_data();
+    void theChosenRetentionStandsAmongTheOthers();
 };
 
 namespace {
@@ -78,6 +80,23 @@ void tst_retentioncost::higherRetentionCostsMoreAndKeepsMore()
     // The same memories, the same table.
     QCOMPARE(retentioncost::costs(memories, kToday, {0.9}, fsrs::kDefaults)[0].reviewsPerDay,
              table[1].reviewsPerDay);
+}
+
+void tst_retentioncost::theChosenRetentionStandsAmongTheOthers_data()
+{
+    QTest::addColumn<double>("chosen");
+    QTest::addColumn<QList<double>>("compared");
+    QTest::newRow("one of them") << 0.9 << QList<double>{0.85, 0.9, 0.95};
+    QTest::newRow("between") << 0.92 << QList<double>{0.85, 0.9, 0.92, 0.95};
+    QTest::newRow("above") << 0.97 << QList<double>{0.85, 0.9, 0.95, 0.97};
+    QTest::newRow("below") << 0.8 << QList<double>{0.8, 0.85, 0.9, 0.95};
+}
+
+void tst_retentioncost::theChosenRetentionStandsAmongTheOthers()
+{
+    QFETCH(double, chosen);
+    QFETCH(QList<double>, compared);
+    QCOMPARE(retentioncost::comparedWith(chosen), compared);
 }
 
 QTEST_GUILESS_MAIN(tst_retentioncost)

@@ -48,6 +48,50 @@ int printDue(const revisionplan::Options& options)
     return 0;
 }
 
+int fitWeights()
+{
+    const QString path = defaultHistoryPath();
+    PracticeHistory history = QFileInfo::exists(path) ? openHistoryFile(path) : PracticeHistory();
+    if (!readWhole(history))
+        return 2;
+    const fitting::Result fit = fitting::fit(history.fittingLog(), history.weights());
+    if (fit.status == fitting::Result::TooFew) {
+        std::printf("A fit needs at least %d reviews that follow an earlier review of the same "
+                    "entry, on more than one day; the history has %d.\n",
+                    fitting::kLeastSamples, fit.samples);
+        return 1;
+    }
+    history.recordFit(fit, QDate::currentDate());
+    history.saveWaiting();
+    if (!readWhole(history) || history.unsaved() > 0) {
+        std::fprintf(stderr, "zorvel: the fit could not be kept: %s\n",
+                     qPrintable(history.delay()));
+        return 2;
+    }
+    std::printf("Fitted to %d reviews; the latest %d held out: loss %.4f with the weights in use, "
+                "%.4f fitted (%.4f with the defaults).\n%s\n",
+                fit.samples, fit.heldOut, fit.lossCurrent, fit.lossFitted, fit.lossDefaults,
+                fit.helps() ? "Kept: the plan follows the fitted weights."
+                            : "Not kept: they predict the latest reviews no better.");
+    return fit.helps() ? 0 : 1;
+}
+
+int printWeights()
+{
+    PracticeHistory history = existingHistory();
+    const PracticeHistory::ModelFit fit = history.modelFit();
+    if (!readWhole(history))
+        return 2;
+    if (fit.ownWeights)
+        std::printf("Your own weights, fitted on %s to %d reviews:\n",
+                    qPrintable(fit.fittedOn.toString(Qt::ISODate)), fit.reviews);
+    else
+        std::printf("The default weights:\n");
+    for (size_t i = 0; i < fit.weights.size(); ++i)
+        std::printf("w%zu %s\n", i, qPrintable(QString::number(fit.weights[i], 'g', 6)));
+    return 0;
+}
+
 int printClass(const QString& folder, double retention)
 {
     if (!QFileInfo(folder).isDir()) {

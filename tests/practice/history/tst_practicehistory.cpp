@@ -38,6 +38,7 @@ private slots:
     void damagedOrNewerFilesAreLeftAsTheyWere();
     void anUpToDateFileIsNotRewritten();
     void aClockAheadAndAZoneChangeMoveNoDay();
+    void theLearnersWeightsMakeTheMemories();
     void answersWaitOutALockedFile();
     void answersWaitOutAFullDisk();
     void twoZorvelsKeepEveryAnswer();
@@ -646,6 +647,55 @@ void tst_practicehistory::aClockAheadAndAZoneChangeMoveNoDay()
         qunsetenv("TZ");
     else
         qputenv("TZ", zone);
+}
+
+// A fit is remembered with its day and reviews; its weights are kept only when they predict
+// better, and then every memory and the log for the next fit follow them, until the defaults
+// are asked for again. Weights damaged in the file are never used.
+void tst_practicehistory::theLearnersWeightsMakeTheMemories()
+{
+    PracticeHistory history = open();
+    const PracticeHistory::ListKey key =
+        history.listFor(QStringLiteral("L"), fingerprintOf(kVerses), false, kVerses);
+    QList<Review> log;
+    for (int days : {30, 27, 20}) {
+        Review review = answer(1, kVerses[0], true, true);
+        review.at = QDateTime(QDate::currentDate().addDays(-days), QTime(9, 0));
+        log.append(review);
+        history.recordAnswer(key, review);
+    }
+    const double byDefault = history.memories(key).value(1).state.stability;
+    fsrs::Parameters own = fsrs::kDefaults;
+    own[8] = 2.5; // quicker to grow
+    fitting::Result fit;
+    fit.status = fitting::Result::Fitted;
+    fit.samples = 5000;
+    fit.heldOut = 1000;
+    fit.weights = own;
+    fit.lossCurrent = 0.30;
+    fit.lossFitted = 0.31;
+    const QDate today = QDate::currentDate();
+    history.recordFit(fit, today);
+    QVERIFY(!history.modelFit().ownWeights);
+    QCOMPARE(history.modelFit().fittedOn, today);
+    QCOMPARE(history.modelFit().reviews, 5000);
+    QCOMPARE(history.memories(key).value(1).state.stability, byDefault);
+
+    fit.lossFitted = 0.29;
+    history.recordFit(fit, today);
+    QCOMPARE(history.weights(), own);
+    const double byOwn = revisionplan::replay(log, {}, own).value(1).state.stability;
+    QVERIFY(byOwn > byDefault);
+    QCOMPARE(history.memories(key).value(1).state.stability, byOwn);
+    QCOMPARE(history.fittingLog().size(), size_t(1));
+
+    history.useDefaultWeights();
+    QCOMPARE(history.weights(), fsrs::kDefaults);
+    QCOMPARE(history.modelFit().fittedOn, today); // the last fit is still known
+    QCOMPARE(history.memories(key).value(1).state.stability, byDefault);
+
+    QSqlQuery(otherConnection()).exec(QStringLiteral("UPDATE memory_fit SET weights = '1 2 3'"));
+    QCOMPARE(history.weights(), fsrs::kDefaults);
 }
 
 // Another program holding the file: the answer waits, the history stays on, and the next
