@@ -1,12 +1,14 @@
 // zorvel-fit-bench: fitting the memory model to a learner's reviews. Learners made from known
 // weights unlike the defaults give 10,000 and 100,000 reviews; each fit is timed on one core
 // beside one replay of the same answers, and judged by its loss on the latest reviews held out
-// and by how far its intervals stand from the learner's true ones. Run alone, so that its peak
+// and by how far its intervals stand from the learner's true ones; and Today's table of what
+// each retention costs over the same learner's memories. Run alone, so that its peak
 // memory is the fit's.
 
 #include "measuring.h"
 
 #include "schedule/fitting.h"
+#include "schedule/retentioncost.h"
 #include "schedule/revisionplan.h"
 #include "tests/support/syntheticlearner.h"
 
@@ -106,6 +108,16 @@ int main(int argc, char* argv[])
             100 * intervalError(log, fit.weights, learner.weights),
             QStringLiteral("with the defaults (%)"),
             100 * intervalError(log, fsrs::kDefaults, learner.weights), QString());
+        // Today's table of what each retention costs, over the learner's memories.
+        const QList<ItemMemory> memories = revisionplan::replay(replayed).values();
+        const QDate today = QDate::fromJulianDay(log.back().back().day + 1);
+        const double costs = measure(3, [&] {
+            retentioncost::costs(memories, today, retentioncost::comparedWith(0.92),
+                                 fsrs::kDefaults);
+        });
+        row(QStringLiteral("what 4 retentions cost over %1 memories")
+                .arg(QLocale(QLocale::English).toString(memories.size())),
+            costs, QStringLiteral("replay their answers once"), replay);
     }
     row(QStringLiteral("peak memory after fitting 100,000 reviews"), peakMegabytes(),
         QStringLiteral("the goal"), 200, QStringLiteral("MiB"));

@@ -36,10 +36,16 @@ template <class T> T factor(const Weights<T>& w)
     return pow(0.9, T(1) / -w[20]) - 1;
 }
 
-template <class T> T recall(double days, const T& stability, const Weights<T>& w)
+// The chance of recall on the curve of `factor` and `decay` (-w20), worked out once for many.
+template <class T> T recallOn(double days, const T& stability, const T& factor, const T& decay)
 {
     using std::pow;
-    return pow(1 + factor(w) * days / stability, -w[20]);
+    return pow(1 + factor * days / stability, decay);
+}
+
+template <class T> T recall(double days, const T& stability, const Weights<T>& w)
+{
+    return recallOn(days, stability, factor(w), -w[20]);
 }
 
 // The first difficulty, before it is clamped: the difficulty update pulls towards Easy's.

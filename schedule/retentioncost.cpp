@@ -29,12 +29,14 @@ Cost costOf(const QList<ItemMemory>& memories, QDate today, double retention,
     std::uniform_real_distribution<double> chance(0, 1);
     double reviews = 0;
     double recalled = 0;
+    const double factor = fsrs::model::factor(w);
     for (int run = 0; run < runs; ++run) {
         for (const ItemMemory& memory : memories) {
             Simulated item{memory.state, int(today.daysTo(memory.lastReview)), 0};
             item.due = item.last + fsrs::interval(item.state.stability, retention, w);
             for (int day = 0; day < days; ++day) {
-                const double r = fsrs::recall(day - item.last, item.state.stability, w);
+                const double r =
+                    fsrs::model::recallOn(day - item.last, item.state.stability, factor, -w[20]);
                 recalled += r;
                 if (item.due > day)
                     continue;

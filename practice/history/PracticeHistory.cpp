@@ -65,6 +65,12 @@ bool PracticeHistory::isOpen() const
     return m_database->isOpen();
 }
 
+QString PracticeHistory::fileName() const
+{
+    const QString name = m_database->connection().databaseName();
+    return name == u":memory:" ? QString() : name;
+}
+
 QString PracticeHistory::error() const
 {
     return m_database->error();

@@ -66,6 +66,8 @@ public:
     ~PracticeHistory();
 
     bool isOpen() const;
+    // The file the history is kept in; none for a history in memory or none at all.
+    QString fileName() const;
     // Why the history is off; empty while it works.
     QString error() const;
 

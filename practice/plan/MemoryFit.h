@@ -7,8 +7,9 @@
 #include <atomic>
 #include <thread>
 
-// The memory model's weights fitted to the learner's answers on a thread of its own: practice
-// goes on meanwhile, the progress is told as it goes, and the fit can be stopped.
+// The memory model's weights fitted to the learner's answers on a thread of its own, where the
+// answers are read too: practice goes on meanwhile, the progress is told as it goes, and the
+// fit can be stopped.
 class MemoryFit : public QObject {
     Q_OBJECT
 public:
@@ -16,8 +17,10 @@ public:
     // A fit still running is stopped and waited for.
     ~MemoryFit() override;
 
-    // Fits `log`, judged against the weights in use `current`; nothing while a fit runs.
-    void start(fitting::Log log, const fsrs::Parameters& current);
+    // Fits every answer of the history file `history`, read on the fit's thread through a
+    // connection of its own, judged against the weights in use `current`; nothing while a fit
+    // runs.
+    void start(const QString& history, const fsrs::Parameters& current);
     void cancel();
     bool isRunning() const { return m_thread.joinable(); }
 

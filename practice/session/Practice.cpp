@@ -491,8 +491,7 @@ void Practice::fitMemory()
             emit fitFinished(result);
         });
     }
-    const fitting::Log log = history().fittingLog();
-    m_fit->start(log, history().weights());
+    m_fit->start(history().fileName(), history().weights());
     checkHistory();
 }
 
