@@ -19,24 +19,6 @@
 
 namespace {
 
-// A learner slower to forget a verse once known, quicker to lose one they stumbled on.
-fsrs::Parameters learnersWeights()
-{
-    fsrs::Parameters w = fsrs::kDefaults;
-    w[0] = 0.6;
-    w[1] = 2.5;
-    w[2] = 4.5;
-    w[3] = 15;
-    w[4] = 5.2;
-    w[8] = 2.2;
-    w[9] = 0.25;
-    w[10] = 1.2;
-    w[11] = 1.0;
-    w[15] = 0.35;
-    w[20] = 0.3;
-    return w;
-}
-
 // The answers as the history hands them to the replay: an item a sequence, a day at noon.
 QList<Review> reviewsOf(const fitting::Log& log)
 {
@@ -88,7 +70,7 @@ int main(int argc, char* argv[])
     out << "| Measured | Value | Reference | Value | Ratio |\n|---|---|---|---|---|\n" << Qt::flush;
     for (int reviews : {10000, 100000}) {
         synthetic::Learner learner;
-        learner.weights = learnersWeights();
+        learner.weights = synthetic::unlikeTheDefaults();
         learner.seed = 2026;
         const fitting::Log log = synthetic::answers(learner, reviews);
         const QList<Review> replayed = reviewsOf(log);

@@ -28,25 +28,6 @@ private slots:
 
 namespace {
 
-// A learner unlike the average one: slower to forget a verse once it is known, quicker to lose
-// one they stumbled on.
-fsrs::Parameters unlikeTheDefaults()
-{
-    fsrs::Parameters w = fsrs::kDefaults;
-    w[0] = 0.6;
-    w[1] = 2.5;
-    w[2] = 4.5;
-    w[3] = 15;
-    w[4] = 5.2;
-    w[8] = 2.2;
-    w[9] = 0.25;
-    w[10] = 1.2;
-    w[11] = 1.0;
-    w[15] = 0.35;
-    w[20] = 0.3;
-    return w;
-}
-
 // The cross-entropy of one sample recalled (or not) with chance `r`.
 double crossEntropy(bool recalled, double r)
 {
@@ -96,12 +77,12 @@ void tst_fitting::gradientAgreesWithFiniteDifferences_data()
     QTest::addColumn<fsrs::Parameters>("weights");
     const Log small = synthetic::answers({}, 600);
     QTest::newRow("the defaults") << small << fsrs::kDefaults;
-    QTest::newRow("another learner's") << small << unlikeTheDefaults();
+    QTest::newRow("another learner's") << small << synthetic::unlikeTheDefaults();
     synthetic::Learner forgetful;
     forgetful.weights[10] = 0.2; // lapses and same-day repetitions aplenty
     forgetful.seed = 7;
     QTest::newRow("a forgetful learner")
-        << synthetic::answers(forgetful, 600) << unlikeTheDefaults();
+        << synthetic::answers(forgetful, 600) << synthetic::unlikeTheDefaults();
 }
 
 void tst_fitting::gradientAgreesWithFiniteDifferences()
@@ -164,7 +145,7 @@ void tst_fitting::firstStabilitiesStayInOrder()
 void tst_fitting::fitRecoversALearnersWeights()
 {
     synthetic::Learner learner;
-    learner.weights = unlikeTheDefaults();
+    learner.weights = synthetic::unlikeTheDefaults();
     learner.seed = 42;
     const Log log = synthetic::answers(learner, 20000);
     int reported = 0;
@@ -191,7 +172,7 @@ void tst_fitting::fitRecoversALearnersWeights()
 void tst_fitting::fitNoBetterThanTheWeightsInUseIsNotKept()
 {
     synthetic::Learner learner;
-    learner.weights = unlikeTheDefaults();
+    learner.weights = synthetic::unlikeTheDefaults();
     learner.seed = 42;
     const fitting::Result fit = fitting::fit(synthetic::answers(learner, 20000), learner.weights);
     QCOMPARE(fit.status, fitting::Result::Fitted);

@@ -4,6 +4,23 @@
 
 namespace synthetic {
 
+fsrs::Parameters unlikeTheDefaults()
+{
+    fsrs::Parameters w = fsrs::kDefaults;
+    w[0] = 0.6;
+    w[1] = 2.5;
+    w[2] = 4.5;
+    w[3] = 15;
+    w[4] = 5.2;
+    w[8] = 2.2;
+    w[9] = 0.25;
+    w[10] = 1.2;
+    w[11] = 1.0;
+    w[15] = 0.35;
+    w[20] = 0.3;
+    return w;
+}
+
 fitting::Log answers(const Learner& learner, int reviews)
 {
     constexpr int kFirstDay = 2460000;

@@ -16,6 +16,10 @@ struct Learner {
     unsigned seed = 1;
 };
 
+// The weights of a learner unlike the average one: slower to forget a verse once it is known,
+// quicker to lose one they stumbled on.
+fsrs::Parameters unlikeTheDefaults();
+
 // The learner's answers until they number `reviews`, the first on Julian day 2,460,000.
 fitting::Log answers(const Learner& learner, int reviews);
 
