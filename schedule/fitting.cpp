@@ -265,6 +265,8 @@ Result fit(const Log& log, const fsrs::Parameters& current, const Progress& prog
         const double t = double(step + 1);
         for (int i = 4; i < kWeights; ++i) { // the first stabilities are fitted already
             const double g = batch.gradient[i];
+            if (!std::isfinite(g))
+                continue; // a step that tells nothing of this weight leaves it be
             m[i] = kBeta1 * m[i] + (1 - kBeta1) * g;
             v[i] = kBeta2 * v[i] + (1 - kBeta2) * g * g;
             const double mHat = m[i] / (1 - std::pow(kBeta1, t));

@@ -97,7 +97,6 @@ void MemoryView::showModel(const MemoryModel& model)
 void MemoryView::enableButtons()
 {
     m_fit->setEnabled(!m_running && m_model.reviews >= fitting::kLeastSamples);
-    m_fit->setDefault(m_model.offered);
     m_defaults->setEnabled(!m_running && m_model.fit.ownWeights);
     m_progress->setVisible(m_running);
     m_cancel->setVisible(m_running);

@@ -144,7 +144,6 @@ QWidget* TodayWindow::makeChoices()
     m_costs->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_costs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_costs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    caption->setBuddy(m_costs);
     costLayout->addWidget(caption);
     costLayout->addWidget(m_costs);
     costLayout->addStretch();
