@@ -20,6 +20,8 @@ private slots:
     void firstStabilitiesStayInOrder_data();
     void firstStabilitiesStayInOrder();
     void fitRecoversALearnersWeights();
+    void extremeLearnersStayInBounds_data();
+    void extremeLearnersStayInBounds();
     void fitNoBetterThanTheWeightsInUseIsNotKept();
     void tooFewReviewsAreRefused();
     void aFitIsOfferedAgainOnceTheReviewsGrewByHalf_data();
@@ -160,11 +162,37 @@ void tst_fitting::fitRecoversALearnersWeights()
     QVERIFY(fit.lossDefaults > truth + 0.005); // the defaults are wrong for this learner
     QVERIFY(fit.lossFitted < truth + 0.002);
     QVERIFY(fit.helps());
-    QCOMPARE(fitting::bounded(fit.weights), fit.weights);
-    QVERIFY(fit.weights[0] <= fit.weights[1] && fit.weights[1] <= fit.weights[2] &&
-            fit.weights[2] <= fit.weights[3]);
     // The same log fits the same weights.
     QCOMPARE(fitting::fit(log, fsrs::kDefaults).weights, fit.weights);
+}
+
+// Answers that drive the weights to their ends: each is held in its range, S0 in order.
+void tst_fitting::extremeLearnersStayInBounds_data()
+{
+    QTest::addColumn<Log>("log");
+    const Log learnt = synthetic::answers({}, 5000);
+    auto everyLater = [&](int grade) {
+        Log log = learnt;
+        for (fitting::Sequence& sequence : log)
+            for (size_t k = 1; k < sequence.size(); ++k)
+                sequence[k].grade = grade;
+        return log;
+    };
+    QTest::newRow("remembers everything, easily") << everyLater(4);
+    QTest::newRow("forgets everything") << everyLater(1);
+}
+
+void tst_fitting::extremeLearnersStayInBounds()
+{
+    QFETCH(Log, log);
+    const fitting::Result fit = fitting::fit(log, fsrs::kDefaults);
+    QCOMPARE(fit.status, fitting::Result::Fitted);
+    for (int i = 0; i < 21; ++i)
+        QVERIFY2(std::isfinite(fit.weights[i]) && fit.weights[i] >= fitting::kLowest[i] &&
+                     fit.weights[i] <= fitting::kHighest[i],
+                 qPrintable(QStringLiteral("w%1 = %2").arg(i).arg(fit.weights[i])));
+    QVERIFY(fit.weights[0] <= fit.weights[1] && fit.weights[1] <= fit.weights[2] &&
+            fit.weights[2] <= fit.weights[3]);
 }
 
 // A learner whose own weights are in use already: a fit to the same answers, from the defaults,
