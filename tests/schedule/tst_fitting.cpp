@@ -24,6 +24,7 @@ private slots:
     void extremeLearnersStayInBounds();
     void fitNoBetterThanTheWeightsInUseIsNotKept();
     void tooFewReviewsAreRefused();
+    void aStoppedFitFindsNothing();
     void aFitIsOfferedAgainOnceTheReviewsGrewByHalf_data();
     void aFitIsOfferedAgainOnceTheReviewsGrewByHalf();
 };
@@ -215,6 +216,15 @@ void tst_fitting::tooFewReviewsAreRefused()
     QCOMPARE(fit.status, fitting::Result::TooFew);
     QVERIFY(fit.samples < fitting::kLeastSamples);
     QVERIFY(fit.samples > 500); // told how many there are
+    QVERIFY(!fit.helps());
+}
+
+void tst_fitting::aStoppedFitFindsNothing()
+{
+    const std::atomic_bool stop = true;
+    const fitting::Result fit =
+        fitting::fit(synthetic::answers({}, 3000), fsrs::kDefaults, {}, &stop);
+    QCOMPARE(fit.status, fitting::Result::Cancelled);
     QVERIFY(!fit.helps());
 }
 
