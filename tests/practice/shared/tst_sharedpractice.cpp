@@ -2,6 +2,7 @@
 #include "practice/shared/SharedFolder.h"
 #include "practice/shared/classview.h"
 #include "practice/shared/sharedlog.h"
+#include "tests/support/SharingMachine.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,37 +33,19 @@ void put(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-// One of the learner's machines: its history, its copy of the shared folder, its log there.
-struct Machine {
+// One of the learner's machines: its history, its copy of the shared folder, its log there;
+// its answers given `days` after the first morning.
+struct Machine : SharingMachine {
     Machine(const QString& id, const QString& root)
-        : folder(root + u'/' + id)
-        , shared((QDir().mkpath(folder), folder), id, QStringLiteral("Maryam"))
+        : SharingMachine(id, (QDir().mkpath(root + u'/' + id), root + u'/' + id),
+                         root + u'/' + id + QStringLiteral(".sqlite"), QStringLiteral("العصر"),
+                         kAsr)
     {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), id);
-        database.setDatabaseName(root + u'/' + id + QStringLiteral(".sqlite"));
-        history = PracticeHistory(database);
-        key = history.listFor(QStringLiteral("العصر"), listfingerprint::of(kAsr.join(u'\n')), false,
-                              kAsr);
     }
-    // A graded recall of verse `number`, `days` after the first morning.
     void answer(int number, fsrs::Grade grade, int days = 0)
     {
-        Review review;
-        review.at = kMorning.addDays(days);
-        review.number = number;
-        review.text = kAsr[number - 1];
-        review.grade = int(grade);
-        review.right = grade != fsrs::Grade::Again;
-        review.drill = Drill::Recall;
-        history.recordAnswer(key, review);
-        shared.publish(history);
+        SharingMachine::answer(number, grade, kMorning.addDays(days));
     }
-    int answers() { return int(history.reviews(key).size()); }
-
-    QString folder;
-    SharedFolder shared;
-    PracticeHistory history;
-    PracticeHistory::ListKey key;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "practice/history/PracticeHistory.h"
 #include "practice/shared/SharedFolder.h"
+#include "tests/support/SharingMachine.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,32 +107,17 @@ struct Instance {
 };
 
 // A Zorvel installation on one machine: its history and the folder its Syncthing keeps.
-struct Learner {
-    Learner(const QString& device, const QString& folder, const QString& historyPath)
-        : shared(folder, device, QStringLiteral("Maryam"))
+struct Learner : SharingMachine {
+    Learner(const QString& device, const QString& sharedFolder, const QString& historyFile)
+        : SharingMachine(
+              device, sharedFolder, historyFile, QStringLiteral("الكوثر"),
+              {QStringLiteral("آية 1"), QStringLiteral("آية 2"), QStringLiteral("آية 3")})
     {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), device);
-        database.setDatabaseName(historyPath);
-        history = PracticeHistory(database);
-        key = history.listFor(QStringLiteral("الكوثر"), {}, false, {});
     }
     void answer(int number)
     {
-        Review review;
-        review.at = QDateTime::currentDateTimeUtc();
-        review.number = number;
-        review.text = QStringLiteral("آية %1").arg(number);
-        review.grade = int(fsrs::Grade::Good);
-        review.right = true;
-        review.drill = Drill::Recall;
-        history.recordAnswer(key, review);
-        shared.publish(history);
+        SharingMachine::answer(number, fsrs::Grade::Good, QDateTime::currentDateTimeUtc());
     }
-    int answers() { return int(history.reviews(key).size()); }
-
-    SharedFolder shared;
-    PracticeHistory history;
-    PracticeHistory::ListKey key;
 };
 
 } // namespace
